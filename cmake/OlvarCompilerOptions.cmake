@@ -1,0 +1,17 @@
+# Warnings and sanitizers shared by every target of the project.
+
+if(OLVAR_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(olvar_set_compile_options target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(OLVAR_WARNINGS_AS_ERRORS)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+    target_compile_definitions(${target} PRIVATE
+        QT_NO_CAST_FROM_ASCII
+        QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+        QT_USE_QSTRINGBUILDER)
+endfunction()

@@ -1,0 +1,11 @@
+#pragma once
+
+/*! \file OlvarControls.h
+    The one header a host includes to use the Olvar controls. */
+
+#include "olvarglobal.h"
+
+#include "olecolor.h"
+#include "oledate.h"
+#include "oleerror.h"
+#include "olevariant.h"

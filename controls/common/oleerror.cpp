@@ -1,0 +1,51 @@
+#include "oleerror.h"
+
+namespace OlvarControls {
+
+OleError::OleError(int number)
+    : OleError(number, standardDescription(number))
+{
+}
+
+OleError::OleError(int number, const QString &description)
+    : m_number(number)
+    , m_description(description)
+    , m_what((QString::number(number) + QLatin1String(": ") + description).toUtf8())
+{
+}
+
+QString OleError::messageText() const
+{
+    return QString::number(m_number) + QLatin1String("\r\n") + m_description;
+}
+
+QString OleError::standardDescription(int number)
+{
+    switch (number) {
+    case ErrorNumber::InvalidProcedureCall:
+        return QStringLiteral("Invalid procedure call or argument");
+    case ErrorNumber::Overflow:
+        return QStringLiteral("Overflow");
+    case ErrorNumber::TypeMismatch:
+        return QStringLiteral("Type mismatch");
+    case ErrorNumber::ObjectNotSet:
+        return QStringLiteral("Object variable or With block variable not set");
+    case ErrorNumber::InvalidUseOfNull:
+        return QStringLiteral("Invalid use of Null");
+    case ErrorNumber::InvalidPropertyValue:
+        return QStringLiteral("Invalid property value");
+    case ErrorNumber::SetNotPermitted:
+        return QStringLiteral("Set not permitted");
+    case ErrorNumber::NoCurrentRecord:
+        return QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+                              "Requested operation requires a current record.");
+    case ErrorNumber::ProviderNotFound:
+        return QStringLiteral("Provider cannot be found. It may not be properly installed.");
+    case ErrorNumber::GeneralFailure:
+        return QStringLiteral("Unspecified error");
+    default:
+        return QStringLiteral("Application-defined or object-defined error");
+    }
+}
+
+} // namespace OlvarControls

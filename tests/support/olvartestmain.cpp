@@ -1,0 +1,32 @@
+// The main of every Olvar test executable: a headless QApplication, the locale
+// and time zone pinned before each test.
+
+#include "testenvironment.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PinnedEnvironmentListener : public testing::EmptyTestEventListener
+{
+    void OnTestStart(const testing::TestInfo &) override { OlvarTest::resetTestEnvironment(); }
+    void OnTestEnd(const testing::TestInfo &) override { OlvarTest::resetTestEnvironment(); }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    OlvarTest::resetTestEnvironment();
+
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("OlvarTests"));
+
+    testing::UnitTest::GetInstance()->listeners().Append(new PinnedEnvironmentListener);
+    return RUN_ALL_TESTS();
+}

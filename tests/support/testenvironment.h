@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QString>
+
+namespace OlvarTest {
+
+/*! The locale every test starts in. */
+QLocale defaultTestLocale();
+
+/*! Puts the process back into the pinned test state: en_GB, UTC. Runs before every test. */
+void resetTestEnvironment();
+
+/*!
+    Switches the default locale (QLocale()) for the lifetime of the object and
+    restores the previous one afterwards.
+*/
+class LocaleScope
+{
+public:
+    explicit LocaleScope(const QString &name);
+    explicit LocaleScope(const QLocale &locale);
+    ~LocaleScope();
+    LocaleScope(const LocaleScope &) = delete;
+    LocaleScope &operator=(const LocaleScope &) = delete;
+
+private:
+    QLocale m_previous;
+};
+
+/*! A temporary folder for one test's files (databases, form files), removed afterwards. */
+class TempFolder
+{
+public:
+    TempFolder();
+    /*! The absolute path of \a fileName inside the folder. */
+    QString filePath(const QString &fileName) const;
+    QString path() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace OlvarTest
