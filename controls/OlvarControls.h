@@ -9,3 +9,12 @@
 #include "oledate.h"
 #include "oleerror.h"
 #include "olevariant.h"
+
+#include "ambientproperties.h"
+#include "desktop.h"
+#include "messageboxservice.h"
+#include "msgbox.h"
+#include "qtscheduler.h"
+#include "scheduler.h"
+#include "virtualscheduler.h"
+#include "windowtimer.h"
