@@ -11,9 +11,12 @@
 #include "olevariant.h"
 
 #include "ambientproperties.h"
+#include "controlbase.h"
+#include "controlfactory.h"
 #include "desktop.h"
 #include "messageboxservice.h"
 #include "msgbox.h"
+#include "propertybag.h"
 #include "qtscheduler.h"
 #include "scheduler.h"
 #include "virtualscheduler.h"
