@@ -7,5 +7,6 @@
 
 #include "olecolor.h"
 #include "oledate.h"
+#include "datetext.h"
 #include "oleerror.h"
 #include "olevariant.h"
