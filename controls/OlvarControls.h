@@ -8,5 +8,6 @@
 #include "olecolor.h"
 #include "oledate.h"
 #include "datetext.h"
+#include "dateformatter.h"
 #include "oleerror.h"
 #include "olevariant.h"
