@@ -9,5 +9,6 @@
 #include "oledate.h"
 #include "datetext.h"
 #include "dateformatter.h"
+#include "numberconversion.h"
 #include "oleerror.h"
 #include "olevariant.h"
