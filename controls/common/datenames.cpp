@@ -28,6 +28,23 @@ QList<QLocale> readingLocales(const QLocale &locale)
     return locales;
 }
 
+using NameOf = QString (QLocale::*)(int, QLocale::FormatType) const;
+
+// The number (1 to count) of the name, in either form, that word is; 0 when none.
+int findName(QStringView word, const QLocale &locale, int count, NameOf formatForm, NameOf standaloneForm)
+{
+    for (const QLocale &reading : readingLocales(locale)) {
+        for (int number = 1; number <= count; ++number) {
+            for (QLocale::FormatType format : nameFormats) {
+                if (sameName(word, (reading.*formatForm)(number, format))
+                    || sameName(word, (reading.*standaloneForm)(number, format)))
+                    return number;
+            }
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 DateNames::DateNames(const QLocale &locale)
@@ -52,30 +69,12 @@ QString DateNames::meridiemText(bool morning) const
 
 int DateNames::monthFromName(QStringView word) const
 {
-    for (const QLocale &locale : readingLocales(m_locale)) {
-        for (int month = 1; month <= 12; ++month) {
-            for (QLocale::FormatType format : nameFormats) {
-                if (sameName(word, locale.monthName(month, format))
-                    || sameName(word, locale.standaloneMonthName(month, format)))
-                    return month;
-            }
-        }
-    }
-    return 0;
+    return findName(word, m_locale, 12, &QLocale::monthName, &QLocale::standaloneMonthName);
 }
 
 bool DateNames::isDayName(QStringView word) const
 {
-    for (const QLocale &locale : readingLocales(m_locale)) {
-        for (int day = 1; day <= 7; ++day) {
-            for (QLocale::FormatType format : nameFormats) {
-                if (sameName(word, locale.dayName(day, format))
-                    || sameName(word, locale.standaloneDayName(day, format)))
-                    return true;
-            }
-        }
-    }
-    return false;
+    return findName(word, m_locale, 7, &QLocale::dayName, &QLocale::standaloneDayName) != 0;
 }
 
 DateNames::Meridiem DateNames::meridiemFromName(QStringView word) const

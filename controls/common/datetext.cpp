@@ -58,10 +58,11 @@ QString DateText::shortDateFormat(const QLocale &locale)
 
 QString DateText::longTimeFormat(const QLocale &locale)
 {
-    return rewriteFields(locale.timeFormat(QLocale::LongFormat), [](QChar letter, qsizetype count) {
-               return letter == QLatin1Char('t') ? QString() : QString(count, letter);
-           })
-        .trimmed();
+    QString format = rewriteFields(locale.timeFormat(QLocale::LongFormat), [](QChar letter, qsizetype count) {
+        return letter == QLatin1Char('t') ? QString() : QString(count, letter);
+    });
+    format.remove(QLatin1String("()")); // what bracketed the zone: "HH:mm:ss (t)"
+    return format.trimmed();
 }
 
 QString DateText::shortDate(OleDate date, const QLocale &locale)

@@ -20,6 +20,7 @@ struct Item
     int value = 0;          // the number, the month, or a DateNames::Meridiem
     qsizetype digits = 0;   // for numbers
     QChar separator;        // NoSeparator, Blank, or one of / - . :
+    bool spaced = false;    // whether blanks stand before it
 };
 
 using Items = QList<Item>;
@@ -34,6 +35,7 @@ std::optional<Items> classify(const QList<DateTextToken> &tokens, const DateName
         if (separators.size() > 1)
             return std::nullopt;
         item.separator = !separators.isEmpty() ? separators.at(0) : token.gap.isEmpty() ? NoSeparator : Blank;
+        item.spaced = token.gap.contains(Blank);
         if (token.kind == DateTextToken::Number) {
             item.value = token.value;
             item.digits = token.text.size();
@@ -101,8 +103,7 @@ std::optional<QTime> takeTime(Items &items)
     // The date may stand before or after the time, apart from it by blanks.
     const bool dateBefore = begin > 0;
     const bool dateAfter = end < items.size();
-    if ((dateBefore && dateAfter) || (dateBefore && items[begin].separator != Blank)
-        || (dateAfter && items[end].separator != Blank))
+    if ((dateBefore && dateAfter) || (dateBefore && !items[begin].spaced) || (dateAfter && !items[end].spaced))
         return std::nullopt;
     items.remove(begin, end - begin);
     return QTime(hour, fields[1], fields[2]);

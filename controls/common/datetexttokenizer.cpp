@@ -23,9 +23,12 @@ std::optional<QList<DateTextToken>> DateTextTokenizer::tokenize(QStringView text
     QList<DateTextToken> tokens;
     QString gap;
     qsizetype i = 0;
+    auto isWordAt = [&](qsizetype at) { return at < text.size() && text.at(at).isLetter(); };
     while (i < text.size()) {
         const QChar c = text.at(i);
-        if (isBlank(c)) {
+        if (c.category() == QChar::Other_Format) { // direction marks
+            ++i;
+        } else if (isBlank(c)) {
             if (!gap.endsWith(QLatin1Char(' ')))
                 gap += QLatin1Char(' ');
             ++i;
@@ -34,16 +37,19 @@ std::optional<QList<DateTextToken>> DateTextTokenizer::tokenize(QStringView text
             ++i;
         } else if (c.isDigit() || c.isLetter()) {
             DateTextToken token;
-            token.kind = c.isDigit() ? DateTextToken::Number : DateTextToken::Word;
             const qsizetype start = i;
-            while (i < text.size() && (token.kind == DateTextToken::Number ? text.at(i).isDigit() : text.at(i).isLetter())) {
-                if (token.kind == DateTextToken::Number)
-                    token.value = token.value >= TooLarge ? TooLarge : qMin(TooLarge, token.value * 10 + text.at(i).digitValue());
-                ++i;
+            if (c.isDigit()) {
+                for (; i < text.size() && text.at(i).isDigit(); ++i)
+                    token.value = qMin(TooLarge, token.value * 10 + text.at(i).digitValue());
+            } else {
+                token.kind = DateTextToken::Word;
+                // Letters, and dots inside a word ("p.m").
+                while (isWordAt(i) || (i < text.size() && text.at(i) == QLatin1Char('.') && isWordAt(i + 1)))
+                    ++i;
             }
             token.text = text.mid(start, i - start).toString();
             if (token.kind == DateTextToken::Word && i < text.size() && text.at(i) == QLatin1Char('.'))
-                ++i; // the dot of an abbreviation: "Jan.", "Sa."
+                ++i; // the dot of an abbreviation: "Jan.", "Sa.", "p.m."
             token.gap = gap;
             gap.clear();
             tokens.append(token);
@@ -51,8 +57,11 @@ std::optional<QList<DateTextToken>> DateTextTokenizer::tokenize(QStringView text
             return std::nullopt;
         }
     }
-    if (!gap.isEmpty() && !gap.trimmed().isEmpty())
-        return std::nullopt; // a separator after the last field: "7/3/2026/"
+    // After the last field only blanks may follow, or the dot that ends some
+    // locales' dates ("2026. 03. 07.").
+    gap.remove(QLatin1Char(' '));
+    if (!gap.isEmpty() && gap != QLatin1String("."))
+        return std::nullopt;
     return tokens;
 }
 

@@ -28,9 +28,10 @@ struct DateTextToken
 
 /*!
     Splits a date text into numbers and words. Blanks, tabs and commas separate;
-    "/", "-", "." and ":" are kept as separators, except a dot right after a word,
-    which ends an abbreviation ("Jan.") and is dropped; any other character makes
-    the text unreadable.
+    "/", "-", "." and ":" are kept as separators, except dots inside or right
+    after a word ("p.m.", "Jan."), which belong to it and are dropped. Direction
+    marks are skipped. A dot may end the text; any other separator there, or a
+    character no date uses, makes the text unreadable.
 */
 class OLVAR_EXPORT DateTextTokenizer
 {

@@ -8,6 +8,12 @@
 #include <functional>
 #include <ostream>
 
+// Readable failure messages for texts.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace OlvarControls {
 
 // Readable failure messages for dates.

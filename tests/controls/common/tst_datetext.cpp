@@ -58,6 +58,15 @@ TEST(DateTextGeneral, YearsHaveFourDigitsAndTimesNoZone)
     EXPECT_EQ(DateText::longTime(timeOfDay(12, 0), enUS), QStringLiteral("12:00:00 PM"));
 }
 
+TEST(DateTextGeneral, OtherLocalesLoseOnlyTheirZoneName)
+{
+    EXPECT_EQ(DateText::longTime(timeOfDay(10, 0), QLocale(QStringLiteral("es_ES"))), QStringLiteral("10:00:00"));
+    EXPECT_EQ(DateText::general(at(2026, 3, 7, 22), QLocale(QStringLiteral("en_CA"))),
+              QStringLiteral("2026-03-07 10:00:00 P.M."));
+    EXPECT_EQ(DateText::general(at(2026, 3, 7, 22), QLocale(QStringLiteral("hu_HU"))),
+              QStringLiteral("2026. 03. 07. 22:00:00"));
+}
+
 TEST(DateTextGeneral, FractionsOfASecondRoundToTheNearestSecond)
 {
     EXPECT_EQ(DateText::general(at(2026, 3, 7, 10).addMSecs(600), enGB), QStringLiteral("07/03/2026 10:00:01"));
@@ -81,7 +90,13 @@ TEST(DateTextReading, GeneralTextsReadBackInEveryLocale)
         timeOfDay(0, 0),       timeOfDay(0, 30),        timeOfDay(12, 0),             timeOfDay(23, 59, 59),
         at(2001, 1, 2),        at(2030, 11, 12, 1, 2, 3),
     };
-    for (const QLocale &locale : {enGB, enUS, deDE}) {
+    // Besides the three main locales: a zone in brackets (es), dotted markers
+    // (en_CA "p.m."), dates ending in a dot (hu), year first (sv), direction
+    // marks and Arabic digits (ar).
+    const QList<QLocale> locales{enGB, enUS, deDE, QLocale(QStringLiteral("es_ES")), QLocale(QStringLiteral("en_CA")),
+                                 QLocale(QStringLiteral("hu_HU")), QLocale(QStringLiteral("sv_SE")),
+                                 QLocale(QStringLiteral("ar_EG"))};
+    for (const QLocale &locale : locales) {
         for (const OleDate &date : samples) {
             const QString text = DateText::general(date, locale);
             const auto back = DateText::tryParse(text, locale);
