@@ -71,6 +71,9 @@ TEST(PropertyBag, OmitsDefaultsComparingAsThePlatformDoes)
     bag.WriteProperty(QStringLiteral("Enabled"), false, 0);
     bag.WriteProperty(QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(0)), 0);
     bag.WriteProperty(QStringLiteral("ActiveDate"), QVariant::fromValue(OleDate(46085)), 46085.0);
+    const OleDate march4 = OleDate::fromDate(QDate(2026, 3, 4));
+    bag.WriteProperty(QStringLiteral("ActiveDate"), QVariant::fromValue(march4), QStringLiteral("4/3/2026"));
+    bag.WriteProperty(QStringLiteral("Text"), QStringLiteral("04/03/2026"), QVariant::fromValue(march4));
     bag.WriteProperty(QStringLiteral("Font"), boldItalic(), boldItalic());
     bag.WriteProperty(QStringLiteral("DateFormat"), QStringLiteral("dd/mm/yyyy"), QStringLiteral("dd/mm/yyyy"));
     EXPECT_TRUE(bag.isEmpty()) << bag.keys().join(QLatin1Char(',')).toStdString();
@@ -81,8 +84,9 @@ TEST(PropertyBag, OmitsDefaultsComparingAsThePlatformDoes)
     bag.WriteProperty(QStringLiteral("Value"), QString(), 0);
     bag.WriteProperty(QStringLiteral("BorderStyle"), QVariant::fromValue(qint16(0)), 1);
     bag.WriteProperty(QStringLiteral("Plain"), 7);
+    bag.WriteProperty(QStringLiteral("ActiveDate"), QVariant::fromValue(march4), QStringLiteral("1/1/0000"));
     EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("Interval"), QStringLiteral("Text"), QStringLiteral("Value"),
-                                       QStringLiteral("BorderStyle"), QStringLiteral("Plain")}));
+                                       QStringLiteral("BorderStyle"), QStringLiteral("Plain"), QStringLiteral("ActiveDate")}));
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("BorderStyle"), 1).metaType(), QMetaType::fromType<qint16>());
     EXPECT_TRUE(isNullVariant(bag.ReadProperty(QStringLiteral("Text"), 0)));
 
