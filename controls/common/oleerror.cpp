@@ -28,10 +28,16 @@ QString OleError::standardDescription(int number)
         return QStringLiteral("Overflow");
     case ErrorNumber::TypeMismatch:
         return QStringLiteral("Type mismatch");
+    case ErrorNumber::FileNotFound:
+        return QStringLiteral("File not found");
+    case ErrorNumber::PathFileAccessError:
+        return QStringLiteral("Path/File access error");
     case ErrorNumber::ObjectNotSet:
         return QStringLiteral("Object variable or With block variable not set");
     case ErrorNumber::InvalidUseOfNull:
         return QStringLiteral("Invalid use of Null");
+    case ErrorNumber::InvalidFileFormat:
+        return QStringLiteral("Invalid file format");
     case ErrorNumber::InvalidPropertyValue:
         return QStringLiteral("Invalid property value");
     case ErrorNumber::SetNotPermitted:

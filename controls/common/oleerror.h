@@ -14,8 +14,11 @@ enum : int {
     InvalidProcedureCall = 5,       //!< "Invalid procedure call or argument"
     Overflow = 6,                   //!< "Overflow"
     TypeMismatch = 13,              //!< "Type mismatch"
+    FileNotFound = 53,              //!< "File not found"
+    PathFileAccessError = 75,       //!< "Path/File access error"
     ObjectNotSet = 91,              //!< "Object variable or With block variable not set"
     InvalidUseOfNull = 94,          //!< "Invalid use of Null"
+    InvalidFileFormat = 321,        //!< "Invalid file format"
     InvalidPropertyValue = 380,     //!< "Invalid property value"
     SetNotPermitted = 387,          //!< "Set not permitted"
     NoCurrentRecord = 3021,         //!< no current row in a recordset

@@ -1,5 +1,6 @@
-// The main of every Olvar test executable: a headless QApplication, the locale
-// and time zone pinned before each test.
+// The main of every Olvar test executable: a headless QApplication; before and
+// after each test the locale and time zone are pinned and the replaceable
+// services (scheduler, message boxes, desktop) are installed afresh.
 
 #include "testenvironment.h"
 

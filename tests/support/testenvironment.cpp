@@ -1,5 +1,8 @@
 #include "testenvironment.h"
 
+#include "ambientproperties.h"
+#include "msgbox.h"
+
 #include <QTimeZone>
 
 #include <cstdlib>
@@ -12,11 +15,27 @@ QLocale defaultTestLocale()
     return QLocale(QLocale::English, QLocale::UnitedKingdom);
 }
 
+OlvarControls::OleDate defaultTestNow()
+{
+    return OlvarControls::OleDate::fromDateAndTime(QDate(2026, 3, 4), QTime(9, 0));
+}
+
 void resetTestEnvironment()
 {
     QLocale::setDefault(defaultTestLocale());
     qputenv("TZ", "UTC");
     tzset();
+
+    OlvarControls::Scheduler::setInstance(std::make_unique<OlvarControls::VirtualScheduler>(defaultTestNow()));
+    OlvarControls::MsgBox::setService(std::make_unique<ScriptedMessageBoxes>());
+    OlvarControls::MsgBox::setApplicationTitle(QString());
+    OlvarControls::Desktop::setInstance(std::make_unique<VirtualDesktop>());
+    OlvarControls::AmbientProperties::resetDefaults();
+}
+
+OlvarControls::VirtualScheduler &virtualScheduler()
+{
+    return dynamic_cast<OlvarControls::VirtualScheduler &>(OlvarControls::Scheduler::instance());
 }
 
 LocaleScope::LocaleScope(const QString &name)

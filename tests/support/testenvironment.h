@@ -1,5 +1,11 @@
 #pragma once
 
+#include "oledate.h"
+#include "qtprinters.h"
+#include "scriptedmessageboxes.h"
+#include "virtualdesktop.h"
+#include "virtualscheduler.h"
+
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QString>
@@ -9,8 +15,19 @@ namespace OlvarTest {
 /*! The locale every test starts in. */
 QLocale defaultTestLocale();
 
-/*! Puts the process back into the pinned test state: en_GB, UTC. Runs before every test. */
+/*! The time every test starts at: Wednesday 4 March 2026, 09:00. */
+OlvarControls::OleDate defaultTestNow();
+
+/*!
+    Puts the process back into the pinned test state: en_GB, UTC, a fresh
+    VirtualScheduler at defaultTestNow(), fresh ScriptedMessageBoxes, a fresh
+    VirtualDesktop, default ambient properties and message box title. Runs
+    before and after every test.
+*/
 void resetTestEnvironment();
+
+/*! The virtual scheduler installed for the running test. */
+OlvarControls::VirtualScheduler &virtualScheduler();
 
 /*!
     Switches the default locale (QLocale()) for the lifetime of the object and

@@ -1,0 +1,44 @@
+#include "windowtimer.h"
+
+#include "oleerror.h"
+#include "scheduler.h"
+
+namespace OlvarControls {
+
+WindowTimer::WindowTimer(QObject *parent)
+    : QObject(parent)
+{
+}
+
+WindowTimer::~WindowTimer()
+{
+    Scheduler::instance().stopTimer(m_timerId);
+}
+
+void WindowTimer::setInterval(int ms)
+{
+    if (ms < 0 || ms > MaximumInterval)
+        throw OleError(ErrorNumber::InvalidPropertyValue,
+                       QStringLiteral("A timer interval must lie between 0 and %1 ms, not %2")
+                               .arg(MaximumInterval)
+                               .arg(ms));
+    m_interval = ms;
+    restart();
+}
+
+void WindowTimer::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    restart();
+}
+
+void WindowTimer::restart()
+{
+    Scheduler &scheduler = Scheduler::instance();
+    scheduler.stopTimer(m_timerId);
+    m_timerId = 0;
+    if (m_enabled && m_interval > 0)
+        m_timerId = scheduler.startTimer(m_interval, [this] { emit Timer(); });
+}
+
+} // namespace OlvarControls

@@ -1,0 +1,14 @@
+#include "qtprinters.h"
+
+void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+void PrintTo(const QVariant &value, std::ostream *os)
+{
+    *os << "QVariant(" << (value.isValid() ? value.metaType().name() : "Empty");
+    if (value.canConvert<QString>())
+        *os << ", \"" << value.toString().toStdString() << '"';
+    *os << ')';
+}

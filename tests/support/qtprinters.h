@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <ostream>
+
+/*! \file qtprinters.h
+    Readable GoogleTest output for Qt values. */
+
+void PrintTo(const QString &text, std::ostream *os);
+void PrintTo(const QVariant &value, std::ostream *os);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "desktop.h"
+
+#include <QList>
+
+namespace OlvarTest {
+
+/*!
+    A desktop for tests: the pointer, the buttons held and the screens are
+    whatever the test sets. It starts with the pointer at (0, 0), no button
+    down and one 1920 x 1080 screen.
+*/
+class VirtualDesktop : public OlvarControls::Desktop
+{
+public:
+    QPoint cursorPos() const override { return m_cursorPos; }
+    Qt::MouseButtons mouseButtons() const override { return m_buttons; }
+    QRect screenGeometry(const QPoint &globalPos) const override;
+
+    void setCursorPos(const QPoint &pos) { m_cursorPos = pos; }
+    void setMouseButtons(Qt::MouseButtons buttons) { m_buttons = buttons; }
+    /*! Replaces the screens; the first is the primary one. */
+    void setScreens(const QList<QRect> &screens) { m_screens = screens; }
+
+private:
+    QPoint m_cursorPos;
+    Qt::MouseButtons m_buttons;
+    QList<QRect> m_screens{QRect(0, 0, 1920, 1080)};
+};
+
+/*! The virtual desktop installed for the running test. */
+VirtualDesktop &virtualDesktop();
+
+} // namespace OlvarTest
