@@ -1,6 +1,7 @@
 #include "datetext.h"
 
 #include "datetextparser.h"
+#include "scheduler.h"
 #include "oleerror.h"
 
 #include <functional>
@@ -98,7 +99,7 @@ std::optional<OleDate> DateText::tryParse(const QString &text, const QLocale &lo
     DateTextParser::Options options;
     options.locale = locale;
     options.order = DateTextParser::localeOrder(locale);
-    options.today = QDate::currentDate();
+    options.today = Scheduler::instance().today().date();
     return DateTextParser::parse(text, options);
 }
 
@@ -112,7 +113,7 @@ std::optional<OleDate> DateText::tryParseDayMonthYear(const QString &text)
     DateTextParser::Options options;
     options.order = DateTextParser::DayMonthYear;
     options.tryOtherOrder = false;
-    options.today = QDate::currentDate();
+    options.today = Scheduler::instance().today().date();
     return DateTextParser::parse(text, options);
 }
 
