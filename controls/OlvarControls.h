@@ -24,3 +24,5 @@
 #include "scheduler.h"
 #include "virtualscheduler.h"
 #include "windowtimer.h"
+
+#include "periodictimer.h"

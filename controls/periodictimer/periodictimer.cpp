@@ -1,0 +1,279 @@
+#include "periodictimer.h"
+
+#include "controlfactory.h"
+#include "msgbox.h"
+#include "numberconversion.h"
+#include "oleerror.h"
+#include "periodiccountdown.h"
+#include "propertybag.h"
+#include "windowtimer.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include <limits>
+
+OLVAR_REGISTER_CONTROL(OlvarControls::PeriodicTimer, "OlvarControls.PeriodicTimer");
+
+namespace OlvarControls {
+
+namespace {
+
+const QString TimerModeKey = QStringLiteral("TimerMode");
+const QString IntervalKey = QStringLiteral("Interval");
+const QString MinuteIntervalKey = QStringLiteral("MinuteInterval");
+const QString HourIntervalKey = QStringLiteral("HourInterval");
+const QString EnabledKey = QStringLiteral("Enabled");
+
+constexpr int TwipsPerPixel = 15;
+constexpr int WidthTwips = 355;
+constexpr int HeightTwips = 335;
+
+/* Whether hours and minutes make a period the minute countdown can hold, in milliseconds too. */
+bool periodFits(qint64 hours, qint64 minutes)
+{
+    const qint64 total = 60 * hours + minutes;
+    return total >= std::numeric_limits<qint16>::min() && total <= std::numeric_limits<qint16>::max()
+            && total * 60000 >= std::numeric_limits<qint32>::min()
+            && total * 60000 <= std::numeric_limits<qint32>::max();
+}
+
+void reportInvalidPropertyValue()
+{
+    MsgBox::showFromLibrary(OleError(ErrorNumber::InvalidPropertyValue).description(), MsgBox::OkOnly);
+}
+
+/* The face: a small clock showing nine o'clock. */
+QPixmap drawFace()
+{
+    QPixmap face(21, 23);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(96, 96, 96));
+    painter.drawRect(QRectF(8.5, 0.5, 3, 2)); // the winder
+    painter.setBrush(Qt::white);
+    const QRectF dial(1.5, 3.5, 17, 17);
+    painter.drawEllipse(dial);
+    const QPointF centre = dial.center();
+    for (int hour = 0; hour < 12; hour += 3) {
+        painter.save();
+        painter.translate(centre);
+        painter.rotate(30.0 * hour);
+        painter.drawLine(QPointF(0, -8), QPointF(0, -6.5));
+        painter.restore();
+    }
+    painter.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, centre + QPointF(-4.5, 0));
+    painter.drawLine(centre, centre + QPointF(0, -6));
+    return face;
+}
+
+} // namespace
+
+struct PeriodicTimer::Private
+{
+    eTimerMode timerMode = Periodic;
+    qint32 interval = 0;
+    qint16 minuteInterval = 0;
+    qint16 hourInterval = 0;
+    bool enabled = true;
+
+    PeriodicCountdown countdown;
+    WindowTimer *timer1 = nullptr;
+    QPixmap face;
+
+    PeriodicCountdown::Period period() const
+    {
+        return {interval, 60 * hourInterval + minuteInterval, timerMode == OneTime, enabled};
+    }
+
+    void applyTimer()
+    {
+        const PeriodicCountdown::TimerSettings settings = countdown.timer();
+        timer1->setEnabled(false);
+        timer1->setInterval(settings.interval);
+        timer1->setEnabled(settings.enabled);
+    }
+};
+
+PeriodicTimer::PeriodicTimer(QWidget *parent)
+    : ControlBase(parent)
+    , d(std::make_unique<Private>())
+{
+    d->timer1 = new WindowTimer(this);
+    d->timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(d->timer1, &WindowTimer::Timer, this, &PeriodicTimer::onTick);
+    d->face = drawFace();
+    setFixedSize(fixedPixelSize());
+}
+
+PeriodicTimer::~PeriodicTimer() = default;
+
+QSize PeriodicTimer::fixedPixelSize()
+{
+    return QSize(qRound(double(WidthTwips) / TwipsPerPixel), qRound(double(HeightTwips) / TwipsPerPixel));
+}
+
+PeriodicTimer::eTimerMode PeriodicTimer::timerMode() const
+{
+    return d->timerMode;
+}
+
+void PeriodicTimer::setTimerMode(eTimerMode mode)
+{
+    if (mode < Periodic || mode > OneTime)
+        reportInvalidPropertyValue();
+    if (mode != d->timerMode) {
+        d->timerMode = mode;
+        propertyChanged(TimerModeKey);
+    }
+    if (ambientUserMode() && d->countdown.oneShotFinished())
+        arm(false);
+}
+
+qint32 PeriodicTimer::interval() const
+{
+    return d->interval;
+}
+
+void PeriodicTimer::setInterval(qint32 ms)
+{
+    if (ms == d->interval || ms >= IntervalLimit)
+        return;
+    if (ms < 0) {
+        reportInvalidPropertyValue();
+        return;
+    }
+    d->interval = ms;
+    propertyChanged(IntervalKey);
+    armInRunMode();
+}
+
+qint16 PeriodicTimer::minuteInterval() const
+{
+    return d->minuteInterval;
+}
+
+void PeriodicTimer::setMinuteInterval(qint16 minutes)
+{
+    if (minutes == d->minuteInterval)
+        return;
+    if (minutes < 0 || !periodFits(d->hourInterval, minutes)) {
+        reportInvalidPropertyValue();
+        return;
+    }
+    if (minutes >= MinuteLimit)
+        return;
+    d->minuteInterval = minutes;
+    propertyChanged(MinuteIntervalKey);
+    armInRunMode();
+}
+
+qint16 PeriodicTimer::hourInterval() const
+{
+    return d->hourInterval;
+}
+
+void PeriodicTimer::setHourInterval(qint16 hours)
+{
+    if (hours == d->hourInterval)
+        return;
+    if (hours < 0 || !periodFits(hours, d->minuteInterval)) {
+        reportInvalidPropertyValue();
+        return;
+    }
+    d->hourInterval = hours;
+    propertyChanged(HourIntervalKey);
+    armInRunMode();
+}
+
+bool PeriodicTimer::isTimerEnabled() const
+{
+    return d->enabled;
+}
+
+void PeriodicTimer::setTimerEnabled(bool enabled)
+{
+    if (enabled == d->enabled)
+        return;
+    d->enabled = enabled;
+    propertyChanged(EnabledKey);
+    armInRunMode();
+}
+
+void PeriodicTimer::InitProperties()
+{
+    d->timerMode = Periodic;
+    d->interval = 0;
+    d->minuteInterval = 0;
+    d->hourInterval = 0;
+    d->enabled = true;
+}
+
+void PeriodicTimer::ReadProperties(const PropertyBag &bag)
+{
+    const qint32 mode = NumberConversion::toInt32(bag.ReadProperty(TimerModeKey, 0));
+    const qint32 interval = NumberConversion::toInt32(bag.ReadProperty(IntervalKey, 0));
+    const qint16 minutes = NumberConversion::toInt16(bag.ReadProperty(MinuteIntervalKey, 0));
+    const qint16 hours = NumberConversion::toInt16(bag.ReadProperty(HourIntervalKey, 0));
+    const bool enabled = NumberConversion::toBoolean(bag.ReadProperty(EnabledKey, true));
+
+    d->timerMode = eTimerMode(mode);
+    // A value the properties would refuse reads as its default, so that no
+    // saved form starts a timer that cannot count.
+    d->interval = interval >= 0 && interval < IntervalLimit ? interval : 0;
+    d->minuteInterval = minutes >= 0 && minutes < MinuteLimit ? minutes : 0;
+    d->hourInterval = hours >= 0 && periodFits(hours, d->minuteInterval) ? hours : 0;
+    d->enabled = enabled;
+
+    if (ambientUserMode() && d->enabled)
+        arm(false);
+}
+
+void PeriodicTimer::WriteProperties(PropertyBag &bag)
+{
+    bag.WriteProperty(TimerModeKey, qint32(d->timerMode), 0);
+    bag.WriteProperty(IntervalKey, d->interval, 0);
+    bag.WriteProperty(MinuteIntervalKey, d->minuteInterval, qint16(0));
+    bag.WriteProperty(HourIntervalKey, d->hourInterval, qint16(0));
+    bag.WriteProperty(EnabledKey, d->enabled, true);
+}
+
+void PeriodicTimer::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap((width() - d->face.width()) / 2, 0, d->face);
+}
+
+void PeriodicTimer::onTick()
+{
+    if (!d->timer1->isEnabled())
+        return;
+    const bool due = d->countdown.tick(d->period());
+    d->applyTimer();
+    if (!due)
+        return;
+    try {
+        emit Timer();
+    } catch (const OleError &error) {
+        // The host's handler failed; the timer reports it and goes on.
+        MsgBox::showFromLibrary(error.description(), MsgBox::OkOnly);
+    }
+    arm(true);
+}
+
+void PeriodicTimer::arm(bool afterFiring)
+{
+    d->countdown.arm(d->period(), afterFiring);
+    d->applyTimer();
+}
+
+void PeriodicTimer::armInRunMode()
+{
+    if (ambientUserMode())
+        arm(false);
+}
+
+} // namespace OlvarControls
