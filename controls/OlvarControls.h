@@ -9,3 +9,4 @@
 #include "oledate.h"
 #include "oleerror.h"
 #include "olevariant.h"
+#include "twips.h"
