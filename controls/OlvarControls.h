@@ -9,4 +9,7 @@
 #include "oledate.h"
 #include "oleerror.h"
 #include "olevariant.h"
+#include "gdiobjects.h"
+#include "gdisurface.h"
+#include "basapi.h"
 #include "twips.h"
