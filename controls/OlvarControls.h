@@ -12,4 +12,6 @@
 #include "gdiobjects.h"
 #include "gdisurface.h"
 #include "basapi.h"
+#include "windowupdatelock.h"
+#include "retainedsurface.h"
 #include "twips.h"
