@@ -14,4 +14,6 @@
 #include "basapi.h"
 #include "windowupdatelock.h"
 #include "retainedsurface.h"
+#include "scrollbarmodel.h"
+#include "vscrollbar.h"
 #include "twips.h"
