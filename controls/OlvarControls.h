@@ -24,5 +24,13 @@
 #include "scheduler.h"
 #include "virtualscheduler.h"
 #include "windowtimer.h"
+#include "gdiobjects.h"
+#include "gdisurface.h"
+#include "basapi.h"
+#include "windowupdatelock.h"
+#include "retainedsurface.h"
+#include "scrollbarmodel.h"
+#include "vscrollbar.h"
+#include "twips.h"
 
 #include "periodictimer.h"

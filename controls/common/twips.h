@@ -1,0 +1,40 @@
+#pragma once
+
+#include "olvarglobal.h"
+
+#include <QRect>
+#include <QSize>
+
+namespace OlvarControls {
+
+/*!
+    Twips, 1/1440 inch, the unit of the hosts' forms and of several controls'
+    layouts. The screen is taken at 96 dots per inch, 15 twips per pixel,
+    whatever the real screen says, so that layouts come out the same
+    everywhere. Conversions to pixels round to the nearest pixel (no whole
+    number of twips lies half-way); results beyond 32 bits raise error 6.
+*/
+namespace Twips {
+
+/*! Twips in one pixel. */
+constexpr int PerPixel = 15;
+
+/*! \a pixels in twips. */
+OLVAR_EXPORT int fromPixels(int pixels);
+/*! \a twips in whole pixels, rounded to the nearest. */
+OLVAR_EXPORT int toPixels(int twips);
+/*! \a twips in pixels, unrounded. */
+constexpr double toPixelsF(double twips) { return twips / PerPixel; }
+
+/*! A rectangle in twips (left, top, width, height) in pixels; each is converted on its own. */
+OLVAR_EXPORT QRect toPixels(const QRect &twips);
+/*! A rectangle in pixels in twips. */
+OLVAR_EXPORT QRect fromPixels(const QRect &pixels);
+/*! A size in twips in pixels. */
+OLVAR_EXPORT QSize toPixels(QSize twips);
+/*! A size in pixels in twips. */
+OLVAR_EXPORT QSize fromPixels(QSize pixels);
+
+} // namespace Twips
+
+} // namespace OlvarControls
