@@ -6,6 +6,7 @@
 #include "oleerror.h"
 #include "periodiccountdown.h"
 #include "propertybag.h"
+#include "twips.h"
 #include "windowtimer.h"
 
 #include <QPainter>
@@ -25,9 +26,7 @@ const QString MinuteIntervalKey = QStringLiteral("MinuteInterval");
 const QString HourIntervalKey = QStringLiteral("HourInterval");
 const QString EnabledKey = QStringLiteral("Enabled");
 
-constexpr int TwipsPerPixel = 15;
-constexpr int WidthTwips = 355;
-constexpr int HeightTwips = 335;
+constexpr QSize SizeTwips(355, 335);
 
 /* Whether hours and minutes make a period the minute countdown can hold, in milliseconds too. */
 bool periodFits(qint64 hours, qint64 minutes)
@@ -113,7 +112,7 @@ PeriodicTimer::~PeriodicTimer() = default;
 
 QSize PeriodicTimer::fixedPixelSize()
 {
-    return QSize(qRound(double(WidthTwips) / TwipsPerPixel), qRound(double(HeightTwips) / TwipsPerPixel));
+    return Twips::toPixels(SizeTwips);
 }
 
 PeriodicTimer::eTimerMode PeriodicTimer::timerMode() const
@@ -259,7 +258,7 @@ void PeriodicTimer::onTick()
         emit Timer();
     } catch (const OleError &error) {
         // The host's handler failed; the timer reports it and goes on.
-        MsgBox::showFromLibrary(error.description(), MsgBox::OkOnly);
+        MsgBox::showFromLibrary(error.messageText(), MsgBox::OkOnly | MsgBox::Critical);
     }
     arm(true);
 }

@@ -1,5 +1,6 @@
 #include "controlfactory.h"
 #include "msgbox.h"
+#include "oleerror.h"
 #include "periodiccountdown.h"
 #include "periodictimer.h"
 #include "propertybag.h"
@@ -135,6 +136,18 @@ TEST(PeriodicTimer, NextPeriodStartsWhenTheHandlerReturns)
     virtualScheduler().advance(2000);
     // The handler's 100 ms are not caught up on.
     EXPECT_EQ(t.fired, (std::vector<qint64>{501, 1102, 1703}));
+}
+
+TEST(PeriodicTimer, ReportsAFailingHandlerAndRunsOn)
+{
+    TimerHost t;
+    QObject::connect(t.control.get(), &PeriodicTimer::Timer, [] { throw OleError(ErrorNumber::Overflow); });
+    t.control->setInterval(500);
+    virtualScheduler().advance(1002);
+    EXPECT_EQ(t.fired.size(), 2u);
+    EXPECT_EQ(messageBoxes().count(), 2);
+    EXPECT_EQ(messageBoxes().last().prompt, QStringLiteral("6\r\nOverflow"));
+    EXPECT_EQ(messageBoxes().last().buttons, MsgBox::OkOnly | MsgBox::Critical);
 }
 
 TEST(PeriodicTimer, OneTimeFiresOnceUntilArmedAgain)
