@@ -33,4 +33,5 @@
 #include "vscrollbar.h"
 #include "twips.h"
 
+#include "calendar.h"
 #include "periodictimer.h"

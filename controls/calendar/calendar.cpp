@@ -1,0 +1,489 @@
+#include "calendar.h"
+
+#include "calendarsharedstate.h"
+#include "controlfactory.h"
+#include "dateentrylayout.h"
+#include "dateentrytext.h"
+#include "datekeyfilter.h"
+#include "frmcalendar.h"
+#include "msgbox.h"
+#include "numberconversion.h"
+#include "oleerror.h"
+#include "olevariant.h"
+#include "propertybag.h"
+#include "twips.h"
+#include "updownarrows.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QToolButton>
+
+#include <functional>
+
+OLVAR_REGISTER_CONTROL(OlvarControls::Calendar, "OlvarControls.Calendar");
+
+namespace OlvarControls {
+
+namespace {
+
+const QString ValueKey = QStringLiteral("Value");
+const QString UpDownVisibleKey = QStringLiteral("UpDownVisible");
+const QString TextKey = QStringLiteral("Text");
+const QString EnabledKey = QStringLiteral("Enabled");
+const QString FontKey = QStringLiteral("Font");
+const QString BackColorKey = QStringLiteral("BackColor");
+const QString ForeColorKey = QStringLiteral("ForeColor");
+const QString BorderStyleKey = QStringLiteral("BorderStyle");
+const QString ButtonTodayKey = QStringLiteral("ButtonToday");
+const QString ButtonNoneKey = QStringLiteral("ButtonNone");
+const QString ButtonTodayTextKey = QStringLiteral("ButtonTodayText");
+const QString ButtonNoneTextKey = QStringLiteral("ButtonNoneText");
+const QString AlignmentKey = QStringLiteral("Alignment");
+const QString CalendarKey = QStringLiteral("Calendar");
+const QString DateFormatKey = QStringLiteral("DateFormat");
+
+const QString DefaultDateFormat = QStringLiteral("dd/mm/yyyy");
+constexpr OleColor DefaultBackColor = OleColor::system(OleColor::Window);
+constexpr OleColor DefaultForeColor = OleColor::system(OleColor::WindowText);
+constexpr qint16 FixedSingle = 1;
+constexpr QSize DesignedSize(1895, 300); // twips
+
+/* Runs \a handler of a user action; an error is reported the way the platform reports one. */
+void guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const OleError &error) {
+        MsgBox::showFromLibrary(error.messageText(), MsgBox::OkOnly | MsgBox::Critical);
+    }
+}
+
+OleColor toOleColor(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<OleColor>())
+        return value.value<OleColor>();
+    return OleColor(quint32(NumberConversion::toInt32(value)));
+}
+
+/* The text box's alignment as the platform numbers it: 0 left, 1 right, 2 centre. */
+qint16 alignmentNumber(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignRight)
+        return 1;
+    if (alignment & Qt::AlignHCenter)
+        return 2;
+    return 0;
+}
+
+/* Keys that edit or move rather than type a character. */
+bool isCommandKey(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        // Ctrl+C, Ctrl+V and the like; characters typed with AltGr are filtered.
+        return (event->modifiers() & Qt::ControlModifier) && !event->text().isEmpty()
+                && event->text().at(0).unicode() < 0x20;
+    }
+}
+
+} // namespace
+
+struct Calendar::Private
+{
+    QLineEdit *txtDate = nullptr;
+    UpDownArrows *upDown = nullptr;
+    QToolButton *btnDropCalendar = nullptr;
+
+    QVariant dateFormat = DefaultDateFormat;
+    QVariant textValue;
+    bool upDownVisible = true;
+    bool calendarVisible = true;
+    bool showToday = true;
+    bool showNone = true;
+    QString todayText;
+    QString noneText;
+    bool valueFlag = false;
+    OleColor backColor = DefaultBackColor;
+    OleColor foreColor = DefaultForeColor;
+
+    void applyColors()
+    {
+        QPalette palette = txtDate->palette();
+        palette.setColor(QPalette::Base, backColor.toQColor(palette));
+        palette.setColor(QPalette::Text, foreColor.toQColor(palette));
+        txtDate->setPalette(palette);
+    }
+};
+
+Calendar::Calendar(QWidget *parent)
+    : ControlBase(parent)
+    , d(std::make_unique<Private>())
+{
+    d->txtDate = new QLineEdit(this);
+    d->txtDate->setObjectName(QStringLiteral("TxtDate"));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    d->txtDate->setFont(font);
+    d->txtDate->installEventFilter(this);
+    connect(d->txtDate, &QLineEdit::textChanged, this, [this] { propertyChanged(TextKey); });
+
+    d->upDown = new UpDownArrows(this);
+    d->upDown->setObjectName(QStringLiteral("UpDown"));
+    connect(d->upDown, &UpDownArrows::UpClick, this, [this] { guarded([this] { stepDay(1); }); });
+    connect(d->upDown, &UpDownArrows::DownClick, this, [this] { guarded([this] { stepDay(-1); }); });
+
+    d->btnDropCalendar = new QToolButton(this);
+    d->btnDropCalendar->setObjectName(QStringLiteral("btnDropCalendar"));
+    d->btnDropCalendar->setArrowType(Qt::DownArrow);
+    d->btnDropCalendar->setFocusPolicy(Qt::StrongFocus);
+    connect(d->btnDropCalendar, &QToolButton::clicked, this, [this] { guarded([this] { dropDown(); }); });
+
+    // Moving the focus away from the control closes its popup.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        frmCalendar *popup = frmCalendar::current();
+        if (popup && now && now != this && !isAncestorOf(now) && now != popup && !popup->isAncestorOf(now))
+            popup->reject();
+    });
+
+    d->textValue = d->txtDate->text();
+    d->applyColors();
+    setFocusProxy(d->txtDate);
+    setMinimumWidth(Twips::toPixels(DateEntryLayout::MinimumWidth));
+    resize(Twips::toPixels(DesignedSize));
+}
+
+Calendar::~Calendar() = default;
+
+bool Calendar::isUpDownVisible() const
+{
+    return d->upDownVisible;
+}
+
+void Calendar::setUpDownVisible(bool visible)
+{
+    d->upDown->setVisible(visible);
+    d->upDownVisible = visible;
+    layOut();
+    propertyChanged(UpDownVisibleKey);
+}
+
+QVariant Calendar::text() const
+{
+    return d->txtDate->text();
+}
+
+void Calendar::setText(const QVariant &value)
+{
+    if (!ambientUserMode())
+        throw OleError(ErrorNumber::SetNotPermitted);
+    const bool empty = isNullVariant(value)
+            || (value.metaType().id() == QMetaType::QString && value.toString() == DateEntryText::emptyMask());
+    const QString shown = empty ? QString() : DateEntryText::format(value, pattern());
+    d->textValue = value;
+    d->txtDate->setText(shown);
+    propertyChanged(TextKey);
+}
+
+bool Calendar::isControlEnabled() const
+{
+    return isEnabled();
+}
+
+void Calendar::setControlEnabled(bool enabled)
+{
+    setEnabled(enabled);
+    propertyChanged(EnabledKey);
+}
+
+QFont Calendar::textFont() const
+{
+    return d->txtDate->font();
+}
+
+void Calendar::setTextFont(const QFont &font)
+{
+    d->txtDate->setFont(font);
+    propertyChanged(FontKey);
+}
+
+OleColor Calendar::backColor() const
+{
+    return d->backColor;
+}
+
+void Calendar::setBackColor(OleColor color)
+{
+    d->backColor = color;
+    d->applyColors();
+    propertyChanged(BackColorKey);
+}
+
+OleColor Calendar::foreColor() const
+{
+    return d->foreColor;
+}
+
+void Calendar::setForeColor(OleColor color)
+{
+    d->foreColor = color;
+    d->applyColors();
+    propertyChanged(ForeColorKey);
+}
+
+qint16 Calendar::borderStyle() const
+{
+    return d->txtDate->hasFrame() ? FixedSingle : 0;
+}
+
+void Calendar::setBorderStyle(qint16 style)
+{
+    if (style != 0 && style != FixedSingle)
+        throw OleError(ErrorNumber::InvalidPropertyValue);
+    d->txtDate->setFrame(style == FixedSingle);
+    propertyChanged(BorderStyleKey);
+}
+
+bool Calendar::buttonToday() const
+{
+    return d->showToday;
+}
+
+void Calendar::setButtonToday(bool show)
+{
+    d->showToday = show;
+    CalendarSharedState::instance().showToday = show;
+    propertyChanged(ButtonTodayKey);
+}
+
+bool Calendar::buttonNone() const
+{
+    return d->showNone;
+}
+
+void Calendar::setButtonNone(bool show)
+{
+    d->showNone = show;
+    CalendarSharedState::instance().showNone = show;
+    propertyChanged(ButtonNoneKey);
+}
+
+QString Calendar::buttonTodayText() const
+{
+    return d->todayText;
+}
+
+void Calendar::setButtonTodayText(const QString &text)
+{
+    d->todayText = text;
+    CalendarSharedState::instance().todayText = text;
+    propertyChanged(ButtonTodayTextKey);
+}
+
+QString Calendar::buttonNoneText() const
+{
+    return d->noneText;
+}
+
+void Calendar::setButtonNoneText(const QString &text)
+{
+    d->noneText = text;
+    CalendarSharedState::instance().noneText = text;
+    propertyChanged(ButtonNoneTextKey);
+}
+
+bool Calendar::isCalendarVisible() const
+{
+    return d->calendarVisible;
+}
+
+void Calendar::setCalendar(bool visible)
+{
+    d->btnDropCalendar->setVisible(visible);
+    d->calendarVisible = visible;
+    layOut();
+    propertyChanged(CalendarKey);
+}
+
+QVariant Calendar::dateFormat() const
+{
+    return d->dateFormat;
+}
+
+void Calendar::setDateFormat(const QVariant &pattern)
+{
+    d->dateFormat = pattern;
+    propertyChanged(DateFormatKey);
+}
+
+void Calendar::dropDown()
+{
+    CalendarSharedState &shared = CalendarSharedState::instance();
+    shared.owner = this;
+    const QString text = d->txtDate->text();
+    const std::optional<OleDate> date = DateEntryText::read(text, pattern());
+    shared.selectedDate = date ? QVariant::fromValue(*date) : QVariant(text);
+
+    if (!frmCalendar::current()) {
+        const QPointer<Calendar> self(this);
+        QPointer<frmCalendar> popup = new frmCalendar(this);
+        popup->exec();
+        delete popup;
+        if (!self)
+            return; // the host closed the form while the popup was open
+    }
+    d->txtDate->setText(DateEntryText::format(shared.selectedDate, pattern()));
+    d->txtDate->setFocus();
+}
+
+void Calendar::InitProperties()
+{
+    d->upDownVisible = true;
+    d->calendarVisible = true;
+    d->showToday = true;
+    d->showNone = true;
+    d->todayText.clear();
+    d->noneText.clear();
+    d->dateFormat = DefaultDateFormat;
+    d->valueFlag = false;
+    d->textValue = d->txtDate->text();
+}
+
+void Calendar::ReadProperties(const PropertyBag &bag)
+{
+    d->valueFlag = NumberConversion::toBoolean(bag.ReadProperty(ValueKey, 0));
+    d->upDownVisible = NumberConversion::toBoolean(bag.ReadProperty(UpDownVisibleKey, true));
+    d->upDown->setVisible(d->upDownVisible);
+    d->textValue = bag.ReadProperty(TextKey, 0);
+    setEnabled(NumberConversion::toBoolean(bag.ReadProperty(EnabledKey)));
+    d->txtDate->setFont(bag.ReadProperty(FontKey, ambientFont()).value<QFont>());
+    d->backColor = toOleColor(bag.ReadProperty(BackColorKey, QVariant::fromValue(DefaultBackColor)));
+    d->foreColor = toOleColor(bag.ReadProperty(ForeColorKey, QVariant::fromValue(DefaultForeColor)));
+    d->applyColors();
+    const qint16 border = NumberConversion::toInt16(bag.ReadProperty(BorderStyleKey, FixedSingle));
+    d->txtDate->setFrame(border != 0);
+    d->calendarVisible = NumberConversion::toBoolean(bag.ReadProperty(CalendarKey, true));
+    d->btnDropCalendar->setVisible(d->calendarVisible);
+    d->showToday = NumberConversion::toBoolean(bag.ReadProperty(ButtonTodayKey, true));
+    d->showNone = NumberConversion::toBoolean(bag.ReadProperty(ButtonNoneKey, true));
+    d->todayText = bag.ReadProperty(ButtonTodayTextKey, QString()).toString();
+    d->noneText = bag.ReadProperty(ButtonNoneTextKey, QString()).toString();
+    d->dateFormat = bag.ReadProperty(DateFormatKey, DefaultDateFormat);
+    shareButtonSettings();
+
+    // A saved form comes back showing the text it was saved with.
+    const bool hasText = bag.contains(TextKey) && !isNullVariant(d->textValue)
+            && d->textValue != QVariant(DateEntryText::emptyMask());
+    d->txtDate->setText(hasText ? DateEntryText::format(d->textValue, pattern()) : QString());
+    layOut();
+}
+
+void Calendar::WriteProperties(PropertyBag &bag)
+{
+    bag.WriteProperty(ValueKey, d->valueFlag, false);
+    bag.WriteProperty(UpDownVisibleKey, d->upDownVisible, true);
+    bag.WriteProperty(TextKey, d->textValue, 0);
+    bag.WriteProperty(EnabledKey, isEnabled());
+    bag.WriteProperty(FontKey, d->txtDate->font());
+    bag.WriteProperty(BackColorKey, QVariant::fromValue(d->backColor), QVariant::fromValue(DefaultBackColor));
+    bag.WriteProperty(ForeColorKey, QVariant::fromValue(d->foreColor), QVariant::fromValue(DefaultForeColor));
+    bag.WriteProperty(BorderStyleKey, borderStyle(), FixedSingle);
+    bag.WriteProperty(ButtonTodayKey, d->showToday, true);
+    bag.WriteProperty(ButtonNoneKey, d->showNone, true);
+    bag.WriteProperty(ButtonTodayTextKey, d->todayText, QString());
+    bag.WriteProperty(ButtonNoneTextKey, d->noneText, QString());
+    bag.WriteProperty(AlignmentKey, alignmentNumber(d->txtDate->alignment()), qint16(0));
+    bag.WriteProperty(CalendarKey, d->calendarVisible, true);
+    bag.WriteProperty(DateFormatKey, d->dateFormat, DefaultDateFormat);
+}
+
+bool Calendar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == d->txtDate) {
+        if (event->type() == QEvent::KeyPress)
+            return filterKey(static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                guarded([this] { validate(); });
+        }
+    }
+    return ControlBase::eventFilter(watched, event);
+}
+
+void Calendar::resizeEvent(QResizeEvent *event)
+{
+    ControlBase::resizeEvent(event);
+    layOut();
+}
+
+bool Calendar::filterKey(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    if (typed.isEmpty() || isCommandKey(event))
+        return false;
+    const QString passed = DateKeyFilter::filter(typed);
+    if (passed == typed)
+        return false;
+    if (!passed.isEmpty())
+        d->txtDate->insert(passed);
+    return true;
+}
+
+void Calendar::validate()
+{
+    if (!DateEntryText::read(d->txtDate->text(), pattern()))
+        d->txtDate->clear();
+}
+
+void Calendar::stepDay(int days)
+{
+    const std::optional<OleDate> date = DateEntryText::read(d->txtDate->text(), pattern());
+    if (!date)
+        return;
+    const OleDate next = date->addDays(days);
+    if (next.isValid())
+        d->txtDate->setText(DateEntryText::format(next, pattern()));
+}
+
+void Calendar::shareButtonSettings() const
+{
+    CalendarSharedState &shared = CalendarSharedState::instance();
+    shared.showToday = d->showToday;
+    shared.showNone = d->showNone;
+    shared.todayText = d->todayText;
+    shared.noneText = d->noneText;
+}
+
+void Calendar::layOut()
+{
+    try {
+        const DateEntryLayout layout(Twips::fromPixels(size()));
+        d->txtDate->setGeometry(Twips::toPixels(layout.text()));
+        const QRect upDown = Twips::toPixels(layout.upDown());
+        const QRect dropButton = Twips::toPixels(layout.dropButton());
+        d->upDown->setGeometry(upDown);
+        d->btnDropCalendar->setGeometry(dropButton);
+        // Keep typed text clear of the buttons over the box's right end.
+        const int coveredFrom = d->upDownVisible ? upDown.left() : d->calendarVisible ? dropButton.left() : width();
+        d->txtDate->setTextMargins(0, 0, qMax(0, width() - coveredFrom), 0);
+    } catch (const OleError &) {
+        // a size beyond what twips can count: leave the children where they are
+    }
+}
+
+QString Calendar::pattern() const
+{
+    return d->dateFormat.toString();
+}
+
+} // namespace OlvarControls

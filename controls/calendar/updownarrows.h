@@ -1,0 +1,43 @@
+#pragma once
+
+#include "olvarglobal.h"
+
+#include <QWidget>
+
+QT_BEGIN_NAMESPACE
+class QToolButton;
+QT_END_NAMESPACE
+
+namespace OlvarControls {
+
+/*!
+    A pair of small arrow buttons, up over down, that report their clicks
+    separately. They never take the focus.
+*/
+class OLVAR_EXPORT UpDownArrows : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit UpDownArrows(QWidget *parent = nullptr);
+
+    /*! The upper button, objectName "UpArrow". */
+    QToolButton *upButton() const { return m_up; }
+    /*! The lower button, objectName "DownArrow". */
+    QToolButton *downButton() const { return m_down; }
+
+signals:
+    /*! The up arrow was clicked. */
+    void UpClick();
+    /*! The down arrow was clicked. */
+    void DownClick();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QToolButton *m_up;
+    QToolButton *m_down;
+};
+
+} // namespace OlvarControls
