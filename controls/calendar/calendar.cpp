@@ -51,6 +51,14 @@ constexpr OleColor DefaultForeColor = OleColor::system(OleColor::WindowText);
 constexpr qint16 FixedSingle = 1;
 constexpr QSize DesignedSize(1895, 300); // twips
 
+/* Stores a popup button setting in \a stored and in the program's shared block. */
+template <typename T>
+void share(T &stored, T CalendarSharedState::*shared, const T &value)
+{
+    stored = value;
+    CalendarSharedState::instance().*shared = value;
+}
+
 /* Runs \a handler of a user action; an error is reported the way the platform reports one. */
 void guarded(const std::function<void()> &handler)
 {
@@ -189,7 +197,9 @@ void Calendar::setText(const QVariant &value)
     const bool empty = isNullVariant(value)
             || (value.metaType().id() == QMetaType::QString && value.toString() == DateEntryText::emptyMask());
     const QString shown = empty ? QString() : DateEntryText::format(value, pattern());
-    d->textValue = value;
+    // Dates are kept the way the property bag stores them.
+    const std::optional<OleDate> date = DateEntryText::dateValue(value);
+    d->textValue = date ? QVariant::fromValue(*date) : value;
     d->txtDate->setText(shown);
     propertyChanged(TextKey);
 }
@@ -260,8 +270,7 @@ bool Calendar::buttonToday() const
 
 void Calendar::setButtonToday(bool show)
 {
-    d->showToday = show;
-    CalendarSharedState::instance().showToday = show;
+    share(d->showToday, &CalendarSharedState::showToday, show);
     propertyChanged(ButtonTodayKey);
 }
 
@@ -272,8 +281,7 @@ bool Calendar::buttonNone() const
 
 void Calendar::setButtonNone(bool show)
 {
-    d->showNone = show;
-    CalendarSharedState::instance().showNone = show;
+    share(d->showNone, &CalendarSharedState::showNone, show);
     propertyChanged(ButtonNoneKey);
 }
 
@@ -284,8 +292,7 @@ QString Calendar::buttonTodayText() const
 
 void Calendar::setButtonTodayText(const QString &text)
 {
-    d->todayText = text;
-    CalendarSharedState::instance().todayText = text;
+    share(d->todayText, &CalendarSharedState::todayText, text);
     propertyChanged(ButtonTodayTextKey);
 }
 
@@ -296,8 +303,7 @@ QString Calendar::buttonNoneText() const
 
 void Calendar::setButtonNoneText(const QString &text)
 {
-    d->noneText = text;
-    CalendarSharedState::instance().noneText = text;
+    share(d->noneText, &CalendarSharedState::noneText, text);
     propertyChanged(ButtonNoneTextKey);
 }
 

@@ -25,8 +25,8 @@ QString DateEntryText::format(const QVariant &value, const QString &dateFormat)
 {
     if (isEmptyVariant(value) || isNullVariant(value))
         return QString();
-    if (value.metaType() == QMetaType::fromType<OleDate>())
-        return format(value.value<OleDate>(), dateFormat);
+    if (const std::optional<OleDate> date = dateValue(value))
+        return format(*date, dateFormat);
     if (value.metaType().id() == QMetaType::QString) {
         const QString text = value.toString();
         const std::optional<OleDate> date = DateText::tryParse(text);
@@ -46,6 +46,20 @@ QString DateEntryText::format(const QVariant &value, const QString &dateFormat)
         break;
     }
     return isNumber ? format(OleDate(NumberConversion::toDouble(value)), dateFormat) : value.toString();
+}
+
+std::optional<OleDate> DateEntryText::dateValue(const QVariant &value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::QDate:
+        return OleDate::fromDate(value.toDate());
+    case QMetaType::QDateTime:
+        return OleDate::fromDateTime(value.toDateTime());
+    default:
+        if (value.metaType() == QMetaType::fromType<OleDate>())
+            return value.value<OleDate>();
+        return std::nullopt;
+    }
 }
 
 QString DateEntryText::format(OleDate date, const QString &dateFormat)

@@ -35,6 +35,8 @@ public:
         any other text stands as it is. Throws OleError 5 for a date out of range.
     */
     static QString format(const QVariant &value, const QString &dateFormat);
+    /*! The date \a value holds as an OleDate, QDate or QDateTime, or nothing. */
+    static std::optional<OleDate> dateValue(const QVariant &value);
     /*! \a date written with \a dateFormat; an empty pattern gives the general date text. */
     static QString format(OleDate date, const QString &dateFormat);
 

@@ -221,7 +221,6 @@ void frmCalendar::buildChildren()
     d->monthYearLabel = makeChild<QLabel>(d->picCalendar, QStringLiteral("MonthYearLabel"), CaptionRect);
     d->monthYearLabel->setAlignment(Qt::AlignCenter);
     d->monthYearLabel->setText(QStringLiteral("Month + Year"));
-    setBold(d->monthYearLabel, true);
 
     d->monthList = makeChild<QComboBox>(d->picCalendar, QStringLiteral("MonthList"), MonthListRect);
     d->yearList = makeChild<QComboBox>(d->picCalendar, QStringLiteral("YearList"), YearListRect);

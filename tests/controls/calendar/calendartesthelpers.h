@@ -27,6 +27,12 @@ protected:
     void TearDown() override { SetUp(); }
 };
 
+/* The date \a day of \a month of \a year. */
+inline OlvarControls::OleDate dateOf(int year, int month, int day)
+{
+    return OlvarControls::OleDate::fromDate(QDate(year, month, day));
+}
+
 /* The child \a name of \a parent, failing the test when there is none. */
 template <typename Widget>
 Widget *child(const QWidget *parent, const QString &name)
@@ -68,9 +74,10 @@ public:
     QLineEdit *txtDate() const { return child<QLineEdit>(control, QStringLiteral("TxtDate")); }
     QToolButton *dropButton() const { return child<QToolButton>(control, QStringLiteral("btnDropCalendar")); }
 
-    /* Types \a keys into the focused text box. */
-    void type(const QString &keys) const
+    /* Types \a keys into the text box, the host window being the active one again. */
+    void type(const QString &keys)
     {
+        QApplication::setActiveWindow(&host);
         txtDate()->setFocus();
         QTest::keyClicks(txtDate(), keys);
     }

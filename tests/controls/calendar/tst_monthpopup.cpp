@@ -9,15 +9,11 @@
 
 using namespace OlvarControls;
 using CalendarTest::child;
+using CalendarTest::dateOf;
 using CalendarTest::dayCell;
 using OlvarTest::virtualScheduler;
 
 namespace {
-
-OleDate dateOf(int year, int month, int day)
-{
-    return OleDate::fromDate(QDate(year, month, day));
-}
 
 QDate today()
 {
