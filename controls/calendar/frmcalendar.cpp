@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -47,7 +46,7 @@ constexpr int LastListedYear = 2101;
 const QColor FormColor(192, 192, 192);
 const QColor SundayColor(255, 0, 0);
 
-QPointer<frmCalendar> currentPopup;
+frmCalendar *currentPopup = nullptr; // the popup built last, until it goes
 
 QFont popupFont()
 {
@@ -168,11 +167,15 @@ frmCalendar::frmCalendar(QWidget *parent)
     layOutButtons();
 }
 
-frmCalendar::~frmCalendar() = default;
+frmCalendar::~frmCalendar()
+{
+    if (currentPopup == this)
+        currentPopup = nullptr;
+}
 
 frmCalendar *frmCalendar::current()
 {
-    return currentPopup && currentPopup->isVisible() ? currentPopup.data() : nullptr;
+    return currentPopup && currentPopup->isVisible() ? currentPopup : nullptr;
 }
 
 void frmCalendar::done(int result)
