@@ -110,14 +110,21 @@ public:
     void WriteProperties(PropertyBag &bag) override;
 
 signals:
-    // Published for hosts; never raised.
+    /*! Published for hosts; never raised. */
     void Click();
+    /*! Published for hosts; never raised. */
     void DblClick();
+    /*! Published for hosts; never raised. */
     void KeyDown(qint16 &KeyCode, qint16 &Shift);
+    /*! Published for hosts; never raised. */
     void KeyPress(qint16 &KeyAscii);
+    /*! Published for hosts; never raised. */
     void KeyUp(qint16 &KeyCode, qint16 &Shift);
+    /*! Published for hosts; never raised. */
     void MouseDown(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    /*! Published for hosts; never raised. */
     void MouseMove(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    /*! Published for hosts; never raised. */
     void MouseUp(qint16 &Button, qint16 &Shift, float &X, float &Y);
 
 protected:

@@ -309,6 +309,11 @@ TEST_F(MonthPopup, SteppingPastTheListedYearsShowsTheYearAnyway)
     QTest::mouseClick(child<QToolButton>(popup.get(), QStringLiteral("MonthUp")), Qt::LeftButton);
     EXPECT_EQ(caption(), QStringLiteral("January 2102"));
     EXPECT_EQ(listTexts(), QStringLiteral("1/2102"));
+
+    // The end of the calendar is as far as it goes.
+    open(QVariant::fromValue(dateOf(9999, 12, 1)));
+    QTest::mouseClick(child<QToolButton>(popup.get(), QStringLiteral("MonthUp")), Qt::LeftButton);
+    EXPECT_EQ(caption(), QStringLiteral("December 9999"));
 }
 
 TEST_F(MonthPopup, ChoosingInTheListsShowsThatMonth)
