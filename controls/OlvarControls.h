@@ -9,3 +9,12 @@
 #include "oledate.h"
 #include "oleerror.h"
 #include "olevariant.h"
+
+#include "command.h"
+#include "connection.h"
+#include "connectionstringparser.h"
+#include "dataaccessenums.h"
+#include "datalink.h"
+#include "field.h"
+#include "fields.h"
+#include "recordset.h"
