@@ -71,6 +71,8 @@ public:
         or null when it is a statement without rows, which has then run to its end.
     */
     virtual std::unique_ptr<EngineCursor> execute(const QString &statement, CursorMovement movement) = 0;
+    /*! Whether the database holds a table or view named \a name. */
+    virtual bool hasTable(const QString &name) const = 0;
     /*! A cursor over every row of \a table in its stored order. */
     virtual std::unique_ptr<EngineCursor> openTable(const QString &table, CursorMovement movement) = 0;
     /*! The row identifier of the last row this session inserted. */

@@ -11,16 +11,13 @@ namespace OlvarControls::DataAccess {
 
 namespace {
 
-bool isTableName(const QString &source)
+// Without a command type, a single name that is a table's is opened as that table.
+bool opensTable(const EngineSession &session, const QString &source, int options)
 {
-    static const QRegularExpression singleName(QStringLiteral("^\\s*(\\[[^\\]]+\\]|\\w+)\\s*$"));
-    return singleName.match(source).hasMatch();
-}
-
-bool opensTable(const QString &source, int options)
-{
-    if (options == adCmdUnspecified || options == adCmdUnknown)
-        return isTableName(source);
+    if (options == adCmdUnspecified || options == adCmdUnknown) {
+        static const QRegularExpression singleName(QStringLiteral("^\\s*(\\[[^\\]]+\\]|\\w+)\\s*$"));
+        return singleName.match(source).hasMatch() && session.hasTable(source);
+    }
     return (options & (adCmdTable | adCmdTableDirect)) != 0;
 }
 
@@ -130,7 +127,7 @@ void Recordset::openOn(const std::shared_ptr<EngineSession> &session, const QStr
 
     d->cursor.reset();
     d->eof = d->bof = true;
-    d->cursor = opensTable(source, options) ? session->openTable(source, movement)
+    d->cursor = opensTable(*session, source, options) ? session->openTable(source, movement)
                                             : session->execute(source, movement);
     if (d->cursor)
         d->move([](EngineCursor &cursor) { return cursor.moveFirst(); }, true);

@@ -103,6 +103,16 @@ std::unique_ptr<EngineCursor> SqliteSession::execute(const QString &statement, C
     return std::make_unique<SqliteQueryCursor>(shared_from_this(), std::move(prepared), movement);
 }
 
+bool SqliteSession::hasTable(const QString &name) const
+{
+    checkOpen();
+    SqliteStatement statement(m_db,
+                              QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1 "
+                                             "COLLATE NOCASE"),
+                              {bareTableName(name)});
+    return statement.step();
+}
+
 std::unique_ptr<EngineCursor> SqliteSession::openTable(const QString &table, CursorMovement movement)
 {
     checkOpen();

@@ -33,6 +33,7 @@ public:
     ~SqliteSession() override;
 
     std::unique_ptr<EngineCursor> execute(const QString &statement, CursorMovement movement) override;
+    bool hasTable(const QString &name) const override;
     std::unique_ptr<EngineCursor> openTable(const QString &table, CursorMovement movement) override;
     qint64 lastInsertId() const override;
     void close() override;
