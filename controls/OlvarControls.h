@@ -7,6 +7,9 @@
 
 #include "olecolor.h"
 #include "oledate.h"
+#include "datetext.h"
+#include "dateformatter.h"
+#include "numberconversion.h"
 #include "oleerror.h"
 #include "olevariant.h"
 

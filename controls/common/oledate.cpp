@@ -1,5 +1,7 @@
 #include "oledate.h"
 
+#include "oleerror.h"
+
 #include <cmath>
 
 namespace OlvarControls {
@@ -129,6 +131,26 @@ int OleDate::weekday() const
     // Day 0 was a Saturday.
     const qint64 day = dayNumber();
     return int(((day + 6) % 7 + 7) % 7) + 1;
+}
+
+int OleDate::weekday(int firstDayOfWeek) const
+{
+    if (firstDayOfWeek == 0)
+        firstDayOfWeek = OleDate::firstDayOfWeek();
+    if (firstDayOfWeek < 1 || firstDayOfWeek > 7)
+        throw OleError(ErrorNumber::InvalidProcedureCall);
+    return (weekday() - firstDayOfWeek + 7) % 7 + 1;
+}
+
+int OleDate::firstDayOfWeek(const QLocale &locale)
+{
+    return int(locale.firstDayOfWeek()) % 7 + 1; // Qt counts Monday = 1 to Sunday = 7
+}
+
+OleDate OleDate::roundedToSecond() const
+{
+    constexpr qint64 msecsPerSecond = 1000;
+    return fromMSecs(floorDiv(toMSecs() + msecsPerSecond / 2, msecsPerSecond) * msecsPerSecond);
 }
 
 qint64 OleDate::hourBoundariesBetween(OleDate from, OleDate to)

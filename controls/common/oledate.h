@@ -3,6 +3,7 @@
 #include "olvarglobal.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QMetaType>
 
 namespace OlvarControls {
@@ -73,8 +74,19 @@ public:
     /*! This instant moved by \a months calendar months, the day clamped to the end of the month. */
     OleDate addMonths(int months) const;
 
+    /*! This instant rounded to the nearest whole second, halves up. */
+    OleDate roundedToSecond() const;
+
     /*! The weekday numbered Sunday = 1 to Saturday = 7, whatever the locale. */
     int weekday() const;
+    /*!
+        The weekday numbered 1 to 7 from \a firstDayOfWeek (Sunday = 1 to Saturday = 7;
+        0 stands for the first day of the week of the default locale). Throws
+        OleError 5 for any other \a firstDayOfWeek.
+    */
+    int weekday(int firstDayOfWeek) const;
+    /*! The first day of the week of \a locale, numbered Sunday = 1 to Saturday = 7. */
+    static int firstDayOfWeek(const QLocale &locale = QLocale());
 
     /*! The number of hour boundaries crossed from \a from to \a to: 9:59 to 10:00 is one. */
     static qint64 hourBoundariesBetween(OleDate from, OleDate to);

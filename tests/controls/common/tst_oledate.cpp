@@ -1,4 +1,5 @@
 #include "oledate.h"
+#include "oleerror.h"
 
 #include <QVariant>
 
@@ -77,4 +78,35 @@ TEST(OleDate, ConvertsThroughQVariant)
     QVariant back = QVariant::fromValue(OleDate(46088.25));
     EXPECT_EQ(back.toDateTime(), QDateTime(QDate(2026, 3, 7), QTime(6, 0)));
     EXPECT_EQ(back.toDouble(), 46088.25);
+}
+
+TEST(OleDate, WeekdaysCountFromAGivenFirstDay)
+{
+    EXPECT_EQ(OleDate::firstDayOfWeek(QLocale(QStringLiteral("en_US"))), 1); // Sunday
+    EXPECT_EQ(OleDate::firstDayOfWeek(QLocale(QStringLiteral("en_GB"))), 2); // Monday
+    EXPECT_EQ(OleDate::firstDayOfWeek(QLocale(QStringLiteral("ar_EG"))), 7); // Saturday
+
+    const OleDate monday = OleDate::fromDate(QDate(2026, 3, 9));
+    const OleDate sunday = OleDate::fromDate(QDate(2026, 3, 8));
+    EXPECT_EQ(monday.weekday(2), 1);
+    EXPECT_EQ(sunday.weekday(2), 7);
+    EXPECT_EQ(sunday.weekday(1), 1);
+    EXPECT_EQ(monday.weekday(7), 3);
+    EXPECT_EQ(monday.weekday(0), 1); // 0: the default locale's first day, Monday in en_GB
+    for (int invalid : {-1, 8}) {
+        try {
+            (void)monday.weekday(invalid);
+            ADD_FAILURE() << invalid;
+        } catch (const OlvarControls::OleError &error) {
+            EXPECT_EQ(error.number(), 5);
+        }
+    }
+}
+
+TEST(OleDate, RoundsToTheNearestSecond)
+{
+    const OleDate ten = OleDate::fromDateAndTime(QDate(2026, 3, 7), QTime(10, 0));
+    EXPECT_EQ(ten.addMSecs(499).roundedToSecond(), ten);
+    EXPECT_EQ(ten.addMSecs(500).roundedToSecond(), ten.addMSecs(1000));
+    EXPECT_EQ(OleDate(-1.25).addMSecs(-400).roundedToSecond(), OleDate(-1.25)); // before day 0 too
 }
