@@ -1,5 +1,6 @@
 #include "sqlitesession.h"
 
+#include "datetext.h"
 #include "dialecttranslator.h"
 #include "oleerror.h"
 #include "sqlitecursor.h"
@@ -10,6 +11,7 @@
 #include "translationcache.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 #include <sqlite3.h>
 
@@ -17,9 +19,10 @@ namespace OlvarControls::DataAccess {
 
 namespace {
 
-std::optional<OleDate> readGeneralDate(const QString &)
+// Texts written into date/time columns mean what they mean to the user.
+std::optional<OleDate> readGeneralDate(const QString &text)
 {
-    return std::nullopt;
+    return DateText::tryParse(text, QLocale());
 }
 
 // A table name as a caller may write it: bare, [bracketed] or "quoted".
@@ -82,11 +85,13 @@ void SqliteSession::checkOpen() const
 
 TranslatedStatement SqliteSession::translate(const QString &statement) const
 {
-    if (std::optional<TranslatedStatement> cached = TranslationCache::instance().find(statement))
+    // Month names in date literals may be the user's, so the locale is part of the key.
+    const QString key = QLocale().name() + QLatin1Char('\n') + statement;
+    if (std::optional<TranslatedStatement> cached = TranslationCache::instance().find(key))
         return *std::move(cached);
     TranslatedStatement translated = DialectTranslator(this, readGeneralDate).translate(statement);
     if (!translated.dependsOnContext)
-        TranslationCache::instance().insert(statement, translated);
+        TranslationCache::instance().insert(key, translated);
     return translated;
 }
 

@@ -8,21 +8,21 @@ TranslationCache &TranslationCache::instance()
     return cache;
 }
 
-std::optional<TranslatedStatement> TranslationCache::find(const QString &statement) const
+std::optional<TranslatedStatement> TranslationCache::find(const QString &key) const
 {
     const QMutexLocker locker(&m_mutex);
-    const auto found = m_translations.constFind(statement);
+    const auto found = m_translations.constFind(key);
     if (found == m_translations.cend())
         return std::nullopt;
     return *found;
 }
 
-void TranslationCache::insert(const QString &statement, const TranslatedStatement &translated)
+void TranslationCache::insert(const QString &key, const TranslatedStatement &translated)
 {
     const QMutexLocker locker(&m_mutex);
     if (m_translations.size() >= Capacity)
         m_translations.clear();
-    m_translations.insert(statement, translated);
+    m_translations.insert(key, translated);
 }
 
 } // namespace OlvarControls::DataAccess

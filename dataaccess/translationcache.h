@@ -22,8 +22,10 @@ public:
     /*! The cache shared by every connection. */
     static TranslationCache &instance();
 
-    std::optional<TranslatedStatement> find(const QString &statement) const;
-    void insert(const QString &statement, const TranslatedStatement &translated);
+    /*! The translation kept under \a key, if any. */
+    std::optional<TranslatedStatement> find(const QString &key) const;
+    /*! Keeps \a translated under \a key. */
+    void insert(const QString &key, const TranslatedStatement &translated);
 
 private:
     mutable QMutex m_mutex;

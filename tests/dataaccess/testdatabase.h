@@ -1,7 +1,7 @@
 #pragma once
 
 #include "connection.h"
-#include "oleerror.h"
+#include "errornumberof.h"
 #include "testenvironment.h"
 
 #include <QStringList>
@@ -25,15 +25,3 @@ private:
     OlvarTest::TempFolder m_folder;
     QString m_path;
 };
-
-/*! Runs \a call and returns the number of the OleError it raises, or 0. */
-template<typename Call>
-int errorNumberOf(Call call)
-{
-    try {
-        call();
-    } catch (const OlvarControls::OleError &error) {
-        return error.number();
-    }
-    return 0;
-}
