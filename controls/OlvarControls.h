@@ -35,3 +35,12 @@
 
 #include "calendar.h"
 #include "periodictimer.h"
+
+#include "command.h"
+#include "connection.h"
+#include "connectionstringparser.h"
+#include "dataaccessenums.h"
+#include "datalink.h"
+#include "field.h"
+#include "fields.h"
+#include "recordset.h"

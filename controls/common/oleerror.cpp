@@ -42,11 +42,25 @@ QString OleError::standardDescription(int number)
         return QStringLiteral("Invalid property value");
     case ErrorNumber::SetNotPermitted:
         return QStringLiteral("Set not permitted");
+    case ErrorNumber::InvalidArgument:
+        return QStringLiteral("Arguments are of the wrong type, are out of acceptable range, "
+                              "or are in conflict with one another.");
     case ErrorNumber::NoCurrentRecord:
         return QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
                               "Requested operation requires a current record.");
+    case ErrorNumber::ItemNotFound:
+        return QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    case ErrorNumber::ObjectClosed:
+        return QStringLiteral("Operation is not allowed when the object is closed.");
+    case ErrorNumber::ObjectOpen:
+        return QStringLiteral("Operation is not allowed when the object is open.");
     case ErrorNumber::ProviderNotFound:
         return QStringLiteral("Provider cannot be found. It may not be properly installed.");
+    case ErrorNumber::ConnectionUnusable:
+        return QStringLiteral("The connection cannot be used to perform this operation. "
+                              "It is either closed or invalid in this context.");
+    case ErrorNumber::DataTypeMismatch:
+        return QStringLiteral("Data type mismatch in criteria expression.");
     case ErrorNumber::GeneralFailure:
         return QStringLiteral("Unspecified error");
     default:

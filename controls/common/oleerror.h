@@ -21,10 +21,16 @@ enum : int {
     InvalidFileFormat = 321,        //!< "Invalid file format"
     InvalidPropertyValue = 380,     //!< "Invalid property value"
     SetNotPermitted = 387,          //!< "Set not permitted"
+    InvalidArgument = 3001,         //!< a data-access argument out of its range
     NoCurrentRecord = 3021,         //!< no current row in a recordset
+    ItemNotFound = 3265,            //!< no field of that name or ordinal
+    ObjectClosed = 3704,            //!< a closed recordset or connection was used
+    ObjectOpen = 3705,              //!< an open object was opened again
     ProviderNotFound = 3706,        //!< unknown data provider
+    ConnectionUnusable = 3709,      //!< a command or recordset without an open connection
     GeneralFailure = -2147467259,   //!< 0x80004005, e.g. a database that cannot be opened
     SqlError = -2147217900,         //!< 0x80040E14, an invalid statement
+    DataTypeMismatch = -2147217913, //!< 0x80040E07, a value of the wrong type for its column
 };
 }
 

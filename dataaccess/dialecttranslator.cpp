@@ -1,0 +1,358 @@
+#include "dialecttranslator.h"
+
+#include "dateliteral.h"
+#include "oleerror.h"
+#include "schemainfo.h"
+#include "sqltokenizer.h"
+
+#include <QHash>
+
+namespace OlvarControls::DataAccess {
+
+namespace {
+
+[[noreturn]] void raiseSqlError(const QString &description)
+{
+    throw OleError(ErrorNumber::SqlError, description);
+}
+
+// The name a Word, [Name] or "Name" token stands for.
+QString unquotedName(const SqlToken &token, QStringView source)
+{
+    const QStringView text = token.text(source);
+    switch (token.kind) {
+    case SqlToken::BracketName:
+        return text.mid(1, text.size() - 2).toString();
+    case SqlToken::QuotedName: {
+        const QChar quote = text.front();
+        return text.mid(1, text.size() - 2).toString().replace(QString(2, quote), QString(quote));
+    }
+    default:
+        return text.toString();
+    }
+}
+
+QString stringLiteralValue(const SqlToken &token, QStringView source)
+{
+    const QStringView text = token.text(source);
+    return text.mid(1, text.size() - 2).toString().replace(QLatin1String("''"), QLatin1String("'"));
+}
+
+bool isName(const SqlToken &token)
+{
+    return token.kind == SqlToken::Word || token.kind == SqlToken::BracketName || token.kind == SqlToken::QuotedName;
+}
+
+// Whether a [...] token holds a derived table rather than a name.
+bool holdsSelect(QStringView bracketText)
+{
+    const QStringView inner = bracketText.mid(1, bracketText.size() - 2).trimmed();
+    if (!inner.startsWith(QLatin1String("select"), Qt::CaseInsensitive))
+        return false;
+    return inner.size() > 6 && !inner.at(6).isLetterOrNumber() && inner.at(6) != QLatin1Char('_');
+}
+
+/*
+    One statement being translated. The statement's significant tokens are
+    indexed apart so that the analysis of INSERT and UPDATE can step over blanks.
+*/
+class Translation
+{
+public:
+    Translation(QStringView source, const SchemaInfo *schema, const DialectTranslator::DateReader &dateReader,
+                TranslatedStatement &result)
+        : m_source(source)
+        , m_tokens(SqlTokenizer::tokenize(source))
+        , m_schema(schema)
+        , m_dateReader(dateReader)
+        , m_result(result)
+    {
+        for (qsizetype i = 0; i < m_tokens.size(); ++i) {
+            if (m_tokens.at(i).isSignificant())
+                m_significant.append(i);
+        }
+    }
+
+    void run(bool topLevel)
+    {
+        qsizetype end = m_significant.size();
+        if (topLevel) {
+            end = statementEnd();
+            planWrites(end);
+        }
+        const qsizetype endToken = end < m_significant.size() ? m_significant.at(end) : m_tokens.size();
+        for (qsizetype i = 0; i < endToken; ++i)
+            writeToken(i);
+    }
+
+private:
+    // Rewrites planned for single tokens by the INSERT and UPDATE analysis.
+    struct Rewrite
+    {
+        QString text;
+        std::optional<double> boundValue;
+    };
+
+    const SqlToken &sig(qsizetype n) const { return m_tokens.at(m_significant.at(n)); }
+    bool sigIsOperator(qsizetype n, QLatin1String op) const
+    {
+        return n >= 0 && n < m_significant.size() && sig(n).isOperator(m_source, op);
+    }
+    bool sigIsWord(qsizetype n, QLatin1String word) const
+    {
+        return n >= 0 && n < m_significant.size() && sig(n).isWord(m_source, word);
+    }
+
+    // The index (among significant tokens) of a final ";"; what follows it must be more ";".
+    qsizetype statementEnd() const
+    {
+        for (qsizetype n = 0; n < m_significant.size(); ++n) {
+            if (!sigIsOperator(n, QLatin1String(";")))
+                continue;
+            for (qsizetype rest = n + 1; rest < m_significant.size(); ++rest) {
+                if (!sigIsOperator(rest, QLatin1String(";")))
+                    raiseSqlError(QStringLiteral("Characters found after end of SQL statement."));
+            }
+            return n;
+        }
+        return m_significant.size();
+    }
+
+    void writeToken(qsizetype i)
+    {
+        const SqlToken &token = m_tokens.at(i);
+        const QStringView text = token.text(m_source);
+        if (const auto rewrite = m_rewrites.constFind(i); rewrite != m_rewrites.cend()) {
+            if (rewrite->boundValue)
+                appendParameter(*rewrite->boundValue);
+            else
+                m_result.sql += rewrite->text;
+            return;
+        }
+        switch (token.kind) {
+        case SqlToken::DateLiteral:
+            if (const std::optional<OleDate> date = DateLiteral::parse(text.mid(1, text.size() - 2)))
+                appendParameter(date->value());
+            else
+                raiseSqlError(QStringLiteral("Syntax error in date in query expression '%1'.").arg(text));
+            return;
+        case SqlToken::BracketName:
+            if (holdsSelect(text)) {
+                writeDerivedTable(i);
+                return;
+            }
+            break;
+        case SqlToken::Word:
+            if (isBooleanConstant(i)) {
+                m_result.sql += text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ? QLatin1Char('1')
+                                                                                            : QLatin1Char('0');
+                return;
+            }
+            break;
+        case SqlToken::Operator:
+            if (text == QLatin1String("/")) {
+                m_result.sql += QLatin1String("* 1.0 /");
+                return;
+            }
+            if (text == QLatin1String(".") && m_skipDot == i)
+                return;
+            break;
+        case SqlToken::Parameter:
+            raiseSqlError(QStringLiteral("The statement holds the parameter marker %1, which has no value.").arg(text));
+        default:
+            break;
+        }
+        m_result.sql += text;
+    }
+
+    // [SELECT ...]. AS Name: the brackets become parentheses and the dot after them goes.
+    void writeDerivedTable(qsizetype i)
+    {
+        const SqlToken &token = m_tokens.at(i);
+        const QStringView inner = token.text(m_source).mid(1, token.length - 2);
+        m_result.sql += QLatin1Char('(');
+        Translation(inner, m_schema, m_dateReader, m_result).run(false);
+        m_result.sql += QLatin1Char(')');
+        const qsizetype n = m_significant.indexOf(i);
+        if (sigIsOperator(n + 1, QLatin1String(".")))
+            m_skipDot = m_significant.at(n + 1);
+    }
+
+    bool isBooleanConstant(qsizetype i) const
+    {
+        const SqlToken &token = m_tokens.at(i);
+        if (!token.isWord(m_source, QLatin1String("true")) && !token.isWord(m_source, QLatin1String("false")))
+            return false;
+        const qsizetype n = m_significant.indexOf(i);
+        return !sigIsOperator(n - 1, QLatin1String(".")) && !sigIsOperator(n + 1, QLatin1String("."))
+            && !sigIsOperator(n + 1, QLatin1String("("));
+    }
+
+    void appendParameter(double value)
+    {
+        m_result.parameters.append(value);
+        m_result.sql += QLatin1Char('?') + QString::number(m_result.parameters.size());
+    }
+
+    // --- INSERT and UPDATE: texts written into date/time columns ---------------
+
+    void planWrites(qsizetype end)
+    {
+        if (sigIsWord(0, QLatin1String("update")))
+            planUpdate(end);
+        else if (sigIsWord(0, QLatin1String("insert")))
+            planInsert(end);
+    }
+
+    // The index after the group that opens at \a n (a "(") and the index of each top-level comma inside.
+    qsizetype closingParenthesis(qsizetype n, qsizetype end, QList<qsizetype> *commas = nullptr) const
+    {
+        int depth = 0;
+        for (qsizetype k = n; k < end; ++k) {
+            if (sigIsOperator(k, QLatin1String("(")))
+                ++depth;
+            else if (sigIsOperator(k, QLatin1String(")")) && --depth == 0)
+                return k;
+            else if (commas && depth == 1 && sigIsOperator(k, QLatin1String(",")))
+                commas->append(k);
+        }
+        raiseSqlError(QStringLiteral("Missing ) in the statement."));
+    }
+
+    // A column reference at n: Name or Table.Name. Returns the name and moves n past it; the table is dropped.
+    QString takeColumnName(qsizetype &n, qsizetype end)
+    {
+        if (n + 2 < end && isName(sig(n)) && sigIsOperator(n + 1, QLatin1String(".")) && isName(sig(n + 2))) {
+            m_rewrites.insert(m_significant.at(n), Rewrite{});
+            m_rewrites.insert(m_significant.at(n + 1), Rewrite{});
+            n += 2;
+        }
+        if (n >= end || !isName(sig(n)))
+            return QString();
+        return unquotedName(sig(n++), m_source);
+    }
+
+    // The value from \a first to \a last (significant indexes, inclusive) is written into \a column of \a table.
+    void planValue(const QString &table, const QString &column, qsizetype first, qsizetype last)
+    {
+        if (first != last || sig(first).kind != SqlToken::String || !m_schema || column.isEmpty())
+            return;
+        m_result.dependsOnContext = true;
+        if (m_schema->columnKind(table, column) != SchemaInfo::DateTimeColumn)
+            return;
+        const QString text = stringLiteralValue(sig(first), m_source);
+        const std::optional<OleDate> date = m_dateReader ? m_dateReader(text) : std::nullopt;
+        if (!date) {
+            throw OleError(ErrorNumber::DataTypeMismatch,
+                           QStringLiteral("Data type mismatch: '%1' is not a date or time, so it cannot be "
+                                          "stored in the date/time column %2.%3.")
+                               .arg(text, table, column));
+        }
+        m_rewrites.insert(m_significant.at(first), Rewrite{QString(), date->value()});
+    }
+
+    // UPDATE table SET column = value, ... [WHERE ...]
+    void planUpdate(qsizetype end)
+    {
+        if (end < 3 || !isName(sig(1)) || !sigIsWord(2, QLatin1String("set")))
+            return;
+        const QString table = unquotedName(sig(1), m_source);
+        static const char *const clauseEnds[] = {"where", "from", "order", "limit", "returning"};
+        qsizetype n = 3;
+        while (n < end) {
+            const QString column = takeColumnName(n, end);
+            if (!sigIsOperator(n, QLatin1String("=")))
+                return;
+            const qsizetype first = ++n;
+            int depth = 0;
+            for (; n < end; ++n) {
+                if (sigIsOperator(n, QLatin1String("(")))
+                    ++depth;
+                else if (sigIsOperator(n, QLatin1String(")")))
+                    --depth;
+                else if (depth == 0 && sigIsOperator(n, QLatin1String(",")))
+                    break;
+                else if (depth == 0 && std::any_of(std::begin(clauseEnds), std::end(clauseEnds),
+                                                   [&](const char *word) { return sigIsWord(n, QLatin1String(word)); }))
+                    break;
+            }
+            if (n > first)
+                planValue(table, column, first, n - 1);
+            if (!sigIsOperator(n, QLatin1String(",")))
+                return;
+            ++n;
+        }
+    }
+
+    // INSERT [OR ...] INTO table [(column, ...)] VALUES (value, ...)[, (...)]
+    void planInsert(qsizetype end)
+    {
+        qsizetype n = 1;
+        while (n < end && !sigIsWord(n, QLatin1String("into")))
+            ++n;
+        if (++n >= end || !isName(sig(n)))
+            return;
+        const QString table = unquotedName(sig(n++), m_source);
+
+        QStringList columns;
+        if (sigIsOperator(n, QLatin1String("("))) {
+            const qsizetype close = closingParenthesis(n, end);
+            ++n;
+            while (n < close) {
+                columns.append(takeColumnName(n, close));
+                if (!sigIsOperator(n, QLatin1String(",")))
+                    break;
+                ++n;
+            }
+            n = close + 1;
+        } else if (m_schema) {
+            columns = m_schema->columnNames(table);
+            m_result.dependsOnContext = true;
+        }
+        if (!sigIsWord(n, QLatin1String("values")))
+            return;
+        ++n;
+        while (sigIsOperator(n, QLatin1String("("))) {
+            QList<qsizetype> commas;
+            const qsizetype close = closingParenthesis(n, end, &commas);
+            commas.append(close);
+            qsizetype first = n + 1;
+            for (qsizetype column = 0; column < commas.size(); ++column) {
+                if (column < columns.size() && commas.at(column) > first)
+                    planValue(table, columns.at(column), first, commas.at(column) - 1);
+                first = commas.at(column) + 1;
+            }
+            n = close + 1;
+            if (!sigIsOperator(n, QLatin1String(",")))
+                return;
+            ++n;
+        }
+    }
+
+    QStringView m_source;
+    QList<SqlToken> m_tokens;
+    QList<qsizetype> m_significant;
+    const SchemaInfo *m_schema;
+    const DialectTranslator::DateReader &m_dateReader;
+    TranslatedStatement &m_result;
+    QHash<qsizetype, Rewrite> m_rewrites;
+    qsizetype m_skipDot = -1;
+};
+
+} // namespace
+
+DialectTranslator::DialectTranslator(const SchemaInfo *schema, DateReader dateReader)
+    : m_schema(schema)
+    , m_dateReader(std::move(dateReader))
+{
+}
+
+TranslatedStatement DialectTranslator::translate(const QString &statement) const
+{
+    TranslatedStatement result;
+    result.sql.reserve(statement.size() + 16);
+    Translation(statement, m_schema, m_dateReader, result).run(true);
+    return result;
+}
+
+} // namespace OlvarControls::DataAccess

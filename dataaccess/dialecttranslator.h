@@ -1,0 +1,61 @@
+#pragma once
+
+#include "oledate.h"
+#include "olvarglobal.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
+namespace OlvarControls::DataAccess {
+
+class SchemaInfo;
+
+/*! A statement in the engine's own SQL, with the values for its parameters ?1, ?2, ... */
+struct TranslatedStatement
+{
+    QString sql;
+    QList<QVariant> parameters;
+    /*! Whether the translation asked the schema or read a text as a date, so that it may differ another time. */
+    bool dependsOnContext = false;
+};
+
+/*!
+    Turns statements of the desktop database's dialect into SQLite's, token by
+    token; nothing inside a string literal is touched.
+
+    - #...# date literals become parameters holding their day numbers (DateLiteral);
+    - True and False become 1 and 0;
+    - [SELECT ...]. AS Name, a derived table, becomes (SELECT ...) AS Name;
+    - "/" divides as real numbers: a / b is written a * 1.0 / b, which keeps its precedence;
+    - SET tblSession.StartTime = ... loses the table name, which SQLite does not take there;
+    - a text literal written by INSERT ... VALUES or UPDATE ... SET into a date/time
+      column becomes the date it means, read by the date reader, or raises error
+      -2147217913 when it is no date;
+    - a final ";" is dropped; anything after it raises error -2147217900, as does a
+      parameter marker (there are no values to give it).
+
+    IIf, [Name] identifiers, the joins, GROUP BY ... HAVING, DISTINCT and
+    ORDER BY ... DESC need no change.
+*/
+class OLVAR_EXPORT DialectTranslator
+{
+public:
+    /*! Reads a text as the date it means, in the user's locale; nothing when it is no date. */
+    using DateReader = std::function<std::optional<OleDate>(const QString &)>;
+
+    /*! A translator that asks \a schema about columns (may be null: no write conversions) and reads dates with \a dateReader. */
+    DialectTranslator(const SchemaInfo *schema, DateReader dateReader);
+
+    /*! The translation of \a statement. Raises error -2147217900 for a statement it cannot read. */
+    TranslatedStatement translate(const QString &statement) const;
+
+private:
+    const SchemaInfo *m_schema;
+    DateReader m_dateReader;
+};
+
+} // namespace OlvarControls::DataAccess

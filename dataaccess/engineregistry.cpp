@@ -1,0 +1,61 @@
+#include "engineregistry.h"
+
+#include "engine.h"
+#include "oleerror.h"
+#include "sqliteengine.h"
+
+#include <QHash>
+#include <QMutex>
+
+namespace OlvarControls::DataAccess {
+
+namespace {
+
+struct Registry
+{
+    QMutex mutex;
+    QHash<QString, std::shared_ptr<Engine>> engines;
+    std::shared_ptr<Engine> defaultEngine;
+
+    Registry()
+    {
+        auto sqlite = std::make_shared<SqliteEngine>();
+        defaultEngine = sqlite;
+        for (const char *provider : {"sqlite", "microsoft.jet.oledb.3.51", "microsoft.jet.oledb.4.0"})
+            engines.insert(QLatin1String(provider), sqlite);
+    }
+};
+
+Registry &registry()
+{
+    static Registry instance;
+    return instance;
+}
+
+} // namespace
+
+Engine &EngineRegistry::engineFor(const QString &provider)
+{
+    Registry &r = registry();
+    const QMutexLocker locker(&r.mutex);
+    const QString key = provider.trimmed().toLower();
+    if (key.isEmpty())
+        return *r.defaultEngine;
+    const auto found = r.engines.constFind(key);
+    if (found == r.engines.cend()) {
+        throw OleError(ErrorNumber::ProviderNotFound,
+                       OleError::standardDescription(ErrorNumber::ProviderNotFound)
+                           + QStringLiteral(" (Provider=%1)").arg(provider));
+    }
+    return **found;
+}
+
+void EngineRegistry::registerEngine(const QStringList &providers, std::shared_ptr<Engine> engine)
+{
+    Registry &r = registry();
+    const QMutexLocker locker(&r.mutex);
+    for (const QString &provider : providers)
+        r.engines.insert(provider.trimmed().toLower(), engine);
+}
+
+} // namespace OlvarControls::DataAccess

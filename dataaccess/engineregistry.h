@@ -1,0 +1,28 @@
+#pragma once
+
+#include "olvarglobal.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace OlvarControls::DataAccess {
+
+class Engine;
+
+/*!
+    Finds the engine for a connection string's provider. The SQLite engine is
+    registered for "SQLite", "Microsoft.Jet.OLEDB.3.51" and
+    "Microsoft.Jet.OLEDB.4.0", and serves connection strings that name no provider.
+*/
+class OLVAR_EXPORT EngineRegistry
+{
+public:
+    /*! The engine for \a provider (case-insensitive); raises error 3706 for a provider no engine serves. */
+    static Engine &engineFor(const QString &provider);
+    /*! Makes \a engine serve the \a providers, replacing any engine that served them. */
+    static void registerEngine(const QStringList &providers, std::shared_ptr<Engine> engine);
+};
+
+} // namespace OlvarControls::DataAccess

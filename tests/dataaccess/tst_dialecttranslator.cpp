@@ -1,0 +1,172 @@
+#include "dialecttranslator.h"
+#include "oleerror.h"
+#include "schemainfo.h"
+
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+using namespace OlvarControls;
+using namespace OlvarControls::DataAccess;
+
+namespace {
+
+// tblSession(SessionID, SessionDate DATETIME, StartTime DATETIME, Notes TEXT, Cancelled BOOLEAN)
+class SessionSchema : public SchemaInfo
+{
+public:
+    ColumnKind columnKind(const QString &table, const QString &column) const override
+    {
+        ++questions;
+        if (table.compare(QLatin1String("tblSession"), Qt::CaseInsensitive) != 0)
+            return OtherColumn;
+        for (const char *name : {"SessionDate", "StartTime"}) {
+            if (column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return DateTimeColumn;
+        }
+        return column.compare(QLatin1String("Cancelled"), Qt::CaseInsensitive) == 0 ? BooleanColumn : OtherColumn;
+    }
+    QStringList columnNames(const QString &table) const override
+    {
+        if (table.compare(QLatin1String("tblSession"), Qt::CaseInsensitive) != 0)
+            return {};
+        return {QStringLiteral("SessionID"), QStringLiteral("SessionDate"), QStringLiteral("StartTime"),
+                QStringLiteral("Notes"), QStringLiteral("Cancelled")};
+    }
+    mutable int questions = 0;
+};
+
+// A stand-in for the locale's date reader: it knows two texts.
+std::optional<OleDate> knownDates(const QString &text)
+{
+    if (text == QLatin1String("07/03/2026"))
+        return OleDate(46088.0);
+    if (text == QLatin1String("10:00:00"))
+        return OleDate(10.0 / 24.0);
+    return std::nullopt;
+}
+
+class DialectTranslatorTest : public testing::Test
+{
+protected:
+    TranslatedStatement translate(const char *statement) const
+    {
+        return DialectTranslator(&schema, knownDates).translate(QString::fromUtf8(statement));
+    }
+    QString sql(const char *statement) const { return translate(statement).sql; }
+    int errorOf(const char *statement) const
+    {
+        try {
+            translate(statement);
+        } catch (const OleError &error) {
+            return error.number();
+        }
+        return 0;
+    }
+
+    SessionSchema schema;
+};
+
+} // namespace
+
+TEST_F(DialectTranslatorTest, DateLiteralsBecomeBoundDayNumbers)
+{
+    const TranslatedStatement t = translate(
+        "Select * from tblSession WHERE (SessionDate = #03/07/2026# Or (starttime <= #03/07/2026# "
+        "and endtime >= #10:00:00#))");
+    EXPECT_EQ(t.sql, QStringLiteral("Select * from tblSession WHERE (SessionDate = ?1 Or (starttime <= ?2 "
+                                    "and endtime >= ?3))"));
+    ASSERT_EQ(t.parameters.size(), 3);
+    EXPECT_EQ(t.parameters.at(0).toDouble(), 46088.0);
+    EXPECT_EQ(t.parameters.at(1).toDouble(), 46088.0);
+    EXPECT_EQ(t.parameters.at(2).toDouble(), OleDate::fromTime(QTime(10, 0)).value());
+    EXPECT_FALSE(t.dependsOnContext);
+    EXPECT_EQ(errorOf("Select * from t where d = #13/45/2026#"), ErrorNumber::SqlError);
+    EXPECT_EQ(errorOf("Select * from t where d = #03/07/2026"), ErrorNumber::SqlError);
+}
+
+TEST_F(DialectTranslatorTest, BooleanConstantsAndTrueDivision)
+{
+    EXPECT_EQ(sql("Update tblSession set Cancelled = true where x = FALSE"),
+              QStringLiteral("Update tblSession set Cancelled = 1 where x = 0"));
+    // A column or function that happens to be called True is left alone.
+    EXPECT_EQ(sql("select t.True, True(1) from t"), QStringLiteral("select t.True, True(1) from t"));
+    EXPECT_EQ(sql("SELECT 0.99+([WA]/100), a/b/c FROM x"),
+              QStringLiteral("SELECT 0.99+([WA]* 1.0 /100), a* 1.0 /b* 1.0 /c FROM x"));
+}
+
+TEST_F(DialectTranslatorTest, NothingInsideStringLiteralsIsTouched)
+{
+    const char *statement =
+        "INSERT INTO tblNote (Note) VALUES ('O''Brien says True/False at #03/07/2026# [SELECT x]. ; -- no')";
+    const TranslatedStatement t = translate(statement);
+    EXPECT_EQ(t.sql, QString::fromUtf8(statement));
+    EXPECT_TRUE(t.parameters.isEmpty());
+    EXPECT_EQ(sql("select \"a/b\", [c/d], `True` from t -- True / 2\n"),
+              QStringLiteral("select \"a/b\", [c/d], `True` from t -- True / 2\n"));
+}
+
+TEST_F(DialectTranslatorTest, DerivedTablesInBracketsBecomeSubqueries)
+{
+    const TranslatedStatement t = translate(
+        "SELECT c.ID FROM ([SELECT ID, Count(L) AS WA FROM t WHERE d=#03/07/2026# GROUP BY ID "
+        "HAVING (((ID)=1))]. AS EthRank RIGHT JOIN c ON EthRank.ID = c.ID) WHERE IIf([WA]>0,[WA]/100,0) > 0");
+    EXPECT_EQ(t.sql, QStringLiteral("SELECT c.ID FROM ((SELECT ID, Count(L) AS WA FROM t WHERE d=?1 GROUP BY ID "
+                                    "HAVING (((ID)=1))) AS EthRank RIGHT JOIN c ON EthRank.ID = c.ID) "
+                                    "WHERE IIf([WA]>0,[WA]* 1.0 /100,0) > 0"));
+    EXPECT_EQ(t.parameters.size(), 1);
+    EXPECT_EQ(sql("select [Selection] from [select]"), QStringLiteral("select [Selection] from [select]"));
+}
+
+TEST_F(DialectTranslatorTest, OneStatementOnly)
+{
+    EXPECT_EQ(sql("SELECT * FROM t ORDER BY a DESC; "), QStringLiteral("SELECT * FROM t ORDER BY a DESC"));
+    EXPECT_EQ(sql("SELECT 1;;"), QStringLiteral("SELECT 1"));
+    EXPECT_EQ(errorOf("SELECT 1; DELETE FROM t"), ErrorNumber::SqlError);
+    EXPECT_EQ(errorOf("SELECT * FROM t WHERE a = ?"), ErrorNumber::SqlError);
+    EXPECT_EQ(errorOf("SELECT 'open"), ErrorNumber::SqlError);
+    EXPECT_EQ(errorOf("SELECT [open"), ErrorNumber::SqlError);
+}
+
+TEST_F(DialectTranslatorTest, UpdatesLoseTableNamesInSetAndStoreDateTextsAsDates)
+{
+    const TranslatedStatement t = translate(
+        "UPDATE tblSession SET tblSession.SessionDate ='07/03/2026', Notes ='10:00:00', "
+        "[StartTime]='10:00:00', Cancelled = False where SessionID=5");
+    EXPECT_EQ(t.sql, QStringLiteral("UPDATE tblSession SET SessionDate =?1, Notes ='10:00:00', "
+                                    "[StartTime]=?2, Cancelled = 0 where SessionID=5"));
+    ASSERT_EQ(t.parameters.size(), 2);
+    EXPECT_EQ(t.parameters.at(0).toDouble(), 46088.0);
+    EXPECT_EQ(t.parameters.at(1).toDouble(), 10.0 / 24.0);
+    EXPECT_TRUE(t.dependsOnContext);
+    // Values that are expressions, and WHERE clauses, are not converted.
+    EXPECT_EQ(sql("UPDATE tblSession SET StartTime = EndTime WHERE StartTime = '10:00:00'"),
+              QStringLiteral("UPDATE tblSession SET StartTime = EndTime WHERE StartTime = '10:00:00'"));
+}
+
+TEST_F(DialectTranslatorTest, InsertsStoreDateTextsAsDates)
+{
+    const TranslatedStatement t = translate(
+        "INSERT INTO tblSession (SessionDate, Notes, StartTime) VALUES ('07/03/2026', 'it''s 07/03/2026', '10:00:00')");
+    EXPECT_EQ(t.sql, QStringLiteral("INSERT INTO tblSession (SessionDate, Notes, StartTime) VALUES (?1, "
+                                    "'it''s 07/03/2026', ?2)"));
+    EXPECT_EQ(t.parameters.size(), 2);
+    // Without a column list the table's own order counts; several rows at once.
+    const TranslatedStatement positional =
+        translate("insert into tblSession values (1, '07/03/2026', '10:00:00', 'x', 0), (2, Null, '10:00:00', '', 1)");
+    EXPECT_EQ(positional.sql, QStringLiteral("insert into tblSession values (1, ?1, ?2, 'x', 0), (2, Null, ?3, '', 1)"));
+    // Other tables are not converted.
+    EXPECT_EQ(sql("INSERT INTO tblOther (SessionDate) VALUES ('tomorrow')"),
+              QStringLiteral("INSERT INTO tblOther (SessionDate) VALUES ('tomorrow')"));
+}
+
+TEST_F(DialectTranslatorTest, TextsThatAreNoDatesAreTypeMismatches)
+{
+    EXPECT_EQ(errorOf("UPDATE tblSession SET StartTime='10:00:00 XM' WHERE SessionID=1"), ErrorNumber::DataTypeMismatch);
+    EXPECT_EQ(errorOf("INSERT INTO tblSession (Notes, SessionDate) VALUES ('a', '')"), ErrorNumber::DataTypeMismatch);
+    // Without a schema nothing is asked or converted.
+    const TranslatedStatement t = DialectTranslator(nullptr, knownDates)
+                                      .translate(QStringLiteral("UPDATE tblSession SET StartTime='x'"));
+    EXPECT_EQ(t.sql, QStringLiteral("UPDATE tblSession SET StartTime='x'"));
+    EXPECT_FALSE(t.dependsOnContext);
+}
