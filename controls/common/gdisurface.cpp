@@ -4,6 +4,7 @@
 #include "oleerror.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QLineF>
 #include <QPainter>
 #include <QSet>
@@ -136,6 +137,9 @@ public:
     /*! \a rect clipped to the surface, as an image rectangle (possibly empty). */
     QRect clipped(qint64 left, qint64 top, qint64 right, qint64 bottom) const;
 
+    /*! The layout of \a text in \a format at \a wrapWidth with the current font, kept for the next call. */
+    const DrawTextLayout &layoutOf(const QString &text, quint32 format, int wrapWidth);
+
     void fill(const QRect &area, QRgb color);
     void drawThinLine(QPoint from, QPoint to, QRgb color, const DashPattern &pattern);
     void drawWideLine(QPoint from, QPoint to, QRgb color, int width);
@@ -154,7 +158,22 @@ public:
     GdiBrush brush = GdiBrush(GdiObject::WhiteBrushHandle, 0xFFFFFF);
     QSet<quint32> created;
     QPoint position;
+    QHash<QString, DrawTextLayout> layouts; // controls repaint the same texts over and over
 };
+
+const DrawTextLayout &GdiSurfacePrivate::layoutOf(const QString &text, quint32 format, int wrapWidth)
+{
+    constexpr qsizetype MaximumLayouts = 256;
+    const QFont f = drawingFont();
+    const QString key = f.key() + QChar(0) + QString::number(format) + QChar(0) + QString::number(wrapWidth)
+            + QChar(0) + text;
+    auto found = layouts.constFind(key);
+    if (found != layouts.constEnd())
+        return *found;
+    if (layouts.size() >= MaximumLayouts)
+        layouts.clear();
+    return *layouts.insert(key, DrawTextLayout(text, format, QFontMetrics(f, &metricsDevice()), wrapWidth));
+}
 
 QFont GdiSurfacePrivate::drawingFont() const
 {
@@ -176,8 +195,10 @@ QRect GdiSurfacePrivate::clipped(qint64 left, qint64 top, qint64 right, qint64 b
 
 void GdiSurfacePrivate::fill(const QRect &area, QRgb color)
 {
+    uchar *const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(bits + stride * y);
         std::fill(line + area.left(), line + area.right() + 1, color);
     }
 }
@@ -209,8 +230,11 @@ void GdiSurfacePrivate::drawThinLine(QPoint from, QPoint to, QRgb color, const D
         last = std::min(last, major0);
     }
     const QRgb gapColor = rgb(bkColor);
+    uchar *const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (qint64 step = first; step <= last; ++step) {
-        const qint64 m = minor0 + minorStep * minorOffset(step, major, minor);
+        // Horizontal and vertical lines keep their minor coordinate; others step along it.
+        const qint64 m = minor == 0 ? minor0 : minor0 + minorStep * minorOffset(step, major, minor);
         if (m < 0 || m >= minorExtent)
             continue;
         const bool on = pattern.isOn(step);
@@ -219,7 +243,7 @@ void GdiSurfacePrivate::drawThinLine(QPoint from, QPoint to, QRgb color, const D
         const qint64 M = major0 + majorStep * step;
         const int x = int(xMajor ? M : m);
         const int y = int(xMajor ? m : M);
-        reinterpret_cast<QRgb *>(image.scanLine(y))[x] = on ? color : gapColor;
+        reinterpret_cast<QRgb *>(bits + stride * y)[x] = on ? color : gapColor;
     }
 }
 
@@ -535,7 +559,7 @@ QSize GdiSurface::GetTextExtentPoint32A(const QString &text) const
 
 int GdiSurface::DrawTextA(const QString &text, GdiRect &rect, quint32 format)
 {
-    const DrawTextLayout layout(text, format, d->metrics(), saturated(rect.width()));
+    const DrawTextLayout &layout = d->layoutOf(text, format, saturated(rect.width()));
     qint64 top = rect.top;
     if (format & Gdi::DT_SINGLELINE) {
         if (format & Gdi::DT_VCENTER)

@@ -1,5 +1,6 @@
 #include "numberconversion.h"
 
+#include "datetext.h"
 #include "olecolor.h"
 #include "oledate.h"
 #include "oleerror.h"
@@ -178,6 +179,29 @@ qint16 NumberConversion::toInt16(const QVariant &value)
 qint32 NumberConversion::toInt32(const QVariant &value)
 {
     return toInteger<qint32>(value);
+}
+
+OleColor NumberConversion::toColor(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<OleColor>())
+        return value.value<OleColor>();
+    if (value.metaType() == QMetaType::fromType<QColor>())
+        return OleColor::fromQColor(value.value<QColor>());
+    const qint64 number = roundHalfEven(numericValue(value));
+    if (number < std::numeric_limits<qint32>::min() || number > std::numeric_limits<quint32>::max())
+        throw OleError(ErrorNumber::Overflow);
+    return OleColor(quint32(number));
+}
+
+OleDate NumberConversion::toDate(const QVariant &value)
+{
+    const QMetaType type = value.metaType();
+    if (type == QMetaType::fromType<OleDate>() || type == QMetaType::fromType<QDate>()
+        || type == QMetaType::fromType<QDateTime>())
+        return value.value<OleDate>();
+    if (type == QMetaType::fromType<QString>())
+        return DateText::toDate(value.toString());
+    return OleDate(numericValue(value));
 }
 
 double NumberConversion::toDouble(const QVariant &value)

@@ -7,6 +7,9 @@
 
 namespace OlvarControls {
 
+class OleColor;
+class OleDate;
+
 /*!
     Numbers converted as the component platform converts them: rounding halves
     to even, the leading number of a text, and variants turned into integers,
@@ -38,6 +41,17 @@ public:
     static qint32 toInt32(const QVariant &value);
     /*! \a value as a double. */
     static double toDouble(const QVariant &value);
+    /*!
+        \a value as a colour: an OleColor or QColor as it is, else a number from
+        -2^31 to 2^32 - 1 taken as its 32 bits (so -2147483643 and 0x80000005 are
+        both the window colour). Throws OleError 6 outside that range.
+    */
+    static OleColor toColor(const QVariant &value);
+    /*!
+        \a value as a date: a date as it is, a text read by DateText::toDate(),
+        else a number as the serial day count.
+    */
+    static OleDate toDate(const QVariant &value);
     /*! \a value as a Boolean: any number but 0 is true; the texts "True" and "False" in any case count too. */
     static bool toBoolean(const QVariant &value);
 
