@@ -32,6 +32,18 @@
 #include "scrollbarmodel.h"
 #include "vscrollbar.h"
 #include "twips.h"
+#include "virtualkeys.h"
+
+#include "hourlet.h"
+#include "appointment.h"
+#include "appointmentlist.h"
+#include "slotgeometry.h"
+#include "hourletlayout.h"
+#include "hourletappearance.h"
+#include "hourletpainter.h"
+#include "selectionsweep.h"
+#include "sessionstatements.h"
+#include "hourletbinding.h"
 
 #include "calendar.h"
 #include "periodictimer.h"

@@ -1,0 +1,706 @@
+#include "hourlet.h"
+#include "hourlet_p.h"
+
+#include "controlfactory.h"
+#include "datetext.h"
+#include "hourletpainter.h"
+#include "numberconversion.h"
+#include "oleerror.h"
+#include "olevariant.h"
+#include "propertybag.h"
+#include "scheduler.h"
+#include "slotgeometry.h"
+#include "virtualkeys.h"
+#include "vscrollbar.h"
+#include "windowupdatelock.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QScopedValueRollback>
+
+#include <exception>
+
+namespace OlvarControls {
+
+OLVAR_REGISTER_CONTROL(Hourlet, "OlvarControls.Hourlet");
+
+namespace {
+
+/* Runs one step of a full repaint; a step that fails is left out. */
+template<typename Step>
+void runStep(Step &&step)
+{
+    try {
+        step();
+    } catch (const OleError &) {
+    }
+}
+
+/* Runs the control's side of an input or paint event; nothing may escape into the event loop. */
+template<typename Handler>
+void atEventBoundary(const char *event, Handler &&handler) noexcept
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        qWarning("Hourlet: %s failed: %s", event, error.what());
+    } catch (...) {
+        qWarning("Hourlet: %s failed", event);
+    }
+}
+
+QFont fontOf(const QVariant &value)
+{
+    if (value.metaType() != QMetaType::fromType<QFont>())
+        throw OleError(ErrorNumber::TypeMismatch);
+    return value.value<QFont>();
+}
+
+template<typename T>
+T orDefault(const QVariant &argument, T fallback, T (*convert)(const QVariant &))
+{
+    return isEmptyVariant(argument) ? fallback : convert(argument);
+}
+
+/* The fields SetAppointment() gives an appointment it adds or changes. */
+void setDetails(Appointment &record, OleDate date, OleDate start, OleDate end, const QString &subject,
+                const QString &detail, qint32 type, const QString &location)
+{
+    record.ApptDate = date;
+    record.ApptSubject = subject;
+    record.ApptDetail = detail;
+    record.ApptTimeStart = start;
+    record.ApptTimeEnd = end;
+    record.ApptType = type;
+    record.Location = location;
+}
+
+} // namespace
+
+// --- HourletPrivate --------------------------------------------------------------------------
+
+HourletPrivate::HourletPrivate(Hourlet *owner)
+    : q(owner)
+    , retained(owner)
+    , vScroll(new VScrollBar(owner))
+    , font(owner->ambientFont())
+    , dateFormat(Hourlet::defaultDateFormat())
+    , activeDate(Scheduler::instance().today())
+{
+    look.AppItemFont = owner->ambientFont();
+    vScroll->setObjectName(QStringLiteral("vScroll"));
+    vScroll->setMax(SlotGeometry::InitialScrollMaximum);
+    vScroll->setSmallChange(SlotGeometry::SlotHeight);
+    vScroll->setLargeChange(SlotGeometry::SlotHeight);
+    vScroll->setValue(SlotGeometry::InitialScrollValue);
+    vScroll->setGeometry(owner->width() - VScrollBar::DefaultWidth, 0, VScrollBar::DefaultWidth, owner->height());
+}
+
+int HourletPrivate::scrollValue() const
+{
+    return vScroll->value();
+}
+
+bool HourletPrivate::scrollBarShown() const
+{
+    return !vScroll->isHidden();
+}
+
+HourletLayout HourletPrivate::layout() const
+{
+    return HourletLayout(q->size(), showTimeScale, scrollBarShown(), scrollValue());
+}
+
+void HourletPrivate::placeScrollBar()
+{
+    vScroll->setGeometry(q->width() - vScroll->width(), 0, vScroll->width(), q->height());
+}
+
+void HourletPrivate::fullRepaint(bool show)
+{
+    if (repainting) // a message box of the load lets paint events in
+        return;
+    const QScopedValueRollback<bool> busy(repainting, true);
+    const WindowUpdateLock lock(q);
+    const auto paintStep = [this](auto &&draw) {
+        runStep([&] {
+            const HourletLayout where = layout();
+            HourletPainter painter(retained.surface(), where, look, font);
+            draw(painter);
+        });
+    };
+    runStep([this] {
+        GdiSurface &surface = retained.surface();
+        surface.setBackColor(backColor);
+        surface.clear();
+    });
+    runStep([this] { placeScrollBar(); });
+    paintStep([](HourletPainter &painter) { painter.fillTimeScale(); });
+    paintStep([](HourletPainter &painter) { painter.fillSlots(); });
+    if (selectionHighlight)
+        runStep([this] { paintHighlight(); });
+    if (q->height() > SlotGeometry::DayHeight)
+        vScroll->hide();
+    paintStep([](HourletPainter &painter) { painter.drawGrid(true); });
+    paintStep([](HourletPainter &painter) { painter.drawBar(); });
+    runStep([this] { binding.load(list, activeDate, resource); });
+    if (binding.hasDatabase())
+        paintStep([this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
+    paintStep([this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
+    if (show)
+        refresh();
+}
+
+void HourletPrivate::paintHighlight()
+{
+    const HourletLayout where = layout();
+    HourletPainter painter(retained.surface(), where, look, font);
+    painter.paintHighlight(sweep.selection(), list, activeDate, dateFormat, vScroll->width());
+    refresh();
+}
+
+void HourletPrivate::refresh()
+{
+    if (!q->isVisible())
+        return;
+    refreshRequested = true;
+    retained.refresh();
+}
+
+void HourletPrivate::onScrollChange()
+{
+    Q_EMIT q->VScrollChange();
+    fullRepaint();
+}
+
+void HourletPrivate::onResize()
+{
+    vScroll->setMax(SlotGeometry::scrollMaximum(q->height()));
+    vScroll->setValue(0);
+    fullRepaint();
+}
+
+void HourletPrivate::press(qint16 button, qint16 shift, float x, float y)
+{
+    if (y < SlotGeometry::HeaderHeight)
+        return;
+    if (button == VirtualKeys::LeftButton) {
+        if (!sweep.isSweeping())
+            q->UpdateDisplay();
+        sweep.press(double(scrollValue()) + y, activeDate);
+        if (selectionHighlight)
+            paintHighlight();
+        else
+            fullRepaint();
+    }
+    Q_EMIT q->MouseDown(button, shift, x, y);
+}
+
+void HourletPrivate::move(qint16 buttons, qint16 shift, float x, float y)
+{
+    if (sweep.isSweeping() && selectionHighlight) {
+        sweep.extendTo(double(scrollValue()) + y, activeDate);
+        paintHighlight();
+        autoScroll(y);
+    }
+    Q_EMIT q->MouseMove(buttons, shift, x, y);
+}
+
+void HourletPrivate::autoScroll(float y)
+{
+    const int step = SlotGeometry::SlotHeight;
+    if (y >= q->height() && vScroll->value() != vScroll->max()) {
+        const int value = vScroll->value() + step;
+        vScroll->setValue(value > vScroll->max() ? vScroll->max() : value);
+    }
+    if (y <= SlotGeometry::HeaderHeight - 1 && vScroll->value() != vScroll->min()) {
+        const int value = vScroll->value() - step;
+        vScroll->setValue(value < vScroll->min() ? vScroll->min() : value);
+    }
+}
+
+void HourletPrivate::release(qint16 button, qint16 shift, float x, float y)
+{
+    const float content = float(scrollValue()) + y;
+    sweep.release(button == VirtualKeys::LeftButton, content, list, activeDate);
+    Q_EMIT q->MouseUp(button, shift, x, content);
+}
+
+void HourletPrivate::setColor(OleColor HourletAppearance::*field, OleColor color, const QString &name, bool repaint)
+{
+    look.*field = color;
+    if (repaint)
+        fullRepaint();
+    q->propertyChanged(name);
+}
+
+void HourletPrivate::setFlag(bool &field, bool value, const QString &name)
+{
+    field = value;
+    q->UpdateDisplay();
+    q->propertyChanged(name);
+}
+
+QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
+{
+    static const HourletAppearance defaults;
+    const auto colorKey = [this](const char *key, OleColor HourletAppearance::*field) {
+        return PersistedKey{QString::fromLatin1(key), QVariant::fromValue(defaults.*field),
+                            [this, field] { return QVariant::fromValue(look.*field); },
+                            [this, field](const QVariant &v) { look.*field = NumberConversion::toColor(v); }};
+    };
+    const auto boolKey = [](const char *key, bool defaultValue, bool &field) {
+        return PersistedKey{QString::fromLatin1(key), defaultValue, [&field] { return QVariant(field); },
+                            [&field](const QVariant &v) { field = NumberConversion::toBoolean(v); }};
+    };
+    const QVariant ambient = q->ambientFont();
+    return {
+            {QStringLiteral("BackColor"), QVariant::fromValue(OleColor::system(OleColor::Window)),
+             [this] { return QVariant::fromValue(backColor); },
+             [this](const QVariant &v) { backColor = NumberConversion::toColor(v); }},
+            {QStringLiteral("Enabled"), true, [this] { return QVariant(q->isEnabled()); },
+             [this](const QVariant &v) { q->setEnabled(NumberConversion::toBoolean(v)); }},
+            boolKey("SelectionHighlight", false, selectionHighlight),
+            {QStringLiteral("Font"), ambient, [this] { return QVariant(font); },
+             [this](const QVariant &v) { font = fontOf(v); }},
+            {QStringLiteral("BorderStyle"), QVariant::fromValue(qint16(1)),
+             [this] { return QVariant::fromValue(borderStyle); },
+             [this](const QVariant &v) { borderStyle = NumberConversion::toInt16(v); }},
+            {QStringLiteral("ShowVscroll"), true, [this] { return QVariant(scrollBarShown()); },
+             [this](const QVariant &v) { vScroll->setVisible(NumberConversion::toBoolean(v)); }},
+            {QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(0)),
+             [this] { return QVariant::fromValue(qint16(scrollValue())); },
+             [this](const QVariant &v) {
+                 const int value = NumberConversion::toInt16(v);
+                 vScroll->setValue(qBound(vScroll->model().lowest(), value, vScroll->model().highest()));
+             }},
+            {QStringLiteral("ActiveDate"), QVariant::fromValue(Scheduler::instance().today()),
+             [this] { return QVariant::fromValue(activeDate); },
+             [this](const QVariant &v) { activeDate = NumberConversion::toDate(v); }},
+            boolKey("ShowTimeScale", false, showTimeScale),
+            {QStringLiteral("DateFormat"), Hourlet::defaultDateFormat(), [this] { return QVariant(dateFormat); },
+             [this](const QVariant &v) { dateFormat = v.toString(); }},
+            colorKey("AppBarDefaultColor", &HourletAppearance::AppItemBarColor),
+            colorKey("DefaultAppBackColor", &HourletAppearance::AppItemBackColor),
+            {QStringLiteral("AppItemFont"), ambient, [this] { return QVariant(look.AppItemFont); },
+             [this](const QVariant &v) { look.AppItemFont = fontOf(v); }},
+            colorKey("AppItemForeColor", &HourletAppearance::AppItemForeColor),
+            {QStringLiteral("MinutesPerSlot"), qint32(Hourlet::ts_30Minute), [this] { return QVariant(qint32(minutesPerSlot)); },
+             [this](const QVariant &v) { minutesPerSlot = Hourlet::Time_Slot_Type(NumberConversion::toInt32(v)); }},
+            colorKey("AppItemBorderColor", &HourletAppearance::AppItemBorderColor),
+            colorKey("AppItemBarBorderColor", &HourletAppearance::AppItemBarBorderColor),
+            colorKey("HighLightColor", &HourletAppearance::HighLightColor),
+            colorKey("SlotLineColor", &HourletAppearance::SlotLineColor),
+            colorKey("BarColor", &HourletAppearance::BarColor),
+            colorKey("TimeScaleBackColor", &HourletAppearance::TimeScaleBackColor),
+            colorKey("TimeScaleForeColor", &HourletAppearance::TimeScaleForeColor),
+            colorKey("SlotsBorderColor", &HourletAppearance::SlotsBorderColor),
+            colorKey("AvailableColor", &HourletAppearance::AvailableColor),
+            colorKey("UnAvailableColor", &HourletAppearance::UnAvailableColor),
+    };
+}
+
+// --- Hourlet ---------------------------------------------------------------------------------
+
+QString Hourlet::defaultDateFormat()
+{
+    return QStringLiteral("dddd mmmm dd, yyyy");
+}
+
+Hourlet::Hourlet(QWidget *parent)
+    : ControlBase(parent)
+    , d(std::make_unique<HourletPrivate>(this))
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(d->vScroll, &VScrollBar::Change, this, [this] { d->onScrollChange(); });
+    connect(d->vScroll, &VScrollBar::Scroll, this, &Hourlet::Scroll);
+    d->fullRepaint();
+}
+
+Hourlet::~Hourlet() = default;
+
+void Hourlet::InitProperties()
+{
+    d->font = ambientFont();
+    setActiveDate(Scheduler::instance().today());
+    setDateFormat(defaultDateFormat());
+    d->look = HourletAppearance();
+    d->look.AppItemFont = ambientFont();
+    d->minutesPerSlot = ts_30Minute;
+    d->selectionHighlight = false;
+}
+
+void Hourlet::ReadProperties(const PropertyBag &bag)
+{
+    for (const HourletPrivate::PersistedKey &key : d->persistedKeys())
+        key.restore(bag.ReadProperty(key.key, key.defaultValue));
+    d->fullRepaint();
+}
+
+void Hourlet::WriteProperties(PropertyBag &bag)
+{
+    for (const HourletPrivate::PersistedKey &key : d->persistedKeys())
+        bag.WriteProperty(key.key, key.value(), key.defaultValue);
+}
+
+QVariant Hourlet::GetSelectedAppt(Appt_Detail_Type ApptDetailType) const
+{
+    return GetSelectedAppt(int(ApptDetailType));
+}
+
+QVariant Hourlet::GetSelectedAppt(int ApptDetailType) const
+{
+    return d->sweep.selection().detail(ApptDetailType);
+}
+
+qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin, const OleDate &TimeEnd,
+                               const QString &DisplayText, const QString &ApptDetail, qint32 ApptType,
+                               const QString &Location, const QVariant &ApptID)
+{
+    return SetAppointment(ApptDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location, ApptID,
+                          QVariant());
+}
+
+qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin, const OleDate &TimeEnd,
+                               const QString &DisplayText, const QString &ApptDetail, qint32 ApptType,
+                               const QString &Location, const QVariant &ApptID, const QVariant &Font,
+                               const QVariant &ForeColor, const QVariant & /*BackColor*/,
+                               const QVariant &BorderColor, const QVariant &AppBarColor)
+{
+    const CoordinatePair coordinates = SlotGeometry::timeRangeToCoordinates(d->activeDate, TimeBegin, TimeEnd);
+    {
+        const HourletLayout where = d->layout();
+        HourletPainter painter(d->retained.surface(), where, d->look, d->font);
+        painter.drawImmediate(coordinates, DisplayText, orDefault(Font, d->look.AppItemFont, &fontOf),
+                              orDefault(ForeColor, d->look.AppItemForeColor, &NumberConversion::toColor),
+                              orDefault(AppBarColor, d->look.AppItemBarColor, &NumberConversion::toColor));
+        d->refresh();
+    }
+    const qint32 id = NumberConversion::toInt32(ApptID);
+    if (id <= 0) {
+        Appointment record;
+        setDetails(record, d->activeDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location);
+        record.AppBorderColor = orDefault(BorderColor, OleColor(), &NumberConversion::toColor);
+        record.AppBarColor = orDefault(AppBarColor, d->look.AppItemBarColor, &NumberConversion::toColor);
+        d->list.append(record);
+        return d->binding.save(record);
+    }
+    const qint32 index = d->list.indexOfId(id);
+    if (index < 0)
+        return 0;
+    Appointment &record = d->list[index];
+    setDetails(record, ApptDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location);
+    return d->binding.save(record);
+}
+
+quint8 Hourlet::DeleteAppointment(qint32 RecordNumber)
+{
+    const qint32 upperBound = d->list.upperBound();
+    const bool deleted = d->binding.deleteSession(RecordNumber, [this, RecordNumber, upperBound] {
+        d->list.markDeleted(RecordNumber, upperBound);
+        d->paintHighlight();
+    });
+    if (!deleted)
+        return 0;
+    d->refresh();
+    return 1;
+}
+
+void Hourlet::UpdateDisplay()
+{
+    d->fullRepaint();
+}
+
+void Hourlet::Paint()
+{
+    d->vScroll->update();
+}
+
+void Hourlet::Refresh()
+{
+    d->refresh();
+}
+
+const GdiSurface &Hourlet::drawingSurface() const
+{
+    return d->retained.surface();
+}
+
+// --- Properties ------------------------------------------------------------------------------
+
+OleColor Hourlet::backColor() const { return d->backColor; }
+
+void Hourlet::setBackColor(OleColor color)
+{
+    d->backColor = color;
+    d->fullRepaint();
+    propertyChanged(QStringLiteral("BackColor"));
+}
+
+void Hourlet::setControlEnabled(bool enabled)
+{
+    setEnabled(enabled);
+    propertyChanged(QStringLiteral("Enabled"));
+}
+
+QFont Hourlet::controlFont() const { return d->font; }
+
+void Hourlet::setControlFont(const QFont &font)
+{
+    d->font = font;
+    propertyChanged(QStringLiteral("Font"));
+}
+
+qint16 Hourlet::borderStyle() const { return d->borderStyle; }
+
+void Hourlet::setBorderStyle(qint16 style)
+{
+    d->borderStyle = style;
+    propertyChanged(QStringLiteral("BorderStyle"));
+}
+
+QString Hourlet::connectionString() const { return d->binding.connectionString(); }
+
+void Hourlet::setConnectionString(const QString &connectionString)
+{
+    d->binding.setConnectionString(connectionString);
+}
+
+bool Hourlet::showVscroll() const { return d->scrollBarShown(); }
+
+void Hourlet::setShowVscroll(bool show)
+{
+    d->vScroll->setVisible(show);
+    propertyChanged(QStringLiteral("ShowVscroll"));
+}
+
+qint16 Hourlet::vScrollValue() const { return qint16(d->scrollValue()); }
+
+void Hourlet::setVScrollValue(qint16 value)
+{
+    d->vScroll->setValue(value > d->vScroll->max() ? d->vScroll->max() : value);
+    propertyChanged(QStringLiteral("VScrollValue"));
+}
+
+qint32 Hourlet::resource() const { return d->resource; }
+
+void Hourlet::setResource(qint32 resource)
+{
+    d->resource = resource;
+    d->binding.load(d->list, d->activeDate, d->resource);
+    d->fullRepaint();
+}
+
+bool Hourlet::showTimeScale() const { return d->showTimeScale; }
+
+void Hourlet::setShowTimeScale(bool show)
+{
+    d->setFlag(d->showTimeScale, show, QStringLiteral("ShowTimeScale"));
+}
+
+QString Hourlet::dateFormat() const { return d->dateFormat; }
+
+void Hourlet::setDateFormat(const QString &format)
+{
+    d->dateFormat = format;
+    UpdateDisplay();
+    propertyChanged(QStringLiteral("DateFormat"));
+}
+
+bool Hourlet::selectionHighlight() const { return d->selectionHighlight; }
+
+void Hourlet::setSelectionHighlight(bool highlight)
+{
+    d->selectionHighlight = highlight;
+}
+
+QFont Hourlet::appItemFont() const { return d->look.AppItemFont; }
+
+void Hourlet::setAppItemFont(const QFont &font)
+{
+    d->look.AppItemFont = font;
+    propertyChanged(QStringLiteral("AppItemFont"));
+}
+
+OleDate Hourlet::activeDate() const { return d->activeDate; }
+
+void Hourlet::setActiveDate(const OleDate &date)
+{
+    d->activeDate = date;
+    d->sweep.moveToDate(date);
+    d->fullRepaint();
+    propertyChanged(QStringLiteral("ActiveDate"));
+}
+
+Hourlet::Time_Slot_Type Hourlet::minutesPerSlot() const { return d->minutesPerSlot; }
+
+void Hourlet::setMinutesPerSlot(Time_Slot_Type type)
+{
+    d->minutesPerSlot = type;
+    propertyChanged(QStringLiteral("MinutesPerSlot"));
+}
+
+OleColor Hourlet::appItemBarColor() const { return d->look.AppItemBarColor; }
+void Hourlet::setAppItemBarColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::AppItemBarColor, color, QStringLiteral("AppItemBarColor"), false);
+}
+OleColor Hourlet::appItemBackColor() const { return d->look.AppItemBackColor; }
+void Hourlet::setAppItemBackColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::AppItemBackColor, color, QStringLiteral("AppItemBackColor"), false);
+}
+OleColor Hourlet::appItemForeColor() const { return d->look.AppItemForeColor; }
+void Hourlet::setAppItemForeColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::AppItemForeColor, color, QStringLiteral("AppItemForeColor"), false);
+}
+OleColor Hourlet::appItemBorderColor() const { return d->look.AppItemBorderColor; }
+void Hourlet::setAppItemBorderColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::AppItemBorderColor, color, QStringLiteral("AppItemBorderColor"), false);
+}
+OleColor Hourlet::appItemBarBorderColor() const { return d->look.AppItemBarBorderColor; }
+void Hourlet::setAppItemBarBorderColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::AppItemBarBorderColor, color, QStringLiteral("AppItemBarBorderColor"), false);
+}
+OleColor Hourlet::highLightColor() const { return d->look.HighLightColor; }
+void Hourlet::setHighLightColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::HighLightColor, color, QStringLiteral("HighLightColor"), false);
+}
+OleColor Hourlet::slotLineColor() const { return d->look.SlotLineColor; }
+void Hourlet::setSlotLineColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::SlotLineColor, color, QStringLiteral("SlotLineColor"), false);
+}
+OleColor Hourlet::barColor() const { return d->look.BarColor; }
+void Hourlet::setBarColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::BarColor, color, QStringLiteral("BarColor"), true);
+}
+OleColor Hourlet::timeScaleBackColor() const { return d->look.TimeScaleBackColor; }
+void Hourlet::setTimeScaleBackColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::TimeScaleBackColor, color, QStringLiteral("TimeScaleBackColor"), true);
+}
+OleColor Hourlet::timeScaleForeColor() const { return d->look.TimeScaleForeColor; }
+void Hourlet::setTimeScaleForeColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::TimeScaleForeColor, color, QStringLiteral("TimeScaleForeColor"), true);
+}
+OleColor Hourlet::slotsBorderColor() const { return d->look.SlotsBorderColor; }
+void Hourlet::setSlotsBorderColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::SlotsBorderColor, color, QStringLiteral("SlotsBorderColor"), false);
+}
+OleColor Hourlet::availableColor() const { return d->look.AvailableColor; }
+void Hourlet::setAvailableColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::AvailableColor, color, QStringLiteral("AvailableColor"), true);
+}
+OleColor Hourlet::unAvailableColor() const { return d->look.UnAvailableColor; }
+void Hourlet::setUnAvailableColor(OleColor color)
+{
+    d->setColor(&HourletAppearance::UnAvailableColor, color, QStringLiteral("UnAvailableColor"), true);
+}
+
+qint32 Hourlet::sessionId() const { return d->sweep.selection().ApptID; }
+OleDate Hourlet::sessionDate() const { return d->sweep.selection().ApptDate; }
+QString Hourlet::subject() const { return d->sweep.selection().ApptSubject; }
+QString Hourlet::startTime() const { return DateText::general(d->sweep.selection().ApptTimeStart); }
+QString Hourlet::endTime() const { return DateText::general(d->sweep.selection().ApptTimeEnd); }
+qint32 Hourlet::itemCount() const { return d->list.upperBound(); }
+
+// --- Events ----------------------------------------------------------------------------------
+
+void Hourlet::paintEvent(QPaintEvent *event)
+{
+    // Our own refreshes, and the scroll bar's repaints of what lies under it, only show the drawing.
+    const bool shownOnly = d->refreshRequested || d->vScroll->geometry().contains(event->rect());
+    d->refreshRequested = false;
+    if (!shownOnly)
+        atEventBoundary("paint", [this] { d->fullRepaint(false); });
+    d->retained.paint(event);
+}
+
+void Hourlet::resizeEvent(QResizeEvent *)
+{
+    atEventBoundary("resize", [this] { d->onResize(); });
+}
+
+void Hourlet::showEvent(QShowEvent *)
+{
+    d->refreshRequested = false;
+}
+
+void Hourlet::mousePressEvent(QMouseEvent *event)
+{
+    atEventBoundary("mouse press", [this, event] {
+        if (event->button() == Qt::LeftButton)
+            d->clickPending = true;
+        d->press(VirtualKeys::buttons(event->button()), VirtualKeys::shiftState(event->modifiers()),
+                 float(event->position().x()), float(event->position().y()));
+    });
+}
+
+void Hourlet::mouseMoveEvent(QMouseEvent *event)
+{
+    atEventBoundary("mouse move", [this, event] {
+        d->move(VirtualKeys::buttons(event->buttons()), VirtualKeys::shiftState(event->modifiers()),
+                float(event->position().x()), float(event->position().y()));
+    });
+}
+
+void Hourlet::mouseReleaseEvent(QMouseEvent *event)
+{
+    atEventBoundary("mouse release", [this, event] {
+        const bool left = event->button() == Qt::LeftButton;
+        const bool click = left && d->clickPending && !d->inDoubleClick
+                && rect().contains(event->position().toPoint());
+        if (left) {
+            d->clickPending = false;
+            d->inDoubleClick = false;
+        }
+        d->release(VirtualKeys::buttons(event->button()), VirtualKeys::shiftState(event->modifiers()),
+                   float(event->position().x()), float(event->position().y()));
+        if (click)
+            Q_EMIT Click();
+    });
+}
+
+void Hourlet::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
+    atEventBoundary("double click", [this] {
+        d->clickPending = false;
+        d->inDoubleClick = true;
+        Q_EMIT DblClick();
+    });
+}
+
+void Hourlet::keyPressEvent(QKeyEvent *event)
+{
+    atEventBoundary("key press", [this, event] {
+        Q_EMIT KeyDown(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
+        if (!event->text().isEmpty())
+            Q_EMIT KeyPress(VirtualKeys::keyAscii(event->text()));
+    });
+}
+
+void Hourlet::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->isAutoRepeat())
+        return;
+    atEventBoundary("key release", [this, event] {
+        Q_EMIT KeyUp(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
+    });
+}
+
+} // namespace OlvarControls

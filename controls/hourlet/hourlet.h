@@ -1,0 +1,259 @@
+#pragma once
+
+#include "controlbase.h"
+#include "olecolor.h"
+#include "oledate.h"
+#include "olvarglobal.h"
+
+#include <QFont>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+namespace OlvarControls {
+
+class GdiSurface;
+class HourletPrivate;
+class PropertyBag;
+
+/*!
+    The day view "OlvarControls.Hourlet": one day (ActiveDate) of one resource
+    (Resource) as a column of 48 half-hour slots under a header band with the
+    date, with a time scale, the working hours 09:00 to 17:00 and the
+    appointments as boxes. Its vertical scroll bar is the child "vScroll".
+
+    With a ConnectionString, every full repaint reads the resource's sessions
+    of the day from the database; SetAppointment() and DeleteAppointment()
+    write them. The user selects slots or an appointment with the mouse; the
+    host reads the selection through SessionID, StartTime, EndTime and
+    GetSelectedAppt().
+
+    A paint the window system asks for repaints the day fully; Refresh() only
+    shows the drawing again.
+*/
+class OLVAR_EXPORT Hourlet : public ControlBase
+{
+    Q_OBJECT
+    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled)
+    Q_PROPERTY(QFont Font READ controlFont WRITE setControlFont)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString DESIGNABLE false STORED false)
+    Q_PROPERTY(bool ShowVscroll READ showVscroll WRITE setShowVscroll)
+    Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE setVScrollValue)
+    Q_PROPERTY(qint32 Resource READ resource WRITE setResource DESIGNABLE false STORED false)
+    Q_PROPERTY(bool ShowTimeScale READ showTimeScale WRITE setShowTimeScale)
+    Q_PROPERTY(QString DateFormat READ dateFormat WRITE setDateFormat)
+    Q_PROPERTY(bool SelectionHighlight READ selectionHighlight WRITE setSelectionHighlight)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarColor READ appItemBarColor WRITE setAppItemBarColor)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBackColor READ appItemBackColor WRITE setAppItemBackColor)
+    Q_PROPERTY(QFont AppItemFont READ appItemFont WRITE setAppItemFont)
+    Q_PROPERTY(OlvarControls::OleColor AppItemForeColor READ appItemForeColor WRITE setAppItemForeColor)
+    Q_PROPERTY(OlvarControls::OleDate ActiveDate READ activeDate WRITE setActiveDate)
+    Q_PROPERTY(Time_Slot_Type MinutesPerSlot READ minutesPerSlot WRITE setMinutesPerSlot)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBorderColor READ appItemBorderColor WRITE setAppItemBorderColor)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarBorderColor READ appItemBarBorderColor WRITE setAppItemBarBorderColor)
+    Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor)
+    Q_PROPERTY(OlvarControls::OleColor SlotLineColor READ slotLineColor WRITE setSlotLineColor)
+    Q_PROPERTY(OlvarControls::OleColor BarColor READ barColor WRITE setBarColor)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleBackColor READ timeScaleBackColor WRITE setTimeScaleBackColor)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor)
+    Q_PROPERTY(OlvarControls::OleColor SlotsBorderColor READ slotsBorderColor WRITE setSlotsBorderColor)
+    Q_PROPERTY(OlvarControls::OleColor AvailableColor READ availableColor WRITE setAvailableColor)
+    Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor)
+    Q_PROPERTY(qint32 SessionID READ sessionId)
+    Q_PROPERTY(OlvarControls::OleDate SessionDate READ sessionDate)
+    Q_PROPERTY(QString Subject READ subject)
+    Q_PROPERTY(QString StartTime READ startTime)
+    Q_PROPERTY(QString EndTime READ endTime)
+    Q_PROPERTY(qint32 ItemCount READ itemCount)
+
+public:
+    /*! Slot lengths MinutesPerSlot names; the grid keeps half-hour slots whatever is chosen. */
+    enum Time_Slot_Type {
+        ts_1Minute = 0,
+        ts_5Minute = 1,
+        ts_10Minute = 2,
+        ts_15Minute = 3,
+        ts_20Minute = 4,
+        ts_30Minute = 5,
+        ts_60Minute = 6,
+    };
+    Q_ENUM(Time_Slot_Type)
+
+    /*! The fields of the selection GetSelectedAppt() returns; the values do not follow the digits in the names. */
+    enum Appt_Detail_Type {
+        ad0_ApptID = 0,
+        ad2_ApptStartCoord = 1,
+        ad1_ApptDate = 2,
+        ad3_ApptEndCoord = 3,
+        ad4_ApptSubject = 4,
+        ad5_ApptDetail = 5,
+        ad6_ApptTimeStart = 6,
+        ad7_ApptTimeEnd = 7,
+        ad8_ApptDeleted = 8,
+        ad9_ApptType = 9,
+        ad11_Font = 10,
+        ad12_ForeColor = 11,
+        ad13_BackColor = 12,
+        ad14_AppBarColor = 13,
+        ad15_AppBarBorderColor = 14,
+        ad16_AppBorderColor = 15,
+    };
+    Q_ENUM(Appt_Detail_Type)
+
+    /*! The date format of a new control. */
+    static QString defaultDateFormat();
+
+    explicit Hourlet(QWidget *parent = nullptr);
+    ~Hourlet() override;
+
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag &bag) override;
+    void WriteProperties(PropertyBag &bag) override;
+
+    /*! The field \a ApptDetailType of the selection; Empty for 14, 15 and values outside 0 to 13. */
+    Q_INVOKABLE QVariant GetSelectedAppt(OlvarControls::Hourlet::Appt_Detail_Type ApptDetailType) const;
+    /*! As above, for a plain number. */
+    Q_INVOKABLE QVariant GetSelectedAppt(int ApptDetailType) const;
+
+    /*!
+        Draws an appointment from \a TimeBegin to \a TimeEnd at once and stores it:
+        with no or a non-positive \a ApptID a new appointment is added on the
+        active date and inserted as a session, whose identifier is returned;
+        with the identifier of a listed appointment that one is changed and its
+        session updated. Returns 0 when nothing was stored or the save failed.
+    */
+    Q_INVOKABLE qint32 SetAppointment(const OlvarControls::OleDate &ApptDate, const OlvarControls::OleDate &TimeBegin,
+                                      const OlvarControls::OleDate &TimeEnd, const QString &DisplayText,
+                                      const QString &ApptDetail, qint32 ApptType, const QString &Location,
+                                      const QVariant &ApptID = QVariant());
+    /*!
+        As above with the drawing options: \a Font and \a ForeColor for the text,
+        \a AppBarColor for the bar (all for the drawing at once), \a BorderColor
+        and \a AppBarColor kept with an added appointment. \a BackColor is not
+        used. Empty variants stand for omitted arguments.
+    */
+    qint32 SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin, const OleDate &TimeEnd,
+                          const QString &DisplayText, const QString &ApptDetail, qint32 ApptType,
+                          const QString &Location, const QVariant &ApptID, const QVariant &Font,
+                          const QVariant &ForeColor = QVariant(), const QVariant &BackColor = QVariant(),
+                          const QVariant &BorderColor = QVariant(), const QVariant &AppBarColor = QVariant());
+    /*!
+        Deletes the session \a RecordNumber from the database and hides its
+        appointments; returns 1, or 0 after showing why it failed.
+    */
+    Q_INVOKABLE quint8 DeleteAppointment(qint32 RecordNumber);
+    /*! Repaints the day fully, reading it from the database, and shows it. */
+    Q_INVOKABLE void UpdateDisplay();
+    /*! Redraws the scroll bar; the day is not repainted. */
+    Q_INVOKABLE void Paint();
+    /*! Shows the drawing as it is. */
+    Q_INVOKABLE void Refresh();
+
+    /*! The drawing surface the control paints on and shows in its window. */
+    const GdiSurface &drawingSurface() const;
+
+    OleColor backColor() const;
+    void setBackColor(OleColor color);
+    void setControlEnabled(bool enabled);
+    /*! The control's font, which painting leaves at 8 points, not bold. */
+    QFont controlFont() const;
+    void setControlFont(const QFont &font);
+    qint16 borderStyle() const;
+    void setBorderStyle(qint16 style);
+    QString connectionString() const;
+    void setConnectionString(const QString &connectionString);
+    bool showVscroll() const;
+    void setShowVscroll(bool show);
+    qint16 vScrollValue() const;
+    /*! Scrolls to \a value, the maximum at most; below the minimum raises OleError 380. */
+    void setVScrollValue(qint16 value);
+    qint32 resource() const;
+    /*! Shows the resource \a resource's sessions. */
+    void setResource(qint32 resource);
+    bool showTimeScale() const;
+    void setShowTimeScale(bool show);
+    QString dateFormat() const;
+    void setDateFormat(const QString &format);
+    bool selectionHighlight() const;
+    void setSelectionHighlight(bool highlight);
+    OleColor appItemBarColor() const;
+    void setAppItemBarColor(OleColor color);
+    OleColor appItemBackColor() const;
+    void setAppItemBackColor(OleColor color);
+    QFont appItemFont() const;
+    void setAppItemFont(const QFont &font);
+    OleColor appItemForeColor() const;
+    void setAppItemForeColor(OleColor color);
+    OleDate activeDate() const;
+    /*! Shows \a date; a selected slot moves to the same times on it. */
+    void setActiveDate(const OleDate &date);
+    Time_Slot_Type minutesPerSlot() const;
+    void setMinutesPerSlot(Time_Slot_Type type);
+    OleColor appItemBorderColor() const;
+    void setAppItemBorderColor(OleColor color);
+    OleColor appItemBarBorderColor() const;
+    void setAppItemBarBorderColor(OleColor color);
+    OleColor highLightColor() const;
+    void setHighLightColor(OleColor color);
+    OleColor slotLineColor() const;
+    void setSlotLineColor(OleColor color);
+    OleColor barColor() const;
+    void setBarColor(OleColor color);
+    OleColor timeScaleBackColor() const;
+    void setTimeScaleBackColor(OleColor color);
+    OleColor timeScaleForeColor() const;
+    void setTimeScaleForeColor(OleColor color);
+    OleColor slotsBorderColor() const;
+    void setSlotsBorderColor(OleColor color);
+    OleColor availableColor() const;
+    void setAvailableColor(OleColor color);
+    OleColor unAvailableColor() const;
+    void setUnAvailableColor(OleColor color);
+
+    /*! The selected session's identifier; -1 for free slots. */
+    qint32 sessionId() const;
+    OleDate sessionDate() const;
+    QString subject() const;
+    /*! The selection's start as a general date text. */
+    QString startTime() const;
+    /*! The selection's end as a general date text. */
+    QString endTime() const;
+    /*! The highest index of the appointment list (not the number of appointments). */
+    qint32 itemCount() const;
+
+Q_SIGNALS:
+    /*! The scroll value has changed; the day is repainted after it. */
+    void VScrollChange();
+    /*! The scroll bar's thumb is being dragged. */
+    void Scroll();
+    void Click();
+    void DblClick();
+    void KeyDown(qint16 KeyCode, qint16 Shift);
+    void KeyPress(qint16 KeyAscii);
+    void KeyUp(qint16 KeyCode, qint16 Shift);
+    /*! A press below the header band, after the control has handled it. */
+    void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    /*! A release; \a Y is the content coordinate (client row plus scroll value). */
+    void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    friend class HourletPrivate;
+    std::unique_ptr<HourletPrivate> d;
+};
+
+} // namespace OlvarControls

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "appointmentlist.h"
+#include "hourlet.h"
+#include "hourletappearance.h"
+#include "hourletbinding.h"
+#include "hourletlayout.h"
+#include "retainedsurface.h"
+#include "selectionsweep.h"
+
+#include <QList>
+
+#include <functional>
+
+namespace OlvarControls {
+
+class VScrollBar;
+
+/*! The state of an Hourlet and the work its members share. */
+class HourletPrivate
+{
+public:
+    /*! One persisted property: its key, its default, and how it is read from and stored into the control. */
+    struct PersistedKey
+    {
+        QString key;
+        QVariant defaultValue;
+        std::function<QVariant()> value;
+        std::function<void(const QVariant &)> restore;
+    };
+
+    explicit HourletPrivate(Hourlet *owner);
+
+    /*! The layout of the current size, time scale, scroll bar and scroll value. */
+    HourletLayout layout() const;
+    int scrollValue() const;
+    bool scrollBarShown() const;
+
+    /*! The full repaint; with \a show the window shows the result. */
+    void fullRepaint(bool show = true);
+    /*! The selection highlight painting over the existing drawing; the window shows it. */
+    void paintHighlight();
+    /*! Shows the surface in the window. */
+    void refresh();
+    void placeScrollBar();
+    void onScrollChange();
+    void onResize();
+
+    void press(qint16 button, qint16 shift, float x, float y);
+    void move(qint16 buttons, qint16 shift, float x, float y);
+    void release(qint16 button, qint16 shift, float x, float y);
+    void autoScroll(float y);
+
+    void setColor(OleColor HourletAppearance::*field, OleColor color, const QString &name, bool repaint);
+    void setFlag(bool &field, bool value, const QString &name);
+    /*! The persisted properties in the order they are read and written. */
+    QList<PersistedKey> persistedKeys();
+
+    Hourlet *q;
+    RetainedSurface retained;
+    VScrollBar *vScroll;
+    AppointmentList list;
+    SelectionSweep sweep;
+    HourletBinding binding;
+    HourletAppearance look;
+    QFont font;
+    OleColor backColor = OleColor::system(OleColor::Window);
+    qint16 borderStyle = 0;
+    qint32 resource = 0;
+    bool showTimeScale = false;
+    QString dateFormat;
+    bool selectionHighlight = false;
+    OleDate activeDate;
+    Hourlet::Time_Slot_Type minutesPerSlot = Hourlet::ts_30Minute;
+
+    bool refreshRequested = false; //!< the next paint event shows the surface without repainting the day
+    bool repainting = false;       //!< a full repaint is running
+    bool clickPending = false;     //!< a left press on the control awaits its release
+    bool inDoubleClick = false;    //!< the second press of a double click awaits its release
+};
+
+} // namespace OlvarControls

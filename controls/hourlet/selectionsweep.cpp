@@ -1,0 +1,85 @@
+#include "selectionsweep.h"
+
+#include "appointmentlist.h"
+#include "slotgeometry.h"
+
+#include <utility>
+
+namespace OlvarControls {
+
+namespace {
+
+OleDate slotEndAt(OleDate activeDate, double y)
+{
+    return SlotGeometry::slotStartAt(activeDate, y + SlotGeometry::SlotHeight);
+}
+
+} // namespace
+
+void SelectionSweep::clearAppointment(OleDate activeDate)
+{
+    m_selection.ApptID = -1;
+    m_selection.ApptDate = activeDate;
+    m_selection.ApptSubject.clear();
+    m_selection.ApptDetail.clear();
+}
+
+void SelectionSweep::press(double y, OleDate activeDate)
+{
+    clearAppointment(activeDate);
+    m_sweeping = true;
+    m_selection.ApptTimeStart = SlotGeometry::slotStartAt(activeDate, y);
+    m_selection.ApptTimeEnd = slotEndAt(activeDate, y);
+    const CoordinatePair pair = SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart,
+                                                                     m_selection.ApptTimeEnd);
+    m_selection.ApptStartCoord = pair.top;
+    m_selection.ApptEndCoord = pair.bottom;
+    m_selection.ApptDeleted = 0;
+    m_selection.ApptType = -1;
+    m_anchor = m_selection.ApptTimeEnd;
+}
+
+void SelectionSweep::extendTo(double y, OleDate activeDate)
+{
+    m_selection.ApptTimeEnd = slotEndAt(activeDate, y);
+    m_selection.ApptEndCoord = SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart,
+                                                                    m_selection.ApptTimeEnd)
+                                       .bottom;
+    if (m_anchor > m_selection.ApptTimeEnd) {
+        // Above the slot the sweep began in: the selection runs from the pointer down to it.
+        m_selection.ApptTimeEnd = m_anchor;
+        m_selection.ApptTimeStart = SlotGeometry::slotStartAt(activeDate, y);
+        const CoordinatePair pair = SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart,
+                                                                         m_selection.ApptTimeEnd);
+        m_selection.ApptStartCoord = pair.top;
+        m_selection.ApptEndCoord = pair.bottom;
+    }
+}
+
+void SelectionSweep::release(bool leftButton, double y, const AppointmentList &list, OleDate activeDate)
+{
+    if (leftButton)
+        m_sweeping = false;
+    const qint32 hit = list.hitTest(y);
+    if (hit >= 0) {
+        m_selection = list.at(hit);
+    } else {
+        clearAppointment(activeDate);
+        m_selection.ApptDeleted = 0;
+        m_selection.ApptType = -1;
+    }
+    if (m_selection.ApptTimeEnd < m_selection.ApptTimeStart) {
+        std::swap(m_selection.ApptTimeStart, m_selection.ApptTimeEnd);
+        std::swap(m_selection.ApptStartCoord, m_selection.ApptEndCoord);
+    }
+}
+
+void SelectionSweep::moveToDate(OleDate activeDate)
+{
+    if (m_selection.ApptStartCoord <= SlotGeometry::HeaderHeight - 1)
+        return;
+    m_selection.ApptTimeStart = SlotGeometry::slotStartAt(activeDate, m_selection.ApptStartCoord);
+    m_selection.ApptTimeEnd = slotEndAt(activeDate, m_selection.ApptEndCoord);
+}
+
+} // namespace OlvarControls
