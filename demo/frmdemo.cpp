@@ -1,11 +1,13 @@
 #include "frmdemo.h"
 
 #include "basgeneral.h"
+#include "calendar.h"
 #include "controlfactory.h"
 #include "counsellerranking.h"
 #include "democonnection.h"
 #include "demolayout.h"
 #include "formfile.h"
+#include "frmsession.h"
 #include "hourlet.h"
 #include "listbar.h"
 #include "msgbox.h"
@@ -25,9 +27,11 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolBar>
 
@@ -79,6 +83,23 @@ const MaintenanceItem maintenanceItems[] = {
 QString text(const char *latin1)
 {
     return QString::fromLatin1(latin1);
+}
+
+// The session dialog, filled as the double-clicked view gives it, shown modally.
+void openSessionDialog(frmDemo &window, const SessionRequest &request)
+{
+    ResumeNext resume;
+    frmSession dialog(&window);
+    dialog.SetSelectedDate(request.selectedDate);
+    dialog.setViews(window.ZOVudeZozo1(), window.WeekView1());
+    resume([&] { dialog.txtSubject()->setText(request.subject); });
+    resume([&] { dialog.txtAdditionalNotes()->setText(request.additionalNotes); });
+    resume([&] { dialog.cboStartTime()->setCurrentText(request.startTime); });
+    resume([&] { dialog.cboEndTime()->setCurrentText(request.endTime); });
+    resume([&] { dialog.calStartTime()->setText(request.startDate); });
+    resume([&] { dialog.calEndTime()->setText(request.endDate); });
+    dialog.exec();
+    resume.clear();
 }
 
 OleDate today()
@@ -154,6 +175,7 @@ frmDemo::frmDemo(const QString &programFolder)
     : d(std::make_unique<Private>())
 {
     d->programFolder = programFolder;
+    d->opener = openSessionDialog;
     setObjectName(QStringLiteral("frmDemo"));
     setWindowTitle(caption());
 
@@ -240,14 +262,14 @@ frmDemo::frmDemo(const QString &programFolder)
     };
     d->lblMakeBookingDetails = heading("lblMakeBookingDetails", QStringLiteral("New Booking Details"), 0);
     caption(4, QStringLiteral("Client ID"), 6, 26);
-    d->cboClient = new MultiColumnCombo(3, d->panel);
+    d->cboClient = new MultiColumnCombo(3, 0, d->panel);
     d->cboClient->setObjectName(QStringLiteral("cboClient"));
     d->cboClient->setGeometry(6, 42, 160, RowHeight);
     auto *search = new QPushButton(QStringLiteral("Search"), d->panel);
     search->setObjectName(QStringLiteral("cmdSearchClient"));
     search->setGeometry(170, 42, 62, RowHeight);
     caption(3, QStringLiteral("Counseller ID"), 6, 70);
-    d->cboCounseller = new MultiColumnCombo(5, d->panel);
+    d->cboCounseller = new MultiColumnCombo(5, 0, d->panel);
     d->cboCounseller->setObjectName(QStringLiteral("cboCounseller"));
     d->cboCounseller->setGeometry(6, 86, 226, RowHeight);
     caption(0, QStringLiteral("Client Preference"), 6, 114);
@@ -282,8 +304,9 @@ frmDemo::frmDemo(const QString &programFolder)
     d->lblCopyright->setIndent(4);
     d->lblCopyright->setGeometry(0, 620, PanelWidth - 1, LabelHeight);
 
-    connect(d->cboClient, &MultiColumnCombo::Click, this, &frmDemo::cboClient_Click);
-    connect(d->cboCounseller, &MultiColumnCombo::Click, this, &frmDemo::cboCounseller_Click);
+    // A box's click follows every change of its chosen row, by the user or by code.
+    connect(d->cboClient, &QComboBox::currentIndexChanged, this, &frmDemo::cboClient_Click);
+    connect(d->cboCounseller, &QComboBox::currentIndexChanged, this, &frmDemo::cboCounseller_Click);
     connect(d->listBar, &ListBar::ItemClick, this, &frmDemo::lbrBooking_ItemClick);
 
     // The controls of the form file, by their type names, with their design settings.
@@ -423,28 +446,32 @@ void frmDemo::BuildListBar()
 void frmDemo::BuildCboClient()
 {
     MultiColumnCombo *box = d->cboClient;
-    box->addRow(0);
-    box->setCell(0, 0, QStringLiteral("-1"));
-    box->setCell(0, 1, QStringLiteral("No Client Selected"));
+    // Filling the list chooses no row: a combo box would choose the first row put into an empty list.
+    const int chosen = box->listIndex();
+    const QSignalBlocker quiet(box);
+    box->addItem(0);
+    box->setList(0, 0, -1);
+    box->setList(0, 1, QStringLiteral("No Client Selected"));
 
     DemoConnection cn;
     DemoRecordset rs = cn.readList(QStringLiteral("Select * from tblClient"));
     rs.moveFirst();
     while (!rs.eof()) {
-        const int row = box->addRow(rs.absolutePosition());
-        box->setCell(row, 0, basGeneral::TextOf(rs.value(QStringLiteral("ClientID"))));
-        const QString last = basGeneral::TextOf(rs.value(QStringLiteral("LastName")));
-        if (!last.isEmpty())
-            box->setCell(row, 1, last);
-        const QString first = basGeneral::TextOf(rs.value(QStringLiteral("FirstName")));
-        if (!first.isEmpty())
-            box->setCell(row, 2, first);
-        const QString organisation = basGeneral::TextOf(rs.value(QStringLiteral("OrganisationName")));
-        if (!organisation.isEmpty())
-            box->setCell(row, 1, organisation);
+        const int row = box->addItem(rs.absolutePosition());
+        box->setList(row, 0, rs.value(QStringLiteral("ClientID")));
+        const QVariant last = rs.value(QStringLiteral("LastName"));
+        if (!basGeneral::TextOf(last).isEmpty())
+            box->setList(row, 1, last);
+        const QVariant first = rs.value(QStringLiteral("FirstName"));
+        if (!basGeneral::TextOf(first).isEmpty())
+            box->setList(row, 2, first);
+        const QVariant organisation = rs.value(QStringLiteral("OrganisationName"));
+        if (!basGeneral::TextOf(organisation).isEmpty())
+            box->setList(row, 1, organisation);
         rs.moveNext();
     }
     rs.close();
+    box->setListIndex(chosen);
     cn.errors().clear();
 }
 
@@ -454,17 +481,20 @@ void frmDemo::BuildCboCounseller()
     QList<RankedCounseller> ranking;
     resume([&] { ranking = CounsellerRanking::read(basGeneral::strConnectionString, d->cboClient->text()); });
     MultiColumnCombo *box = d->cboCounseller;
-    box->clearRows();
+    box->clearList();
+    // The list filled afresh has no row chosen.
+    const QSignalBlocker quiet(box);
     for (const RankedCounseller &counsellor : ranking) {
-        const int row = box->addRow(counsellor.position - 1);
-        box->setCell(row, 0, QString::number(counsellor.counsellerId));
+        const int row = box->addItem(counsellor.position - 1);
+        box->setList(row, 0, counsellor.counsellerId);
         if (!counsellor.lastName.isEmpty())
-            box->setCell(row, 1, counsellor.lastName);
+            box->setList(row, 1, counsellor.lastName);
         if (!counsellor.firstName.isEmpty())
-            box->setCell(row, 2, counsellor.firstName);
+            box->setList(row, 2, counsellor.firstName);
         if (!counsellor.rank.isEmpty())
-            box->setCell(row, 3, counsellor.rank);
+            box->setList(row, 3, counsellor.rank);
     }
+    box->setListIndex(-1);
     resume.clear();
 }
 
@@ -534,7 +564,7 @@ void frmDemo::mvwHourlet_DateClick(OleDate dateClicked)
 void frmDemo::cboClient_Click()
 {
     ResumeNext resume;
-    resume([&] { basGeneral::lngClientID = NumberConversion::toInt32(d->cboClient->column(0)); });
+    resume([&] { basGeneral::lngClientID = NumberConversion::toInt32(d->cboClient->chosen(0)); });
     BuildCboCounseller();
     resume.clear();
 }
@@ -544,9 +574,9 @@ void frmDemo::cboCounseller_Click()
     ResumeNext resume;
     MultiColumnCombo *box = d->cboCounseller;
     if (!box->text().isEmpty()) {
-        resume([&] { basGeneral::lngCounsellerID = NumberConversion::toInt32(box->column(0)); });
+        resume([&] { basGeneral::lngCounsellerID = NumberConversion::toInt32(box->chosen(0)); });
         resume([&] { d->day->setResource(basGeneral::lngCounsellerID); });
-        d->lblCounseller->setText(box->column(2) + QLatin1Char(' ') + box->column(1));
+        d->lblCounseller->setText(basGeneral::TextOf(box->chosen(2)) + QLatin1Char(' ') + basGeneral::TextOf(box->chosen(1)));
         resume([&] { d->day->UpdateDisplay(); });
     }
     resume.clear();
@@ -614,7 +644,7 @@ void frmDemo::mnuFileExit_Click()
 
 void frmDemo::setSessionDialogOpener(SessionDialogOpener opener)
 {
-    d->opener = std::move(opener);
+    d->opener = opener ? std::move(opener) : SessionDialogOpener(openSessionDialog);
 }
 
 void frmDemo::changeEvent(QEvent *event)

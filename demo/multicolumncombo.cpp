@@ -1,27 +1,25 @@
 #include "multicolumncombo.h"
 
-#include <QHeaderView>
-#include <QSignalBlocker>
+#include "basgeneral.h"
+
 #include <QStandardItemModel>
-#include <QTableView>
+#include <QTreeView>
 
 namespace Sessara {
 
-MultiColumnCombo::MultiColumnCombo(int columnCount, QWidget *parent)
+MultiColumnCombo::MultiColumnCombo(int columnCount, int textColumn, QWidget *parent)
     : QComboBox(parent)
-    , m_model(new QStandardItemModel(0, qMax(1, columnCount), this))
+    , m_model(new QStandardItemModel(0, columnCount, this))
+    , m_textColumn(textColumn)
 {
-    auto *view = new QTableView(this);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->horizontalHeader()->hide();
-    view->verticalHeader()->hide();
-    view->setShowGrid(false);
-    view->setWordWrap(false);
+    auto *view = new QTreeView(this);
+    view->setRootIsDecorated(false);
+    view->setHeaderHidden(true);
+    view->setItemsExpandable(false);
+    view->setAllColumnsShowFocus(true);
     setModel(m_model);
     setView(view);
-    setModelColumn(0);
-    connect(this, &QComboBox::currentIndexChanged, this, &MultiColumnCombo::Click);
+    setModelColumn(textColumn);
 }
 
 int MultiColumnCombo::columnCount() const
@@ -29,59 +27,38 @@ int MultiColumnCombo::columnCount() const
     return m_model->columnCount();
 }
 
-int MultiColumnCombo::listCount() const
-{
-    return m_model->rowCount();
-}
-
-int MultiColumnCombo::addRow(int index)
+int MultiColumnCombo::addItem(int index)
 {
     const int row = qBound(0, index, m_model->rowCount());
-    const int chosen = currentIndex();
-    {
-        // A combo box chooses the first row put into an empty list; this one does not.
-        const QSignalBlocker blocker(this);
-        QList<QStandardItem *> cells;
-        for (int c = 0; c < m_model->columnCount(); ++c)
-            cells.append(new QStandardItem());
-        m_model->insertRow(row, cells);
-        setCurrentIndex(chosen < 0 ? -1 : (chosen >= row ? chosen + 1 : chosen));
-    }
+    m_model->insertRow(row);
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        m_model->setItem(row, column, new QStandardItem);
     return row;
 }
 
-void MultiColumnCombo::setCell(int row, int column, const QString &text)
+void MultiColumnCombo::setList(int row, int column, const QVariant &value)
 {
-    if (QStandardItem *item = m_model->item(row, column))
-        item->setText(text);
+    QStandardItem *item = m_model->item(row, column);
+    if (!item)
+        return;
+    item->setData(value, Qt::UserRole);
+    item->setText(basGeneral::TextOf(value));
 }
 
-QString MultiColumnCombo::cell(int row, int column) const
+QVariant MultiColumnCombo::list(int row, int column) const
 {
     const QStandardItem *item = m_model->item(row, column);
-    return item ? item->text() : QString();
+    return item ? item->data(Qt::UserRole) : QVariant();
 }
 
-QString MultiColumnCombo::column(int column) const
+QString MultiColumnCombo::text() const
 {
-    return cell(currentIndex(), column);
+    return currentText();
 }
 
-void MultiColumnCombo::clearRows()
+void MultiColumnCombo::setText(const QString &text)
 {
-    m_model->removeRows(0, m_model->rowCount());
-}
-
-void MultiColumnCombo::showPopup()
-{
-    if (auto *table = qobject_cast<QTableView *>(view())) {
-        table->resizeColumnsToContents();
-        int width = 0;
-        for (int c = 0; c < m_model->columnCount(); ++c)
-            width += table->columnWidth(c);
-        table->setMinimumWidth(qMax(this->width(), width + 24));
-    }
-    QComboBox::showPopup();
+    setCurrentIndex(findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
 }
 
 } // namespace Sessara

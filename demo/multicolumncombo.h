@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QComboBox>
-#include <QString>
+#include <QVariant>
 
 QT_BEGIN_NAMESPACE
 class QStandardItemModel;
@@ -10,52 +10,49 @@ QT_END_NAMESPACE
 namespace Sessara {
 
 /*!
-    A combo box with several columns per row: the drop-down list shows every
-    column side by side, the box shows column 0 of the chosen row as its text.
-
-    Rows are added empty and then filled cell by cell. Adding rows chooses none;
-    Click() follows every change of the chosen row, by the user or by code.
+    A combo box whose list rows have several columns of values, one of which
+    (textColumn()) the box shows as its text. Rows are added at an index and
+    their columns written one by one, as the demo's fillers do.
 */
 class MultiColumnCombo : public QComboBox
 {
     Q_OBJECT
+    Q_PROPERTY(QString Text READ text WRITE setText)
+    Q_PROPERTY(int ListIndex READ listIndex WRITE setListIndex)
 
 public:
-    explicit MultiColumnCombo(int columnCount, QWidget *parent = nullptr);
+    /*! A box of \a columnCount columns showing column \a textColumn. */
+    explicit MultiColumnCombo(int columnCount, int textColumn, QWidget *parent = nullptr);
 
-    /*! The number of columns of each row. */
+    /*! The number of columns of every row. */
     int columnCount() const;
-    /*! The number of rows. */
-    int listCount() const;
+    /*! The column the box shows. */
+    int textColumn() const { return m_textColumn; }
 
-    /*! Inserts an empty row at \a index (appended beyond the end) and returns where it went. */
-    int addRow(int index);
-    /*! Sets column \a column of row \a row to \a text; ignored outside the list. */
-    void setCell(int row, int column, const QString &text);
-    /*! The text in column \a column of row \a row; empty outside the list. */
-    QString cell(int row, int column) const;
-    /*! Column \a column of the chosen row; empty when no row is chosen. */
-    QString column(int column) const;
-    /*! Removes every row. */
-    void clearRows();
+    /*! Adds an empty row at \a index (the end for an index beyond it); returns the row's index. */
+    int addItem(int index);
+    /*! Adds an empty row at the end; returns its index. */
+    int addItem() { return addItem(count()); }
+    /*! Writes \a value into column \a column of row \a row; a row or column out of range changes nothing. */
+    void setList(int row, int column, const QVariant &value);
+    /*! The value in column \a column of row \a row; Empty out of range. */
+    QVariant list(int row, int column) const;
+    /*! The value in column \a column of the chosen row; Empty when none is chosen. */
+    QVariant chosen(int column) const { return list(listIndex(), column); }
 
-    /*! The chosen row, -1 for none. */
+    /*! The text shown. */
+    QString text() const;
+    /*! Chooses the first row whose shown column reads \a text; with none, no row is chosen. */
+    void setText(const QString &text);
+    /*! The chosen row; -1 for none. */
     int listIndex() const { return currentIndex(); }
-    /*! Chooses row \a index (-1 for none). */
     void setListIndex(int index) { setCurrentIndex(index); }
-
-    /*! The box's text: column 0 of the chosen row. */
-    QString text() const { return currentText(); }
-
-signals:
-    /*! The chosen row has changed. */
-    void Click();
-
-protected:
-    void showPopup() override;
+    /*! Removes every row. */
+    void clearList() { clear(); }
 
 private:
     QStandardItemModel *m_model;
+    int m_textColumn;
 };
 
 } // namespace Sessara

@@ -1,9 +1,9 @@
 #include "sessionrequest.h"
 
 #include "basgeneral.h"
-#include "dateformatter.h"
 #include "numberconversion.h"
 #include "resumenext.h"
+#include "sessiontime.h"
 
 using namespace OlvarControls;
 
@@ -11,8 +11,6 @@ namespace Sessara {
 
 namespace {
 
-const QString TimePattern = QStringLiteral("h:mm am/pm");
-const QString DatePattern = QStringLiteral("dd/mm/yyyy");
 constexpr qint64 MSecsPerHour = 3600000;
 
 } // namespace
@@ -29,16 +27,16 @@ SessionRequest SessionRequest::fromSelection(OleDate activeDate, qint32 sessionI
 
     OleDate startTime;
     resume([&] { startTime = NumberConversion::toDate(start); });
-    resume([&] { request.startTime = DateFormatter::format(startTime, TimePattern); });
+    resume([&] { request.startTime = SessionTime::timeText(startTime); });
     if (request.sessionId < 0) {
-        resume([&] { request.endTime = DateFormatter::format(startTime.addMSecs(MSecsPerHour), TimePattern); });
+        resume([&] { request.endTime = SessionTime::timeText(startTime.addMSecs(MSecsPerHour)); });
     } else {
-        resume([&] { request.endTime = DateFormatter::format(NumberConversion::toDate(end), TimePattern); });
+        resume([&] { request.endTime = SessionTime::timeText(NumberConversion::toDate(end)); });
     }
 
-    resume([&] { request.startDate = DateFormatter::format(activeDate, DatePattern); });
+    resume([&] { request.startDate = SessionTime::dateText(activeDate); });
     const OleDate endDay = endsAtMidnight(request.endTime) ? activeDate.addDays(1) : activeDate;
-    resume([&] { request.endDate = DateFormatter::format(endDay, DatePattern); });
+    resume([&] { request.endDate = SessionTime::dateText(endDay); });
     resume.clear();
     return request;
 }

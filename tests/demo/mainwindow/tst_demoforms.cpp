@@ -1,8 +1,7 @@
-// The demo's form file and its list widgets: multi-column combo box and navigation bar.
+// The demo's form file and its navigation bar.
 
 #include "formfile.h"
 #include "listbar.h"
-#include "multicolumncombo.h"
 #include "oleerror.h"
 #include "testenvironment.h"
 
@@ -79,43 +78,6 @@ TEST(FormFile, TheMainWindowsFormHoldsTheViewsAndTheRefreshTimer)
               QStringLiteral("MS Sans Serif"));
     // The refresh timer ticks every minute.
     EXPECT_EQ(controls.at(2).properties.ReadProperty(QStringLiteral("MinuteInterval"), 0).toInt(), 1);
-}
-
-TEST(MultiColumnCombo, RowsAreFilledCellByCellAndTheTextIsTheFirstColumn)
-{
-    MultiColumnCombo combo(3);
-    QSignalSpy clicks(&combo, &MultiColumnCombo::Click);
-    EXPECT_EQ(combo.addRow(0), 0);
-    combo.setCell(0, 0, QStringLiteral("-1"));
-    combo.setCell(0, 1, QStringLiteral("No Client Selected"));
-    EXPECT_EQ(combo.addRow(7), 1); // beyond the end: appended
-    combo.setCell(1, 0, QStringLiteral("4"));
-    combo.setCell(1, 2, QStringLiteral("Ann"));
-    combo.setCell(1, 3, QStringLiteral("ignored"));
-    combo.setCell(9, 0, QStringLiteral("ignored"));
-
-    // Filling chooses nothing and raises nothing.
-    EXPECT_EQ(combo.listCount(), 2);
-    EXPECT_EQ(combo.listIndex(), -1);
-    EXPECT_EQ(combo.text(), QString());
-    EXPECT_EQ(combo.column(1), QString());
-    EXPECT_EQ(clicks.count(), 0);
-
-    combo.setListIndex(1);
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(combo.text(), QStringLiteral("4"));
-    EXPECT_EQ(combo.column(2), QStringLiteral("Ann"));
-    EXPECT_EQ(combo.cell(0, 1), QStringLiteral("No Client Selected"));
-    EXPECT_EQ(combo.cell(0, 5), QString());
-
-    // A row put in front keeps the same row chosen.
-    combo.addRow(0);
-    EXPECT_EQ(combo.listIndex(), 2);
-    EXPECT_EQ(combo.text(), QStringLiteral("4"));
-
-    combo.clearRows();
-    EXPECT_EQ(combo.listCount(), 0);
-    EXPECT_EQ(combo.text(), QString());
 }
 
 TEST(ListBar, ItemsAreFoundAndClickedByTheirKeys)
