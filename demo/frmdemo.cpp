@@ -92,7 +92,11 @@ void openSessionDialog(frmDemo &window, const SessionRequest &request)
     frmSession dialog(&window);
     dialog.SetSelectedDate(request.selectedDate);
     dialog.setViews(window.ZOVudeZozo1(), window.WeekView1());
-    resume([&] { dialog.txtSubject()->setText(request.subject); });
+    // A free slot has no subject of its own; the dialog's default subject for the new session stays.
+    if (request.sessionId >= 0 || !request.subject.isEmpty())
+        resume([&] { dialog.txtSubject()->setText(request.subject); });
+    else
+        resume([&] { dialog.ensureLoaded(); });
     resume([&] { dialog.txtAdditionalNotes()->setText(request.additionalNotes); });
     resume([&] { dialog.cboStartTime()->setCurrentText(request.startTime); });
     resume([&] { dialog.cboEndTime()->setCurrentText(request.endTime); });
