@@ -329,6 +329,12 @@ TEST_F(SessionConflicts, DatesWrittenDayFirstAreReadDayFirstInAnyLocale)
     EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(booked),
                     QStringLiteral("SessionDate")),
               QVariant::fromValue(OleDate::fromDate(bookingDay())));
+
+    // Month names of the user's language in the day literal, and the time list's am and pm, still meet.
+    OlvarTest::LocaleScope german(QStringLiteral("de_DE"));
+    EXPECT_EQ(book(QTime(10, 30), QTime(10, 45)), 1);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, conflictMessage);
+    EXPECT_EQ(book(QTime(11, 0), QTime(11, 30)), 0);
 }
 
 class SessionTimes : public SessionSave
