@@ -172,6 +172,17 @@ Calendar *frmSession::calEndTime()
     return d->ui.calEndTime;
 }
 
+void frmSession::setDateTexts(const QString &startDate, const QString &endDate)
+{
+    ensureLoaded();
+    for (const auto &[entry, text] : {std::pair{d->ui.calStartTime, startDate}, std::pair{d->ui.calEndTime, endDate}}) {
+        if (const std::optional<OleDate> date = SessionTime::dayMonthYear(text))
+            showDate(entry, *date);
+        else
+            ResumeNext()([&, entry = entry, text = text] { entry->setText(text); });
+    }
+}
+
 QWidget *frmSession::control(const QString &name)
 {
     ensureLoaded();
