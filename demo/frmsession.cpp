@@ -172,6 +172,17 @@ Calendar *frmSession::calEndTime()
     return d->ui.calEndTime;
 }
 
+void frmSession::setDateTexts(const QString &startDate, const QString &endDate)
+{
+    ensureLoaded();
+    for (const auto &[entry, text] : {std::pair{d->ui.calStartTime, startDate}, std::pair{d->ui.calEndTime, endDate}}) {
+        if (const std::optional<OleDate> date = SessionTime::dayMonthYear(text))
+            showDate(entry, *date);
+        else
+            ResumeNext()([&, entry = entry, text = text] { entry->setText(text); });
+    }
+}
+
 QWidget *frmSession::control(const QString &name)
 {
     ensureLoaded();
@@ -507,17 +518,94 @@ bool frmSession::IncorrectSessionTime()
 void frmSession::save()
 {
     ensureLoaded();
+    {
+        DemoConnection cn;
+        DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
+        if (!rs.eof() && isTrue(rs.value(QStringLiteral("Invoiced")))) {
+            MsgBox::show(QStringLiteral("Cannot save changes to this Session. It has already been Invoiced."), MsgBox::OkOnly);
+            return;
+        }
+    }
+    SaveSession(basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data());
+    BuildCounsellerAttendee();
+    // Attendees and notes belong to a stored session only.
+    makeSessionTabsUsable(basGeneral::lngSessionID > 0);
 }
 
 void frmSession::SaveSession(QObject *target)
 {
-    Q_UNUSED(target);
+    if (saveThrough(target)) {
+        ResumeNext()([&] { SessionView(target).UpdateDisplay(); });
+    }
 }
 
 bool frmSession::saveThrough(QObject *target)
 {
-    Q_UNUSED(target);
-    return false;
+    SessionControls &ui = d->ui;
+    const QString startDate = calendarText(ui.calStartTime);
+    const QString startTime = ui.cboStartTime->currentText();
+    const QString endTime = ui.cboEndTime->currentText();
+    if (BookingConflict::CheckForBookingConflict(basGeneral::lngCounsellerID, startDate, startTime, endTime,
+                                                 basGeneral::lngSessionID)) {
+        MsgBox::show(QStringLiteral("The Start and End time for this booking conflict with another.\r\n"
+                                    "Please try another Start or end Time."),
+                     MsgBox::Exclamation);
+        return false;
+    }
+    const QVariant location = ui.cboLocation->chosen(0);
+    if (location.isValid() && toInt32(location, -1) >= 0
+        && BookingConflict::CheckForRoomConflict(location, startDate, startTime, endTime, basGeneral::lngSessionID)) {
+        MsgBox::show(QStringLiteral("The specified location is not Available.\r\nPlease Select Another."),
+                     MsgBox::Exclamation);
+        return false;
+    }
+    // Nothing is written with a date or time that cannot be read.
+    if (checkSessionTime() != SessionTime::Check::Valid)
+        return false;
+    if (!SessionUpdate::isClientNumber(ui.txtBookedClient->text())) {
+        MsgBox::show(QStringLiteral("Client to Invoice must be a client number."), MsgBox::Exclamation);
+        return false;
+    }
+    if (ui.txtSubject->text().isEmpty())
+        ui.txtSubject->setText(ui.cboClientType->text() + QLatin1Char(' ') + ui.cboSessionType->text());
+
+    const OleDate apptDate = *SessionTime::dayMonthYear(startDate);
+    const OleDate timeBegin = *SessionTime::timeOfDay(startTime);
+    const OleDate timeEnd = *SessionTime::timeOfDay(endTime);
+    const QString subject = ui.txtSubject->text();
+    const QString detail = ui.txtAdditionalNotes->text();
+    const qint32 type = toInt32(ui.cboSessionType->chosen(0));
+    const QString locationId = basGeneral::TextOf(location);
+    const SessionUpdate::Fields fields{basGeneral::TextOf(ui.cboClientType->chosen(0)), ui.txtBookedClient->text(),
+                                       locationId, ui.txtLocation->text(), ui.txtActualStartTime->text(),
+                                       ui.txtActualEndTime->text()};
+    const SessionView view(target);
+    ResumeNext resume;
+    DemoConnection cn;
+    const bool stored = basGeneral::lngSessionID > 0;
+    qint32 storedId = 0;
+    resume([&] {
+        storedId = stored ? view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId,
+                                                basGeneral::lngSessionID)
+                          : view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId);
+    });
+    if (storedId <= 0) {
+        // The view stored nothing: no link or completion for a session that is not there, and no save that looks done.
+        MsgBox::show(QStringLiteral("The session could not be stored."), MsgBox::Exclamation);
+        return false;
+    }
+    if (stored) {
+        cn.execute(SessionUpdate::forStoredSession(fields, basGeneral::lngSessionID));
+    } else {
+        basGeneral::lngSessionID = storedId;
+        cn.execute(SessionUpdate::counsellorLink(storedId, basGeneral::lngCounsellerID));
+        cn.execute(SessionUpdate::forNewSession(fields, storedId));
+    }
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where sessionID=") + id(basGeneral::lngSessionID));
+    if (!rs.eof())
+        showChargeable(rs.value(QStringLiteral("Chargeable")));
+    rs.close();
+    return true;
 }
 
 } // namespace Sessara

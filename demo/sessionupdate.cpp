@@ -9,8 +9,10 @@ namespace Sessara {
 
 QString SessionUpdate::statement(const Fields &fields)
 {
+    const QString bookedClient = fields.bookedClientId.trimmed();
     QString update = QStringLiteral("Update tblSession set ClientTypeID =") + fields.clientTypeId
-        + QStringLiteral(", BookedClientID =") + fields.bookedClientId.trimmed() + QStringLiteral(", LocationID = ")
+        + QStringLiteral(", BookedClientID =") + (bookedClient.isEmpty() ? QStringLiteral("Null") : bookedClient)
+        + QStringLiteral(", LocationID = ")
         + fields.locationId + QStringLiteral(", ClientNominatedLocation = '")
         + basGeneral::QuoteForSql(fields.clientNominatedLocation) + QStringLiteral("' ");
     if (!fields.actualStartTime.isEmpty())
@@ -39,7 +41,7 @@ QString SessionUpdate::counsellorLink(qint32 sessionId, qint32 counsellerId)
 
 bool SessionUpdate::isClientNumber(const QString &bookedClientId)
 {
-    return NumberConversion::isWholeNumber(bookedClientId);
+    return bookedClientId.trimmed().isEmpty() || NumberConversion::isWholeNumber(bookedClientId);
 }
 
 } // namespace Sessara

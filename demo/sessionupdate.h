@@ -15,7 +15,7 @@ public:
     struct Fields
     {
         QString clientTypeId;            //!< column 0 of the chosen client type
-        QString bookedClientId;          //!< the booked client's identifier as typed
+        QString bookedClientId;          //!< the booked client's identifier as typed; empty for none
         QString locationId;              //!< column 0 of the chosen location; -1 for a client-nominated one
         QString clientNominatedLocation; //!< the client-nominated location
         QString actualStartTime;         //!< empty to leave the column as it is
@@ -35,7 +35,7 @@ public:
     static QString forNewSession(const Fields &fields, qint32 sessionId);
     /*! The link of the counsellor \a counsellerId to the session \a sessionId. */
     static QString counsellorLink(qint32 sessionId, qint32 counsellerId);
-    /*! Whether \a bookedClientId, trimmed, is a client number the update can hold. */
+    /*! Whether \a bookedClientId, trimmed, is a client number the update can hold, or empty for none. */
     static bool isClientNumber(const QString &bookedClientId);
 };
 

@@ -70,9 +70,11 @@ int SessaraFixture::addSession(QDate day, QTime start, QTime end, int counsellor
                            .arg(cancelled ? 1 : 0)
                            .arg(invoiced ? 1 : 0));
     const int id = int(connection.LastInsertId());
-    connection.Execute(QStringLiteral("INSERT INTO tblCounsellerSessionLink (CounsellerID, SessionID) VALUES (%1, %2)")
-                           .arg(counsellor)
-                           .arg(id));
+    if (counsellor > 0) {
+        connection.Execute(QStringLiteral("INSERT INTO tblCounsellerSessionLink (CounsellerID, SessionID) VALUES (%1, %2)")
+                               .arg(counsellor)
+                               .arg(id));
+    }
     connection.Close();
     return id;
 }

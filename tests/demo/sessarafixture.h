@@ -29,7 +29,7 @@ protected:
     QVariant first(const QString &select, const QString &field);
     /*! The number of rows of \a select. */
     int count(const QString &select);
-    /*! Inserts a session of \a counsellor on \a day from \a start to \a end in \a location; returns its identifier. */
+    /*! Inserts a session of \a counsellor (none for 0) on \a day from \a start to \a end in \a location; returns its identifier. */
     int addSession(QDate day, QTime start, QTime end, int counsellor, int location, bool cancelled = false,
                    bool invoiced = false);
 

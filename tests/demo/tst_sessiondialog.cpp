@@ -5,6 +5,9 @@
 #include "sessiondialogfixture.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QSignalBlocker>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -243,4 +246,48 @@ TEST_F(SessionDialogFields, AnEmptyDateBecomesTodayAndTheEndDateFollowsTheStartD
     dialog->startDateLeft();
     EXPECT_EQ(dialog->calEndTime()->text().toString(), QStringLiteral("07/03/2026"));
     EXPECT_EQ(OlvarTest::messageBoxes().count(), 2);
+}
+
+TEST_F(SessionDialogFields, LeavingAFieldRunsItsReactionButOpeningAListDoesNot)
+{
+    open(-1, QTime(10, 0), QTime(11, 0));
+    const auto leave = [](QObject *field, Qt::FocusReason reason = Qt::TabFocusReason) {
+        QFocusEvent focusOut(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(field, &focusOut);
+        QCoreApplication::processEvents(); // the reaction runs after the field's own handling
+    };
+    QSignalBlocker keepEnd(dialog->cboStartTime());
+    dialog->cboStartTime()->setCurrentText(QStringLiteral("10:00 am"));
+    dialog->cboEndTime()->setCurrentText(QStringLiteral("9:00 am"));
+    leave(dialog->cboEndTime()->lineEdit(), Qt::PopupFocusReason);
+    EXPECT_EQ(OlvarTest::messageBoxes().count(), 0);
+    leave(dialog->cboEndTime()->lineEdit());
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt,
+              QStringLiteral("A Session can not have a Start Time lesser than its End Time."));
+
+    choose("cboLocation", QStringLiteral("Room 1"));
+    leave(dialog->control(QStringLiteral("cboLocation")));
+    EXPECT_EQ(dialog->txtSubject()->text(), QStringLiteral("Adult Assessment (Room 1) (Ms Ann Lee)"));
+
+    // A date that is no date is emptied by the entry itself, then becomes today.
+    auto *startText = dialog->calStartTime()->findChild<QLineEdit *>(QStringLiteral("TxtDate"));
+    ASSERT_NE(startText, nullptr);
+    startText->setText(QStringLiteral("45/45/2026"));
+    leave(startText);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, QStringLiteral("Enter a date for Start Time"));
+    EXPECT_EQ(dialog->calStartTime()->text().toString(), QStringLiteral("04/03/2026"));
+    EXPECT_EQ(dialog->calEndTime()->text().toString(), QStringLiteral("04/03/2026"));
+}
+
+TEST_F(SessionDialogFields, DayFirstDateTextsAreShownAsThoseDatesInAnyLocale)
+{
+    OlvarTest::LocaleScope us(QStringLiteral("en_US"));
+    open(-1, QTime(10, 0), QTime(11, 0));
+    dialog->setDateTexts(QStringLiteral("07/03/2026"), QStringLiteral("08/03/2026"));
+    EXPECT_EQ(dialog->calStartTime()->text().toString(), QStringLiteral("07/03/2026"));
+    EXPECT_EQ(dialog->calEndTime()->text().toString(), QStringLiteral("08/03/2026"));
+    dialog->setDateTexts(QString(), QStringLiteral("no date"));
+    EXPECT_EQ(dialog->calStartTime()->text().toString(), QString());
+    EXPECT_EQ(dialog->calEndTime()->text().toString(), QStringLiteral("no date"));
 }
