@@ -80,7 +80,7 @@ protected:
 
 } // namespace
 
-TEST_F(BookingRoad, DISABLED_AFreeSlotBookedInTheDayViewIsStoredAndDrawnInItsSlot)
+TEST_F(BookingRoad, AFreeSlotBookedInTheDayViewIsStoredAndDrawnInItsSlot)
 {
     Hourlet *day = window->ZOVudeZozo1();
     emit window->mvwHourlet()->clicked(saturday);
