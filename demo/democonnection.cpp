@@ -1,0 +1,66 @@
+#include "democonnection.h"
+
+#include "basgeneral.h"
+#include "dataaccessenums.h"
+#include "recordset.h"
+
+using namespace OlvarControls::DataAccess;
+
+namespace Sessara {
+
+DemoConnection::DemoConnection()
+    : DemoConnection(basGeneral::strConnectionString)
+{
+}
+
+DemoConnection::DemoConnection(const QString &connectionString)
+    : m_errors(std::make_shared<ResumeNext>())
+{
+    (*m_errors)([&] { m_connection.Open(connectionString); });
+}
+
+DemoConnection::~DemoConnection()
+{
+    if (isOpen())
+        (*m_errors)([&] { m_connection.Close(); });
+}
+
+bool DemoConnection::isOpen() const
+{
+    return m_connection.State() == adStateOpen;
+}
+
+bool DemoConnection::execute(const QString &statement)
+{
+    return isOpen() && (*m_errors)([&] { m_connection.Execute(statement); });
+}
+
+DemoRecordset DemoConnection::executeRead(const QString &select)
+{
+    Recordset rows;
+    if (isOpen())
+        (*m_errors)([&] { rows = m_connection.Execute(select); });
+    return DemoRecordset(rows, m_errors);
+}
+
+DemoRecordset DemoConnection::read(const QString &select)
+{
+    Recordset rows;
+    if (isOpen())
+        (*m_errors)([&] { rows.Open(select, m_connection, adOpenUnspecified, adLockUnspecified, adCmdUnspecified); });
+    return DemoRecordset(rows, m_errors);
+}
+
+DemoRecordset DemoConnection::readList(const QString &select)
+{
+    Recordset rows;
+    if (isOpen()) {
+        (*m_errors)([&] {
+            rows.setCursorLocation(adUseClient);
+            rows.Open(select, m_connection, adOpenDynamic, adLockOptimistic, adCmdUnspecified);
+        });
+    }
+    return DemoRecordset(rows, m_errors);
+}
+
+} // namespace Sessara

@@ -1,0 +1,611 @@
+#include "frmsession.h"
+
+#include "basgeneral.h"
+#include "bookingconflict.h"
+#include "calendar.h"
+#include "datetext.h"
+#include "democonnection.h"
+#include "msgbox.h"
+#include "multicolumncombo.h"
+#include "numberconversion.h"
+#include "resumenext.h"
+#include "scheduler.h"
+#include "sessioncontrols.h"
+#include "sessiontexts.h"
+#include "sessionupdate.h"
+#include "sessionview.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace OlvarControls;
+
+namespace Sessara {
+
+namespace {
+
+QString id(qint32 value)
+{
+    return QString::number(value);
+}
+
+QString calendarText(const Calendar *calendar)
+{
+    return calendar->text().toString();
+}
+
+/* Shows \a date in \a calendar, written with its own pattern. */
+void showDate(Calendar *calendar, OleDate date)
+{
+    ResumeNext()([&] { calendar->setText(QVariant::fromValue(date.datePart())); });
+}
+
+/* Whether \a value reads as True; an unreadable value does not. */
+bool isTrue(const QVariant &value)
+{
+    bool result = false;
+    ResumeNext()([&] { result = NumberConversion::toBoolean(value); });
+    return result;
+}
+
+/* \a value as a 32-bit integer; \a fallback when it is none. */
+qint32 toInt32(const QVariant &value, qint32 fallback = 0)
+{
+    qint32 result = fallback;
+    ResumeNext()([&] { result = NumberConversion::toInt32(value); });
+    return result;
+}
+
+} // namespace
+
+struct frmSession::Private
+{
+    explicit Private(QWidget *dialog)
+        : ui(dialog)
+    {
+    }
+
+    SessionControls ui;
+    QString selectedDate;
+    QString endNoteClient; // the end-note client text, kept while the dialog lives
+    QPointer<QObject> dayView;
+    QPointer<QObject> weekView;
+    bool loaded = false;
+    bool loading = false;
+};
+
+frmSession::frmSession(QWidget *parent)
+    : QDialog(parent)
+    , d(std::make_unique<Private>(this))
+{
+    setObjectName(QStringLiteral("frmSession"));
+    setModal(true);
+    setWindowTitle(QStringLiteral("Session"));
+    SessionControls &ui = d->ui;
+
+    connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
+    connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
+    connect(ui.cboStartTime, &QComboBox::currentTextChanged, this, &frmSession::startTimeChanged);
+    connect(ui.cmdSave, &QPushButton::clicked, this, &frmSession::save);
+    connect(ui.cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    for (QWidget *watched : {static_cast<QWidget *>(ui.cboClientType), static_cast<QWidget *>(ui.cboSessionType),
+                             static_cast<QWidget *>(ui.cboLocation), static_cast<QWidget *>(ui.cboStartTime),
+                             static_cast<QWidget *>(ui.cboEndTime)}) {
+        watched->installEventFilter(this);
+    }
+    for (QComboBox *box : {ui.cboStartTime, ui.cboEndTime})
+        box->lineEdit()->installEventFilter(this);
+    for (Calendar *entry : {ui.calStartTime, ui.calEndTime}) {
+        if (auto *text = entry->findChild<QLineEdit *>(QStringLiteral("TxtDate")))
+            text->installEventFilter(this);
+    }
+}
+
+frmSession::~frmSession() = default;
+
+void frmSession::SetSelectedDate(const QString &selectedDate)
+{
+    d->selectedDate = selectedDate;
+}
+
+void frmSession::setViews(QObject *dayView, QObject *weekView)
+{
+    d->dayView = dayView;
+    d->weekView = weekView;
+}
+
+void frmSession::ensureLoaded()
+{
+    if (d->loaded || d->loading)
+        return;
+    d->loading = true;
+    load();
+    d->loading = false;
+    d->loaded = true;
+}
+
+bool frmSession::isLoaded() const
+{
+    return d->loaded;
+}
+
+QLineEdit *frmSession::txtSubject()
+{
+    ensureLoaded();
+    return d->ui.txtSubject;
+}
+
+QLineEdit *frmSession::txtAdditionalNotes()
+{
+    ensureLoaded();
+    return d->ui.txtAdditionalNotes;
+}
+
+QComboBox *frmSession::cboStartTime()
+{
+    ensureLoaded();
+    return d->ui.cboStartTime;
+}
+
+QComboBox *frmSession::cboEndTime()
+{
+    ensureLoaded();
+    return d->ui.cboEndTime;
+}
+
+Calendar *frmSession::calStartTime()
+{
+    ensureLoaded();
+    return d->ui.calStartTime;
+}
+
+Calendar *frmSession::calEndTime()
+{
+    ensureLoaded();
+    return d->ui.calEndTime;
+}
+
+void frmSession::setDateTexts(const QString &startDate, const QString &endDate)
+{
+    ensureLoaded();
+    for (const auto &[entry, text] : {std::pair{d->ui.calStartTime, startDate}, std::pair{d->ui.calEndTime, endDate}}) {
+        if (const std::optional<OleDate> date = SessionTime::dayMonthYear(text))
+            showDate(entry, *date);
+        else
+            ResumeNext()([&, entry = entry, text = text] { entry->setText(text); });
+    }
+}
+
+QWidget *frmSession::control(const QString &name)
+{
+    ensureLoaded();
+    return findChild<QWidget *>(name);
+}
+
+void frmSession::showEvent(QShowEvent *event)
+{
+    ensureLoaded();
+    QDialog::showEvent(event);
+}
+
+// --- Filling and loading ----------------------------------------------------------------------
+
+namespace {
+
+/* Adds the rows of \a select to \a box, each at the index its position gives less \a offset. */
+void fillList(MultiColumnCombo *box, const QString &select, int offset)
+{
+    DemoConnection cn;
+    DemoRecordset rs = cn.readList(select);
+    rs.moveFirst();
+    while (!rs.eof()) {
+        const int row = box->addItem(rs.absolutePosition() - offset);
+        box->setList(row, 0, rs.value(0));
+        box->setList(row, 1, rs.value(QStringLiteral("Description")));
+        rs.moveNext();
+    }
+    rs.close();
+}
+
+void addFirstRow(MultiColumnCombo *box, const QString &caption)
+{
+    const int row = box->addItem(0);
+    box->setList(row, 0, -1);
+    box->setList(row, 1, caption);
+}
+
+} // namespace
+
+void frmSession::BuildCboSessionType()
+{
+    fillList(d->ui.cboSessionType, QStringLiteral("Select * from tblSessionType"), 1);
+}
+
+void frmSession::BuildCboClientType()
+{
+    MultiColumnCombo *box = d->ui.cboClientType;
+    addFirstRow(box, QStringLiteral("(None)"));
+    fillList(box, QStringLiteral("Select * from tblClientType"), 0);
+    if (box->count() > 1)
+        box->setListIndex(1);
+}
+
+void frmSession::BuildCboLocation()
+{
+    addFirstRow(d->ui.cboLocation, QStringLiteral("Client Nominated Location"));
+    fillList(d->ui.cboLocation, QStringLiteral("Select * from tblLocation order by Description"), 0);
+}
+
+void frmSession::BuildCboClientEndNote()
+{
+    // The clients of the session, for their end notes, arrive with end-note editing.
+}
+
+void frmSession::BuildClientAttendee()
+{
+    // The attendee lists arrive with attendee editing.
+}
+
+void frmSession::BuildCounsellerAttendee()
+{
+    // The attendee lists arrive with attendee editing.
+}
+
+void frmSession::load()
+{
+    SessionControls &ui = d->ui;
+    // The clicked date comes as the view writes dates; the entry shows it day first.
+    if (const std::optional<OleDate> date = DateText::tryParse(d->selectedDate))
+        showDate(ui.calStartTime, *date);
+    else
+        ResumeNext()([&] { ui.calStartTime->setText(d->selectedDate); });
+
+    BuildCboSessionType();
+    BuildCboClientType();
+    BuildCboLocation();
+    BuildCboClientEndNote();
+    BuildClientAttendee();
+    BuildCounsellerAttendee();
+
+    ui.cboSessionType->setListIndex(ui.cboSessionType->count() > 0 ? 0 : -1);
+    ui.cboClientType->setListIndex(ui.cboClientType->count() > 1 ? 1 : -1);
+    ui.cboLocation->setListIndex(ui.cboLocation->count() > 1 ? 1 : -1);
+    if (ui.cboClientEndNote->count() > 0)
+        ui.cboClientEndNote->setListIndex(0);
+    locationChanged();
+
+    if (basGeneral::lngSessionID > 0)
+        loadStoredSession();
+    else
+        startNewSession();
+}
+
+void frmSession::loadStoredSession()
+{
+    SessionControls &ui = d->ui;
+    const QString session = id(basGeneral::lngSessionID);
+    DemoConnection cn;
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + session);
+    if (!rs.eof()) {
+        const QVariant clientType = rs.value(QStringLiteral("ClientTypeID"));
+        if (toInt32(clientType) > 0) {
+            DemoRecordset type = cn.read(QStringLiteral("Select * from tblClientType where ClientTypeID=")
+                                         + basGeneral::TextOf(clientType));
+            ui.cboClientType->setText(basGeneral::TextOf(type.value(QStringLiteral("Description"))));
+        } else {
+            ui.cboClientType->setText(QStringLiteral("(None)"));
+        }
+
+        const QVariant location = rs.value(QStringLiteral("LocationID"));
+        if (toInt32(location) > 0) {
+            DemoRecordset room = cn.read(QStringLiteral("select * from tblLocation where LocationID=")
+                                         + basGeneral::TextOf(location));
+            ui.cboLocation->setText(basGeneral::TextOf(room.value(QStringLiteral("Description"))));
+        } else {
+            ui.cboLocation->setText(QStringLiteral("Client Nominated Location"));
+            ui.txtLocation->setText(basGeneral::TextOf(rs.value(QStringLiteral("ClientNominatedLocation"))));
+        }
+
+        DemoRecordset type = cn.read(QStringLiteral("Select * from tblSessionType where Sessiontypeid=")
+                                     + basGeneral::TextOf(rs.value(QStringLiteral("SessionTypeID"))));
+        ui.cboSessionType->setText(basGeneral::TextOf(type.value(QStringLiteral("Description"))));
+
+        ui.txtBookedClient->setText(basGeneral::TextOf(rs.value(QStringLiteral("BookedClientID"))));
+
+        for (const auto &[column, box] : {std::pair{QStringLiteral("ActualStartTime"), ui.txtActualStartTime},
+                                          std::pair{QStringLiteral("ActualEndTime"), ui.txtActualEndTime}}) {
+            const QString actual = basGeneral::TextOf(rs.value(column));
+            if (!actual.isEmpty())
+                box->setText(actual);
+        }
+        showChargeable(rs.value(QStringLiteral("Chargeable")));
+    }
+
+    if (basGeneral::lngCounsellerID >= 0) {
+        DemoRecordset counsellor = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=")
+                                           + id(basGeneral::lngCounsellerID));
+        setWindowTitle(QStringLiteral("Session ") + session + QStringLiteral(" Counselor: ")
+                       + basGeneral::TextOf(counsellor.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
+                       + basGeneral::TextOf(counsellor.value(QStringLiteral("LastName"))));
+    }
+
+    DemoRecordset link = cn.read(QStringLiteral("Select * from tblClientCaseSessionLink where SessionID=") + session);
+    const QString caseId = link.eof() ? QStringLiteral("0") : basGeneral::TextOf(link.value(QStringLiteral("clientCaseID")));
+    DemoRecordset position = cn.read(QStringLiteral("Select count(ClientCaseID) as CurrentPos  from tblClientCaseSessionLink "
+                                                    "where clientCaseID =")
+                                     + caseId + QStringLiteral(" and SessionID <=") + session);
+    DemoRecordset total = cn.read(QStringLiteral("Select count(ClientCaseID) as TotalSessionInCase from "
+                                                 "tblClientCaseSessionLink where clientCaseID =")
+                                  + caseId);
+    ui.lblSessionCase->setText(SessionTexts::caseLine(caseId, position.value(QStringLiteral("CurrentPos")),
+                                                      total.value(QStringLiteral("TotalSessionInCase"))));
+}
+
+void frmSession::startNewSession()
+{
+    SessionControls &ui = d->ui;
+    setWindowTitle(QStringLiteral("New Session"));
+    ui.lblSessionStatus->setText(QStringLiteral(" "));
+    ui.txtBookedClient->setText(id(basGeneral::lngClientID));
+    makeSessionTabsUsable(false);
+    ui.txtSubject->setText(BuildDefaultSubject());
+}
+
+void frmSession::makeSessionTabsUsable(bool usable)
+{
+    d->ui.tabSession->setTabEnabled(1, usable);
+    d->ui.tabSession->setTabEnabled(2, usable);
+    d->ui.cmdCase->setEnabled(usable);
+}
+
+void frmSession::showChargeable(const QVariant &chargeable)
+{
+    const bool isChargeable = isTrue(chargeable);
+    d->ui.lblSessionStatus->setText(SessionTexts::chargeableStatus(isChargeable));
+    d->ui.cmdInvoice->setText(SessionTexts::chargeableButtonCaption(isChargeable));
+}
+
+QString frmSession::BuildDefaultSubject() const
+{
+    const SessionControls &ui = d->ui;
+    return SessionTexts::BuildDefaultSubject(ui.cboClientType->text(), ui.cboSessionType->text(), ui.cboLocation->text(),
+                                             ui.txtFullName->text());
+}
+
+// --- Field reactions --------------------------------------------------------------------------
+
+void frmSession::bookedClientChanged()
+{
+    // The name follows the identifier typed, so that the name shown is the client stored.
+    const QString typed = d->ui.txtBookedClient->text().trimmed();
+    QString name;
+    if (SessionUpdate::isClientNumber(typed)) {
+        DemoConnection cn;
+        DemoRecordset rs = cn.read(QStringLiteral("Select * from tblClient where ClientID=") + typed);
+        if (!rs.eof()) {
+            name = SessionTexts::bookedClientName(rs.value(QStringLiteral("OrganisationName")),
+                                                  rs.value(QStringLiteral("Salutation")),
+                                                  rs.value(QStringLiteral("FirstName")),
+                                                  rs.value(QStringLiteral("LastName")));
+        }
+    }
+    d->ui.txtFullName->setText(name);
+}
+
+void frmSession::clientTypeLeft()
+{
+    SessionControls &ui = d->ui;
+    if (toInt32(ui.cboClientType->chosen(0), -1) < 0)
+        ui.txtSubject->setText(ui.cboSessionType->text());
+    else
+        ui.txtSubject->setText(BuildDefaultSubject());
+}
+
+void frmSession::sessionTypeLeft()
+{
+    clientTypeLeft();
+}
+
+void frmSession::locationChanged()
+{
+    d->ui.txtLocation->setEnabled(d->ui.cboLocation->listIndex() == 0);
+}
+
+void frmSession::locationLeft()
+{
+    d->ui.txtSubject->setText(BuildDefaultSubject());
+}
+
+void frmSession::startTimeChanged()
+{
+    SessionControls &ui = d->ui;
+    if (const std::optional<QString> end = SessionTime::endAfterStartChanged(ui.cboStartTime->currentText(),
+                                                                            ui.cboEndTime->currentText())) {
+        ui.cboEndTime->setCurrentText(*end);
+    }
+}
+
+void frmSession::timeLeft()
+{
+    IncorrectSessionTime();
+}
+
+void frmSession::startDateLeft()
+{
+    SessionControls &ui = d->ui;
+    if (calendarText(ui.calStartTime).isEmpty()) {
+        MsgBox::show(QStringLiteral("Enter a date for Start Time"), MsgBox::Critical);
+        showDate(ui.calStartTime, Scheduler::instance().today());
+    }
+    // The session ends on the day it starts unless the end date is changed afterwards.
+    if (const std::optional<OleDate> start = SessionTime::dayMonthYear(calendarText(ui.calStartTime)))
+        showDate(ui.calEndTime, *start);
+    else
+        ResumeNext()([&] { ui.calEndTime->setText(ui.calStartTime->text()); });
+}
+
+void frmSession::endDateLeft()
+{
+    if (calendarText(d->ui.calEndTime).isEmpty()) {
+        MsgBox::show(QStringLiteral("Enter a date for End Time"), MsgBox::Critical);
+        showDate(d->ui.calEndTime, Scheduler::instance().today());
+    }
+}
+
+bool frmSession::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // Opening a list or a popup, or another window taking the focus, is not leaving the field.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            const SessionControls &ui = d->ui;
+            const auto later = [this](void (frmSession::*handler)()) {
+                // After the control's own handling of leaving, such as the date entry's check.
+                QMetaObject::invokeMethod(this, handler, Qt::QueuedConnection);
+            };
+            if (watched == ui.cboClientType)
+                later(&frmSession::clientTypeLeft);
+            else if (watched == ui.cboSessionType)
+                later(&frmSession::sessionTypeLeft);
+            else if (watched == ui.cboLocation)
+                later(&frmSession::locationLeft);
+            else if (watched == ui.cboStartTime || watched == ui.cboEndTime || watched == ui.cboStartTime->lineEdit()
+                     || watched == ui.cboEndTime->lineEdit())
+                later(&frmSession::timeLeft);
+            else if (watched->parent() == ui.calStartTime)
+                later(&frmSession::startDateLeft);
+            else if (watched->parent() == ui.calEndTime)
+                later(&frmSession::endDateLeft);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// --- Checks and saving ------------------------------------------------------------------------
+
+SessionTime::Check frmSession::checkSessionTime()
+{
+    const SessionControls &ui = d->ui;
+    const SessionTime::Check check = SessionTime::check(calendarText(ui.calStartTime), ui.cboStartTime->currentText(),
+                                                        calendarText(ui.calEndTime), ui.cboEndTime->currentText());
+    switch (check) {
+    case SessionTime::Check::EndBeforeStart:
+        MsgBox::show(QStringLiteral("A Session can not have a Start Time lesser than its End Time."), MsgBox::Critical);
+        break;
+    case SessionTime::Check::Unreadable:
+        MsgBox::show(QStringLiteral("You have typed a date or time in a format that is not understood by this software. "
+                                    "Unable to process inputted data. Please use correct format."),
+                     MsgBox::Critical);
+        break;
+    case SessionTime::Check::Valid:
+        break;
+    }
+    return check;
+}
+
+bool frmSession::IncorrectSessionTime()
+{
+    return checkSessionTime() == SessionTime::Check::EndBeforeStart;
+}
+
+void frmSession::save()
+{
+    ensureLoaded();
+    {
+        DemoConnection cn;
+        DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
+        if (!rs.eof() && isTrue(rs.value(QStringLiteral("Invoiced")))) {
+            MsgBox::show(QStringLiteral("Cannot save changes to this Session. It has already been Invoiced."), MsgBox::OkOnly);
+            return;
+        }
+    }
+    SaveSession(basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data());
+    BuildCounsellerAttendee();
+    // Attendees and notes belong to a stored session only.
+    makeSessionTabsUsable(basGeneral::lngSessionID > 0);
+}
+
+void frmSession::SaveSession(QObject *target)
+{
+    if (saveThrough(target)) {
+        ResumeNext()([&] { SessionView(target).UpdateDisplay(); });
+    }
+}
+
+bool frmSession::saveThrough(QObject *target)
+{
+    SessionControls &ui = d->ui;
+    const QString startDate = calendarText(ui.calStartTime);
+    const QString startTime = ui.cboStartTime->currentText();
+    const QString endTime = ui.cboEndTime->currentText();
+    if (BookingConflict::CheckForBookingConflict(basGeneral::lngCounsellerID, startDate, startTime, endTime,
+                                                 basGeneral::lngSessionID)) {
+        MsgBox::show(QStringLiteral("The Start and End time for this booking conflict with another.\r\n"
+                                    "Please try another Start or end Time."),
+                     MsgBox::Exclamation);
+        return false;
+    }
+    const QVariant location = ui.cboLocation->chosen(0);
+    if (location.isValid() && toInt32(location, -1) >= 0
+        && BookingConflict::CheckForRoomConflict(location, startDate, startTime, endTime, basGeneral::lngSessionID)) {
+        MsgBox::show(QStringLiteral("The specified location is not Available.\r\nPlease Select Another."),
+                     MsgBox::Exclamation);
+        return false;
+    }
+    // Nothing is written with a date or time that cannot be read.
+    if (checkSessionTime() != SessionTime::Check::Valid)
+        return false;
+    if (!SessionUpdate::isClientNumber(ui.txtBookedClient->text())) {
+        MsgBox::show(QStringLiteral("Client to Invoice must be a client number."), MsgBox::Exclamation);
+        return false;
+    }
+    if (ui.txtSubject->text().isEmpty())
+        ui.txtSubject->setText(ui.cboClientType->text() + QLatin1Char(' ') + ui.cboSessionType->text());
+
+    const OleDate apptDate = *SessionTime::dayMonthYear(startDate);
+    const OleDate timeBegin = *SessionTime::timeOfDay(startTime);
+    const OleDate timeEnd = *SessionTime::timeOfDay(endTime);
+    const QString subject = ui.txtSubject->text();
+    const QString detail = ui.txtAdditionalNotes->text();
+    const qint32 type = toInt32(ui.cboSessionType->chosen(0));
+    const QString locationId = basGeneral::TextOf(location);
+    const SessionUpdate::Fields fields{basGeneral::TextOf(ui.cboClientType->chosen(0)), ui.txtBookedClient->text(),
+                                       locationId, ui.txtLocation->text(), ui.txtActualStartTime->text(),
+                                       ui.txtActualEndTime->text()};
+    const SessionView view(target);
+    ResumeNext resume;
+    DemoConnection cn;
+    const bool stored = basGeneral::lngSessionID > 0;
+    qint32 storedId = 0;
+    resume([&] {
+        storedId = stored ? view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId,
+                                                basGeneral::lngSessionID)
+                          : view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId);
+    });
+    if (storedId <= 0) {
+        // The view stored nothing: no link or completion for a session that is not there, and no save that looks done.
+        MsgBox::show(QStringLiteral("The session could not be stored."), MsgBox::Exclamation);
+        return false;
+    }
+    if (stored) {
+        cn.execute(SessionUpdate::forStoredSession(fields, basGeneral::lngSessionID));
+    } else {
+        basGeneral::lngSessionID = storedId;
+        cn.execute(SessionUpdate::counsellorLink(storedId, basGeneral::lngCounsellerID));
+        cn.execute(SessionUpdate::forNewSession(fields, storedId));
+    }
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where sessionID=") + id(basGeneral::lngSessionID));
+    if (!rs.eof())
+        showChargeable(rs.value(QStringLiteral("Chargeable")));
+    rs.close();
+    return true;
+}
+
+} // namespace Sessara

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "sessiontime.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+class QComboBox;
+class QLineEdit;
+QT_END_NAMESPACE
+
+namespace OlvarControls {
+class Calendar;
+}
+
+namespace Sessara {
+
+/*!
+    The session dialog: one counselling session booked or edited, shown
+    modally by the main window for every double-click in its day or week
+    view.
+
+    The main window hands in the clicked date (SetSelectedDate()) and the
+    views to store through (setViews()), then fills subject, notes, times and
+    dates; the first touch of one of those controls loads the dialog: the
+    lists, and for a stored session (basGeneral::lngSessionID above 0) its
+    row. "Save" checks the times and the counsellor's and the room's other
+    bookings and stores the session through the shown view; "Ok" closes.
+
+    Every child carries its name as its objectName ("txtSubject",
+    "cboLocation", "tabSession" ...).
+*/
+class frmSession : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmSession(QWidget *parent = nullptr);
+    ~frmSession() override;
+
+    /*! Keeps \a selectedDate, the text of the clicked date, for calStartTime; called before any control is touched. */
+    void SetSelectedDate(const QString &selectedDate);
+    /*! The main window's day view and week view: the targets of saving while basGeneral::bolWeekView is false or true. */
+    void setViews(QObject *dayView, QObject *weekView);
+
+    /*! Loads the dialog unless it is loaded: the lists and, for a stored session, its row. */
+    void ensureLoaded();
+    /*! Whether the dialog has loaded. */
+    bool isLoaded() const;
+
+    /*! The subject box; touching it loads the dialog. */
+    QLineEdit *txtSubject();
+    /*! The notes box; touching it loads the dialog. */
+    QLineEdit *txtAdditionalNotes();
+    /*! The start time box ("9:30 am"); touching it loads the dialog. */
+    QComboBox *cboStartTime();
+    /*! The end time box; touching it loads the dialog. */
+    QComboBox *cboEndTime();
+    /*! The start date entry ("dd/mm/yyyy"); touching it loads the dialog. */
+    OlvarControls::Calendar *calStartTime();
+    /*! The end date entry; touching it loads the dialog. */
+    OlvarControls::Calendar *calEndTime();
+    /*!
+        Shows the day/month/year texts \a startDate and \a endDate ("07/03/2026")
+        in calStartTime and calEndTime as those dates whatever the locale (a
+        text handed to a date entry's Text is read in the locale's order); a
+        text that is no such date is handed on as it is. Loads the dialog.
+    */
+    void setDateTexts(const QString &startDate, const QString &endDate);
+    /*! The child control named \a name, after loading; nullptr when there is none. */
+    QWidget *control(const QString &name);
+
+    /*! The subject from client type, session type, location and the booked client's name. */
+    QString BuildDefaultSubject() const;
+    /*! Adds the session types to cboSessionType. */
+    void BuildCboSessionType();
+    /*! Adds the "(None)" row and the client types to cboClientType; chooses row 1 when there is one. */
+    void BuildCboClientType();
+    /*! Adds the "Client Nominated Location" row and the rooms by name to cboLocation. */
+    void BuildCboLocation();
+
+    /*!
+        Whether the session ends before it starts; shows why. An unreadable
+        date or time shows the format message and counts as no wrong time.
+    */
+    bool IncorrectSessionTime();
+
+    /*! "Save": refuses an invoiced session, else saves through the shown view. */
+    void save();
+    /*! Checks and stores the session through \a target, a day view or a week view. */
+    void SaveSession(QObject *target);
+
+    // Field reactions, as the controls raise them.
+    /*! The booked client's identifier changed: shows that client's name. */
+    void bookedClientChanged();
+    /*! Leaving the client type or session type box: the subject follows them. */
+    void clientTypeLeft();
+    /*! Leaving the session type box; the same rule as clientTypeLeft(). */
+    void sessionTypeLeft();
+    /*! Another location was chosen: the nominated-location box is open only for row 0. */
+    void locationChanged();
+    /*! Leaving the location box: the default subject. */
+    void locationLeft();
+    /*! The start time changed: an end before the start moves to an hour after it. */
+    void startTimeChanged();
+    /*! Leaving a time box: the time check, for its message. */
+    void timeLeft();
+    /*! Leaving the start date: an empty one becomes today, and the end date follows the start date. */
+    void startDateLeft();
+    /*! Leaving the end date: an empty one becomes today. */
+    void endDateLeft();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void load();
+    void loadStoredSession();
+    void startNewSession();
+    SessionTime::Check checkSessionTime();
+    bool saveThrough(QObject *target);
+    void showChargeable(const QVariant &chargeable);
+    void makeSessionTabsUsable(bool usable);
+    void BuildCboClientEndNote();
+    void BuildClientAttendee();
+    void BuildCounsellerAttendee();
+
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace Sessara

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "oleerror.h"
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+namespace Sessara {
+
+/*!
+    The demo's way with errors: a routine runs its statements one by one, a
+    statement that fails is skipped and the routine goes on with the next.
+    Each statement is handed to the call operator; the last failure stays
+    pending until clear(), which a routine calls at its end.
+
+    \code
+    ResumeNext resume;
+    resume([&] { view->setProperty("Resource", id); });
+    resume([&] { view->UpdateDisplay(); });
+    resume.clear();
+    \endcode
+*/
+class ResumeNext
+{
+public:
+    /*! Runs \a statement; returns false, and keeps its error pending, when it fails. */
+    template <typename Statement>
+    bool operator()(Statement &&statement)
+    {
+        try {
+            std::forward<Statement>(statement)();
+            return true;
+        } catch (const OlvarControls::OleError &error) {
+            remember(error.number(), error.description());
+        } catch (const std::exception &error) {
+            remember(OlvarControls::ErrorNumber::GeneralFailure, QString::fromLocal8Bit(error.what()));
+        }
+        return false;
+    }
+
+    /*! Whether an error is pending. */
+    bool failed() const { return m_number != 0; }
+    /*! The pending error's number; 0 when none. */
+    int number() const { return m_number; }
+    /*! The pending error's description; empty when none. */
+    QString description() const { return m_description; }
+    /*! Keeps \a number with \a description as the pending error. */
+    void remember(int number, const QString &description);
+    /*! Clears the pending error. */
+    void clear();
+
+private:
+    int m_number = 0;
+    QString m_description;
+};
+
+} // namespace Sessara

@@ -1,0 +1,40 @@
+#include "sessiontexts.h"
+
+#include "basgeneral.h"
+
+namespace Sessara {
+
+QString SessionTexts::BuildDefaultSubject(const QString &clientType, const QString &sessionType, const QString &location,
+                                          const QString &fullName)
+{
+    return clientType + QLatin1Char(' ') + sessionType + QStringLiteral(" (") + location + QStringLiteral(") (") + fullName
+        + QLatin1Char(')');
+}
+
+QString SessionTexts::bookedClientName(const QVariant &organisationName, const QVariant &salutation,
+                                       const QVariant &firstName, const QVariant &lastName)
+{
+    const QString organisation = basGeneral::TextOf(organisationName);
+    if (!organisation.isEmpty())
+        return organisation;
+    return basGeneral::TextOf(salutation).trimmed() + QLatin1Char(' ') + basGeneral::TextOf(firstName).trimmed()
+        + QLatin1Char(' ') + basGeneral::TextOf(lastName).trimmed();
+}
+
+QString SessionTexts::caseLine(const QVariant &caseId, const QVariant &currentPosition, const QVariant &sessionsInCase)
+{
+    return QStringLiteral("Case Number: ") + basGeneral::TextOf(caseId) + QStringLiteral("     Session: ")
+        + basGeneral::TextOf(currentPosition) + QLatin1Char('/') + basGeneral::TextOf(sessionsInCase);
+}
+
+QString SessionTexts::chargeableStatus(bool chargeable)
+{
+    return chargeable ? QStringLiteral("Session is chargeable") : QStringLiteral("Session is non-chargeable");
+}
+
+QString SessionTexts::chargeableButtonCaption(bool chargeable)
+{
+    return chargeable ? QStringLiteral("Non-Chargeable") : QStringLiteral("Chargeable");
+}
+
+} // namespace Sessara

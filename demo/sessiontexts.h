@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace Sessara {
+
+/*! The texts the session dialog composes from its fields and the stored rows. */
+class SessionTexts
+{
+public:
+    SessionTexts() = delete;
+
+    /*!
+        The subject a session gets from its fields: client type, session type,
+        location and name, as in "Adult Assessment (Room 2) (Ms Ann Lee)".
+    */
+    static QString BuildDefaultSubject(const QString &clientType, const QString &sessionType, const QString &location,
+                                       const QString &fullName);
+    /*!
+        The booked client's name: the organisation's name when there is one,
+        else salutation, first and last name, each trimmed, with one blank
+        between them.
+    */
+    static QString bookedClientName(const QVariant &organisationName, const QVariant &salutation,
+                                    const QVariant &firstName, const QVariant &lastName);
+    /*! The case line: "Case Number: 7     Session: 3/5". */
+    static QString caseLine(const QVariant &caseId, const QVariant &currentPosition, const QVariant &sessionsInCase);
+    /*! The status label's caption for a session whose Chargeable is \a chargeable. */
+    static QString chargeableStatus(bool chargeable);
+    /*! The caption of the button that would switch the charging of a session whose Chargeable is \a chargeable. */
+    static QString chargeableButtonCaption(bool chargeable);
+};
+
+} // namespace Sessara

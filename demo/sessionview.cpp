@@ -1,0 +1,60 @@
+#include "sessionview.h"
+
+#include "oleerror.h"
+
+#include <QMetaObject>
+
+using namespace OlvarControls;
+
+namespace Sessara {
+
+namespace {
+
+constexpr int ObjectDoesNotSupport = 438;
+
+void invokeOrRaise(bool invoked)
+{
+    if (!invoked)
+        throw OleError(ObjectDoesNotSupport, QStringLiteral("Object doesn't support this property or method"));
+}
+
+} // namespace
+
+SessionView::SessionView(QObject *view)
+    : m_view(view)
+{
+}
+
+QObject *SessionView::object() const
+{
+    if (!m_view)
+        throw OleError(ErrorNumber::ObjectNotSet);
+    return m_view;
+}
+
+qint32 SessionView::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin, const OleDate &TimeEnd,
+                                   const QString &DisplayText, const QString &ApptDetail, qint32 ApptType,
+                                   const QString &Location, const QVariant &ApptID) const
+{
+    qint32 result = 0;
+    invokeOrRaise(QMetaObject::invokeMethod(object(), "SetAppointment", Qt::DirectConnection, Q_RETURN_ARG(qint32, result),
+                                            Q_ARG(OlvarControls::OleDate, ApptDate),
+                                            Q_ARG(OlvarControls::OleDate, TimeBegin),
+                                            Q_ARG(OlvarControls::OleDate, TimeEnd), Q_ARG(QString, DisplayText),
+                                            Q_ARG(QString, ApptDetail), Q_ARG(qint32, ApptType),
+                                            Q_ARG(QString, Location), Q_ARG(QVariant, ApptID)));
+    return result;
+}
+
+void SessionView::UpdateDisplay() const
+{
+    QObject *target = object();
+    if (target->metaObject()->indexOfProperty("ActiveControl") >= 0) {
+        target = target->property("ActiveControl").value<QObject *>();
+        if (!target)
+            throw OleError(ErrorNumber::ObjectNotSet);
+    }
+    invokeOrRaise(QMetaObject::invokeMethod(target, "UpdateDisplay", Qt::DirectConnection));
+}
+
+} // namespace Sessara

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "oledate.h"
+
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+namespace Sessara {
+
+/*!
+    A calendar view the session dialog stores sessions through, reached by
+    the names of its members so that the day view and the week view both
+    serve: SetAppointment() and UpdateDisplay(). A view that has an
+    ActiveControl (the week view) is refreshed through that focused column.
+
+    Calls raise OleError 91 when there is no view (or no focused column) and
+    438 when the view lacks the member.
+*/
+class SessionView
+{
+public:
+    /*! The view \a view; nullptr for none. */
+    explicit SessionView(QObject *view = nullptr);
+
+    /*! The view. */
+    QObject *view() const { return m_view; }
+
+    /*!
+        Stores an appointment through the view's SetAppointment: a new one
+        when \a ApptID is Empty or not positive, else the stored one. Returns
+        the view's result, the session's identifier or 0.
+    */
+    qint32 SetAppointment(const OlvarControls::OleDate &ApptDate, const OlvarControls::OleDate &TimeBegin,
+                          const OlvarControls::OleDate &TimeEnd, const QString &DisplayText, const QString &ApptDetail,
+                          qint32 ApptType, const QString &Location, const QVariant &ApptID = QVariant()) const;
+    /*! Reloads and redraws the view, or the focused column of a view with an ActiveControl. */
+    void UpdateDisplay() const;
+
+private:
+    QObject *object() const;
+
+    QPointer<QObject> m_view;
+};
+
+} // namespace Sessara
