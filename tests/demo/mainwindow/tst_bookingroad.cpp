@@ -11,12 +11,14 @@
 #include "numberconversion.h"
 #include "sessarafixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -140,4 +142,61 @@ TEST_F(BookingRoad, AFreeSlotBookedInTheDayViewIsStoredAndDrawnInItsSlot)
     doubleClickAndSave(day, QPoint(300, slotRow(21, scroll)));
     EXPECT_EQ(basGeneral::lngSessionID, id);
     EXPECT_EQ(count(QStringLiteral("Select * from tblSession")), sessionsBefore + 1); // saved again, not added
+}
+
+TEST_F(BookingRoad, AFreeSlotBookedInTheWeekViewIsStoredAndDrawnInTheColumnOfItsDay)
+{
+    QWidget *week = window->WeekView1();
+    if (!week)
+        GTEST_SKIP() << "the library offers no week view";
+    window->mvwHourlet()->setSelectedDate(saturday);
+    window->tbToolBar()->findChild<QAction *>(QStringLiteral("WeekView"))->trigger();
+    ASSERT_TRUE(basGeneral::bolWeekView);
+    ASSERT_TRUE(week->isVisible());
+    QCoreApplication::processEvents();
+
+    // The seven day columns, Monday 2 to Sunday 8 March.
+    Hourlet *saturdayColumn = nullptr;
+    QList<OleDate> dates;
+    for (Hourlet *column : week->findChildren<Hourlet *>()) {
+        dates << column->activeDate();
+        if (column->activeDate() == OleDate::fromDate(saturday))
+            saturdayColumn = column;
+    }
+    ASSERT_EQ(dates.size(), 7);
+    ASSERT_NE(saturdayColumn, nullptr);
+    const int scroll = saturdayColumn->vScrollValue();
+
+    const DialogSeen seen = doubleClickAndSave(saturdayColumn, QPoint(saturdayColumn->width() / 2, slotRow(20, scroll)));
+    ASSERT_TRUE(seen.opened);
+    EXPECT_EQ(seen.caption, QStringLiteral("New Session"));
+    EXPECT_EQ(seen.startTime, QStringLiteral("10:00 am"));
+    EXPECT_EQ(seen.endTime, QStringLiteral("11:00 am"));
+    EXPECT_EQ(seen.startDate, QStringLiteral("07/03/2026"));
+    EXPECT_EQ(seen.subject, seen.defaultSubject);
+    EXPECT_EQ(OlvarTest::messageBoxes().count(), 0);
+
+    const int id = basGeneral::lngSessionID;
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
+                    QStringLiteral("SessionDate"))
+                  .value<OleDate>(),
+              OleDate::fromDate(saturday));
+    EXPECT_EQ(count(QStringLiteral("Select * from tblCounsellerSessionLink where CounsellerID=1 and SessionID=")
+                    + QString::number(id)),
+              1);
+    EXPECT_EQ(sessionField(id, "Chargeable"), QStringLiteral("True"));
+
+    // Saturday's column draws it in its slot; Friday's column does not.
+    QMetaObject::invokeMethod(week, "UpdateDisplay");
+    const auto drawn = [](Hourlet *column, int row) {
+        return column->drawingSurface().GetPixel(column->width() / 2 + 10, row - column->vScrollValue());
+    };
+    EXPECT_EQ(drawn(saturdayColumn, 379), saturdayColumn->appItemBorderColor());
+    for (int row = 380; row <= 410; ++row)
+        EXPECT_EQ(drawn(saturdayColumn, row), saturdayColumn->appItemBackColor()) << "content row " << row;
+    for (Hourlet *column : week->findChildren<Hourlet *>()) {
+        if (column->activeDate() == OleDate::fromDate(saturday.addDays(1)))
+            EXPECT_EQ(drawn(column, 395), column->availableColor()); // Sunday stays free
+    }
 }
