@@ -196,7 +196,8 @@ TEST_F(BookingRoad, AFreeSlotBookedInTheWeekViewIsStoredAndDrawnInTheColumnOfIts
     for (int row = 380; row <= 410; ++row)
         EXPECT_EQ(drawn(saturdayColumn, row), saturdayColumn->appItemBackColor()) << "content row " << row;
     for (Hourlet *column : week->findChildren<Hourlet *>()) {
-        if (column->activeDate() == OleDate::fromDate(saturday.addDays(1)))
+        if (column->activeDate() == OleDate::fromDate(saturday.addDays(1))) {
             EXPECT_EQ(drawn(column, 395), column->availableColor()); // Sunday stays free
+        }
     }
 }
