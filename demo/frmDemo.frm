@@ -11,8 +11,10 @@ End
 
 Begin OlvarControls.WeekView WeekView1
 OlvarControls.PropertyBag 1
+Enabled: bool true
 Font: font "MS Sans Serif,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
 AppItemFont: font "Arial,8.25,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+HighLightColor: color 0x00FFFFFF
 End
 
 ' The refresh tick: once a minute.

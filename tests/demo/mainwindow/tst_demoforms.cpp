@@ -76,6 +76,8 @@ TEST(FormFile, TheMainWindowsFormHoldsTheViewsAndTheRefreshTimer)
     EXPECT_DOUBLE_EQ(day.ReadProperty(QStringLiteral("AppItemFont")).value<QFont>().pointSizeF(), 8.25);
     EXPECT_EQ(controls.at(1).properties.ReadProperty(QStringLiteral("Font")).value<QFont>().family(),
               QStringLiteral("MS Sans Serif"));
+    // The week view is saved enabled: a missing key would restore it disabled.
+    EXPECT_EQ(controls.at(1).properties.ReadProperty(QStringLiteral("Enabled"), false).toBool(), true);
     // The refresh timer ticks every minute.
     EXPECT_EQ(controls.at(2).properties.ReadProperty(QStringLiteral("MinuteInterval"), 0).toInt(), 1);
 }
