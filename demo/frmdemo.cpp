@@ -160,6 +160,16 @@ struct frmDemo::Private
         if (!QMetaObject::invokeMethod(week, method))
             throw OleError(ObjectDoesNotSupport, QStringLiteral("Object doesn't support this property or method"));
     }
+    // The week view's selection, which is that of its active column.
+    QVariant weekSelectedAppt(int field) const
+    {
+        if (!week)
+            throw OleError(ErrorNumber::ObjectNotSet);
+        QVariant value;
+        if (!QMetaObject::invokeMethod(week, "GetSelectedAppt", Q_RETURN_ARG(QVariant, value), Q_ARG(int, field)))
+            throw OleError(ObjectDoesNotSupport, QStringLiteral("Object doesn't support this property or method"));
+        return value;
+    }
     // The day column of the week view that has the focus.
     Hourlet *weekActiveColumn() const
     {
@@ -621,7 +631,7 @@ void frmDemo::WeekView1_DblClick()
         resume.clear();
         return;
     }
-    resume([&] { basGeneral::lngSessionID = NumberConversion::toInt32(column->GetSelectedAppt(Hourlet::ad0_ApptID)); });
+    resume([&] { basGeneral::lngSessionID = NumberConversion::toInt32(d->weekSelectedAppt(Hourlet::ad0_ApptID)); });
     const SessionRequest request = SessionRequest::fromSelection(
         column->activeDate(), basGeneral::lngSessionID, column->GetSelectedAppt(Hourlet::ad4_ApptSubject),
         column->GetSelectedAppt(Hourlet::ad5_ApptDetail), column->GetSelectedAppt(Hourlet::ad6_ApptTimeStart),
