@@ -139,6 +139,10 @@ TEST_F(MainWindow, EveryChildCarriesItsName)
     EXPECT_EQ(menus, QStringList({QStringLiteral("File:Exit"), QStringLiteral("View:Day,Week,Month,-,Show Tips at Startup"),
                                   QStringLiteral("Maintenance:Sessions,Cases,Location,Case Types,Session Types,-,Options"),
                                   QStringLiteral("About:")}));
+
+    // "Exit" closes the window, which ends the program.
+    window->findChild<QAction *>(QStringLiteral("mnuFileExit"))->trigger();
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindow, TheToolbarHasItsKeyedButtonsInOrder)
