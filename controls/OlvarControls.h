@@ -45,6 +45,10 @@
 #include "sessionstatements.h"
 #include "hourletbinding.h"
 
+#include "weekview.h"
+#include "weeklayout.h"
+#include "weekdates.h"
+
 #include "calendar.h"
 #include "periodictimer.h"
 
