@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
+
+#include <algorithm>
 
 namespace OlvarControls {
 
@@ -95,6 +98,25 @@ QCheckBox *SettingsPrivate::checkBox(const char *name, const char *caption, cons
     widget->setGeometry(Twips::toPixels(twips));
     QObject::connect(widget, &QCheckBox::stateChanged, q, [this] { q->setChanged(true); });
     return widget;
+}
+
+QStringList Settings::propertyNames()
+{
+    return {QStringLiteral("SelectionHighlight"), QStringLiteral("DateFormat"), QStringLiteral("ShowTimeScale"),
+            QStringLiteral("VScrollValue"),       QStringLiteral("ShowVscroll"), QStringLiteral("BorderStyle"),
+            QStringLiteral("Enabled"),            QStringLiteral("ActiveDate")};
+}
+
+bool Settings::canEdit(const QObject *object)
+{
+    if (!object)
+        return false;
+    const QMetaObject *meta = object->metaObject();
+    const QStringList names = propertyNames();
+    return std::all_of(names.cbegin(), names.cend(), [meta](const QString &name) {
+        const int index = meta->indexOfProperty(name.toLatin1().constData());
+        return index >= 0 && meta->property(index).isWritable();
+    });
 }
 
 Settings::Settings(QWidget *parent)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSize>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -37,6 +38,11 @@ class OLVAR_EXPORT Settings : public QWidget
 public:
     /*! The page's size in twips. */
     static constexpr QSize TwipsSize{5925, 3495};
+
+    /*! The properties the page edits, in the order it applies them. */
+    static QStringList propertyNames();
+    /*! Whether \a object has every property the page edits. */
+    static bool canEdit(const QObject *object);
 
     explicit Settings(QWidget *parent = nullptr);
     ~Settings() override;
