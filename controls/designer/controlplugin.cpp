@@ -49,8 +49,7 @@ QWidget *ControlPlugin::createWidget(QWidget *parent)
 
 void ControlPlugin::initialize(QDesignerFormEditorInterface *core)
 {
-    if (m_initialized)
-        return;
+    // The plugin registers its extensions once per form editor, whichever control comes first.
     m_initialized = true;
     if (m_initializer)
         m_initializer(core);
