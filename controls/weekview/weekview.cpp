@@ -310,14 +310,12 @@ void WeekView::InitProperties()
 
 void WeekView::ReadProperties(const PropertyBag &bag)
 {
-    for (const WeekViewPrivate::PersistedKey &key : d->persistedKeys())
-        key.restore(bag.ReadProperty(key.key, key.defaultValue));
+    PersistedKey::readAll(d->persistedKeys(), bag);
 }
 
 void WeekView::WriteProperties(PropertyBag &bag)
 {
-    for (const WeekViewPrivate::PersistedKey &key : d->persistedKeys())
-        bag.WriteProperty(key.key, key.value(), key.defaultValue);
+    PersistedKey::writeAll(d->persistedKeys(), bag);
 }
 
 Hourlet *WeekView::column(int index) const

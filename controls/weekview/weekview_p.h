@@ -2,6 +2,7 @@
 
 #include "hourlet.h"
 #include "olecolor.h"
+#include "persistedkey_p.h"
 #include "oledate.h"
 #include "weekview.h"
 
@@ -12,7 +13,6 @@
 #include <QVariant>
 
 #include <array>
-#include <functional>
 
 namespace OlvarControls {
 
@@ -20,14 +20,7 @@ namespace OlvarControls {
 class WeekViewPrivate
 {
 public:
-    /*! One persisted property: its key, its default, and how it is read from and stored into the control. */
-    struct PersistedKey
-    {
-        QString key;
-        QVariant defaultValue;
-        std::function<QVariant()> value;
-        std::function<void(const QVariant &)> restore;
-    };
+    using PersistedKey = OlvarControls::PersistedKey;
 
     /*! The values the week view keeps and saves, with those of a new control. */
     struct StoredValues
