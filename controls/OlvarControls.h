@@ -33,6 +33,7 @@
 #include "vscrollbar.h"
 #include "twips.h"
 #include "virtualkeys.h"
+#include "latebinding.h"
 
 #include "hourlet.h"
 #include "appointment.h"
@@ -44,6 +45,11 @@
 #include "selectionsweep.h"
 #include "sessionstatements.h"
 #include "hourletbinding.h"
+#include "settings.h"
+
+#include "weekview.h"
+#include "weeklayout.h"
+#include "weekdates.h"
 
 #include "calendar.h"
 #include "periodictimer.h"

@@ -40,8 +40,12 @@ QString OleError::standardDescription(int number)
         return QStringLiteral("Invalid file format");
     case ErrorNumber::InvalidPropertyValue:
         return QStringLiteral("Invalid property value");
+    case ErrorNumber::ReadOnlyProperty:
+        return QStringLiteral("Set not supported (read-only property)");
     case ErrorNumber::SetNotPermitted:
         return QStringLiteral("Set not permitted");
+    case ErrorNumber::NotSupported:
+        return QStringLiteral("Object doesn't support this property or method");
     case ErrorNumber::InvalidArgument:
         return QStringLiteral("Arguments are of the wrong type, are out of acceptable range, "
                               "or are in conflict with one another.");

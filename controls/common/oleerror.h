@@ -20,7 +20,9 @@ enum : int {
     InvalidUseOfNull = 94,          //!< "Invalid use of Null"
     InvalidFileFormat = 321,        //!< "Invalid file format"
     InvalidPropertyValue = 380,     //!< "Invalid property value"
+    ReadOnlyProperty = 383,         //!< "Set not supported (read-only property)"
     SetNotPermitted = 387,          //!< "Set not permitted"
+    NotSupported = 438,             //!< "Object doesn't support this property or method"
     InvalidArgument = 3001,         //!< a data-access argument out of its range
     NoCurrentRecord = 3021,         //!< no current row in a recordset
     ItemNotFound = 3265,            //!< no field of that name or ordinal

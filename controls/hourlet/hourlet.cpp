@@ -334,15 +334,13 @@ void Hourlet::InitProperties()
 
 void Hourlet::ReadProperties(const PropertyBag &bag)
 {
-    for (const HourletPrivate::PersistedKey &key : d->persistedKeys())
-        key.restore(bag.ReadProperty(key.key, key.defaultValue));
+    PersistedKey::readAll(d->persistedKeys(), bag);
     d->fullRepaint();
 }
 
 void Hourlet::WriteProperties(PropertyBag &bag)
 {
-    for (const HourletPrivate::PersistedKey &key : d->persistedKeys())
-        bag.WriteProperty(key.key, key.value(), key.defaultValue);
+    PersistedKey::writeAll(d->persistedKeys(), bag);
 }
 
 QVariant Hourlet::GetSelectedAppt(Appt_Detail_Type ApptDetailType) const

@@ -2,6 +2,7 @@
 
 #include "appointmentlist.h"
 #include "hourlet.h"
+#include "persistedkey_p.h"
 #include "hourletappearance.h"
 #include "hourletbinding.h"
 #include "hourletlayout.h"
@@ -10,7 +11,6 @@
 
 #include <QList>
 
-#include <functional>
 
 namespace OlvarControls {
 
@@ -20,14 +20,7 @@ class VScrollBar;
 class HourletPrivate
 {
 public:
-    /*! One persisted property: its key, its default, and how it is read from and stored into the control. */
-    struct PersistedKey
-    {
-        QString key;
-        QVariant defaultValue;
-        std::function<QVariant()> value;
-        std::function<void(const QVariant &)> restore;
-    };
+    using PersistedKey = OlvarControls::PersistedKey;
 
     explicit HourletPrivate(Hourlet *owner);
 

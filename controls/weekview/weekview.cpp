@@ -1,0 +1,630 @@
+#include "weekview.h"
+#include "weekview_p.h"
+
+#include "controlfactory.h"
+#include "numberconversion.h"
+#include "oleerror.h"
+#include "propertybag.h"
+#include "twips.h"
+#include "weekdates.h"
+#include "weeklayout.h"
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <exception>
+
+namespace OlvarControls {
+
+OLVAR_REGISTER_CONTROL(WeekView, "OlvarControls.WeekView");
+
+namespace {
+
+/* The caption format every column starts with. */
+QString columnDateFormat()
+{
+    return QStringLiteral("ddd, dd mmm");
+}
+
+/* The font the columns are designed with. */
+QFont columnDesignFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QFont fontOf(const QVariant &value)
+{
+    if (value.metaType() != QMetaType::fromType<QFont>())
+        throw OleError(ErrorNumber::TypeMismatch);
+    return value.value<QFont>();
+}
+
+/* Runs the week view's side of a window-system event; nothing may escape into the event loop. */
+template<typename Handler>
+void atEventBoundary(const char *event, Handler &&handler) noexcept
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        qWarning("WeekView: %s failed: %s", event, error.what());
+    } catch (...) {
+        qWarning("WeekView: %s failed", event);
+    }
+}
+
+} // namespace
+
+// --- WeekViewPrivate -------------------------------------------------------------------------
+
+OleDate WeekViewPrivate::defaultActiveDate()
+{
+    return NumberConversion::toDate(QStringLiteral("1/1/0000"));
+}
+
+WeekViewPrivate::WeekViewPrivate(WeekView *owner)
+    : q(owner)
+    , font(owner->ambientFont())
+{
+}
+
+void WeekViewPrivate::createColumns()
+{
+    for (int index = 0; index < WeekLayout::ColumnCount; ++index) {
+        auto *hourlet = new Hourlet(q);
+        hourlet->setObjectName(QStringLiteral("Hourlet"));
+        hourlet->setProperty("Index", index);
+        PropertyBag design;
+        design.WriteProperty(QStringLiteral("BorderStyle"), QVariant::fromValue(qint16(0)));
+        design.WriteProperty(QStringLiteral("Font"), columnDesignFont());
+        design.WriteProperty(QStringLiteral("AppItemFont"), columnDesignFont());
+        design.WriteProperty(QStringLiteral("SelectionHighlight"), index != 3);
+        hourlet->ReadProperties(design);
+        columns[std::size_t(index)] = hourlet;
+        hourlet->installEventFilter(q);
+        QObject::connect(hourlet, &Hourlet::Click, q, [this, index] { columnClicked(index); });
+        QObject::connect(hourlet, &Hourlet::DblClick, q, [this, index] { columnDoubleClicked(index); });
+        QObject::connect(hourlet, &Hourlet::VScrollChange, q, [this] { synchroniseScroll(); });
+    }
+}
+
+void WeekViewPrivate::initialise()
+{
+    for (Hourlet *hourlet : columns)
+        hourlet->setShowVscroll(hourlet == column(WeekLayout::ScrollBarColumn));
+    for (Hourlet *hourlet : columns)
+        hourlet->setShowTimeScale(hourlet == column(WeekLayout::TimeScaleColumn));
+    forwardFontName(font, &Hourlet::controlFont, &Hourlet::setControlFont);
+    for (Hourlet *hourlet : columns)
+        hourlet->setDateFormat(columnDateFormat());
+}
+
+void WeekViewPrivate::setDefaults()
+{
+    v = StoredValues();
+    v.activeDate = defaultActiveDate();
+    v.appItemFont = q->ambientFont();
+}
+
+Hourlet &WeekViewPrivate::requireActive() const
+{
+    if (!active)
+        throw OleError(ErrorNumber::ObjectNotSet);
+    return *active;
+}
+
+void WeekViewPrivate::assignDates(OleDate date)
+{
+    for (int index = 0; index < WeekLayout::ColumnCount; ++index)
+        column(index)->setActiveDate(WeekDates::columnDate(date, index));
+}
+
+void WeekViewPrivate::layOut()
+{
+    const QRect client = q->contentsRect();
+    const WeekLayout layout(Twips::fromPixels(q->width()), Twips::fromPixels(q->height()),
+                            column(WeekLayout::TimeScaleColumn)->showTimeScale());
+    const int height = Twips::toPixels(layout.height());
+    for (int index = 0; index < WeekLayout::ColumnCount; ++index) {
+        Hourlet *hourlet = column(index);
+        const int width = layout.setsWidths() ? Twips::toPixels(layout.width(index)) : hourlet->width();
+        hourlet->resize(width, height);
+    }
+    for (int index = WeekLayout::TimeScaleColumn; index >= 0; --index)
+        column(index)->move(client.left() + Twips::toPixels(layout.left(index)), client.top());
+    repaint();
+}
+
+void WeekViewPrivate::paint()
+{
+    try {
+        for (Hourlet *hourlet : columns)
+            hourlet->Refresh();
+        column(WeekLayout::ScrollBarColumn)->Paint();
+    } catch (...) {
+        // Painting never reports a failure.
+    }
+}
+
+void WeekViewPrivate::repaint()
+{
+    q->update();
+    paint();
+}
+
+void WeekViewPrivate::synchroniseScroll()
+{
+    for (int index = 1; index < WeekLayout::ColumnCount; ++index)
+        column(index)->setVScrollValue(column(WeekLayout::ScrollBarColumn)->vScrollValue());
+}
+
+void WeekViewPrivate::columnClicked(int index)
+{
+    q->propertyChanged(QStringLiteral("ActiveControl"));
+    if (v.selectionHighlight) {
+        for (Hourlet *hourlet : columns)
+            hourlet->setSelectionHighlight(false);
+        column(index)->setSelectionHighlight(true);
+    }
+    column(index)->UpdateDisplay();
+    repaint();
+    Q_EMIT q->Click();
+}
+
+void WeekViewPrivate::columnDoubleClicked(int index)
+{
+    q->propertyChanged(QStringLiteral("ActiveControl"));
+    column(index)->UpdateDisplay();
+    repaint();
+    Q_EMIT q->DblClick();
+}
+
+void WeekViewPrivate::forwardColor(OleColor StoredValues::*field, void (Hourlet::*set)(OleColor), OleColor color,
+                                   const char *name)
+{
+    v.*field = color;
+    for (Hourlet *hourlet : columns)
+        (hourlet->*set)(color);
+    q->propertyChanged(QString::fromLatin1(name));
+}
+
+void WeekViewPrivate::applyHighLightColor(OleColor color)
+{
+    Hourlet *first = column(0);
+    first->setHighLightColor(color);
+    for (int index = 1; index < WeekLayout::ColumnCount; ++index)
+        column(index)->setHighLightColor(first->highLightColor());
+}
+
+void WeekViewPrivate::forwardFontName(const QFont &source, QFont (Hourlet::*get)() const,
+                                      void (Hourlet::*set)(const QFont &))
+{
+    for (Hourlet *hourlet : columns) {
+        QFont named = (hourlet->*get)();
+        named.setFamilies(source.families());
+        named.setFamily(source.family());
+        (hourlet->*set)(named);
+    }
+}
+
+void WeekViewPrivate::applyBorderStyle(qint16 style)
+{
+    v.borderStyle = style;
+    const int margin = style == 0 ? 0 : 1;
+    q->setContentsMargins(margin, margin, margin, margin);
+    q->update();
+}
+
+void WeekViewPrivate::applyBackColor(OleColor color)
+{
+    v.backColor = color;
+    q->update();
+}
+
+QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
+{
+    static const StoredValues defaults;
+    const auto colorKey = [this](const char *key, OleColor StoredValues::*field) {
+        return PersistedKey{QString::fromLatin1(key), QVariant::fromValue(defaults.*field),
+                            [this, field] { return QVariant::fromValue(v.*field); },
+                            [this, field](const QVariant &value) { v.*field = NumberConversion::toColor(value); }};
+    };
+    const auto int16Key = [this](const char *key, qint16 StoredValues::*field) {
+        return PersistedKey{QString::fromLatin1(key), QVariant::fromValue(qint16(0)),
+                            [this, field] { return QVariant::fromValue(v.*field); },
+                            [this, field](const QVariant &value) { v.*field = NumberConversion::toInt16(value); }};
+    };
+    const auto boolKey = [this](const char *key, bool StoredValues::*field) {
+        return PersistedKey{QString::fromLatin1(key), false, [this, field] { return QVariant(v.*field); },
+                            [this, field](const QVariant &value) { v.*field = NumberConversion::toBoolean(value); }};
+    };
+    const QVariant ambient = q->ambientFont();
+    Hourlet *first = column(0);
+    return {
+            {QStringLiteral("BackColor"), QVariant::fromValue(defaults.backColor),
+             [this] { return QVariant::fromValue(v.backColor); },
+             [this](const QVariant &value) { applyBackColor(NumberConversion::toColor(value)); }},
+            colorKey("ForeColor", &StoredValues::foreColor),
+            {QStringLiteral("Enabled"), false, [this] { return QVariant(q->isEnabled()); },
+             [this](const QVariant &value) { q->setEnabled(NumberConversion::toBoolean(value)); }},
+            {QStringLiteral("Font"), ambient, [this] { return QVariant(font); },
+             [this](const QVariant &value) { font = fontOf(value); }},
+            int16Key("BackStyle", &StoredValues::backStyle),
+            {QStringLiteral("BorderStyle"), QVariant::fromValue(qint16(0)),
+             [this] { return QVariant::fromValue(v.borderStyle); },
+             [this](const QVariant &value) { applyBorderStyle(NumberConversion::toInt16(value)); }},
+            {QStringLiteral("ActiveDate"), QVariant::fromValue(defaultActiveDate()),
+             [this] { return QVariant::fromValue(v.activeDate); },
+             [this](const QVariant &value) { v.activeDate = NumberConversion::toDate(value); }},
+            {QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(0)),
+             [first] { return QVariant::fromValue(first->vScrollValue()); },
+             [first](const QVariant &value) { first->setVScrollValue(NumberConversion::toInt16(value)); }},
+            boolKey("ShowVscroll", &StoredValues::showVscroll),
+            boolKey("ShowTimeScale", &StoredValues::showTimeScale),
+            {QStringLiteral("Resource"), qint32(0), [this] { return QVariant(v.resource); },
+             [this](const QVariant &value) { v.resource = NumberConversion::toInt32(value); }},
+            int16Key("VScrollValue", &StoredValues::vScrollValue),
+            boolKey("SelectionHighlight", &StoredValues::selectionHighlight),
+            colorKey("BarColor", &StoredValues::barColor),
+            colorKey("AppItemBackColor", &StoredValues::appItemBackColor),
+            colorKey("AppItemBarBorderColor", &StoredValues::appItemBarBorderColor),
+            colorKey("AppItemBarColor", &StoredValues::appItemBarColor),
+            colorKey("AppItemBorderColor", &StoredValues::appItemBorderColor),
+            {QStringLiteral("AppItemFont"), ambient, [this] { return QVariant(v.appItemFont); },
+             [this](const QVariant &value) { v.appItemFont = fontOf(value); }},
+            colorKey("AppItemForeColor", &StoredValues::appItemForeColor),
+            colorKey("AvailableColor", &StoredValues::availableColor),
+            colorKey("SlotLineColor", &StoredValues::slotLineColor),
+            colorKey("SlotsBorderColor", &StoredValues::slotsBorderColor),
+            colorKey("TimeScaleBackColor", &StoredValues::timeScaleBackColor),
+            colorKey("TimeScaleForeColor", &StoredValues::timeScaleForeColor),
+            colorKey("UnAvailableColor", &StoredValues::unAvailableColor),
+            {QStringLiteral("HighLightColor"), QVariant::fromValue(OleColor(0)),
+             [first] { return QVariant::fromValue(first->highLightColor()); },
+             [this](const QVariant &value) { applyHighLightColor(NumberConversion::toColor(value)); }},
+    };
+}
+
+// --- WeekView --------------------------------------------------------------------------------
+
+WeekView::WeekView(QWidget *parent)
+    : ControlBase(parent)
+    , d(std::make_unique<WeekViewPrivate>(this))
+{
+    d->setDefaults();
+    d->createColumns();
+    d->initialise();
+}
+
+WeekView::~WeekView() = default;
+
+void WeekView::InitProperties()
+{
+    d->setDefaults();
+    d->applyBackColor(d->v.backColor);
+    d->applyBorderStyle(d->v.borderStyle);
+}
+
+void WeekView::ReadProperties(const PropertyBag &bag)
+{
+    PersistedKey::readAll(d->persistedKeys(), bag);
+}
+
+void WeekView::WriteProperties(PropertyBag &bag)
+{
+    PersistedKey::writeAll(d->persistedKeys(), bag);
+}
+
+Hourlet *WeekView::column(int index) const
+{
+    if (index < 0 || index >= WeekLayout::ColumnCount)
+        return nullptr;
+    return d->column(index);
+}
+
+qint32 WeekView::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin, const OleDate &TimeEnd,
+                                const QString &DisplayText, const QString &ApptDetail, qint32 ApptType,
+                                const QString &Location, const QVariant &ApptID)
+{
+    Hourlet &target = d->requireActive();
+    const qint32 result =
+            target.SetAppointment(ApptDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location, ApptID);
+    target.UpdateDisplay();
+    return result;
+}
+
+quint8 WeekView::DeleteAppointment(qint32 RecordNumber)
+{
+    Hourlet &target = d->requireActive();
+    const quint8 result = target.DeleteAppointment(RecordNumber);
+    target.UpdateDisplay();
+    return result;
+}
+
+QVariant WeekView::GetSelectedAppt(Hourlet::Appt_Detail_Type ApptDetailType) const
+{
+    return GetSelectedAppt(int(ApptDetailType));
+}
+
+QVariant WeekView::GetSelectedAppt(int ApptDetailType) const
+{
+    return d->requireActive().GetSelectedAppt(ApptDetailType);
+}
+
+void WeekView::UpdateDisplay()
+{
+    for (Hourlet *hourlet : d->columns)
+        hourlet->UpdateDisplay();
+    d->repaint();
+}
+
+void WeekView::Refresh()
+{
+    d->repaint();
+}
+
+// --- Properties ------------------------------------------------------------------------------
+
+OleDate WeekView::activeDate() const { return d->v.activeDate; }
+
+void WeekView::setActiveDate(const OleDate &date)
+{
+    d->v.activeDate = date;
+    propertyChanged(QStringLiteral("ActiveDate"));
+    d->assignDates(date);
+    d->repaint();
+}
+
+qint32 WeekView::resource() const { return d->v.resource; }
+
+void WeekView::setResource(qint32 resource)
+{
+    d->v.resource = resource;
+    for (Hourlet *hourlet : d->columns)
+        hourlet->setResource(resource);
+    d->repaint();
+    propertyChanged(QStringLiteral("Resource"));
+}
+
+QString WeekView::connectionString() const { return d->connectionString; }
+
+void WeekView::setConnectionString(const QString &connectionString)
+{
+    d->connectionString = connectionString;
+    for (Hourlet *hourlet : d->columns)
+        hourlet->setConnectionString(connectionString);
+}
+
+QObject *WeekView::activeControl() const { return d->active.data(); }
+
+OleColor WeekView::backColor() const { return d->v.backColor; }
+
+void WeekView::setBackColor(OleColor color)
+{
+    d->applyBackColor(color);
+    propertyChanged(QStringLiteral("BackColor"));
+}
+
+OleColor WeekView::foreColor() const { return d->v.foreColor; }
+
+void WeekView::setForeColor(OleColor color)
+{
+    d->v.foreColor = color;
+    propertyChanged(QStringLiteral("ForeColor"));
+}
+
+void WeekView::setControlEnabled(bool enabled)
+{
+    setEnabled(enabled);
+    propertyChanged(QStringLiteral("Enabled"));
+}
+
+QFont WeekView::controlFont() const { return d->font; }
+
+void WeekView::setControlFont(const QFont &font)
+{
+    d->font = font;
+    d->forwardFontName(font, &Hourlet::controlFont, &Hourlet::setControlFont);
+    propertyChanged(QStringLiteral("Font"));
+}
+
+qint16 WeekView::backStyle() const { return d->v.backStyle; }
+
+void WeekView::setBackStyle(qint16 style)
+{
+    d->v.backStyle = style;
+    propertyChanged(QStringLiteral("BackStyle"));
+}
+
+qint16 WeekView::borderStyle() const { return d->v.borderStyle; }
+
+void WeekView::setBorderStyle(qint16 style)
+{
+    d->applyBorderStyle(style);
+    propertyChanged(QStringLiteral("BorderStyle"));
+}
+
+bool WeekView::showVscroll() const { return d->column(WeekLayout::ScrollBarColumn)->showVscroll(); }
+
+void WeekView::setShowVscroll(bool show)
+{
+    d->v.showVscroll = show;
+    d->column(WeekLayout::ScrollBarColumn)->setShowVscroll(show);
+    d->repaint();
+    propertyChanged(QStringLiteral("ShowVscroll"));
+}
+
+bool WeekView::showTimeScale() const { return d->column(WeekLayout::TimeScaleColumn)->showTimeScale(); }
+
+void WeekView::setShowTimeScale(bool show)
+{
+    d->v.showTimeScale = show;
+    Hourlet *leftmost = d->column(WeekLayout::TimeScaleColumn);
+    leftmost->setShowTimeScale(show);
+    leftmost->UpdateDisplay();
+    d->repaint();
+    propertyChanged(QStringLiteral("ShowTimeScale"));
+}
+
+QString WeekView::dateFormat() const { return d->v.dateFormat; }
+
+void WeekView::setDateFormat(const QString &format)
+{
+    d->v.dateFormat = format;
+    for (Hourlet *hourlet : d->columns)
+        hourlet->setDateFormat(format);
+    UpdateDisplay();
+    propertyChanged(QStringLiteral("DateFormat"));
+}
+
+qint16 WeekView::vScrollValue() const { return d->v.vScrollValue; }
+
+void WeekView::setVScrollValue(qint16 value)
+{
+    d->v.vScrollValue = value;
+    propertyChanged(QStringLiteral("VScrollValue"));
+}
+
+bool WeekView::selectionHighlight() const { return d->v.selectionHighlight; }
+
+void WeekView::setSelectionHighlight(bool highlight)
+{
+    d->v.selectionHighlight = highlight;
+    for (Hourlet *hourlet : d->columns)
+        hourlet->setSelectionHighlight(highlight);
+    propertyChanged(QStringLiteral("SelectionHighlight"));
+}
+
+OleColor WeekView::barColor() const { return d->v.barColor; }
+
+void WeekView::setBarColor(OleColor color)
+{
+    d->v.barColor = color;
+    propertyChanged(QStringLiteral("BarColor"));
+}
+
+QFont WeekView::appItemFont() const { return d->v.appItemFont; }
+
+void WeekView::setAppItemFont(const QFont &font)
+{
+    d->v.appItemFont = font;
+    d->forwardFontName(font, &Hourlet::appItemFont, &Hourlet::setAppItemFont);
+    propertyChanged(QStringLiteral("AppItemFont"));
+}
+
+OleColor WeekView::highLightColor() const { return d->column(0)->highLightColor(); }
+
+void WeekView::setHighLightColor(OleColor color)
+{
+    d->applyHighLightColor(color);
+    propertyChanged(QStringLiteral("HighLightColor"));
+}
+
+OleColor WeekView::appItemBackColor() const { return d->v.appItemBackColor; }
+void WeekView::setAppItemBackColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBackColor, &Hourlet::setAppItemBackColor, color,
+                    "AppItemBackColor");
+}
+OleColor WeekView::appItemBarBorderColor() const { return d->v.appItemBarBorderColor; }
+void WeekView::setAppItemBarBorderColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBarBorderColor, &Hourlet::setAppItemBarBorderColor,
+                    color, "AppItemBarBorderColor");
+}
+OleColor WeekView::appItemBarColor() const { return d->v.appItemBarColor; }
+void WeekView::setAppItemBarColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBarColor, &Hourlet::setAppItemBarColor, color,
+                    "AppItemBarColor");
+}
+OleColor WeekView::appItemBorderColor() const { return d->v.appItemBorderColor; }
+void WeekView::setAppItemBorderColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBorderColor, &Hourlet::setAppItemBorderColor, color,
+                    "AppItemBorderColor");
+}
+OleColor WeekView::appItemForeColor() const { return d->v.appItemForeColor; }
+void WeekView::setAppItemForeColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::appItemForeColor, &Hourlet::setAppItemForeColor, color,
+                    "AppItemForeColor");
+}
+OleColor WeekView::availableColor() const { return d->v.availableColor; }
+void WeekView::setAvailableColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::availableColor, &Hourlet::setAvailableColor, color,
+                    "AvailableColor");
+}
+OleColor WeekView::slotLineColor() const { return d->v.slotLineColor; }
+void WeekView::setSlotLineColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::slotLineColor, &Hourlet::setSlotLineColor, color,
+                    "SlotLineColor");
+}
+OleColor WeekView::slotsBorderColor() const { return d->v.slotsBorderColor; }
+void WeekView::setSlotsBorderColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::slotsBorderColor, &Hourlet::setSlotsBorderColor, color,
+                    "SlotsBorderColor");
+}
+OleColor WeekView::timeScaleBackColor() const { return d->v.timeScaleBackColor; }
+void WeekView::setTimeScaleBackColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::timeScaleBackColor, &Hourlet::setTimeScaleBackColor, color,
+                    "TimeScaleBackColor");
+}
+OleColor WeekView::timeScaleForeColor() const { return d->v.timeScaleForeColor; }
+void WeekView::setTimeScaleForeColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::timeScaleForeColor, &Hourlet::setTimeScaleForeColor, color,
+                    "TimeScaleForeColor");
+}
+OleColor WeekView::unAvailableColor() const { return d->v.unAvailableColor; }
+void WeekView::setUnAvailableColor(OleColor color)
+{
+    d->forwardColor(&WeekViewPrivate::StoredValues::unAvailableColor, &Hourlet::setUnAvailableColor, color,
+                    "UnAvailableColor");
+}
+
+// --- Events ----------------------------------------------------------------------------------
+
+void WeekView::paintEvent(QPaintEvent *event)
+{
+    atEventBoundary("paint", [this, event] {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), d->v.backColor.toQColor(palette()));
+        if (d->v.borderStyle != 0) {
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    });
+    d->paint();
+}
+
+void WeekView::resizeEvent(QResizeEvent *)
+{
+    atEventBoundary("resize", [this] { d->layOut(); });
+}
+
+bool WeekView::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *hourlet = qobject_cast<Hourlet *>(watched);
+    if (hourlet && hourlet->parent() == this) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            d->active = hourlet;
+            break;
+        default:
+            break;
+        }
+    }
+    return ControlBase::eventFilter(watched, event);
+}
+
+} // namespace OlvarControls

@@ -1,0 +1,205 @@
+#pragma once
+
+#include "controlbase.h"
+#include "hourlet.h"
+#include "olecolor.h"
+#include "oledate.h"
+#include "olvarglobal.h"
+
+#include <QFont>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+namespace OlvarControls {
+
+class PropertyBag;
+class WeekViewPrivate;
+
+/*!
+    The week view "OlvarControls.WeekView": one resource's week, Monday to
+    Sunday of the week holding ActiveDate, as seven day views side by side.
+
+    The columns are the control array "Hourlet" of seven Hourlet children
+    (column(0) to column(6)); column 6 is the leftmost (Monday) and carries
+    the time scale, column 0 the rightmost (Sunday) and carries the scroll
+    bar, whose position every other column follows. The week view draws
+    nothing of its own: it forwards ConnectionString, Resource, the dates and
+    the appearance to the columns, forwards SetAppointment(),
+    DeleteAppointment() and GetSelectedAppt() to the active column (the one
+    that last took the focus or a mouse press) and raises Click() and
+    DblClick() after a column's. Its key and mouse events are never raised.
+
+    The layout is in twips: the control's width less 240 twips for the scroll
+    bar (and 840 for the time scale) is shared equally by the columns. It
+    follows every resize, not a change of ShowTimeScale.
+*/
+class OLVAR_EXPORT WeekView : public ControlBase
+{
+    Q_OBJECT
+    Q_PROPERTY(OlvarControls::OleDate ActiveDate READ activeDate WRITE setActiveDate)
+    Q_PROPERTY(qint32 Resource READ resource WRITE setResource DESIGNABLE false STORED false)
+    Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString DESIGNABLE false STORED false)
+    Q_PROPERTY(QObject *ActiveControl READ activeControl STORED false)
+    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(OlvarControls::OleColor ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled)
+    Q_PROPERTY(QFont Font READ controlFont WRITE setControlFont)
+    Q_PROPERTY(qint16 BackStyle READ backStyle WRITE setBackStyle)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(bool ShowVscroll READ showVscroll WRITE setShowVscroll)
+    Q_PROPERTY(bool ShowTimeScale READ showTimeScale WRITE setShowTimeScale)
+    Q_PROPERTY(QString DateFormat READ dateFormat WRITE setDateFormat)
+    Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE setVScrollValue)
+    Q_PROPERTY(bool SelectionHighlight READ selectionHighlight WRITE setSelectionHighlight)
+    Q_PROPERTY(OlvarControls::OleColor BarColor READ barColor WRITE setBarColor)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBackColor READ appItemBackColor WRITE setAppItemBackColor)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarBorderColor READ appItemBarBorderColor WRITE setAppItemBarBorderColor)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarColor READ appItemBarColor WRITE setAppItemBarColor)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBorderColor READ appItemBorderColor WRITE setAppItemBorderColor)
+    Q_PROPERTY(QFont AppItemFont READ appItemFont WRITE setAppItemFont)
+    Q_PROPERTY(OlvarControls::OleColor AppItemForeColor READ appItemForeColor WRITE setAppItemForeColor)
+    Q_PROPERTY(OlvarControls::OleColor AvailableColor READ availableColor WRITE setAvailableColor)
+    Q_PROPERTY(OlvarControls::OleColor SlotLineColor READ slotLineColor WRITE setSlotLineColor)
+    Q_PROPERTY(OlvarControls::OleColor SlotsBorderColor READ slotsBorderColor WRITE setSlotsBorderColor)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleBackColor READ timeScaleBackColor WRITE setTimeScaleBackColor)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor)
+    Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor)
+    Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor)
+
+public:
+    explicit WeekView(QWidget *parent = nullptr);
+    ~WeekView() override;
+
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag &bag) override;
+    void WriteProperties(PropertyBag &bag) override;
+
+    /*! The day column \a index, 0 (Sunday, rightmost) to 6 (Monday, leftmost); nullptr outside. */
+    Hourlet *column(int index) const;
+
+    /*!
+        Stores the appointment in the active column, which then repaints; returns
+        what the column returns. Throws OleError 91 while no column is active.
+    */
+    Q_INVOKABLE qint32 SetAppointment(const OlvarControls::OleDate &ApptDate, const OlvarControls::OleDate &TimeBegin,
+                                      const OlvarControls::OleDate &TimeEnd, const QString &DisplayText,
+                                      const QString &ApptDetail, qint32 ApptType, const QString &Location,
+                                      const QVariant &ApptID = QVariant());
+    /*! Deletes the session in the active column, which then repaints; returns its result. Throws OleError 91 while no column is active. */
+    Q_INVOKABLE quint8 DeleteAppointment(qint32 RecordNumber);
+    /*! The field of the active column's selection. Throws OleError 91 while no column is active. */
+    Q_INVOKABLE QVariant GetSelectedAppt(OlvarControls::Hourlet::Appt_Detail_Type ApptDetailType) const;
+    /*! As above, for a plain number. */
+    Q_INVOKABLE QVariant GetSelectedAppt(int ApptDetailType) const;
+    /*! Repaints every column fully (each reads its day again), then the week. */
+    Q_INVOKABLE void UpdateDisplay();
+    /*! Shows every column's drawing again and redraws the scroll bar; never fails. */
+    Q_INVOKABLE void Refresh();
+
+    OleDate activeDate() const;
+    /*! Shows the week of \a date; every column reads its day. */
+    void setActiveDate(const OleDate &date);
+    qint32 resource() const;
+    /*! Shows \a resource's week; every column reads its day. */
+    void setResource(qint32 resource);
+    /*! The connection string last assigned. */
+    QString connectionString() const;
+    void setConnectionString(const QString &connectionString);
+    /*! The active column, or nullptr before any column has taken the focus or a mouse press. */
+    QObject *activeControl() const;
+
+    OleColor backColor() const;
+    void setBackColor(OleColor color);
+    OleColor foreColor() const;
+    /*! Stored and saved only. */
+    void setForeColor(OleColor color);
+    void setControlEnabled(bool enabled);
+    QFont controlFont() const;
+    /*! The week view's font; the columns take its name only. */
+    void setControlFont(const QFont &font);
+    qint16 backStyle() const;
+    /*! Stored and saved only. */
+    void setBackStyle(qint16 style);
+    qint16 borderStyle() const;
+    /*! 1 draws a single-line border, 0 none. */
+    void setBorderStyle(qint16 style);
+    /*! Whether column 0 shows its scroll bar. */
+    bool showVscroll() const;
+    void setShowVscroll(bool show);
+    /*! Whether column 6 shows its time scale. */
+    bool showTimeScale() const;
+    /*! Shows or hides column 6's time scale; the widths follow at the next resize. */
+    void setShowTimeScale(bool show);
+    /*! The date format last assigned; empty until then (the columns show "ddd, dd mmm"). */
+    QString dateFormat() const;
+    void setDateFormat(const QString &format);
+    /*! The value last assigned; the columns are not scrolled by it. */
+    qint16 vScrollValue() const;
+    void setVScrollValue(qint16 value);
+    bool selectionHighlight() const;
+    /*! Sets every column's SelectionHighlight; while on, a click leaves only the clicked column highlighting. */
+    void setSelectionHighlight(bool highlight);
+    OleColor barColor() const;
+    /*! Stored and saved only. */
+    void setBarColor(OleColor color);
+    OleColor appItemBackColor() const;
+    void setAppItemBackColor(OleColor color);
+    OleColor appItemBarBorderColor() const;
+    void setAppItemBarBorderColor(OleColor color);
+    OleColor appItemBarColor() const;
+    void setAppItemBarColor(OleColor color);
+    OleColor appItemBorderColor() const;
+    void setAppItemBorderColor(OleColor color);
+    QFont appItemFont() const;
+    /*! Stores \a font; the columns' AppItemFont take its name only. */
+    void setAppItemFont(const QFont &font);
+    OleColor appItemForeColor() const;
+    void setAppItemForeColor(OleColor color);
+    OleColor availableColor() const;
+    void setAvailableColor(OleColor color);
+    OleColor slotLineColor() const;
+    void setSlotLineColor(OleColor color);
+    OleColor slotsBorderColor() const;
+    void setSlotsBorderColor(OleColor color);
+    OleColor timeScaleBackColor() const;
+    void setTimeScaleBackColor(OleColor color);
+    OleColor timeScaleForeColor() const;
+    void setTimeScaleForeColor(OleColor color);
+    OleColor unAvailableColor() const;
+    void setUnAvailableColor(OleColor color);
+    /*! Column 0's highlight colour. */
+    OleColor highLightColor() const;
+    /*! Sets column 0's highlight colour, then gives every other column the one column 0 took. */
+    void setHighLightColor(OleColor color);
+
+Q_SIGNALS:
+    /*! A column was clicked; it is the active column now. */
+    void Click();
+    /*! A column was double-clicked; it is the active column now. */
+    void DblClick();
+    /*! Published for hosts; never raised. */
+    void KeyDown(qint16 KeyCode, qint16 Shift);
+    /*! Published for hosts; never raised. */
+    void KeyPress(qint16 KeyAscii);
+    /*! Published for hosts; never raised. */
+    void KeyUp(qint16 KeyCode, qint16 Shift);
+    /*! Published for hosts; never raised. */
+    void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    /*! Published for hosts; never raised. */
+    void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    /*! Published for hosts; never raised. */
+    void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    friend class WeekViewPrivate;
+    std::unique_ptr<WeekViewPrivate> d;
+};
+
+} // namespace OlvarControls

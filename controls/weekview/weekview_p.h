@@ -1,0 +1,105 @@
+#pragma once
+
+#include "hourlet.h"
+#include "olecolor.h"
+#include "persistedkey_p.h"
+#include "oledate.h"
+#include "weekview.h"
+
+#include <QFont>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+
+namespace OlvarControls {
+
+/*! The state of a WeekView and the work its members share. */
+class WeekViewPrivate
+{
+public:
+    using PersistedKey = OlvarControls::PersistedKey;
+
+    /*! The values the week view keeps and saves, with those of a new control. */
+    struct StoredValues
+    {
+        OleDate activeDate;
+        qint32 resource = 0;
+        QFont appItemFont;
+        OleColor backColor = 0xFFFFFF;
+        qint16 borderStyle = 0;
+        OleColor foreColor = 0;
+        qint16 backStyle = 0;
+        bool selectionHighlight = false;
+        qint16 vScrollValue = 0;
+        bool showVscroll = false;
+        bool showTimeScale = false;
+        QString dateFormat;
+        OleColor barColor = 0xFFFFFF;
+        OleColor appItemBackColor = 0xFFFFFF;
+        OleColor appItemBarBorderColor = 0;
+        OleColor appItemBarColor = 0;
+        OleColor appItemBorderColor = 0;
+        OleColor appItemForeColor = 0;
+        OleColor availableColor = 0xB6E4E1;
+        OleColor slotLineColor = 0xA7A7A7;
+        OleColor slotsBorderColor = 0;
+        OleColor timeScaleBackColor = 0xFFCCCC;
+        OleColor timeScaleForeColor = 0;
+        OleColor unAvailableColor = 0x8CD5CF;
+    };
+
+    /*! The active date of a new control. */
+    static OleDate defaultActiveDate();
+
+    explicit WeekViewPrivate(WeekView *owner);
+
+    /*! Creates the seven columns in the state they are designed with. */
+    void createColumns();
+    /*! Gives the columns their roles: scroll bar, time scale, font name, date caption. */
+    void initialise();
+    /*! Puts every stored value back to the one of a new control. */
+    void setDefaults();
+
+    /*! The columns from 0 to 6, each as the control array holds it. */
+    Hourlet *column(int index) const { return columns[std::size_t(index)]; }
+    /*! The active column; throws OleError 91 while there is none. */
+    Hourlet &requireActive() const;
+
+    /*! Gives each column its date of the week of \a date. */
+    void assignDates(OleDate date);
+    /*! Places and sizes the columns for the control's size. */
+    void layOut();
+    /*! Shows every column's drawing again and redraws the scroll bar; failures are ignored. */
+    void paint();
+    /*! The painting of the week, at once. */
+    void repaint();
+    /*! Gives columns 1 to 6 column 0's scroll position. */
+    void synchroniseScroll();
+    void columnClicked(int index);
+    void columnDoubleClicked(int index);
+
+    /*! Stores \a color in \a field, hands it to every column through \a set and notifies \a name. */
+    void forwardColor(OleColor StoredValues::*field, void (Hourlet::*set)(OleColor), OleColor color,
+                      const char *name);
+    /*! Gives column 0 \a color and the other columns the colour column 0 took. */
+    void applyHighLightColor(OleColor color);
+    /*! Gives every column's font (through \a get and \a set) the name of \a font. */
+    void forwardFontName(const QFont &font, QFont (Hourlet::*get)() const, void (Hourlet::*set)(const QFont &));
+    void applyBorderStyle(qint16 style);
+    void applyBackColor(OleColor color);
+
+    /*! The persisted properties in the order they are read and written. */
+    QList<PersistedKey> persistedKeys();
+
+    WeekView *q;
+    std::array<Hourlet *, 7> columns{};
+    QPointer<Hourlet> active;
+    QString connectionString;
+    QFont font;
+    StoredValues v;
+};
+
+} // namespace OlvarControls
