@@ -1,4 +1,5 @@
 #include "basgeneral.h"
+#include "frmdemo.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -6,9 +7,5 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return Sessara::basGeneral::Main([] {
-        auto *window = new QWidget;
-        window->setWindowTitle(QStringLiteral("Sessara - Alpha"));
-        return window;
-    });
+    return Sessara::basGeneral::Main([] { return new Sessara::frmDemo(Sessara::basGeneral::ProgramFolder()); });
 }

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "oledate.h"
+#include "sessionrequest.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolBar;
+QT_END_NAMESPACE
+
+namespace OlvarControls {
+class ControlBase;
+class Hourlet;
+class PeriodicTimer;
+} // namespace OlvarControls
+
+namespace Sessara {
+
+class ListBar;
+class MultiColumnCombo;
+
+/*!
+    Sessara's main window, "Sessara - Alpha": one counsellor's calendar as the
+    day view ZOVudeZozo1 or the week view WeekView1 in the same place, the
+    right-hand panel with the client and counsellor boxes, the month view and
+    the navigation bar, and the refresh timer PeriodicUpdateDisplay.
+
+    The views and the timer are placed by their type names and restored from
+    the window's form file. Creating the window runs its initialisation (the
+    connection string, the client box, the first counsellor) and its load (the
+    navigation bar, today). A double-click on a time in either view opens the
+    session dialog for it.
+
+    Every routine runs its statements one by one: a failing statement is
+    skipped and the routine goes on.
+*/
+class frmDemo : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /*! Opens the session dialog for a double-clicked time; replaceable for tests. */
+    using SessionDialogOpener = std::function<void(frmDemo &window, const SessionRequest &request)>;
+
+    /*!
+        The window of the program in \a programFolder, whose database or data-link
+        file decides the connection string.
+    */
+    explicit frmDemo(const QString &programFolder);
+    ~frmDemo() override;
+
+    /*! The caption: "Sessara - Alpha". */
+    static QString caption();
+    /*! The form file the views and the timer are restored from. */
+    static QString formFileName();
+    /*! The copyright line shown at the foot of the panel. */
+    static QString legalNotice();
+
+    // The controls other windows and the tests use.
+    OlvarControls::Hourlet *ZOVudeZozo1() const;
+    /*! The week view; nullptr when the library offers none. */
+    OlvarControls::ControlBase *WeekView1() const;
+    OlvarControls::PeriodicTimer *PeriodicUpdateDisplay() const;
+    QCalendarWidget *mvwHourlet() const;
+    ListBar *lbrBooking() const;
+    QToolBar *tbToolBar() const;
+    MultiColumnCombo *cboClient() const;
+    MultiColumnCombo *cboCounseller() const;
+    QComboBox *cboLocation() const;
+    QLabel *lblCounseller() const;
+    QFrame *picHourletDetails() const;
+
+public slots:
+    /*! Fills the navigation bar: a "Resources" bar of counsellors and the maintenance items. */
+    void BuildListBar();
+    /*! Fills the client box, after its "No Client Selected" row. */
+    void BuildCboClient();
+    /*! Fills the counsellor box with the counsellors ranked for the chosen client. */
+    void BuildCboCounseller();
+    /*! Shows counsellor 1's name above the views. */
+    void setDefaulCounsellerLabel();
+
+    /*! The handler of a click of the toolbar button \a key. */
+    void tbToolBar_ButtonClick(const QString &key);
+    /*! The handler of a click of the navigation item \a itemKey with \a itemCaption on the bar \a barKey. */
+    void lbrBooking_ItemClick(const QString &itemKey, const QString &itemCaption, const QString &barKey);
+    /*! The handler of a click of \a dateClicked in the month view. */
+    void mvwHourlet_DateClick(OlvarControls::OleDate dateClicked);
+    /*! The handler of a click in the client box. */
+    void cboClient_Click();
+    /*! The handler of a click in the counsellor box. */
+    void cboCounseller_Click();
+    /*! The handler of the refresh timer's tick. */
+    void PeriodicUpdateDisplay_Timer();
+    /*! The handler of a double-click in the day view. */
+    void ZOVudeZozo1_DblClick();
+    /*! The handler of a double-click in the week view. */
+    void WeekView1_DblClick();
+    /*! The "Today" button: shows today in the month view and the day view. */
+    void cmdToday_Click();
+    /*! The "Exit" menu: closes the window, which ends the program. */
+    void mnuFileExit_Click();
+
+public:
+    /*! Replaces the way the session dialog is opened; an empty \a opener puts back the session dialog. */
+    void setSessionDialogOpener(SessionDialogOpener opener);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace Sessara

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "frmdemo.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+namespace SessaraTest {
+
+/*! The main window of a program in \a programFolder, shown and laid out. */
+std::unique_ptr<Sessara::frmDemo> openMainWindow(const QString &programFolder);
+
+/*! The client row of the first row of half-hour slot \a slot in a day view scrolled to \a scroll, plus 4. */
+inline int slotRow(int slot, int scroll)
+{
+    return 59 + 16 * slot - scroll + 4;
+}
+
+/*! A double-click at \a point of \a widget in the window system's order: click, double-click press, release. */
+void doubleClick(QWidget *widget, QPoint point);
+
+} // namespace SessaraTest
