@@ -10,6 +10,8 @@
 
 #include <QTemporaryDir>
 
+#include "ratioreporter.h"
+
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -125,26 +127,6 @@ BENCHMARK(BM_LoadRawSqlite)->Arg(largeSize)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadDataAccess)->Arg(largeSize)->Arg(smallSize)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TableLastRow)->Arg(largeSize)->Arg(smallSize)->Unit(benchmark::kMicrosecond);
 
-class RecordingReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    double ratio(const std::string &numerator, const std::string &denominator) const
-    {
-        const auto n = times.find(numerator);
-        const auto d = times.find(denominator);
-        return n == times.end() || d == times.end() || d->second == 0.0 ? 0.0 : n->second / d->second;
-    }
-
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -159,7 +141,7 @@ int main(int argc, char **argv)
         databases[size] = path;
     }
 
-    RecordingReporter reporter;
+    OlvarBenchmarks::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     const std::string large = "/" + std::to_string(largeSize);

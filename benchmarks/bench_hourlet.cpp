@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
+#include "ratioreporter.h"
+
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -148,19 +150,6 @@ BENCHMARK(BM_Baseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SweepStep)->Unit(benchmark::kMicrosecond);
 
-class RecordingReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> times; // in each benchmark's unit, microseconds here
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -176,14 +165,12 @@ int main(int argc, char **argv)
     database.fillLarge(largeSize, firstDay);
     fillTheDay();
 
-    RecordingReporter reporter;
+    OlvarBenchmarks::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    const double baseline = reporter.times["BM_Baseline"];
-    const double repaint = reporter.times["BM_FullRepaint"];
     std::printf("\nfull repaint / (six fills + raw SQLite load): %.2f (goal at most 3)\n",
-                baseline > 0 ? repaint / baseline : 0.0);
-    std::printf("sweep step: %.3f ms (goal under 1 ms)\n", reporter.times["BM_SweepStep"] / 1000.0);
+                reporter.ratio("BM_FullRepaint", "BM_Baseline"));
+    std::printf("sweep step: %.3f ms (goal under 1 ms)\n", reporter.time("BM_SweepStep") / 1000.0);
     benchmark::Shutdown();
     return 0;
 }
