@@ -172,6 +172,17 @@ Calendar *frmSession::calEndTime()
     return d->ui.calEndTime;
 }
 
+void frmSession::setDateTexts(const QString &startDate, const QString &endDate)
+{
+    ensureLoaded();
+    for (const auto &[entry, text] : {std::pair{d->ui.calStartTime, startDate}, std::pair{d->ui.calEndTime, endDate}}) {
+        if (const std::optional<OleDate> date = SessionTime::dayMonthYear(text))
+            showDate(entry, *date);
+        else
+            ResumeNext()([&, entry = entry, text = text] { entry->setText(text); });
+    }
+}
+
 QWidget *frmSession::control(const QString &name)
 {
     ensureLoaded();
@@ -571,22 +582,24 @@ bool frmSession::saveThrough(QObject *target)
     const SessionView view(target);
     ResumeNext resume;
     DemoConnection cn;
-    if (basGeneral::lngSessionID > 0) {
-        resume([&] {
-            view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId, basGeneral::lngSessionID);
-        });
+    const bool stored = basGeneral::lngSessionID > 0;
+    qint32 storedId = 0;
+    resume([&] {
+        storedId = stored ? view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId,
+                                                basGeneral::lngSessionID)
+                          : view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId);
+    });
+    if (storedId <= 0) {
+        // The view stored nothing: no link or completion for a session that is not there, and no save that looks done.
+        MsgBox::show(QStringLiteral("The session could not be stored."), MsgBox::Exclamation);
+        return false;
+    }
+    if (stored) {
         cn.execute(SessionUpdate::forStoredSession(fields, basGeneral::lngSessionID));
     } else {
-        qint32 newId = 0;
-        resume([&] { newId = view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId); });
-        if (newId <= 0) {
-            // Without the new identifier there is nothing to link or complete.
-            MsgBox::show(QStringLiteral("The session could not be stored."), MsgBox::Exclamation);
-            return false;
-        }
-        basGeneral::lngSessionID = newId;
-        cn.execute(SessionUpdate::counsellorLink(newId, basGeneral::lngCounsellerID));
-        cn.execute(SessionUpdate::forNewSession(fields, newId));
+        basGeneral::lngSessionID = storedId;
+        cn.execute(SessionUpdate::counsellorLink(storedId, basGeneral::lngCounsellerID));
+        cn.execute(SessionUpdate::forNewSession(fields, storedId));
     }
     DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where sessionID=") + id(basGeneral::lngSessionID));
     if (!rs.eof())

@@ -63,6 +63,13 @@ public:
     OlvarControls::Calendar *calStartTime();
     /*! The end date entry; touching it loads the dialog. */
     OlvarControls::Calendar *calEndTime();
+    /*!
+        Shows the day/month/year texts \a startDate and \a endDate ("07/03/2026")
+        in calStartTime and calEndTime as those dates whatever the locale (a
+        text handed to a date entry's Text is read in the locale's order); a
+        text that is no such date is handed on as it is. Loads the dialog.
+    */
+    void setDateTexts(const QString &startDate, const QString &endDate);
     /*! The child control named \a name, after loading; nullptr when there is none. */
     QWidget *control(const QString &name);
 

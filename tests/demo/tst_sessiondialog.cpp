@@ -279,3 +279,15 @@ TEST_F(SessionDialogFields, LeavingAFieldRunsItsReactionButOpeningAListDoesNot)
     EXPECT_EQ(dialog->calStartTime()->text().toString(), QStringLiteral("04/03/2026"));
     EXPECT_EQ(dialog->calEndTime()->text().toString(), QStringLiteral("04/03/2026"));
 }
+
+TEST_F(SessionDialogFields, DayFirstDateTextsAreShownAsThoseDatesInAnyLocale)
+{
+    OlvarTest::LocaleScope us(QStringLiteral("en_US"));
+    open(-1, QTime(10, 0), QTime(11, 0));
+    dialog->setDateTexts(QStringLiteral("07/03/2026"), QStringLiteral("08/03/2026"));
+    EXPECT_EQ(dialog->calStartTime()->text().toString(), QStringLiteral("07/03/2026"));
+    EXPECT_EQ(dialog->calEndTime()->text().toString(), QStringLiteral("08/03/2026"));
+    dialog->setDateTexts(QString(), QStringLiteral("no date"));
+    EXPECT_EQ(dialog->calStartTime()->text().toString(), QString());
+    EXPECT_EQ(dialog->calEndTime()->text().toString(), QStringLiteral("no date"));
+}

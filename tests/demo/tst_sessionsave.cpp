@@ -163,6 +163,22 @@ TEST_F(SessionSave, ANewSessionTheViewCannotStoreIsReportedAndNothingElseIsWritt
     EXPECT_EQ(sessionCount(), before);
 }
 
+TEST_F(SessionSave, AStoredSessionTheViewCannotUpdateIsReportedAndNotCompleted)
+{
+    const int id = addSession(bookingDay(), QTime(10, 0), QTime(11, 0), 1, 2);
+    RecordingView view; // answers 0: the update failed
+    open(id, QTime(10, 0), QTime(11, 0));
+    dialog->setViews(&view, nullptr);
+    choose("cboLocation", QStringLiteral("Client Nominated Location"));
+    pressSave();
+    EXPECT_EQ(view.calls, 1);
+    EXPECT_EQ(view.apptId, QVariant(id));
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, QStringLiteral("The session could not be stored."));
+    EXPECT_EQ(sessionText(id, "LocationID"), QStringLiteral("2"));
+    EXPECT_TRUE(tabs()->isTabEnabled(1)); // still a stored session
+}
+
 TEST_F(SessionSave, OkClosesWithoutSaving)
 {
     const int before = sessionCount();
