@@ -1,5 +1,6 @@
 #include "frmsession.h"
 
+#include "attendeestab.h"
 #include "basgeneral.h"
 #include "bookingconflict.h"
 #include "calendar.h"
@@ -72,6 +73,7 @@ struct frmSession::Private
     }
 
     SessionControls ui;
+    AttendeesTab *attendees = nullptr;
     QString selectedDate;
     QString endNoteClient; // the end-note client text, kept while the dialog lives
     QPointer<QObject> dayView;
@@ -88,6 +90,7 @@ frmSession::frmSession(QWidget *parent)
     setModal(true);
     setWindowTitle(QStringLiteral("Session"));
     SessionControls &ui = d->ui;
+    d->attendees = new AttendeesTab(ui, [this] { BuildCboClientEndNote(); }, this);
 
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
@@ -250,12 +253,12 @@ void frmSession::BuildCboClientEndNote()
 
 void frmSession::BuildClientAttendee()
 {
-    // The attendee lists arrive with attendee editing.
+    d->attendees->BuildClientAttendee();
 }
 
 void frmSession::BuildCounsellerAttendee()
 {
-    // The attendee lists arrive with attendee editing.
+    d->attendees->BuildCounsellerAttendee();
 }
 
 void frmSession::load()
