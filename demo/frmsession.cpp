@@ -10,6 +10,7 @@
 #include "multicolumncombo.h"
 #include "numberconversion.h"
 #include "resumenext.h"
+#include "sessioncommands.h"
 #include "scheduler.h"
 #include "sessioncontrols.h"
 #include "sessiontexts.h"
@@ -74,6 +75,7 @@ struct frmSession::Private
 
     SessionControls ui;
     AttendeesTab *attendees = nullptr;
+    SessionCommands *commands = nullptr;
     QString selectedDate;
     QString endNoteClient; // the end-note client text, kept while the dialog lives
     QPointer<QObject> dayView;
@@ -91,6 +93,9 @@ frmSession::frmSession(QWidget *parent)
     setWindowTitle(QStringLiteral("Session"));
     SessionControls &ui = d->ui;
     d->attendees = new AttendeesTab(ui, [this] { BuildCboClientEndNote(); }, this);
+    d->commands = new SessionCommands(
+        ui, *this, [this]() -> QObject * { return basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data(); },
+        this);
 
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
@@ -366,6 +371,9 @@ void frmSession::makeSessionTabsUsable(bool usable)
     d->ui.tabSession->setTabEnabled(1, usable);
     d->ui.tabSession->setTabEnabled(2, usable);
     d->ui.cmdCase->setEnabled(usable);
+    // Cancelling and deleting need the stored session too.
+    d->ui.cmdCancel->setEnabled(usable);
+    d->ui.cmdDelete->setEnabled(usable);
 }
 
 void frmSession::showChargeable(const QVariant &chargeable)
@@ -503,9 +511,7 @@ SessionTime::Check frmSession::checkSessionTime()
         MsgBox::show(QStringLiteral("A Session can not have a Start Time lesser than its End Time."), MsgBox::Critical);
         break;
     case SessionTime::Check::Unreadable:
-        MsgBox::show(QStringLiteral("You have typed a date or time in a format that is not understood by this software. "
-                                    "Unable to process inputted data. Please use correct format."),
-                     MsgBox::Critical);
+        MsgBox::show(SessionTexts::unreadableTimeMessage(), MsgBox::Critical);
         break;
     case SessionTime::Check::Valid:
         break;
