@@ -13,6 +13,7 @@
 #include "sessioncommands.h"
 #include "scheduler.h"
 #include "sessioncontrols.h"
+#include "sessionnotestab.h"
 #include "sessiontexts.h"
 #include "sessionupdate.h"
 #include "sessionview.h"
@@ -74,10 +75,11 @@ struct frmSession::Private
     }
 
     SessionControls ui;
-    AttendeesTab *attendees = nullptr;
-    SessionCommands *commands = nullptr;
+    // Gone with the controls' state, before the dialog's children: they watch the controls.
+    std::unique_ptr<SessionNotesTab> notes;
+    std::unique_ptr<AttendeesTab> attendees;
+    std::unique_ptr<SessionCommands> commands;
     QString selectedDate;
-    QString endNoteClient; // the end-note client text, kept while the dialog lives
     QPointer<QObject> dayView;
     QPointer<QObject> weekView;
     bool loaded = false;
@@ -92,10 +94,10 @@ frmSession::frmSession(QWidget *parent)
     setModal(true);
     setWindowTitle(QStringLiteral("Session"));
     SessionControls &ui = d->ui;
-    d->attendees = new AttendeesTab(ui, [this] { BuildCboClientEndNote(); }, this);
-    d->commands = new SessionCommands(
-        ui, *this, [this]() -> QObject * { return basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data(); },
-        this);
+    d->notes = std::make_unique<SessionNotesTab>(ui);
+    d->attendees = std::make_unique<AttendeesTab>(ui, [this] { BuildCboClientEndNote(); });
+    d->commands = std::make_unique<SessionCommands>(
+        ui, *this, [this]() -> QObject * { return basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data(); });
 
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
@@ -253,7 +255,7 @@ void frmSession::BuildCboLocation()
 
 void frmSession::BuildCboClientEndNote()
 {
-    // The clients of the session, for their end notes, arrive with end-note editing.
+    d->notes->BuildCboClientEndNote();
 }
 
 void frmSession::BuildClientAttendee()
