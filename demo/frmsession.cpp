@@ -1,5 +1,6 @@
 #include "frmsession.h"
 
+#include "attendeestab.h"
 #include "basgeneral.h"
 #include "bookingconflict.h"
 #include "calendar.h"
@@ -10,7 +11,9 @@
 #include "numberconversion.h"
 #include "resumenext.h"
 #include "scheduler.h"
+#include "sessioncommands.h"
 #include "sessioncontrols.h"
+#include "sessionnotestab.h"
 #include "sessiontexts.h"
 #include "sessionupdate.h"
 #include "sessionview.h"
@@ -72,8 +75,11 @@ struct frmSession::Private
     }
 
     SessionControls ui;
+    // Gone with the controls' state, before the dialog's children: they watch the controls.
+    std::unique_ptr<SessionNotesTab> notes;
+    std::unique_ptr<AttendeesTab> attendees;
+    std::unique_ptr<SessionCommands> commands;
     QString selectedDate;
-    QString endNoteClient; // the end-note client text, kept while the dialog lives
     QPointer<QObject> dayView;
     QPointer<QObject> weekView;
     bool loaded = false;
@@ -88,6 +94,10 @@ frmSession::frmSession(QWidget *parent)
     setModal(true);
     setWindowTitle(QStringLiteral("Session"));
     SessionControls &ui = d->ui;
+    d->notes = std::make_unique<SessionNotesTab>(ui);
+    d->attendees = std::make_unique<AttendeesTab>(ui, [this] { BuildCboClientEndNote(); });
+    d->commands = std::make_unique<SessionCommands>(
+        ui, *this, [this]() -> QObject * { return basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data(); });
 
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
@@ -245,17 +255,17 @@ void frmSession::BuildCboLocation()
 
 void frmSession::BuildCboClientEndNote()
 {
-    // The clients of the session, for their end notes, arrive with end-note editing.
+    d->notes->BuildCboClientEndNote();
 }
 
 void frmSession::BuildClientAttendee()
 {
-    // The attendee lists arrive with attendee editing.
+    d->attendees->BuildClientAttendee();
 }
 
 void frmSession::BuildCounsellerAttendee()
 {
-    // The attendee lists arrive with attendee editing.
+    d->attendees->BuildCounsellerAttendee();
 }
 
 void frmSession::load()
@@ -363,6 +373,9 @@ void frmSession::makeSessionTabsUsable(bool usable)
     d->ui.tabSession->setTabEnabled(1, usable);
     d->ui.tabSession->setTabEnabled(2, usable);
     d->ui.cmdCase->setEnabled(usable);
+    // Cancelling and deleting need the stored session too.
+    d->ui.cmdCancel->setEnabled(usable);
+    d->ui.cmdDelete->setEnabled(usable);
 }
 
 void frmSession::showChargeable(const QVariant &chargeable)
@@ -500,9 +513,7 @@ SessionTime::Check frmSession::checkSessionTime()
         MsgBox::show(QStringLiteral("A Session can not have a Start Time lesser than its End Time."), MsgBox::Critical);
         break;
     case SessionTime::Check::Unreadable:
-        MsgBox::show(QStringLiteral("You have typed a date or time in a format that is not understood by this software. "
-                                    "Unable to process inputted data. Please use correct format."),
-                     MsgBox::Critical);
+        MsgBox::show(SessionTexts::unreadableTimeMessage(), MsgBox::Critical);
         break;
     case SessionTime::Check::Valid:
         break;

@@ -29,6 +29,8 @@ namespace Sessara {
     lists, and for a stored session (basGeneral::lngSessionID above 0) its
     row. "Save" checks the times and the counsellor's and the room's other
     bookings and stores the session through the shown view; "Ok" closes.
+    Attendees, cancelling, deleting and end notes belong to a stored session
+    and are unavailable until a new one is first saved.
 
     Every child carries its name as its objectName ("txtSubject",
     "cboLocation", "tabSession" ...).

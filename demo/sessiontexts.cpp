@@ -37,4 +37,10 @@ QString SessionTexts::chargeableButtonCaption(bool chargeable)
     return chargeable ? QStringLiteral("Non-Chargeable") : QStringLiteral("Chargeable");
 }
 
+QString SessionTexts::unreadableTimeMessage()
+{
+    return QStringLiteral("You have typed a date or time in a format that is not understood by this software. "
+                          "Unable to process inputted data. Please use correct format.");
+}
+
 } // namespace Sessara

@@ -30,6 +30,8 @@ public:
     static QString chargeableStatus(bool chargeable);
     /*! The caption of the button that would switch the charging of a session whose Chargeable is \a chargeable. */
     static QString chargeableButtonCaption(bool chargeable);
+    /*! The message for a date or time text that cannot be read. */
+    static QString unreadableTimeMessage();
 };
 
 } // namespace Sessara

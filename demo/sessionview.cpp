@@ -46,6 +46,14 @@ qint32 SessionView::SetAppointment(const OleDate &ApptDate, const OleDate &TimeB
     return result;
 }
 
+quint8 SessionView::DeleteAppointment(qint32 RecordNumber) const
+{
+    quint8 result = 0;
+    invokeOrRaise(QMetaObject::invokeMethod(object(), "DeleteAppointment", Qt::DirectConnection,
+                                            Q_RETURN_ARG(quint8, result), Q_ARG(qint32, RecordNumber)));
+    return result;
+}
+
 void SessionView::UpdateDisplay() const
 {
     QObject *target = object();

@@ -11,7 +11,7 @@ namespace Sessara {
 /*!
     A calendar view the session dialog stores sessions through, reached by
     the names of its members so that the day view and the week view both
-    serve: SetAppointment() and UpdateDisplay(). A view that has an
+    serve: SetAppointment(), DeleteAppointment() and UpdateDisplay(). A view that has an
     ActiveControl (the week view) is refreshed through that focused column.
 
     Calls raise OleError 91 when there is no view (or no focused column) and
@@ -34,6 +34,8 @@ public:
     qint32 SetAppointment(const OlvarControls::OleDate &ApptDate, const OlvarControls::OleDate &TimeBegin,
                           const OlvarControls::OleDate &TimeEnd, const QString &DisplayText, const QString &ApptDetail,
                           qint32 ApptType, const QString &Location, const QVariant &ApptID = QVariant()) const;
+    /*! Deletes the session \a RecordNumber through the view; returns the view's result, 1 when deleted, else 0. */
+    quint8 DeleteAppointment(qint32 RecordNumber) const;
     /*! Reloads and redraws the view, or the focused column of a view with an ActiveControl. */
     void UpdateDisplay() const;
 

@@ -2,6 +2,7 @@
 
 #include "oledate.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -18,7 +19,9 @@ public:
 
 /*!
     A view with the week view's members by name: SetAppointment() records its
-    arguments and answers with nextId; ActiveControl is the focused column.
+    arguments and answers with nextId, DeleteAppointment() records the
+    identifier and answers with deleteResult; ActiveControl is the focused
+    column.
 */
 class RecordingView : public QObject
 {
@@ -41,6 +44,12 @@ public:
         apptId = ApptID;
         return nextId;
     }
+    /*! Records the identifier and answers with deleteResult. */
+    Q_INVOKABLE quint8 DeleteAppointment(qint32 RecordNumber)
+    {
+        deleted.append(RecordNumber);
+        return deleteResult;
+    }
     QObject *activeControl() const { return column; }
 
     QPointer<QObject> column;
@@ -50,4 +59,6 @@ public:
     QString subject, detail, location;
     qint32 type = 0;
     QVariant apptId;
+    QList<qint32> deleted;
+    quint8 deleteResult = 1;
 };
