@@ -508,5 +508,21 @@ TEST_F(InfoTipTest, OwnerWindowAndAboutBox)
     EXPECT_EQ(messageBoxes().last(), (MessageBoxRequest{QStringLiteral("CInfoTip v1.0.1"),
                                                         MsgBox::OkOnly | MsgBox::Information,
                                                         QStringLiteral("About CInfoTip")}));
-    tip.Hide();
+}
+
+TEST_F(InfoTipTest, AnOwnerClosingTakesTheTipWindowWithIt)
+{
+    auto host = std::make_unique<QWidget>();
+    tip.setParenthWnd(qint32(quint32(host->winId())));
+    tip.Show(QStringLiteral("Owned"));
+    ASSERT_EQ(tip.window()->parentWidget(), host.get());
+    host.reset();
+    EXPECT_EQ(tip.window(), nullptr);
+    EXPECT_EQ(tip.hWnd(), 0);
+    virtualScheduler().advance(2500); // the time-out finds nothing to destroy
+
+    tip.setParenthWnd(0);
+    tip.Show(QStringLiteral("Unowned"));
+    ASSERT_NE(tip.window(), nullptr);
+    EXPECT_EQ(tip.window()->parentWidget(), nullptr);
 }
