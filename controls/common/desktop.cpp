@@ -4,6 +4,8 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 
 namespace OlvarControls {
@@ -42,6 +44,23 @@ Desktop &Desktop::instance()
 void Desktop::setInstance(std::unique_ptr<Desktop> desktop)
 {
     Holder::set(std::move(desktop));
+}
+
+QImage Desktop::grabScreen(const QRect &rect) const
+{
+    QImage image(rect.size().expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QScreen *screen = rect.isEmpty() ? nullptr : QGuiApplication::screenAt(rect.topLeft());
+    if (!screen)
+        return image;
+    const QRect geometry = screen->geometry();
+    const QPixmap grabbed = screen->grabWindow(0, rect.x() - geometry.x(), rect.y() - geometry.y(), rect.width(),
+                                               rect.height());
+    if (!grabbed.isNull()) {
+        QPainter painter(&image);
+        painter.drawPixmap(0, 0, grabbed);
+    }
+    return image;
 }
 
 bool Desktop::isMouseButtonDown() const

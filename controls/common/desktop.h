@@ -2,6 +2,7 @@
 
 #include "olvarglobal.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 
@@ -11,7 +12,7 @@ namespace OlvarControls {
 
 /*!
     What the controls ask the desktop: where the mouse pointer is, which mouse
-    buttons are down and where the screens are. Replaceable as one service; the
+    buttons are down, where the screens are and what they show. Replaceable as one service; the
     production desktop asks Qt.
 */
 class OLVAR_EXPORT Desktop
@@ -30,6 +31,12 @@ public:
     virtual Qt::MouseButtons mouseButtons() const = 0;
     /*! The rectangle, in global pixels, of the screen containing \a globalPos (else the primary one). */
     virtual QRect screenGeometry(const QPoint &globalPos) const = 0;
+    /*!
+        What the screens show in \a rect (global pixels), as an RGB32 image the
+        size of \a rect; pixels on no screen are black. Qt's desktop grabs the
+        screen under the rectangle's top-left corner.
+    */
+    virtual QImage grabScreen(const QRect &rect) const;
 
     /*! Whether the left, right or middle button is down. */
     bool isMouseButtonDown() const;

@@ -112,3 +112,18 @@ TEST(Desktop, ProductionDesktopFallsBackToThePrimaryScreen)
     EXPECT_EQ(Desktop::instance().screenGeometry(QPoint(-100000, -100000)), primary);
     EXPECT_FALSE(Desktop::instance().isMouseButtonDown());
 }
+
+TEST(Desktop, ProductionScreenGrabIsTheRectanglesSizeAndBlackOffTheScreens)
+{
+    Desktop::setInstance(nullptr);
+    const QRect primary = QGuiApplication::primaryScreen()->geometry();
+    const QImage onScreen = Desktop::instance().grabScreen(QRect(primary.topLeft() + QPoint(10, 20), QSize(30, 7)));
+    EXPECT_EQ(onScreen.size(), QSize(30, 7));
+    EXPECT_EQ(onScreen.format(), QImage::Format_RGB32);
+
+    const QImage offScreen = Desktop::instance().grabScreen(QRect(-100000, -100000, 5, 4));
+    ASSERT_EQ(offScreen.size(), QSize(5, 4));
+    EXPECT_EQ(offScreen.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(offScreen.pixel(4, 3), qRgb(0, 0, 0));
+    EXPECT_TRUE(Desktop::instance().grabScreen(QRect(0, 0, 0, 0)).isNull());
+}
