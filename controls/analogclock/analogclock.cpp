@@ -1,8 +1,11 @@
 #include "analogclock.h"
 
+#include "alarmschedule.h"
+#include "chimeschedule.h"
 #include "clockgeometry.h"
 #include "clockpanellayout.h"
 #include "controlfactory.h"
+#include "libraryfolder.h"
 #include "dialline.h"
 #include "dialmarks.h"
 #include "dialshape.h"
@@ -11,6 +14,7 @@
 #include "persistedkey_p.h"
 #include "propertybag.h"
 #include "scheduler.h"
+#include "soundservice.h"
 #include "twips.h"
 #include "windowtimer.h"
 
@@ -22,6 +26,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <optional>
 
 OLVAR_REGISTER_CONTROL(OlvarControls::AnalogClock, "OlvarControls.AnalogClock");
 
@@ -32,6 +37,8 @@ namespace {
 const QString BackColorKey = QStringLiteral("BackColor");
 const QString BackStyleKey = QStringLiteral("BackStyle");
 const QString BorderStyleKey = QStringLiteral("BorderStyle");
+const QString AlarmOff = QStringLiteral("ALARM OFF");
+const QString AlarmOn = QStringLiteral("ALARM ON");
 
 constexpr OleColor DefaultBackColor = OleColor::system(OleColor::ButtonFace);
 constexpr qint16 DefaultBackStyle = 1;
@@ -135,6 +142,8 @@ struct AnalogClock::Private
 
     ClockGeometry geometry;
     DialMarks marks;
+    AlarmSchedule alarm;
+    ChimeSchedule chimes;
     bool panelShown = true;
     bool stopwatchRunning = false;
     bool pressed = false;
@@ -184,6 +193,16 @@ struct AnalogClock::Private
     }
 
     QSize clientTwips() const { return Twips::fromPixels(q->size()); }
+
+    /* Puts the alarm marker where the hour hand stands at the alarm time; a time that is none stays off the dial. */
+    void placeMarker()
+    {
+        if (const std::optional<int> index = alarm.markerIndex()) {
+            const QPoint at = geometry.point(ClockGeometry::TickOuter, *index);
+            const QRectF marker = shpCircle3->rect();
+            shpCircle3->moveTo(at.x() - marker.width() / 2, at.y() - marker.height() / 2);
+        }
+    }
 
     void pointHand(DialLine *hand, ClockGeometry::Table table, int index) const
     {
@@ -257,6 +276,9 @@ void AnalogClock::Private::createPanel()
     cmdTimer->setObjectName(QStringLiteral("cmdTimer"));
     lblTimer = makeLabel(q, QStringLiteral("lblTimer"), QString(), DialMarks::Green);
     lblTimer->setFont(boldFont(QStringLiteral("MS Sans Serif")));
+
+    connect(chkOnOff, &QCheckBox::clicked, q, [this] { q->switchAlarm(); });
+    connect(txtAlarmTime, &QLineEdit::textChanged, q, [this] { q->alarmTextChanged(); });
 }
 
 void AnalogClock::Private::createTimers()
@@ -267,6 +289,8 @@ void AnalogClock::Private::createTimers()
     timer5 = makeTimer(q, QStringLiteral("Timer5"), 50, true);
     timer6 = makeTimer(q, QStringLiteral("Timer6"), 50, false);
     connect(timer1, &WindowTimer::Timer, q, [this] { q->moveHands(); });
+    connect(timer2, &WindowTimer::Timer, q, [this] { q->onceASecond(); });
+    connect(timer5, &WindowTimer::Timer, q, [this] { q->chime(); });
 }
 
 AnalogClock::AnalogClock(QWidget *parent)
@@ -330,6 +354,75 @@ void AnalogClock::togglePanel()
         element->setVisible(d->panelShown);
 }
 
+bool AnalogClock::CanPlayWaves() const
+{
+    return SoundService::instance().outputDeviceCount() > 0;
+}
+
+bool AnalogClock::PlayWaveFile(const QString &strFileName, bool blnAsync)
+{
+    return SoundService::instance().playWaveFile(strFileName, blnAsync);
+}
+
+QString AnalogClock::soundPath(const QString &fileName)
+{
+    return fileBesideLibrary(fileName);
+}
+
+void AnalogClock::SetAlarm()
+{
+    d->alarm.parse(d->txtAlarmTime->text());
+    d->placeMarker();
+    update();
+}
+
+void AnalogClock::switchAlarm()
+{
+    if (d->lblOnOff->text() != AlarmOff) {
+        d->chkOnOff->setChecked(false);
+        d->lblOnOff->setText(AlarmOff);
+        d->shpCircle3->setVisible(false);
+    } else {
+        d->chkOnOff->setChecked(true);
+        d->lblOnOff->setText(AlarmOn);
+        SetAlarm();
+        d->shpCircle3->setVisible(true);
+    }
+    update();
+}
+
+void AnalogClock::alarmTextChanged()
+{
+    const QString text = d->txtAlarmTime->text();
+    if (!d->chkOnOff->isChecked() && d->alarm.isValid())
+        switchAlarm();
+    const bool unusable = text.size() < 4 || text.size() >= 6 || !d->alarm.isValid();
+    if (unusable && d->chkOnOff->isChecked())
+        switchAlarm();
+    if (text.size() > 5)
+        d->txtAlarmTime->clear();
+}
+
+void AnalogClock::onceASecond()
+{
+    if (width() != height())
+        resize(height(), height());
+    SetAlarm();
+    const QTime now = Scheduler::instance().now().time();
+    if (d->alarm.check(now.hour(), now.minute(), d->chkOnOff->isChecked()))
+        PlayWaveFile(soundPath(QStringLiteral("Alarm.wav")), true);
+}
+
+void AnalogClock::chime()
+{
+    if (d->alarm.isRinging())
+        return;
+    const ChimeSchedule::Boxes boxes{d->chkS->isChecked(), d->chkM->isChecked(), d->chkH->isChecked()};
+    const ChimeSchedule::Chime heard = d->chimes.check(boxes, d->currentHour, d->currentMinute, d->currentSecond);
+    if (heard != ChimeSchedule::NoChime)
+        PlayWaveFile(soundPath(ChimeSchedule::fileName(heard)), true);
+}
+
 void AnalogClock::InitProperties()
 {
     d->backColor = DefaultBackColor;
@@ -381,6 +474,7 @@ void AnalogClock::layOut()
     const QHash<QString, QRect> panel = ClockPanelLayout::layOut(client);
     for (QWidget *element : d->panelElements())
         element->setGeometry(Twips::toPixels(panel.value(element->objectName())));
+    d->placeMarker();
     update();
 }
 

@@ -49,6 +49,20 @@ public:
     /*! Shows the panel if it is hidden and hides it otherwise, as a click on the control does. */
     void togglePanel();
 
+    /*! Whether there is at least one wave output device. */
+    Q_INVOKABLE bool CanPlayWaves() const;
+    /*!
+        Plays the wave file \a strFileName, returning at once when \a blnAsync is
+        true; a later play replaces a sound still playing. False, without a
+        message, for a missing file or when there is no output device.
+    */
+    Q_INVOKABLE bool PlayWaveFile(const QString &strFileName, bool blnAsync = false);
+    /*! Parses the alarm text ("18.00", "9.30") and puts the alarm marker where the hour hand will stand then. */
+    Q_INVOKABLE void SetAlarm();
+
+    /*! The path of the clock's sound \a fileName ("Alarm.wav" and so on) in the library's folder. */
+    static QString soundPath(const QString &fileName);
+
     void InitProperties() override;
     void ReadProperties(const PropertyBag &bag) override;
     void WriteProperties(PropertyBag &bag) override;
@@ -62,6 +76,10 @@ protected:
 private:
     void layOut();
     void moveHands();
+    void switchAlarm();
+    void alarmTextChanged();
+    void onceASecond();
+    void chime();
 
     struct Private;
     std::unique_ptr<Private> d;
