@@ -15,6 +15,7 @@
 #include "propertybag.h"
 #include "scheduler.h"
 #include "soundservice.h"
+#include "stopwatch.h"
 #include "twips.h"
 #include "windowtimer.h"
 
@@ -144,6 +145,8 @@ struct AnalogClock::Private
     DialMarks marks;
     AlarmSchedule alarm;
     ChimeSchedule chimes;
+    Stopwatch stopwatch;
+    Stopwatch::Reading elapsed;
     bool panelShown = true;
     bool stopwatchRunning = false;
     bool pressed = false;
@@ -277,6 +280,7 @@ void AnalogClock::Private::createPanel()
     lblTimer = makeLabel(q, QStringLiteral("lblTimer"), QString(), DialMarks::Green);
     lblTimer->setFont(boldFont(QStringLiteral("MS Sans Serif")));
 
+    connect(cmdTimer, &QPushButton::pressed, q, [this] { q->Tbutton(); });
     connect(chkOnOff, &QCheckBox::clicked, q, [this] { q->switchAlarm(); });
     connect(txtAlarmTime, &QLineEdit::textChanged, q, [this] { q->alarmTextChanged(); });
 }
@@ -291,6 +295,8 @@ void AnalogClock::Private::createTimers()
     connect(timer1, &WindowTimer::Timer, q, [this] { q->moveHands(); });
     connect(timer2, &WindowTimer::Timer, q, [this] { q->onceASecond(); });
     connect(timer5, &WindowTimer::Timer, q, [this] { q->chime(); });
+    connect(timer3, &WindowTimer::Timer, q, [this] { q->showStopwatch(); });
+    connect(timer6, &WindowTimer::Timer, q, [this] { q->moveRunningMark(); });
 }
 
 AnalogClock::AnalogClock(QWidget *parent)
@@ -421,6 +427,59 @@ void AnalogClock::chime()
     const ChimeSchedule::Chime heard = d->chimes.check(boxes, d->currentHour, d->currentMinute, d->currentSecond);
     if (heard != ChimeSchedule::NoChime)
         PlayWaveFile(soundPath(ChimeSchedule::fileName(heard)), true);
+}
+
+void AnalogClock::Tbutton()
+{
+    const Stopwatch::Step step = Stopwatch::stepFor(d->cmdTimer->text());
+    const auto showHands = [this](bool show) {
+        for (DialLine *hand : {d->lintsecs, d->lintmins, d->linthours})
+            hand->setVisible(show);
+    };
+    switch (step) {
+    case Stopwatch::StartStep:
+        d->stopwatch.start(Scheduler::instance().tickCount());
+        d->stopwatchRunning = true;
+        showHands(true);
+        d->timer3->setEnabled(true);
+        d->timer6->setEnabled(true);
+        d->shpCircle4->setVisible(true);
+        break;
+    case Stopwatch::StopStep:
+        d->timer3->setEnabled(false);
+        d->timer6->setEnabled(false);
+        break;
+    case Stopwatch::ResetStep:
+        d->lblTimer->setText(QStringLiteral(" "));
+        showHands(false);
+        d->stopwatchRunning = false;
+        d->elapsed = Stopwatch::Reading();
+        d->shpCircle4->setVisible(false);
+        break;
+    case Stopwatch::NoStep:
+        return;
+    }
+    d->cmdTimer->setText(Stopwatch::captionAfter(step));
+    update();
+}
+
+void AnalogClock::showStopwatch()
+{
+    d->elapsed = d->stopwatch.read(Scheduler::instance().tickCount());
+    d->lblTimer->setText(d->elapsed.text());
+    d->pointHand(d->lintsecs, ClockGeometry::SecondHand, d->elapsed.secondIndex());
+    d->pointHand(d->lintmins, ClockGeometry::MinuteHand, d->elapsed.minuteIndex());
+    d->pointHand(d->linthours, ClockGeometry::HourHand, d->elapsed.hourIndex());
+    update();
+}
+
+void AnalogClock::moveRunningMark()
+{
+    const int at = d->elapsed.hundredths;
+    d->marks.drawMark(at, DialMarks::Green);
+    for (int position : Stopwatch::positionsToClear(at))
+        d->marks.drawMark(position, DialMarks::Blue);
+    update();
 }
 
 void AnalogClock::InitProperties()

@@ -60,6 +60,9 @@ public:
     /*! Parses the alarm text ("18.00", "9.30") and puts the alarm marker where the hour hand will stand then. */
     Q_INVOKABLE void SetAlarm();
 
+    /*! One step of the stopwatch, as a press of its button does: start, stop, or reset, by the button's caption. */
+    Q_INVOKABLE void Tbutton();
+
     /*! The path of the clock's sound \a fileName ("Alarm.wav" and so on) in the library's folder. */
     static QString soundPath(const QString &fileName);
 
@@ -80,6 +83,8 @@ private:
     void alarmTextChanged();
     void onceASecond();
     void chime();
+    void showStopwatch();
+    void moveRunningMark();
 
     struct Private;
     std::unique_ptr<Private> d;
