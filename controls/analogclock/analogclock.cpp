@@ -560,7 +560,10 @@ void AnalogClock::mousePressEvent(QMouseEvent *event)
 
 void AnalogClock::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = d->pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    // Only the control's own surface counts: the panel's labels and the
+    // numerals are elements of their own.
+    const QPoint at = event->position().toPoint();
+    const bool click = d->pressed && event->button() == Qt::LeftButton && rect().contains(at) && !childAt(at);
     d->pressed = false;
     ControlBase::mouseReleaseEvent(event);
     if (click)

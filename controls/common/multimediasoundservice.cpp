@@ -3,6 +3,7 @@
 #include <QAudioDevice>
 #include <QEventLoop>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -47,7 +48,11 @@ bool MultimediaSoundService::startPlayback(const QString &path, bool async)
     if (async)
         return true;
 
+    // Waits for the end of the sound. A play started meanwhile (by a timer, say)
+    // replaces this effect, and the wait ends with it.
+    QPointer<QSoundEffect> watched(effect);
     QEventLoop loop;
+    QObject::connect(effect, &QObject::destroyed, &loop, &QEventLoop::quit);
     QObject::connect(effect, &QSoundEffect::playingChanged, &loop, [&loop, effect] {
         if (!effect->isPlaying())
             loop.quit();
@@ -59,7 +64,7 @@ bool MultimediaSoundService::startPlayback(const QString &path, bool async)
     QTimer::singleShot(SynchronousLimitMs, &loop, &QEventLoop::quit);
     if (effect->isPlaying() || effect->status() == QSoundEffect::Loading)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return effect->status() != QSoundEffect::Error;
+    return !watched || watched->status() != QSoundEffect::Error;
 }
 
 } // namespace OlvarControls

@@ -8,6 +8,7 @@
 #include "windowtimer.h"
 
 #include <QImage>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,10 @@ TEST(AnalogClock, ClicksOnTheSurfaceToggleThePanel)
     EXPECT_TRUE(t.clock().isPanelShown());
     EXPECT_TRUE(t.child<QWidget>("cmdTimer")->isVisible());
     EXPECT_TRUE(t.label("Label1")->isVisible());
+
+    // A click on one of the panel's labels is the label's, not the surface's.
+    QTest::mouseClick(t.label("Label1"), Qt::LeftButton);
+    EXPECT_TRUE(t.clock().isPanelShown());
 }
 
 TEST(AnalogClock, HandsPointAtTheTableEntriesOfTheTime)
@@ -174,7 +179,13 @@ TEST(AnalogClock, AppearancePropertiesPersistUnderTheirKeys)
     EXPECT_EQ(restored.clock().backStyle(), 0);
     EXPECT_EQ(restored.clock().borderStyle(), 1);
 
-    // Missing keys read as the defaults; unknown styles are refused.
+    // Missing keys read as the defaults, and so do styles the setters refuse.
+    PropertyBag odd;
+    odd.WriteProperty(QStringLiteral("BackStyle"), 7);
+    odd.WriteProperty(QStringLiteral("BorderStyle"), -1);
+    restored.clock().ReadProperties(odd);
+    EXPECT_EQ(restored.clock().backStyle(), 1);
+    EXPECT_EQ(restored.clock().borderStyle(), 0);
     restored.clock().ReadProperties(PropertyBag());
     EXPECT_EQ(restored.clock().backColor(), OleColor(0x8000000F));
     EXPECT_EQ(restored.clock().backStyle(), 1);
