@@ -74,6 +74,10 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
+    // The captions are laid out for a small dialog font: 8 points at 96 dots per inch.
+    QFont font = label->font();
+    font.setPixelSize(11);
+    label->setFont(font);
     setColors(label, fore, back);
     return label;
 }
