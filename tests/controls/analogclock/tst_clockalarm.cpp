@@ -65,6 +65,18 @@ INSTANTIATE_TEST_SUITE_P(AlarmSchedule, AlarmText,
                                          ParseRow{"99.99", true, 99, 99, -1}, ParseRow{"-1.00", true, -1, 0, -1},
                                          ParseRow{"12.75", true, 12, 75, -1}));
 
+TEST(AlarmSchedule, OddTextsParseWithoutErrors)
+{
+    AlarmSchedule alarm;
+    for (const char *text : {"&H.0F", "1e.9d", "  .  ", "+-.-+", "9e99", "\t\n.00"}) {
+        EXPECT_NO_THROW(alarm.parse(QString::fromLatin1(text))) << text;
+        EXPECT_NO_THROW(alarm.markerIndex()) << text;
+    }
+    alarm.parse(QStringLiteral("1e.9d"));
+    EXPECT_EQ(alarm.hour(), 1);
+    EXPECT_EQ(alarm.minute(), 9);
+}
+
 TEST(AlarmSchedule, RingsOnlyInTheAlarmMinuteWhileArmed)
 {
     AlarmSchedule alarm;
