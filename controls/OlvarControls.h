@@ -34,6 +34,8 @@
 #include "twips.h"
 #include "virtualkeys.h"
 #include "latebinding.h"
+#include "soundservice.h"
+#include "libraryfolder.h"
 
 #include "hourlet.h"
 #include "appointment.h"
@@ -53,6 +55,7 @@
 
 #include "calendar.h"
 #include "periodictimer.h"
+#include "analogclock.h"
 
 #include "command.h"
 #include "connection.h"

@@ -17,6 +17,9 @@ QList<ControlEntry> controlEntries()
             {QStringLiteral("OlvarControls.PeriodicTimer"), QStringLiteral("OlvarControls::PeriodicTimer"),
              QStringLiteral("periodictimer.h"), QStringLiteral("Timer for periods of hours, minutes and milliseconds"),
              QSize(24, 22)},
+            {QStringLiteral("OlvarControls.AnalogClock"), QStringLiteral("OlvarControls::AnalogClock"),
+             QStringLiteral("analogclock.h"), QStringLiteral("Analog clock with alarm, chimes and stopwatch"),
+             QSize(240, 240)},
     };
 }
 

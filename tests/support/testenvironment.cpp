@@ -2,6 +2,7 @@
 
 #include "ambientproperties.h"
 #include "msgbox.h"
+#include "recordingsoundservice.h"
 
 #include <QTimeZone>
 
@@ -31,6 +32,7 @@ void resetTestEnvironment()
     OlvarControls::MsgBox::setApplicationTitle(QString());
     OlvarControls::Desktop::setInstance(std::make_unique<VirtualDesktop>());
     OlvarControls::AmbientProperties::resetDefaults();
+    OlvarControls::SoundService::setInstance(std::make_unique<RecordingSoundService>());
 }
 
 OlvarControls::VirtualScheduler &virtualScheduler()

@@ -2,6 +2,7 @@
 
 #include "oledate.h"
 #include "qtprinters.h"
+#include "recordingsoundservice.h"
 #include "scriptedmessageboxes.h"
 #include "virtualdesktop.h"
 #include "virtualscheduler.h"
@@ -21,7 +22,7 @@ OlvarControls::OleDate defaultTestNow();
 /*!
     Puts the process back into the pinned test state: en_GB, UTC, a fresh
     VirtualScheduler at defaultTestNow(), fresh ScriptedMessageBoxes, a fresh
-    VirtualDesktop, default ambient properties and message box title. Runs
+    VirtualDesktop, a fresh RecordingSoundService, default ambient properties and message box title. Runs
     before and after every test.
 */
 void resetTestEnvironment();

@@ -144,7 +144,8 @@ TEST_F(DesignerPlugin, OffersEachControlInTheOlvarGroupAndCreatesItInDesignMode)
 {
     const QStringList expected{QStringLiteral("OlvarControls::Hourlet"), QStringLiteral("OlvarControls::WeekView"),
                                QStringLiteral("OlvarControls::Calendar"),
-                               QStringLiteral("OlvarControls::PeriodicTimer")};
+                               QStringLiteral("OlvarControls::PeriodicTimer"),
+                               QStringLiteral("OlvarControls::AnalogClock")};
     QStringList names;
     QWidget form;
     QFont formFont(QStringLiteral("DejaVu Sans"), 11);

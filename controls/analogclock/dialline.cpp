@@ -1,0 +1,18 @@
+#include "dialline.h"
+
+namespace OlvarControls {
+
+DialLine::DialLine(OleColor color, int width, QObject *parent)
+    : QObject(parent)
+    , m_color(color)
+    , m_width(width)
+{
+}
+
+void DialLine::setEnds(QPoint from, QPoint to)
+{
+    m_from = from;
+    m_to = to;
+}
+
+} // namespace OlvarControls

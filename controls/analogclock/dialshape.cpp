@@ -1,0 +1,22 @@
+#include "dialshape.h"
+
+namespace OlvarControls {
+
+DialShape::DialShape(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void DialShape::setBorder(OleColor color, int width)
+{
+    m_borderColor = color;
+    m_borderWidth = width;
+}
+
+void DialShape::setFill(OleColor color)
+{
+    m_fillColor = color;
+    m_filled = true;
+}
+
+} // namespace OlvarControls
