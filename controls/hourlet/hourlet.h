@@ -215,7 +215,9 @@ public:
 
     /*! The selected session's identifier; -1 for free slots. */
     qint32 sessionId() const;
+    /*! The selected session's date. */
     OleDate sessionDate() const;
+    /*! The selected session's subject. */
     QString subject() const;
     /*! The selection's start as a general date text. */
     QString startTime() const;
@@ -229,13 +231,19 @@ Q_SIGNALS:
     void VScrollChange();
     /*! The scroll bar's thumb is being dragged. */
     void Scroll();
+    /*! A left press and release inside the control, unless part of a double click. */
     void Click();
+    /*! A left double click. */
     void DblClick();
+    /*! A key is pressed (and on each auto-repeat), before KeyPress. */
     void KeyDown(qint16 KeyCode, qint16 Shift);
+    /*! A key press that produces a character, with that character's code. */
     void KeyPress(qint16 KeyAscii);
+    /*! A key is released; auto-repeat releases are not reported. */
     void KeyUp(qint16 KeyCode, qint16 Shift);
     /*! A press below the header band, after the control has handled it. */
     void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    /*! The mouse moves over the control, after a sweep selection has been extended. */
     void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     /*! A release; \a Y is the content coordinate (client row plus scroll value). */
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
