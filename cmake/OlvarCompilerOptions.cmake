@@ -5,6 +5,14 @@ if(OLVAR_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# A fuzzing build instruments everything for libFuzzer's coverage.
+if(OLVAR_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "OLVAR_FUZZ needs clang (configure with CXX=clang++)")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 function(olvar_set_compile_options target)
     target_compile_options(${target} PRIVATE -Wall -Wextra)
     if(OLVAR_WARNINGS_AS_ERRORS)
