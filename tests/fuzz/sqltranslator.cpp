@@ -1,6 +1,7 @@
 // Fuzz target: the SQL translator and SQLite's check of its work. Any input may
 // be refused (an OleError); what is accepted must hold:
-// - SQLite reads the statement as the translator wrote it (the check); by
+// - SQLite reads the statement as the translator wrote it (the check), and as
+//   the dialect reads the output again; by
 //   SQLite's own code, no token the translator wrote stands in a literal or
 //   comment, and the parser finds exactly the parameters the translation binds;
 // - no quoted text of the input ('...', "...", `...`, [...]) becomes SQL: the
@@ -130,6 +131,31 @@ sqlite3 *sessionDatabase()
     return db;
 }
 
+// The output, read again as the dialect reads it, splits where SQLite splits it.
+void checkOutputRetokenises(const QString &input, const TranslatedStatement &translated)
+{
+    QList<SqlToken> dialect;
+    try {
+        dialect = SqlTokenizer::tokenize(translated.sql);
+    } catch (const OleError &) {
+        OlvarFuzz::check(false, "the output does not read again as a statement", input);
+    }
+    qsizetype n = 0;
+    for (const SqlToken &token : SqliteTokenCheck::tokenize(translated.sql)) {
+        if (!token.isSignificant())
+            continue;
+        while (n < dialect.size() && !dialect.at(n).isSignificant())
+            ++n;
+        OlvarFuzz::check(n < dialect.size() && dialect.at(n).start == token.start && dialect.at(n).length == token.length
+                             && dialect.at(n).kind == token.kind,
+                         "SQLite splits the output otherwise than the dialect", input);
+        ++n;
+    }
+    while (n < dialect.size() && !dialect.at(n).isSignificant())
+        ++n;
+    OlvarFuzz::check(n == dialect.size(), "SQLite stops reading the output early", input);
+}
+
 // SQLite's own reading of literals and comments (sqlite3_complete): right before
 // every token the translator wrote, SQLite is outside any literal or comment.
 void checkTokensStandOutside(const QString &input, const TranslatedStatement &translated)
@@ -182,6 +208,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0; // refused: always allowed
     }
     checkQuotedTextStaysQuoted(input, translated);
+    checkOutputRetokenises(input, translated);
     checkTokensStandOutside(input, translated);
     checkSqliteParser(input, translated);
     return 0;
