@@ -210,6 +210,11 @@ private:
     {
         const SqlToken &token = m_tokens.at(i);
         const QStringView inner = token.text(m_source).mid(1, token.length - 2);
+        const qsizetype n = m_significant.indexOf(i);
+        if (n > 0 && !mayPrecedeTable(sig(n - 1))) {
+            raiseSqlError(QStringLiteral("Syntax error: a derived table cannot follow '%1'.")
+                              .arg(sig(n - 1).text(m_source)));
+        }
         write(SqlToken::Operator, u"(", true);
         Translation innerTranslation(inner, m_schema, m_dateReader, m_result);
         innerTranslation.run(false);
@@ -217,9 +222,21 @@ private:
         if (innerTranslation.endsInLineComment())
             write(SqlToken::Whitespace, u"\n", true);
         write(SqlToken::Operator, u")", true);
-        const qsizetype n = m_significant.indexOf(i);
         if (sigIsOperator(n + 1, QLatin1String(".")))
             m_skipDot = m_significant.at(n + 1);
+    }
+
+    // Whether a derived table may stand after \a token: after a name its parenthesis would make a call.
+    bool mayPrecedeTable(const SqlToken &token) const
+    {
+        static const char *const keywords[] = {"from", "join", "in", "exists", "select", "where", "and", "or",
+                                               "not", "on", "when", "then", "else", "having", "union", "all",
+                                               "distinct", "is", "like", "between", "case", "values", "any", "some"};
+        if (token.kind == SqlToken::Operator)
+            return token.text(m_source) != QLatin1String(")");
+        return token.kind == SqlToken::Word && std::any_of(std::begin(keywords), std::end(keywords), [&](const char *word) {
+                   return token.isWord(m_source, QLatin1String(word));
+               });
     }
 
     bool isBooleanConstant(qsizetype i) const

@@ -16,9 +16,10 @@ bool SqlToken::isOperator(QStringView source, QLatin1String op) const
 
 namespace {
 
+// Beyond ASCII, anything but a blank may be part of a name, as SQL engines read names.
 bool isWordChar(QChar c)
 {
-    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_') || c == QLatin1Char('$');
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') || (c.unicode() >= 0x80 && !c.isSpace());
 }
 
 // What may follow a parameter marker in a parameter's name, as SQL engines read it:

@@ -2,6 +2,7 @@
 #include "oleerror.h"
 #include "recordset.h"
 #include "schemainfo.h"
+#include "sqlitetokencheck.h"
 #include "testdatabase.h"
 
 #include <QHash>
@@ -118,6 +119,9 @@ TEST_F(DialectTranslatorTest, DerivedTablesInBracketsBecomeSubqueries)
                                     "WHERE IIf([WA]>0,[WA]* 1.0 /100,0) > 0"));
     EXPECT_EQ(t.parameters.size(), 1);
     EXPECT_EQ(sql("select [Selection] from [select]"), QStringLiteral("select [Selection] from [select]"));
+    // Right after a name the parenthesis would call a function of that name.
+    for (const char *statement : {"SELECT count[SELECT 1]. AS q", "SELECT [x] [SELECT 1]. AS q", "SELECT 1 FROM t[SELECT 1]."})
+        EXPECT_EQ(errorOf(statement), ErrorNumber::SqlError) << statement;
 }
 
 TEST_F(DialectTranslatorTest, OneStatementOnly)
@@ -191,8 +195,12 @@ TEST_F(DialectTranslatorTest, EveryParameterMarkerIsRefused)
                                   "SELECT @", "SELECT a FROM t WHERE b = : ", "SELECT $1"}) {
         EXPECT_EQ(errorOf(statement), ErrorNumber::SqlError) << statement;
     }
-    // A dollar inside a name is part of the name.
-    EXPECT_EQ(sql("SELECT a$b FROM t"), QStringLiteral("SELECT a$b FROM t"));
+    // A dollar inside a name is part of the name, as is any character beyond ASCII but a blank.
+    EXPECT_EQ(sql("SELECT a$b, Temp\u00b0C FROM t"), QStringLiteral("SELECT a$b, Temp\u00b0C FROM t"));
+    EXPECT_EQ(errorNumberOf([] {
+                  SqliteTokenCheck::verify(DialectTranslator(nullptr, {}).translate(QStringLiteral("SELECT a$b, Temp\u00b0C")));
+              }),
+              0);
 }
 
 TEST_F(DialectTranslatorTest, BracketedNamesEndAtTheirFirstClosingBracket)
