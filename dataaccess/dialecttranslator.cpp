@@ -234,9 +234,8 @@ private:
                                                "distinct", "is", "like", "between", "case", "values", "any", "some"};
         if (token.kind == SqlToken::Operator)
             return token.text(m_source) != QLatin1String(")");
-        return token.kind == SqlToken::Word && std::any_of(std::begin(keywords), std::end(keywords), [&](const char *word) {
-                   return token.isWord(m_source, QLatin1String(word));
-               });
+        const auto isKeyword = [&](const char *word) { return token.isWord(m_source, QLatin1String(word)); };
+        return token.kind == SqlToken::Word && std::any_of(std::begin(keywords), std::end(keywords), isKeyword);
     }
 
     bool isBooleanConstant(qsizetype i) const

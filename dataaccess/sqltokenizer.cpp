@@ -19,7 +19,8 @@ namespace {
 // Beyond ASCII, anything but a blank may be part of a name, as SQL engines read names.
 bool isWordChar(QChar c)
 {
-    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') || (c.unicode() >= 0x80 && !c.isSpace());
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$')
+        || (c.unicode() >= 0x80 && !c.isSpace());
 }
 
 // What may follow a parameter marker in a parameter's name, as SQL engines read it:

@@ -1,7 +1,7 @@
 #include "dialecttranslator.h"
 #include "oleerror.h"
 #include "recordset.h"
-#include "schemainfo.h"
+#include "sessionschema.h"
 #include "sqlitetokencheck.h"
 #include "testdatabase.h"
 
@@ -13,31 +13,6 @@ using namespace OlvarControls;
 using namespace OlvarControls::DataAccess;
 
 namespace {
-
-// tblSession(SessionID, SessionDate DATETIME, StartTime DATETIME, Notes TEXT, Cancelled BOOLEAN)
-class SessionSchema : public SchemaInfo
-{
-public:
-    ColumnKind columnKind(const QString &table, const QString &column) const override
-    {
-        ++questions;
-        if (table.compare(QLatin1String("tblSession"), Qt::CaseInsensitive) != 0)
-            return OtherColumn;
-        for (const char *name : {"SessionDate", "StartTime"}) {
-            if (column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-                return DateTimeColumn;
-        }
-        return column.compare(QLatin1String("Cancelled"), Qt::CaseInsensitive) == 0 ? BooleanColumn : OtherColumn;
-    }
-    QStringList columnNames(const QString &table) const override
-    {
-        if (table.compare(QLatin1String("tblSession"), Qt::CaseInsensitive) != 0)
-            return {};
-        return {QStringLiteral("SessionID"), QStringLiteral("SessionDate"), QStringLiteral("StartTime"),
-                QStringLiteral("Notes"), QStringLiteral("Cancelled")};
-    }
-    mutable int questions = 0;
-};
 
 // A stand-in for the locale's date reader: it knows two texts.
 std::optional<OleDate> knownDates(const QString &text)
@@ -120,7 +95,8 @@ TEST_F(DialectTranslatorTest, DerivedTablesInBracketsBecomeSubqueries)
     EXPECT_EQ(t.parameters.size(), 1);
     EXPECT_EQ(sql("select [Selection] from [select]"), QStringLiteral("select [Selection] from [select]"));
     // Right after a name the parenthesis would call a function of that name.
-    for (const char *statement : {"SELECT count[SELECT 1]. AS q", "SELECT [x] [SELECT 1]. AS q", "SELECT 1 FROM t[SELECT 1]."})
+    for (const char *statement :
+         {"SELECT count[SELECT 1]. AS q", "SELECT [x] [SELECT 1]. AS q", "SELECT 1 FROM t[SELECT 1]."})
         EXPECT_EQ(errorOf(statement), ErrorNumber::SqlError) << statement;
 }
 
@@ -197,10 +173,8 @@ TEST_F(DialectTranslatorTest, EveryParameterMarkerIsRefused)
     }
     // A dollar inside a name is part of the name, as is any character beyond ASCII but a blank.
     EXPECT_EQ(sql("SELECT a$b, Temp\u00b0C FROM t"), QStringLiteral("SELECT a$b, Temp\u00b0C FROM t"));
-    EXPECT_EQ(errorNumberOf([] {
-                  SqliteTokenCheck::verify(DialectTranslator(nullptr, {}).translate(QStringLiteral("SELECT a$b, Temp\u00b0C")));
-              }),
-              0);
+    const QString names = QStringLiteral("SELECT a$b, Temp\u00b0C");
+    EXPECT_EQ(errorNumberOf([&] { SqliteTokenCheck::verify(DialectTranslator(nullptr, {}).translate(names)); }), 0);
 }
 
 TEST_F(DialectTranslatorTest, BracketedNamesEndAtTheirFirstClosingBracket)

@@ -61,8 +61,8 @@ void checkAnyValueRoundTrips(const QString &value)
                              && parsed->value(QStringLiteral("X")) == QLatin1String("1"),
                          "a quoted value does not read back as itself", value);
     }
-    const bool plain = value == value.trimmed() && !value.contains(QLatin1Char(';')) && !value.startsWith(QLatin1Char('"'))
-        && !value.startsWith(QLatin1Char('\''));
+    const bool plain = value == value.trimmed() && !value.contains(QLatin1Char(';'))
+        && !value.startsWith(QLatin1Char('"')) && !value.startsWith(QLatin1Char('\''));
     if (plain) {
         const std::optional<ConnectionStringParser> parsed = parse(QStringLiteral("Data Source=") + value);
         OlvarFuzz::check(parsed && parsed->value(QStringLiteral("Data Source")) == value,

@@ -9,10 +9,10 @@
 //   only texts stored as dates are missing;
 // and nothing crashes.
 
+#include "../dataaccess/sessionschema.h"
 #include "dialecttranslator.h"
 #include "fuzzsupport.h"
 #include "oleerror.h"
-#include "schemainfo.h"
 #include "sqlitetokencheck.h"
 #include "sqltokenizer.h"
 
@@ -24,28 +24,6 @@ using namespace OlvarControls;
 using namespace OlvarControls::DataAccess;
 
 namespace {
-
-// tblSession(SessionID, SessionDate DATETIME, StartTime DATETIME, Notes TEXT)
-class SessionSchema : public SchemaInfo
-{
-public:
-    ColumnKind columnKind(const QString &table, const QString &column) const override
-    {
-        if (table.compare(QLatin1String("tblSession"), Qt::CaseInsensitive) != 0)
-            return OtherColumn;
-        return column.compare(QLatin1String("SessionDate"), Qt::CaseInsensitive) == 0
-                || column.compare(QLatin1String("StartTime"), Qt::CaseInsensitive) == 0
-            ? DateTimeColumn
-            : OtherColumn;
-    }
-    QStringList columnNames(const QString &table) const override
-    {
-        if (table.compare(QLatin1String("tblSession"), Qt::CaseInsensitive) != 0)
-            return {};
-        return {QStringLiteral("SessionID"), QStringLiteral("SessionDate"), QStringLiteral("StartTime"),
-                QStringLiteral("Notes")};
-    }
-};
 
 // Dates are not what this target is after: a text of digits and separators is one.
 std::optional<OleDate> digitsAreDates(const QString &text)
@@ -102,7 +80,8 @@ void checkQuotedTextStaysQuoted(const QString &input, const TranslatedStatement 
             missingStrings += in.quoted.at(next).kind == SqlToken::String ? 1 : 0;
             ++next;
         }
-        OlvarFuzz::check(next < in.texts.size(), "a quoted piece of the output is none of the input's, in order", input);
+        OlvarFuzz::check(next < in.texts.size(), "a quoted piece of the output is none of the input's, in order",
+                         input);
         ++next;
     }
     for (; next < in.texts.size(); ++next)
@@ -123,7 +102,7 @@ sqlite3 *sessionDatabase()
         sqlite3_open(":memory:", &opened);
         sqlite3_exec(opened,
                      "CREATE TABLE tblSession (SessionID INTEGER PRIMARY KEY, SessionDate DATETIME, "
-                     "StartTime DATETIME, Notes TEXT); CREATE TABLE t (a, b, d DATETIME)",
+                     "StartTime DATETIME, Notes TEXT, Cancelled BOOLEAN); CREATE TABLE t (a, b, d DATETIME)",
                      nullptr, nullptr, nullptr);
         sqlite3_set_authorizer(opened, denyAttachAndPragma, nullptr);
         return opened;
@@ -146,8 +125,9 @@ void checkOutputRetokenises(const QString &input, const TranslatedStatement &tra
             continue;
         while (n < dialect.size() && !dialect.at(n).isSignificant())
             ++n;
-        OlvarFuzz::check(n < dialect.size() && dialect.at(n).start == token.start && dialect.at(n).length == token.length
-                             && dialect.at(n).kind == token.kind,
+        const bool same = n < dialect.size() && dialect.at(n).start == token.start
+            && dialect.at(n).length == token.length && dialect.at(n).kind == token.kind;
+        OlvarFuzz::check(same,
                          "SQLite splits the output otherwise than the dialect", input);
         ++n;
     }
