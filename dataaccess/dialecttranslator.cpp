@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace OlvarControls::DataAccess {
 
 namespace {
@@ -43,13 +45,21 @@ bool isName(const SqlToken &token)
     return token.kind == SqlToken::Word || token.kind == SqlToken::BracketName || token.kind == SqlToken::QuotedName;
 }
 
-// Whether a [...] token holds a derived table rather than a name.
-bool holdsSelect(QStringView bracketText)
+// Whether writing \a next right after \a previous would join them into one token
+// (a longer name or number, a two-character operator) or open a comment.
+bool wouldJoin(QChar previous, QChar next)
 {
-    const QStringView inner = bracketText.mid(1, bracketText.size() - 2).trimmed();
-    if (!inner.startsWith(QLatin1String("select"), Qt::CaseInsensitive))
-        return false;
-    return inner.size() > 6 && !inner.at(6).isLetterOrNumber() && inner.at(6) != QLatin1Char('_');
+    const auto wordLike = [](QChar c) {
+        return c.unicode() >= 0x80 || c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+    };
+    if (wordLike(previous) && (wordLike(next) || next == QLatin1Char('.') || next == QLatin1Char('\'')))
+        return true;
+    if (previous == QLatin1Char('.') && next.isDigit())
+        return true;
+    static const char *const pairs[] = {"--", "/*", "*/", "->", "<=", ">=", "<>", "!=", "==", "||", "<<", ">>"};
+    const QChar pair[] = {previous, next};
+    return std::any_of(std::begin(pairs), std::end(pairs),
+                       [&](const char *op) { return QStringView(pair, 2) == QLatin1String(op); });
 }
 
 /*
@@ -83,6 +93,13 @@ public:
         const qsizetype endToken = end < m_significant.size() ? m_significant.at(end) : m_tokens.size();
         for (qsizetype i = 0; i < endToken; ++i)
             writeToken(i);
+    }
+
+    // Whether the text written ends inside a "--" comment, which runs to the end of its line.
+    bool endsInLineComment() const
+    {
+        return !m_tokens.isEmpty() && m_tokens.last().kind == SqlToken::Comment
+            && m_tokens.last().text(m_source).startsWith(QLatin1String("--"));
     }
 
 private:
@@ -126,7 +143,7 @@ private:
             if (rewrite->boundValue)
                 appendParameter(*rewrite->boundValue);
             else
-                m_result.sql += rewrite->text;
+                write(token.kind, rewrite->text, true);
             return;
         }
         switch (token.kind) {
@@ -137,32 +154,55 @@ private:
                 raiseSqlError(QStringLiteral("Syntax error in date in query expression '%1'.").arg(text));
             return;
         case SqlToken::BracketName:
-            if (holdsSelect(text)) {
+            if (SqlTokenizer::opensDerivedTable(text)) {
                 writeDerivedTable(i);
                 return;
             }
             break;
         case SqlToken::Word:
             if (isBooleanConstant(i)) {
-                m_result.sql += text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ? QLatin1Char('1')
-                                                                                            : QLatin1Char('0');
+                const bool isTrue = text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+                write(SqlToken::Number, isTrue ? u"1" : u"0", true);
                 return;
             }
             break;
         case SqlToken::Operator:
             if (text == QLatin1String("/")) {
-                m_result.sql += QLatin1String("* 1.0 /");
+                write(SqlToken::Operator, u"*", true);
+                write(SqlToken::Whitespace, u" ", true);
+                write(SqlToken::Number, u"1.0", true);
+                write(SqlToken::Whitespace, u" ", true);
+                write(SqlToken::Operator, u"/", true);
                 return;
             }
-            if (text == QLatin1String(".") && m_skipDot == i)
+            if (text == QLatin1String(".") && m_skipDot == i) {
+                write(SqlToken::Operator, QStringView(), true);
                 return;
+            }
             break;
         case SqlToken::Parameter:
             raiseSqlError(QStringLiteral("The statement holds the parameter marker %1, which has no value.").arg(text));
         default:
             break;
         }
-        m_result.sql += text;
+        write(token.kind, text, false);
+    }
+
+    /*
+        Appends \a text, one token of \a kind, and notes where it stands. Text the
+        translator wrote itself (\a rewritten) is kept apart from its neighbours by
+        a blank where they would otherwise join, e.g. "/" twice or a parameter
+        before a digit; verbatim neighbours keep the statement's own spacing.
+    */
+    void write(SqlToken::Kind kind, QStringView text, bool rewritten)
+    {
+        QString &sql = m_result.sql;
+        if ((rewritten || m_separateNext) && !sql.isEmpty() && !text.isEmpty() && wouldJoin(sql.back(), text.front()))
+            sql += QLatin1Char(' ');
+        m_separateNext = rewritten;
+        if (kind != SqlToken::Whitespace && kind != SqlToken::Comment && !text.isEmpty())
+            m_result.tokens.append(SqlToken{kind, sql.size(), text.size()});
+        sql += text;
     }
 
     // [SELECT ...]. AS Name: the brackets become parentheses and the dot after them goes.
@@ -170,12 +210,32 @@ private:
     {
         const SqlToken &token = m_tokens.at(i);
         const QStringView inner = token.text(m_source).mid(1, token.length - 2);
-        m_result.sql += QLatin1Char('(');
-        Translation(inner, m_schema, m_dateReader, m_result).run(false);
-        m_result.sql += QLatin1Char(')');
         const qsizetype n = m_significant.indexOf(i);
+        if (n > 0 && !mayPrecedeTable(sig(n - 1))) {
+            raiseSqlError(QStringLiteral("Syntax error: a derived table cannot follow '%1'.")
+                              .arg(sig(n - 1).text(m_source)));
+        }
+        write(SqlToken::Operator, u"(", true);
+        Translation innerTranslation(inner, m_schema, m_dateReader, m_result);
+        innerTranslation.run(false);
+        // A comment to the end of the line would swallow the closing parenthesis.
+        if (innerTranslation.endsInLineComment())
+            write(SqlToken::Whitespace, u"\n", true);
+        write(SqlToken::Operator, u")", true);
         if (sigIsOperator(n + 1, QLatin1String(".")))
             m_skipDot = m_significant.at(n + 1);
+    }
+
+    // Whether a derived table may stand after \a token: after a name its parenthesis would make a call.
+    bool mayPrecedeTable(const SqlToken &token) const
+    {
+        static const char *const keywords[] = {"from", "join", "in", "exists", "select", "where", "and", "or",
+                                               "not", "on", "when", "then", "else", "having", "union", "all",
+                                               "distinct", "is", "like", "between", "case", "values", "any", "some"};
+        if (token.kind == SqlToken::Operator)
+            return token.text(m_source) != QLatin1String(")");
+        const auto isKeyword = [&](const char *word) { return token.isWord(m_source, QLatin1String(word)); };
+        return token.kind == SqlToken::Word && std::any_of(std::begin(keywords), std::end(keywords), isKeyword);
     }
 
     bool isBooleanConstant(qsizetype i) const
@@ -191,7 +251,7 @@ private:
     void appendParameter(double value)
     {
         m_result.parameters.append(value);
-        m_result.sql += QLatin1Char('?') + QString::number(m_result.parameters.size());
+        write(SqlToken::Parameter, QString(QLatin1Char('?') + QString::number(m_result.parameters.size())), true);
     }
 
     // --- INSERT and UPDATE: texts written into date/time columns ---------------
@@ -337,6 +397,7 @@ private:
     TranslatedStatement &m_result;
     QHash<qsizetype, Rewrite> m_rewrites;
     qsizetype m_skipDot = -1;
+    bool m_separateNext = false; // the last text written was the translator's own
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "oledate.h"
 #include "olvarglobal.h"
+#include "sqltokenizer.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +22,11 @@ struct TranslatedStatement
     QList<QVariant> parameters;
     /*! Whether the translation asked the schema or read a text as a date, so that it may differ another time. */
     bool dependsOnContext = false;
+    /*!
+        The tokens of \a sql that carry meaning, as the translator wrote them
+        (offsets in \a sql), so that an engine can check that it reads the same.
+    */
+    QList<SqlToken> tokens;
 };
 
 /*!
@@ -37,6 +43,10 @@ struct TranslatedStatement
       -2147217913 when it is no date;
     - a final ";" is dropped; anything after it raises error -2147217900, as does a
       parameter marker (there are no values to give it).
+
+    Text the translator writes itself is kept apart from its neighbours by a
+    blank where they would otherwise join ("a//2", "#...#0"); a "--" comment at
+    the end of a derived table is ended by a line break before its ")".
 
     IIf, [Name] identifiers, the joins, GROUP BY ... HAVING, DISTINCT and
     ORDER BY ... DESC need no change.

@@ -8,6 +8,7 @@
 #include "sqlitequerycursor.h"
 #include "sqlitestatement.h"
 #include "sqlitetablecursor.h"
+#include "sqlitetokencheck.h"
 #include "translationcache.h"
 
 #include <QFileInfo>
@@ -90,6 +91,7 @@ TranslatedStatement SqliteSession::translate(const QString &statement) const
     if (std::optional<TranslatedStatement> cached = TranslationCache::instance().find(key))
         return *std::move(cached);
     TranslatedStatement translated = DialectTranslator(this, readGeneralDate).translate(statement);
+    SqliteTokenCheck::verify(translated);
     if (!translated.dependsOnContext)
         TranslationCache::instance().insert(key, translated);
     return translated;
@@ -100,6 +102,10 @@ std::unique_ptr<EngineCursor> SqliteSession::execute(const QString &statement, C
     checkOpen();
     const TranslatedStatement translated = translate(statement);
     auto prepared = std::make_unique<SqliteStatement>(m_db, translated.sql, translated.parameters);
+    // SQLite's parser found exactly the parameters the translation binds, or the statement means something else.
+    if (prepared->parameterCount() != translated.parameters.size())
+        throw OleError(ErrorNumber::SqlError,
+                       QStringLiteral("Syntax error in the statement: it cannot be run as it is written."));
     if (prepared->columnCount() == 0) {
         while (prepared->step()) {
         }

@@ -68,6 +68,11 @@ int SqliteStatement::columnCount() const
     return int(m_kinds.size());
 }
 
+int SqliteStatement::parameterCount() const
+{
+    return sqlite3_bind_parameter_count(m_statement);
+}
+
 QList<ColumnInfo> SqliteStatement::columns(int count) const
 {
     QList<ColumnInfo> result;

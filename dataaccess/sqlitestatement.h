@@ -28,6 +28,8 @@ public:
 
     /*! The number of result columns; 0 for a statement without rows. */
     int columnCount() const;
+    /*! The number of parameters SQLite found in the statement (the largest ?NNN). */
+    int parameterCount() const;
     /*! The first \a count result columns. */
     QList<ColumnInfo> columns(int count) const;
 

@@ -16,9 +16,19 @@ bool SqlToken::isOperator(QStringView source, QLatin1String op) const
 
 namespace {
 
+// Beyond ASCII, anything but a blank may be part of a name, as SQL engines read names.
 bool isWordChar(QChar c)
 {
-    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$')
+        || (c.unicode() >= 0x80 && !c.isSpace());
+}
+
+// What may follow a parameter marker in a parameter's name, as SQL engines read it:
+// ASCII letters and digits, "_", "$" and any character beyond ASCII.
+bool isParameterNameChar(QChar c)
+{
+    return c.unicode() >= 0x80 || (c.unicode() < 0x80 && c.isLetterOrNumber()) || c == QLatin1Char('_')
+        || c == QLatin1Char('$');
 }
 
 class Scanner
@@ -64,23 +74,29 @@ private:
         unterminated(what, start);
     }
 
-    // A bracket may hold a derived table with its own brackets and literals.
+    // A bracketed name ends at the first "]", whatever it holds. A derived table,
+    // [SELECT ...], is read token by token and ends at the first "]" that is a
+    // token of its own, so that its literals, names and block comments may hold "]".
     void skipBracket(qsizetype start)
     {
-        int depth = 0;
-        while (m_pos < m_text.size()) {
-            const QChar c = m_text.at(m_pos);
-            if (c == QLatin1Char('\'')) {
-                skipDelimited(c, true, "string", m_pos);
-                continue;
-            }
-            ++m_pos;
-            if (c == QLatin1Char('['))
-                ++depth;
-            else if (c == QLatin1Char(']') && --depth == 0)
-                return;
+        if (!SqlTokenizer::opensDerivedTable(m_text.mid(start))) {
+            const qsizetype close = m_text.indexOf(QLatin1Char(']'), start + 1);
+            if (close < 0)
+                unterminated("bracketed name", start);
+            m_pos = close + 1;
+            return;
         }
-        unterminated("bracketed name", start);
+        ++m_pos;
+        ++m_derivedTables;
+        while (m_pos < m_text.size()) {
+            const bool closing = m_text.at(m_pos) == QLatin1Char(']');
+            scanOne();
+            if (closing) {
+                --m_derivedTables;
+                return;
+            }
+        }
+        unterminated("derived table", start);
     }
 
     SqlToken::Kind scanOne()
@@ -93,7 +109,9 @@ private:
             return SqlToken::Whitespace;
         }
         if (c == QLatin1Char('-') && at(m_pos + 1) == QLatin1Char('-')) {
-            while (m_pos < m_text.size() && m_text.at(m_pos) != QLatin1Char('\n'))
+            // Inside a derived table a comment ends at the bracket that closes it, if not before.
+            while (m_pos < m_text.size() && m_text.at(m_pos) != QLatin1Char('\n')
+                   && !(m_derivedTables > 0 && m_text.at(m_pos) == QLatin1Char(']')))
                 ++m_pos;
             return SqlToken::Comment;
         }
@@ -125,13 +143,12 @@ private:
             return SqlToken::Parameter;
         case ':':
         case '@':
-            if (isWordChar(at(m_pos + 1))) {
+        case '$':
+            // A marker is a parameter whatever follows it, so that none passes for something else.
+            ++m_pos;
+            while (m_pos < m_text.size() && isParameterNameChar(m_text.at(m_pos)))
                 ++m_pos;
-                while (isWordChar(at(m_pos)))
-                    ++m_pos;
-                return SqlToken::Parameter;
-            }
-            break;
+            return SqlToken::Parameter;
         default:
             break;
         }
@@ -188,6 +205,7 @@ private:
 
     QStringView m_text;
     qsizetype m_pos = 0;
+    int m_derivedTables = 0; // how many derived tables the scan is inside
 };
 
 } // namespace
@@ -195,6 +213,18 @@ private:
 QList<SqlToken> SqlTokenizer::tokenize(QStringView statement)
 {
     return Scanner(statement).run();
+}
+
+bool SqlTokenizer::opensDerivedTable(QStringView text)
+{
+    if (!text.startsWith(QLatin1Char('[')))
+        return false;
+    qsizetype i = 1;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    const QStringView rest = text.mid(i);
+    return rest.size() > 6 && rest.startsWith(QLatin1String("select"), Qt::CaseInsensitive) && !isWordChar(rest.at(6))
+        && rest.at(6) != QLatin1Char(']');
 }
 
 } // namespace OlvarControls::DataAccess

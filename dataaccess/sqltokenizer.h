@@ -20,8 +20,9 @@ struct SqlToken
         QuotedName,  //!< "..." or `...`
         BracketName, //!< [...]; may hold a whole derived table, [SELECT ...]
         DateLiteral, //!< #...#
-        Parameter,   //!< ?, ?NNN, :name, @name
+        Parameter,   //!< ?, ?NNN, :name, @name, $name; a marker alone too
         Operator,    //!< operators and punctuation: ( ) , ; . = <> <= || ...
+        Illegal,     //!< only in SQLite's reading (SqliteTokenCheck): what it refuses, or a blob x'..'
     };
 
     Kind kind = Whitespace;
@@ -49,6 +50,9 @@ class OLVAR_EXPORT SqlTokenizer
 public:
     /*! The tokens of \a statement. An unterminated literal or name raises error -2147217900. */
     static QList<SqlToken> tokenize(QStringView statement);
+
+    /*! Whether \a text starts with a bracket that holds a derived table, "[SELECT ...". */
+    static bool opensDerivedTable(QStringView text);
 };
 
 } // namespace OlvarControls::DataAccess

@@ -1,6 +1,9 @@
 #include "dialecttranslator.h"
 #include "oleerror.h"
-#include "schemainfo.h"
+#include "recordset.h"
+#include "sessionschema.h"
+#include "sqlitetokencheck.h"
+#include "testdatabase.h"
 
 #include <QHash>
 
@@ -10,31 +13,6 @@ using namespace OlvarControls;
 using namespace OlvarControls::DataAccess;
 
 namespace {
-
-// tblSession(SessionID, SessionDate DATETIME, StartTime DATETIME, Notes TEXT, Cancelled BOOLEAN)
-class SessionSchema : public SchemaInfo
-{
-public:
-    ColumnKind columnKind(const QString &table, const QString &column) const override
-    {
-        ++questions;
-        if (table.compare(QLatin1String("tblSession"), Qt::CaseInsensitive) != 0)
-            return OtherColumn;
-        for (const char *name : {"SessionDate", "StartTime"}) {
-            if (column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-                return DateTimeColumn;
-        }
-        return column.compare(QLatin1String("Cancelled"), Qt::CaseInsensitive) == 0 ? BooleanColumn : OtherColumn;
-    }
-    QStringList columnNames(const QString &table) const override
-    {
-        if (table.compare(QLatin1String("tblSession"), Qt::CaseInsensitive) != 0)
-            return {};
-        return {QStringLiteral("SessionID"), QStringLiteral("SessionDate"), QStringLiteral("StartTime"),
-                QStringLiteral("Notes"), QStringLiteral("Cancelled")};
-    }
-    mutable int questions = 0;
-};
 
 // A stand-in for the locale's date reader: it knows two texts.
 std::optional<OleDate> knownDates(const QString &text)
@@ -116,6 +94,10 @@ TEST_F(DialectTranslatorTest, DerivedTablesInBracketsBecomeSubqueries)
                                     "WHERE IIf([WA]>0,[WA]* 1.0 /100,0) > 0"));
     EXPECT_EQ(t.parameters.size(), 1);
     EXPECT_EQ(sql("select [Selection] from [select]"), QStringLiteral("select [Selection] from [select]"));
+    // Right after a name the parenthesis would call a function of that name.
+    for (const char *statement :
+         {"SELECT count[SELECT 1]. AS q", "SELECT [x] [SELECT 1]. AS q", "SELECT 1 FROM t[SELECT 1]."})
+        EXPECT_EQ(errorOf(statement), ErrorNumber::SqlError) << statement;
 }
 
 TEST_F(DialectTranslatorTest, OneStatementOnly)
@@ -169,4 +151,102 @@ TEST_F(DialectTranslatorTest, TextsThatAreNoDatesAreTypeMismatches)
                                       .translate(QStringLiteral("UPDATE tblSession SET StartTime='x'"));
     EXPECT_EQ(t.sql, QStringLiteral("UPDATE tblSession SET StartTime='x'"));
     EXPECT_FALSE(t.dependsOnContext);
+}
+
+TEST_F(DialectTranslatorTest, WrittenTextNeverJoinsItsNeighbours)
+{
+    // "/" twice would open a comment; a parameter before a digit would become another parameter.
+    EXPECT_EQ(sql("DELETE FROM t WHERE a//2 = 1"), QStringLiteral("DELETE FROM t WHERE a* 1.0 / * 1.0 /2 = 1"));
+    const TranslatedStatement dated = translate("UPDATE t SET b = #03/07/2026#0");
+    EXPECT_EQ(dated.sql, QStringLiteral("UPDATE t SET b = ?1 0"));
+    EXPECT_EQ(dated.parameters.size(), 1);
+    EXPECT_EQ(sql("SELECT 0True"), QStringLiteral("SELECT 0 1"));
+    // A table name dropped from SET leaves the column apart from the keyword.
+    EXPECT_EQ(sql("UPDATE tblSession SET[tblSession].Notes='x'"), QStringLiteral("UPDATE tblSession SET Notes='x'"));
+}
+
+TEST_F(DialectTranslatorTest, EveryParameterMarkerIsRefused)
+{
+    for (const char *statement : {"UPDATE t SET b = $x", "UPDATE t SET b = @\u20ac", "UPDATE t SET b = :\u20ac",
+                                  "SELECT @", "SELECT a FROM t WHERE b = : ", "SELECT $1"}) {
+        EXPECT_EQ(errorOf(statement), ErrorNumber::SqlError) << statement;
+    }
+    // A dollar inside a name is part of the name, as is any character beyond ASCII but a blank.
+    EXPECT_EQ(sql("SELECT a$b, Temp\u00b0C FROM t"), QStringLiteral("SELECT a$b, Temp\u00b0C FROM t"));
+    const QString names = QStringLiteral("SELECT a$b, Temp\u00b0C");
+    EXPECT_EQ(errorNumberOf([&] { SqliteTokenCheck::verify(DialectTranslator(nullptr, {}).translate(names)); }), 0);
+}
+
+TEST_F(DialectTranslatorTest, BracketedNamesEndAtTheirFirstClosingBracket)
+{
+    const TranslatedStatement t = translate("SELECT [it's] FROM t WHERE d = #03/07/2026# AND n <> 'x]'");
+    EXPECT_EQ(t.sql, QStringLiteral("SELECT [it's] FROM t WHERE d = ?1 AND n <> 'x]'"));
+    EXPECT_EQ(sql("UPDATE t SET [it's] = a/2 WHERE b = ']' -- '"),
+              QStringLiteral("UPDATE t SET [it's] = a* 1.0 /2 WHERE b = ']' -- '"));
+    // A derived table holds literals and names that contain "]" and apostrophes.
+    EXPECT_EQ(sql("SELECT * FROM [SELECT [it's], ']' AS c FROM t]. AS q"),
+              QStringLiteral("SELECT * FROM (SELECT [it's], ']' AS c FROM t) AS q"));
+}
+
+TEST_F(DialectTranslatorTest, ACommentAtTheEndOfADerivedTableKeepsItsParenthesis)
+{
+    EXPECT_EQ(sql("SELECT COUNT(*) FROM [SELECT a FROM t -- the rows]. AS q WHERE a > 1"),
+              QStringLiteral("SELECT COUNT(*) FROM (SELECT a FROM t -- the rows\n) AS q WHERE a > 1"));
+}
+
+namespace {
+
+// t(a, b, d, "it's") with a = 1 to 4, on a real file.
+class FaithfulTranslationTest : public testing::Test
+{
+protected:
+    FaithfulTranslationTest()
+        : db({QStringLiteral("CREATE TABLE t (a INTEGER, b TEXT, d DATETIME, \"it's\" INTEGER DEFAULT 0)"),
+              QStringLiteral("INSERT INTO t (a, b) VALUES (1, 'one'), (2, 'two'), (3, 'three'), (4, 'four')")})
+    {
+    }
+
+    int errorOf(const QString &statement) const
+    {
+        return errorNumberOf([&] { db.open().Execute(statement); });
+    }
+    QString rows() const
+    {
+        return db.scalar(QStringLiteral("SELECT group_concat(a || ':' || ifnull(b, 'null') || ':' || \"it's\", ',') "
+                                        "FROM t"))
+            .toString();
+    }
+
+    TestDatabase db;
+    const QString untouched = QStringLiteral("1:one:0,2:two:0,3:three:0,4:four:0");
+};
+
+} // namespace
+
+TEST_F(FaithfulTranslationTest, StatementsThatWouldRunAsSomethingElseAreRefusedAndChangeNothing)
+{
+    const QString statements[] = {
+        QStringLiteral("DELETE FROM t WHERE a//2 = 1"),  // would run as "a" alone: 3 rows of 4 deleted
+        QStringLiteral("UPDATE t SET b = #01/01/2000#0"), // would store ?10, an unbound NULL
+        QStringLiteral("UPDATE t SET b = $x"),            // would bind NULL to $x
+        QStringLiteral("UPDATE t SET b = @\u20ac"),        // and to @€
+        QStringLiteral("UPDATE t SET b = :\u20ac"),        // and to :€
+        // SQLite reads no further than U+0000: it would delete every row above 1.
+        QStringLiteral("DELETE FROM t WHERE a > 1 ") + QChar(0) + QStringLiteral(" AND a < 3"),
+        // A lone surrogate does not reach SQLite as it is written.
+        QStringLiteral("UPDATE t SET b = 'lone ") + QChar(0xD800) + QStringLiteral("'"),
+    };
+    for (const QString &statement : statements) {
+        EXPECT_EQ(errorOf(statement), ErrorNumber::SqlError) << qPrintable(statement);
+        EXPECT_EQ(rows(), untouched) << qPrintable(statement);
+    }
+}
+
+TEST_F(FaithfulTranslationTest, BracketedNamesAndDerivedTablesMeanWhatTheySay)
+{
+    // Real division: only a = 2 gives 1, where SQLite's integer division would also take a = 3.
+    db.open().Execute(QStringLiteral("UPDATE t SET [it's] = 1 WHERE a/2 = 1 OR b = ']' -- '"));
+    EXPECT_EQ(rows(), QStringLiteral("1:one:0,2:two:1,3:three:0,4:four:0"));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM [SELECT a FROM t WHERE a > 1 -- the later rows]. AS q")),
+              3);
 }
