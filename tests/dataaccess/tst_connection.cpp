@@ -183,8 +183,15 @@ TEST(Connection, ExecuteGivesRowsOnlyForQueriesAndTellsTheNewRowsIdentifier)
 
     // Identifiers are never given out twice, even after the last row is deleted.
     connection.Execute(QStringLiteral("DELETE FROM tblSession WHERE SessionID = 3"));
+    EXPECT_EQ(connection.RecordsAffected(), 1);
     connection.Execute(QStringLiteral("INSERT INTO tblSession (SessionDescription) VALUES ('Fourth')"));
     EXPECT_EQ(connection.LastInsertId(), 4);
+
+    // An update that matches no row writes none, and says so.
+    connection.Execute(QStringLiteral("UPDATE tblSession SET SessionDescription = 'x' WHERE SessionID = 3"));
+    EXPECT_EQ(connection.RecordsAffected(), 0);
+    connection.Execute(QStringLiteral("UPDATE tblSession SET SessionDescription = 'x'"));
+    EXPECT_EQ(connection.RecordsAffected(), 3);
 }
 
 TEST(Connection, CommandsRunOnTheirActiveConnection)
