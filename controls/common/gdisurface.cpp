@@ -253,6 +253,17 @@ void GdiSurfacePrivate::drawThinLine(QPoint from, QPoint to, QRgb color, const D
         first = std::max(first, major0 - (majorExtent - 1));
         last = std::min(last, major0);
     }
+    if (minor == 0 && pattern.count == 0 && ratio != 1.0) {
+        // A solid horizontal or vertical line is one block of device pixels.
+        if (minor0 < 0 || minor0 >= minorExtent || first > last)
+            return;
+        const qint64 a = major0 + majorStep * first;
+        const qint64 b = major0 + majorStep * last;
+        const int low = int(std::min(a, b));
+        const int length = int(std::abs(b - a)) + 1;
+        fill(xMajor ? QRect(low, int(minor0), length, 1) : QRect(int(minor0), low, 1, length), color);
+        return;
+    }
     const QRgb gapColor = rgb(bkColor);
     uchar *const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
