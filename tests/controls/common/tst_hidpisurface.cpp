@@ -125,3 +125,32 @@ TEST(HiDpiSurface, TextIsDrawnAtTheDeviceResolutionInItsLogicalCell)
             colours.insert(doubled.image().pixel(x, y));
     EXPECT_EQ(colours.size(), 2);
 }
+
+TEST(HiDpiSurface, EveryLineSetsTheSameLogicalPixelsAsAtRatioOne)
+{
+    GdiSurface single(QSize(40, 30));
+    GdiSurface doubled(QSize(40, 30));
+    atRatioTwo(doubled);
+    const QList<QPair<QPoint, QPoint>> lines{{{-5, 3}, {50, 3}},  {{5, 25}, {5, 2}},   {{39, 29}, {0, 0}},
+                                            {{3, 28}, {37, 1}}, {{10, -4}, {10, 40}}, {{-3, 40}, {45, -6}},
+                                            {{0, 31}, {39, 31}}, {{20, 10}, {20, 10}}};
+    for (qint32 style : {Gdi::PS_SOLID, Gdi::PS_DOT, Gdi::PS_DASHDOT}) {
+        for (GdiSurface *surface : {&single, &doubled}) {
+            surface->clear();
+            surface->SetBkMode(style == Gdi::PS_DOT ? Gdi::OPAQUE : Gdi::TRANSPARENT);
+            surface->SetBkColor(Yellow);
+            const GdiPen pen = surface->CreatePen(style, 1, Blue);
+            const GdiPen previous = surface->SelectObject(pen);
+            for (const auto &[from, to] : lines) {
+                surface->MoveToEx(from.x(), from.y());
+                surface->LineTo(to.x(), to.y());
+            }
+            surface->SelectObject(previous);
+            surface->DeleteObject(pen);
+        }
+        EXPECT_EQ(pixelsOf(doubled, Blue), pixelsOf(single, Blue)) << style;
+        EXPECT_EQ(pixelsOf(doubled, Yellow), pixelsOf(single, Yellow)) << style;
+        // Each logical pixel is a whole 2 x 2 block.
+        EXPECT_EQ(devicePixelsOf(doubled.image(), Blue).size(), 4 * pixelsOf(single, Blue).size()) << style;
+    }
+}
