@@ -1,8 +1,9 @@
-// The day view on a screen of device pixel ratio 2 (CTest runs this with
-// QT_SCALE_FACTOR=2): drawn in device pixels, with its rules in logical ones.
+// The controls on a screen of device pixel ratio 2 (CTest runs this with
+// QT_SCALE_FACTOR=2): drawn in device pixels, with their rules in logical ones.
 
 #include "gdisurface.h"
 #include "hourlettesthelpers.h"
+#include "periodictimer.h"
 #include "surfacetesthelpers.h"
 
 #include <QImage>
@@ -70,4 +71,13 @@ TEST(HourletAtRatioTwo, LinesCoverTwoDeviceRowsAndTextIsSharp)
 
     // The header's date caption is drawn at the device resolution, not doubled up.
     EXPECT_FALSE(isMadeOfDoubledPixels(shown, QRect(0, 0, shown.width() - 40, 2 * 59)));
+}
+
+TEST(PeriodicTimerAtRatioTwo, TheFaceIsDrawnAtTheDeviceResolution)
+{
+    PeriodicTimer timer;
+    timer.show();
+    const QImage shown = timer.grab().toImage();
+    ASSERT_EQ(shown.size(), timer.size() * 2);
+    EXPECT_FALSE(isMadeOfDoubledPixels(shown, shown.rect()));
 }
