@@ -60,7 +60,7 @@ void execute(const Connection &connection, const QString &statement)
     command.Execute();
 }
 
-/* SQLite ends a statement at a null character, so a text holding one cannot be stored as it is. */
+/* No statement can carry a null character: name the text that holds one before anything is written. */
 void refuseNullCharacters(const Appointment &record)
 {
     const QChar null(0);
