@@ -2,6 +2,8 @@
 // from a large practice, against a baseline of six whole-surface fills of the
 // same image plus SQLite's own load of that day; and one sweep step, which
 // paints the selection highlight only. Prints the ratio and the step's time.
+// The same repaint on a screen of device pixel ratio 2 (a second offscreen
+// screen) is measured against the one at ratio 1.
 
 #include "connection.h"
 #include "hourlet.h"
@@ -10,8 +12,10 @@
 #include "recordset.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "ratioreporter.h"
@@ -70,9 +74,39 @@ void fillTheDay()
     connection.Close();
 }
 
-std::unique_ptr<Hourlet> boundDayView()
+/* The offscreen platform with a screen at ratio 1 and one at ratio 2, configured by a file in \a folder. */
+void useTwoScreens(const QTemporaryDir &folder)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    const QString path = folder.filePath(QStringLiteral("screens.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(R"({"screens": [
+        {"name": "standard", "x": 0, "y": 0, "width": 1920, "height": 1080, "dpr": 1.0},
+        {"name": "hidpi", "x": 1920, "y": 0, "width": 1920, "height": 1080, "dpr": 2.0}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + path.toLocal8Bit());
+}
+
+/* The screen of device pixel ratio \a ratio, if there is one. */
+QScreen *screenAt(qreal ratio)
+{
+    for (QScreen *screen : QGuiApplication::screens())
+        if (screen->devicePixelRatio() == ratio)
+            return screen;
+    return nullptr;
+}
+
+std::unique_ptr<Hourlet> boundDayView(QScreen *screen = nullptr)
 {
     auto hourlet = std::make_unique<Hourlet>();
+    if (screen) {
+        hourlet->setScreen(screen);
+        hourlet->move(screen->geometry().topLeft());
+        hourlet->winId(); // a window on that screen, not shown
+    }
     hourlet->InitProperties();
     hourlet->resize(viewSize);
     hourlet->setShowTimeScale(true);
@@ -82,12 +116,31 @@ std::unique_ptr<Hourlet> boundDayView()
     return hourlet;
 }
 
-void BM_FullRepaint(benchmark::State &state)
+void fullRepaintAt(benchmark::State &state, qreal ratio)
 {
-    auto hourlet = boundDayView();
+    QScreen *screen = screenAt(ratio);
+    if (!screen) {
+        state.SkipWithError("no screen of that device pixel ratio");
+        return;
+    }
+    auto hourlet = boundDayView(screen);
+    if (hourlet->devicePixelRatio() != ratio) {
+        state.SkipWithError("the day view is not at that device pixel ratio");
+        return;
+    }
     for (auto _ : state)
         hourlet->UpdateDisplay();
     state.counters["appointments"] = hourlet->itemCount() + 1;
+}
+
+void BM_FullRepaint(benchmark::State &state)
+{
+    fullRepaintAt(state, 1.0);
+}
+
+void BM_FullRepaintRatio2(benchmark::State &state)
+{
+    fullRepaintAt(state, 2.0);
 }
 
 // The same day read through SQLite's C API, every field of every row.
@@ -148,17 +201,19 @@ void BM_SweepStep(benchmark::State &state)
 
 BENCHMARK(BM_Baseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRepaintRatio2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SweepStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    QTemporaryDir folder;
+    useTwoScreens(folder);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    QTemporaryDir folder;
     databasePath = folder.filePath(QStringLiteral("practice-large.db"));
     Sessara::PracticeDatabase database(databasePath);
     database.create();
@@ -170,6 +225,8 @@ int main(int argc, char **argv)
 
     std::printf("\nfull repaint / (six fills + raw SQLite load): %.2f (goal at most 3)\n",
                 reporter.ratio("BM_FullRepaint", "BM_Baseline"));
+    std::printf("full repaint at device pixel ratio 2 / at ratio 1: %.2f\n",
+                reporter.ratio("BM_FullRepaintRatio2", "BM_FullRepaint"));
     std::printf("sweep step: %.3f ms (goal under 1 ms)\n", reporter.time("BM_SweepStep") / 1000.0);
     benchmark::Shutdown();
     return 0;

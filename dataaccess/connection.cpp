@@ -78,4 +78,9 @@ qint64 Connection::LastInsertId() const
     return d->openSession()->lastInsertId();
 }
 
+qint64 Connection::RecordsAffected() const
+{
+    return d->openSession()->changes();
+}
+
 } // namespace OlvarControls::DataAccess

@@ -62,6 +62,11 @@ public:
 
     /*! The row identifier of the last row inserted on this connection (0 when none). */
     qint64 LastInsertId() const;
+    /*!
+        The number of rows that the last INSERT, UPDATE or DELETE run on this
+        connection wrote; 0 for an update or delete that matched no row.
+    */
+    qint64 RecordsAffected() const;
 
 private:
     friend class Recordset;

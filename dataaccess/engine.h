@@ -77,6 +77,8 @@ public:
     virtual std::unique_ptr<EngineCursor> openTable(const QString &table, CursorMovement movement) = 0;
     /*! The row identifier of the last row this session inserted. */
     virtual qint64 lastInsertId() const = 0;
+    /*! The number of rows the last insert, update or delete of this session wrote. */
+    virtual qint64 changes() const = 0;
     /*! Closes the session and every cursor still open on it. */
     virtual void close() = 0;
 };

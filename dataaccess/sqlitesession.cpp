@@ -145,6 +145,12 @@ qint64 SqliteSession::lastInsertId() const
     return sqlite3_last_insert_rowid(m_db);
 }
 
+qint64 SqliteSession::changes() const
+{
+    checkOpen();
+    return sqlite3_changes64(m_db);
+}
+
 void SqliteSession::close()
 {
     if (!m_db)

@@ -36,6 +36,7 @@ public:
     bool hasTable(const QString &name) const override;
     std::unique_ptr<EngineCursor> openTable(const QString &table, CursorMovement movement) override;
     qint64 lastInsertId() const override;
+    qint64 changes() const override;
     void close() override;
 
     ColumnKind columnKind(const QString &table, const QString &column) const override;

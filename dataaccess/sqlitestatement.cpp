@@ -32,6 +32,9 @@ bool isBlank(const char *text)
 SqliteStatement::SqliteStatement(sqlite3 *db, const QString &sql, const QList<QVariant> &parameters)
     : m_db(db)
 {
+    // SQLite ends a statement at a null character and would run what stands before it.
+    if (sql.contains(QChar(0)))
+        throw OleError(ErrorNumber::SqlError, QStringLiteral("The statement contains a null character."));
     const QByteArray utf8 = sql.toUtf8();
     const char *tail = nullptr;
     const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_statement, &tail);

@@ -503,6 +503,21 @@ bool frmSession::eventFilter(QObject *watched, QEvent *event)
 
 // --- Checks and saving ------------------------------------------------------------------------
 
+bool frmSession::freeTextsCanBeStored()
+{
+    const SessionControls &ui = d->ui;
+    const QString message = SessionTexts::nullCharacterMessage(
+        {{QStringLiteral("Subject"), ui.txtSubject->text()},
+         {QStringLiteral("Notes"), ui.txtAdditionalNotes->text()},
+         {QStringLiteral("Location"), ui.txtLocation->text()},
+         {QStringLiteral("Actual Start Time"), ui.txtActualStartTime->text()},
+         {QStringLiteral("Actual End Time"), ui.txtActualEndTime->text()}});
+    if (message.isEmpty())
+        return true;
+    MsgBox::show(message, MsgBox::Exclamation);
+    return false;
+}
+
 SessionTime::Check frmSession::checkSessionTime()
 {
     const SessionControls &ui = d->ui;
@@ -577,6 +592,8 @@ bool frmSession::saveThrough(QObject *target)
         MsgBox::show(QStringLiteral("Client to Invoice must be a client number."), MsgBox::Exclamation);
         return false;
     }
+    if (!freeTextsCanBeStored())
+        return false;
     if (ui.txtSubject->text().isEmpty())
         ui.txtSubject->setText(ui.cboClientType->text() + QLatin1Char(' ') + ui.cboSessionType->text());
 

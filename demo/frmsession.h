@@ -124,6 +124,8 @@ private:
     void loadStoredSession();
     void startNewSession();
     SessionTime::Check checkSessionTime();
+    /*! Whether every free text can be stored; else shows which cannot. */
+    bool freeTextsCanBeStored();
     bool saveThrough(QObject *target);
     void showChargeable(const QVariant &chargeable);
     void makeSessionTabsUsable(bool usable);

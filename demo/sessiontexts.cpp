@@ -43,4 +43,14 @@ QString SessionTexts::unreadableTimeMessage()
                           "Unable to process inputted data. Please use correct format.");
 }
 
+QString SessionTexts::nullCharacterMessage(const QList<std::pair<QString, QString>> &fields)
+{
+    for (const auto &[caption, text] : fields) {
+        if (text.contains(QChar(0)))
+            return QStringLiteral("The %1 contains a null character, which cannot be stored.\r\nPlease remove it.")
+                .arg(caption);
+    }
+    return QString();
+}
+
 } // namespace Sessara

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QVariant>
+
+#include <utility>
 
 namespace Sessara {
 
@@ -32,6 +35,12 @@ public:
     static QString chargeableButtonCaption(bool chargeable);
     /*! The message for a date or time text that cannot be read. */
     static QString unreadableTimeMessage();
+    /*!
+        The message that refuses the first of \a fields (caption, text) whose
+        text holds a null character, which no statement can carry; empty when
+        none does.
+    */
+    static QString nullCharacterMessage(const QList<std::pair<QString, QString>> &fields);
 };
 
 } // namespace Sessara

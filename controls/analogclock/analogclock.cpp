@@ -444,6 +444,7 @@ void AnalogClock::Tbutton()
     case Stopwatch::StartStep:
         d->stopwatch.start(Scheduler::instance().tickCount());
         d->stopwatchRunning = true;
+        d->marks.clear(); // the clock's marks are not drawn while the stopwatch runs or stands
         showHands(true);
         d->timer3->setEnabled(true);
         d->timer6->setEnabled(true);
@@ -457,6 +458,8 @@ void AnalogClock::Tbutton()
         d->lblTimer->setText(QStringLiteral(" "));
         showHands(false);
         d->stopwatchRunning = false;
+        d->marks.clear();
+        d->marks.drawClockMarks();
         d->elapsed = Stopwatch::Reading();
         d->shpCircle4->setVisible(false);
         break;

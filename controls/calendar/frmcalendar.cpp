@@ -364,6 +364,12 @@ bool frmCalendar::eventFilter(QObject *watched, QEvent *event)
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if ((!press && !release) || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return QDialog::eventFilter(watched, event);
+    // A press that began outside ends with the popup closed, wherever the button comes up.
+    if (release && d->closeOnRelease) {
+        d->closeOnRelease = false;
+        reject();
+        return true;
+    }
 
     if (watched == d->monthDn || watched == d->monthUp) {
         if (press)

@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace OlvarControls {
@@ -19,6 +20,7 @@ namespace {
 constexpr int DotsPerMeter96Dpi = 3780;
 constexpr qint64 MaxImageBytes = qint64(1) << 30;
 constexpr int OutOfMemory = 7;
+constexpr qreal MaxRatio = 16.0;
 
 /*! The objects alive on this thread, whichever surface created them. */
 QSet<quint32> &liveObjects()
@@ -133,20 +135,30 @@ public:
     GdiPen ownerPen() const { return GdiPen(GdiObject::OwnerPenHandle, Gdi::PS_SOLID, 1, foreColor); }
     QFont drawingFont() const;
     QFontMetrics metrics() const { return QFontMetrics(drawingFont(), &metricsDevice()); }
-    QRect bounds() const { return image.rect(); }
+    QRect bounds() const { return QRect(QPoint(0, 0), size); }
+    /*! The device coordinate where the logical coordinate \a v (0 to the size) begins. */
+    int device(qint64 v) const { return ratio == 1.0 ? int(v) : int(std::floor(double(v) * ratio)); }
+    /*! The device pixels that cover the logical pixels of \a area. */
+    QRect deviceRect(const QRect &area) const;
+    /*! Makes the image \a logicalSize at \a deviceRatio, keeping the drawing at the top-left. */
+    void reallocate(QSize logicalSize, qreal deviceRatio);
     /*! \a rect clipped to the surface, as an image rectangle (possibly empty). */
     QRect clipped(qint64 left, qint64 top, qint64 right, qint64 bottom) const;
 
     /*! The layout of \a text in \a format at \a wrapWidth with the current font, kept for the next call. */
     const DrawTextLayout &layoutOf(const QString &text, quint32 format, int wrapWidth);
 
+    /*! Fills the logical pixels of \a area (on the surface). */
     void fill(const QRect &area, QRgb color);
+    void fillDevice(const QRect &deviceArea, QRgb color);
     void drawThinLine(QPoint from, QPoint to, QRgb color, const DashPattern &pattern);
     void drawWideLine(QPoint from, QPoint to, QRgb color, int width);
     void drawTextLine(const DrawTextLayout &layout, const DrawTextLayout::Line &line, qint64 x, qint64 y,
                       const QRect &clip);
 
-    QImage image;
+    QImage image; // device pixels; everything else is in logical pixels
+    QSize size;
+    qreal ratio = 1.0;
     OleColor backColor = 0xFFFFFF;
     OleColor foreColor = 0x000000;
     OleColor bkColor = 0xFFFFFF;
@@ -186,14 +198,26 @@ QRect GdiSurfacePrivate::clipped(qint64 left, qint64 top, qint64 right, qint64 b
 {
     const qint64 l = std::max<qint64>(left, 0);
     const qint64 t = std::max<qint64>(top, 0);
-    const qint64 r = std::min<qint64>(right, image.width());
-    const qint64 b = std::min<qint64>(bottom, image.height());
+    const qint64 r = std::min<qint64>(right, size.width());
+    const qint64 b = std::min<qint64>(bottom, size.height());
     if (r <= l || b <= t)
         return QRect();
     return QRect(QPoint(int(l), int(t)), QPoint(int(r) - 1, int(b) - 1));
 }
 
+QRect GdiSurfacePrivate::deviceRect(const QRect &area) const
+{
+    return QRect(QPoint(device(area.left()), device(area.top())),
+                 QPoint(device(qint64(area.right()) + 1) - 1, device(qint64(area.bottom()) + 1) - 1))
+            .intersected(image.rect());
+}
+
 void GdiSurfacePrivate::fill(const QRect &area, QRgb color)
+{
+    fillDevice(ratio == 1.0 ? area : deviceRect(area), color);
+}
+
+void GdiSurfacePrivate::fillDevice(const QRect &area, QRgb color)
 {
     uchar *const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
@@ -216,8 +240,8 @@ void GdiSurfacePrivate::drawThinLine(QPoint from, QPoint to, QRgb color, const D
     const int minorStep = (xMajor ? dy : dx) < 0 ? -1 : 1;
     const qint64 major0 = xMajor ? from.x() : from.y();
     const qint64 minor0 = xMajor ? from.y() : from.x();
-    const qint64 majorExtent = xMajor ? image.width() : image.height();
-    const qint64 minorExtent = xMajor ? image.height() : image.width();
+    const qint64 majorExtent = xMajor ? size.width() : size.height();
+    const qint64 minorExtent = xMajor ? size.height() : size.width();
 
     // Only the steps whose major coordinate lies on the surface: at most one per row or column.
     qint64 first = 0;
@@ -228,6 +252,17 @@ void GdiSurfacePrivate::drawThinLine(QPoint from, QPoint to, QRgb color, const D
     } else {
         first = std::max(first, major0 - (majorExtent - 1));
         last = std::min(last, major0);
+    }
+    if (minor == 0 && pattern.count == 0 && ratio != 1.0) {
+        // A solid horizontal or vertical line is one block of device pixels.
+        if (minor0 < 0 || minor0 >= minorExtent || first > last)
+            return;
+        const qint64 a = major0 + majorStep * first;
+        const qint64 b = major0 + majorStep * last;
+        const int low = int(std::min(a, b));
+        const int length = int(std::abs(b - a)) + 1;
+        fill(xMajor ? QRect(low, int(minor0), length, 1) : QRect(int(minor0), low, 1, length), color);
+        return;
     }
     const QRgb gapColor = rgb(bkColor);
     uchar *const bits = image.bits();
@@ -243,7 +278,10 @@ void GdiSurfacePrivate::drawThinLine(QPoint from, QPoint to, QRgb color, const D
         const qint64 M = major0 + majorStep * step;
         const int x = int(xMajor ? M : m);
         const int y = int(xMajor ? m : M);
-        reinterpret_cast<QRgb *>(bits + stride * y)[x] = on ? color : gapColor;
+        if (ratio == 1.0)
+            reinterpret_cast<QRgb *>(bits + stride * y)[x] = on ? color : gapColor;
+        else
+            fillDevice(deviceRect(QRect(x, y, 1, 1)), on ? color : gapColor);
     }
 }
 
@@ -251,7 +289,7 @@ void GdiSurfacePrivate::drawWideLine(QPoint from, QPoint to, QRgb color, int wid
 {
     QPointF a = from;
     QPointF b = to;
-    const QRectF area = QRectF(image.rect()).adjusted(-width, -width, width, width);
+    const QRectF area = QRectF(bounds()).adjusted(-width, -width, width, width);
     if (!clipSegment(a, b, area))
         return;
     QPainter painter(&image);
@@ -310,7 +348,7 @@ GdiSurface::~GdiSurface()
 
 QSize GdiSurface::size() const
 {
-    return d->image.size();
+    return d->size;
 }
 
 void GdiSurface::resize(QSize size)
@@ -318,25 +356,52 @@ void GdiSurface::resize(QSize size)
     if (size.width() < 0 || size.height() < 0)
         throw OleError(ErrorNumber::InvalidProcedureCall,
                        QStringLiteral("A drawing surface cannot have a negative size"));
-    if (size == d->image.size() && !d->image.isNull())
+    if (size == d->size && !d->image.isNull())
         return;
-    if (qint64(size.width()) * size.height() * 4 > MaxImageBytes)
+    d->reallocate(size, d->ratio);
+}
+
+qreal GdiSurface::devicePixelRatio() const
+{
+    return d->ratio;
+}
+
+void GdiSurface::setDevicePixelRatio(qreal ratio)
+{
+    if (!std::isfinite(ratio) || ratio < 1.0 || ratio > MaxRatio)
+        throw OleError(ErrorNumber::InvalidProcedureCall,
+                       QStringLiteral("A drawing surface cannot have the device pixel ratio %1").arg(ratio));
+    if (ratio != d->ratio)
+        d->reallocate(d->size, ratio);
+}
+
+void GdiSurfacePrivate::reallocate(QSize logicalSize, qreal deviceRatio)
+{
+    const auto deviceExtent = [deviceRatio](int v) {
+        return deviceRatio == 1.0 ? qint64(v) : qint64(std::floor(double(v) * deviceRatio));
+    };
+    const qint64 width = deviceExtent(logicalSize.width());
+    const qint64 height = deviceExtent(logicalSize.height());
+    if (width * height * 4 > MaxImageBytes)
         throw OleError(OutOfMemory, QStringLiteral("Out of memory"));
-    QImage image;
-    if (!size.isEmpty()) {
-        image = QImage(size, QImage::Format_RGB32);
-        if (image.isNull())
+    QImage resized;
+    if (width > 0 && height > 0) {
+        resized = QImage(int(width), int(height), QImage::Format_RGB32);
+        if (resized.isNull())
             throw OleError(OutOfMemory, QStringLiteral("Out of memory"));
-        image.setDotsPerMeterX(DotsPerMeter96Dpi);
-        image.setDotsPerMeterY(DotsPerMeter96Dpi);
-        image.fill(d->rgb(d->backColor));
-        if (!d->image.isNull()) {
-            QPainter painter(&image);
+        resized.setDotsPerMeterX(DotsPerMeter96Dpi);
+        resized.setDotsPerMeterY(DotsPerMeter96Dpi);
+        resized.setDevicePixelRatio(deviceRatio);
+        resized.fill(rgb(backColor));
+        if (!image.isNull()) {
+            QPainter painter(&resized);
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(0, 0, d->image);
+            painter.drawImage(0, 0, image);
         }
     }
-    d->image = image;
+    image = resized;
+    size = logicalSize;
+    ratio = deviceRatio;
 }
 
 const QImage &GdiSurface::image() const
@@ -601,14 +666,14 @@ OleColor GdiSurface::GetPixel(int x, int y) const
 {
     if (!d->bounds().contains(x, y))
         return OleColor(0xFFFFFFFFu);
-    return OleColor::fromQColor(QColor(d->image.pixel(x, y)));
+    return OleColor::fromQColor(QColor(d->image.pixel(d->device(x), d->device(y))));
 }
 
 bool GdiSurface::SetPixelV(int x, int y, OleColor color)
 {
     if (!d->bounds().contains(x, y))
         return false;
-    reinterpret_cast<QRgb *>(d->image.scanLine(y))[x] = d->rgb(color);
+    d->fill(QRect(x, y, 1, 1), d->rgb(color));
     return true;
 }
 

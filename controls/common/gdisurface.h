@@ -21,6 +21,12 @@ class GdiSurfacePrivate;
     image pixel per client pixel, drawn with the platform's drawing calls and
     their pixel rules.
 
+    On a high-resolution screen the image holds devicePixelRatio() device
+    pixels per client pixel. Sizes, coordinates and the pixel rules below stay
+    in client (logical) pixels: each logical pixel a rule sets covers its block
+    of device pixels, while text and wide lines are drawn at the device
+    resolution. At ratio 1 the two are the same.
+
     - FillRect() fills columns left to right - 1 and rows top to bottom - 1.
     - LineTo() draws a one-pixel line from the current position up to, but not
       including, its end point, and moves the current position there. Lines
@@ -48,12 +54,17 @@ public:
     GdiSurface(const GdiSurface &) = delete;
     GdiSurface &operator=(const GdiSurface &) = delete;
 
-    /*! The size in pixels. */
+    /*! The size in (logical) pixels. */
     QSize size() const;
     /*! Changes the size, keeping the drawing at the top-left; new pixels get backColor().
         Raises error 5 for a negative size and error 7 when the image cannot be allocated. */
     void resize(QSize size);
-    /*! The drawing. */
+    /*! Device pixels per logical pixel along each axis; 1 by default. */
+    qreal devicePixelRatio() const;
+    /*! Changes the ratio, keeping the drawing (rescaled) at the top-left. Raises error 5
+        for a ratio below 1, above 16 or not finite, and error 7 as resize() does. */
+    void setDevicePixelRatio(qreal ratio);
+    /*! The drawing, in device pixels, with the image's device pixel ratio set. */
     const QImage &image() const;
     /*! Fills the whole surface with backColor(). */
     void clear();

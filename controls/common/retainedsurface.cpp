@@ -8,7 +8,19 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace OlvarControls {
+
+namespace {
+
+/*! The device pixels per pixel of \a owner's screen; at least 1. */
+qreal ratioOf(const QWidget *owner)
+{
+    return std::max<qreal>(1.0, owner->devicePixelRatio());
+}
+
+} // namespace
 
 RetainedSurface::RetainedSurface(QWidget *owner)
     : m_owner(owner)
@@ -31,9 +43,13 @@ GdiSurface &RetainedSurface::surface()
 void RetainedSurface::syncSize()
 {
     // A hidden window hears of its new size only when it is shown; drawing must not wait for that.
-    if (!m_owner || m_surface->size() == m_owner->size())
+    if (!m_owner)
+        return;
+    const qreal ratio = ratioOf(m_owner);
+    if (m_surface->size() == m_owner->size() && m_surface->devicePixelRatio() == ratio)
         return;
     try {
+        m_surface->setDevicePixelRatio(ratio);
         m_surface->resize(m_owner->size());
     } catch (const OleError &error) {
         qWarning("RetainedSurface: the drawing surface keeps its size: %s", error.what());
@@ -53,9 +69,13 @@ void RetainedSurface::paint(QPaintEvent *event)
     const QImage &image = frozen ? m_frozen : surface().image();
     QPainter painter(m_owner);
     const QRect area = event->rect();
-    painter.drawImage(area.topLeft(), image, area);
+    // The source is in the image's device pixels, the target in the window's logical ones.
+    const qreal ratio = image.devicePixelRatio();
+    painter.drawImage(area.topLeft(), image,
+                      QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
     const QColor back = m_surface->backColor().toQColor(m_surface->palette());
-    for (const QRect &uncovered : QRegion(area).subtracted(image.rect()))
+    const QRect covered(QPoint(0, 0), image.deviceIndependentSize().toSize());
+    for (const QRect &uncovered : QRegion(area).subtracted(covered))
         painter.fillRect(uncovered, back);
 }
 
@@ -66,7 +86,7 @@ bool RetainedSurface::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == WindowUpdateLock::lockEventType()) {
         const bool locked = static_cast<WindowUpdateLock::LockEvent *>(event)->isLocked();
         m_frozen = locked ? m_surface->image() : QImage();
-    } else if (event->type() == QEvent::Resize) {
+    } else if (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal) {
         syncSize();
     } else if (event->type() == QEvent::FontChange) {
         m_surface->setFont(m_owner->font());

@@ -24,6 +24,10 @@ namespace OlvarControls {
     the release and paint() shows the drawing as it was when the lock was
     taken, so that half-finished drawing never reaches the screen.
 
+    The surface has the device pixel ratio of the owner's screen (at least 1),
+    so that a control is drawn at the screen's resolution while it draws in
+    its own (logical) pixels.
+
     A control keeps one as a member and calls paint() from its paintEvent().
 */
 class OLVAR_EXPORT RetainedSurface : public QObject

@@ -11,11 +11,17 @@
 #include "sessionstatements.h"
 #include "slotgeometry.h"
 
+#include <QLoggingCategory>
+
+#include <limits>
+
 namespace OlvarControls {
 
 using namespace DataAccess;
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcDatabase, "olvar.hourlet.database")
 
 /* A text column; one without a value reads as an empty text. */
 QString textOf(const QVariant &value)
@@ -54,6 +60,39 @@ void execute(const Connection &connection, const QString &statement)
     command.Execute();
 }
 
+/* No statement can carry a null character: name the text that holds one before anything is written. */
+void refuseNullCharacters(const Appointment &record)
+{
+    const QChar null(0);
+    if (record.ApptSubject.contains(null))
+        throw OleError(ErrorNumber::InvalidProcedureCall,
+                       QStringLiteral("The session's subject contains a null character, which cannot be stored."));
+    if (record.ApptDetail.contains(null))
+        throw OleError(ErrorNumber::InvalidProcedureCall,
+                       QStringLiteral("The session's notes contain a null character, which cannot be stored."));
+}
+
+/* The session the update just wrote: an update that matched no row lost the edit. */
+qint32 updatedId(const Connection &connection, qint32 sessionId)
+{
+    if (connection.RecordsAffected() == 0)
+        throw OleError(ErrorNumber::NoCurrentRecord, QStringLiteral("The session no longer exists."));
+    return sessionId;
+}
+
+/* The session the insert just added; one that a 32-bit identifier cannot name is removed again. */
+qint32 insertedId(const Connection &connection)
+{
+    const qint64 rowId = connection.LastInsertId();
+    if (rowId >= std::numeric_limits<qint32>::min() && rowId <= std::numeric_limits<qint32>::max())
+        return qint32(rowId);
+    execute(connection, SessionStatements::deleteStatement(rowId));
+    throw OleError(ErrorNumber::Overflow,
+                   QStringLiteral("Overflow: the database gave the new session the identifier %1, which does not fit "
+                                  "a session identifier. The session was not stored.")
+                           .arg(rowId));
+}
+
 } // namespace
 
 void HourletBinding::report(const OleError &error)
@@ -61,10 +100,26 @@ void HourletBinding::report(const OleError &error)
     MsgBox::showFromLibrary(error.messageText(), MsgBox::OkOnly);
 }
 
-void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 resource) const
+bool HourletBinding::LoadSource::operator==(const LoadSource &other) const
+{
+    return connectionString == other.connectionString && activeDate == other.activeDate && resource == other.resource;
+}
+
+void HourletBinding::reportLoadFailure(const OleError &error, const LoadSource &source)
+{
+    if (m_failedLoad == source) {
+        qCInfo(lcDatabase, "the load failed again, shown before: %s", error.what());
+        return;
+    }
+    m_failedLoad = source;
+    report(error);
+}
+
+void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 resource)
 {
     if (!hasDatabase())
         return;
+    const LoadSource source{m_connectionString, activeDate.value(), resource};
     try {
         Connection connection = openConnection(m_connectionString);
         list.reset();
@@ -78,22 +133,23 @@ void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 reso
         }
         rows.Close();
         connection.Close();
+        m_failedLoad.reset();
     } catch (const OleError &error) {
         // A database that cannot be opened, or a result without a current row, ends the load quietly.
         const int number = error.number();
         if (number != ErrorNumber::GeneralFailure && number != 0 && number != ErrorNumber::NoCurrentRecord)
-            report(error);
+            reportLoadFailure(error, source);
     }
 }
 
 qint32 HourletBinding::save(const Appointment &record) const
 {
     try {
+        refuseNullCharacters(record);
         const QString statement = SessionStatements::saveStatement(record);
         Connection connection = openConnection(m_connectionString);
         execute(connection, statement);
-        const qint32 id = record.ApptID > 0 ? record.ApptID
-                                             : NumberConversion::toInt32(connection.LastInsertId());
+        const qint32 id = record.ApptID > 0 ? updatedId(connection, record.ApptID) : insertedId(connection);
         connection.Close();
         return id;
     } catch (const OleError &error) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace OlvarControls {
 
@@ -21,7 +22,9 @@ struct Appointment;
 
     Failures are shown in a message box of the library (the error number,
     CR LF, the description; OK only) and reported by the result; nothing is
-    thrown. A load that cannot open the database ends silently.
+    thrown. A load that cannot open the database ends silently, and a load
+    failure is shown once: the same load failing again is only logged, until
+    a load succeeds or the connection string, date or resource changes.
 */
 class OLVAR_EXPORT HourletBinding
 {
@@ -38,12 +41,15 @@ public:
         record for none. Without a connection string the list stays as it is; a
         failure leaves the records read until then.
     */
-    void load(AppointmentList &list, OleDate activeDate, qint32 resource) const;
+    void load(AppointmentList &list, OleDate activeDate, qint32 resource);
 
     /*!
         Saves \a record: updates the session record.ApptID when it is positive,
         else inserts a new session. Returns the session's identifier (the new
-        row's after an insert), 0 when the save failed.
+        row's after an insert), 0 when the save failed. Fails, writing nothing,
+        for a text holding a null character, an update of a session that no
+        longer exists (3021), and an insert whose new identifier does not fit
+        32 bits (6; the row is removed again).
     */
     qint32 save(const Appointment &record) const;
 
@@ -57,7 +63,19 @@ public:
     static void report(const OleError &error);
 
 private:
+    /*! What a load read: a failure is shown again only for another one. */
+    struct LoadSource
+    {
+        QString connectionString;
+        double activeDate;
+        qint32 resource;
+        bool operator==(const LoadSource &other) const;
+    };
+
+    void reportLoadFailure(const OleError &error, const LoadSource &source);
+
     QString m_connectionString;
+    std::optional<LoadSource> m_failedLoad;
 };
 
 } // namespace OlvarControls

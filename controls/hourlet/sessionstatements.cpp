@@ -45,7 +45,7 @@ QString SessionStatements::saveStatement(const Appointment &record)
     return record.ApptID > 0 ? updateStatement(record) : insertStatement(record);
 }
 
-QString SessionStatements::deleteStatement(qint32 sessionId)
+QString SessionStatements::deleteStatement(qint64 sessionId)
 {
     return QStringLiteral("DELETE FROM tblSession Where tblSession.SessionID = ") + QString::number(sessionId);
 }

@@ -29,7 +29,7 @@ public:
     /*! The statement that saves \a record: an update when its ApptID is positive, else an insert. */
     static QString saveStatement(const Appointment &record);
     /*! The delete of the session \a sessionId. */
-    static QString deleteStatement(qint32 sessionId);
+    static QString deleteStatement(qint64 sessionId);
 
     /*! \a text with every apostrophe doubled, to stand between apostrophes. */
     static QString quoted(const QString &text);

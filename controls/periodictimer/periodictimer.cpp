@@ -42,10 +42,11 @@ void reportInvalidPropertyValue()
     MsgBox::showFromLibrary(OleError(ErrorNumber::InvalidPropertyValue).description(), MsgBox::OkOnly);
 }
 
-/* The face: a small clock showing nine o'clock. */
-QPixmap drawFace()
+/* The face: a small clock showing nine o'clock, 21 x 23 pixels drawn at the device pixel ratio \a ratio. */
+QPixmap drawFace(qreal ratio)
 {
-    QPixmap face(21, 23);
+    QPixmap face(QSize(21, 23) * ratio);
+    face.setDevicePixelRatio(ratio);
     face.fill(Qt::transparent);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -104,7 +105,7 @@ PeriodicTimer::PeriodicTimer(QWidget *parent)
     d->timer1 = new WindowTimer(this);
     d->timer1->setObjectName(QStringLiteral("Timer1"));
     connect(d->timer1, &WindowTimer::Timer, this, &PeriodicTimer::onTick);
-    d->face = drawFace();
+    d->face = drawFace(1.0);
     setFixedSize(fixedPixelSize());
 }
 
@@ -242,8 +243,11 @@ void PeriodicTimer::WriteProperties(PropertyBag &bag)
 
 void PeriodicTimer::paintEvent(QPaintEvent *)
 {
+    if (d->face.devicePixelRatio() != devicePixelRatio())
+        d->face = drawFace(devicePixelRatio());
     QPainter painter(this);
-    painter.drawPixmap((width() - d->face.width()) / 2, 0, d->face);
+    const QSize face = d->face.deviceIndependentSize().toSize();
+    painter.drawPixmap((width() - face.width()) / 2, 0, d->face);
 }
 
 void PeriodicTimer::onTick()

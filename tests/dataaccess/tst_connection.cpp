@@ -183,8 +183,15 @@ TEST(Connection, ExecuteGivesRowsOnlyForQueriesAndTellsTheNewRowsIdentifier)
 
     // Identifiers are never given out twice, even after the last row is deleted.
     connection.Execute(QStringLiteral("DELETE FROM tblSession WHERE SessionID = 3"));
+    EXPECT_EQ(connection.RecordsAffected(), 1);
     connection.Execute(QStringLiteral("INSERT INTO tblSession (SessionDescription) VALUES ('Fourth')"));
     EXPECT_EQ(connection.LastInsertId(), 4);
+
+    // An update that matches no row writes none, and says so.
+    connection.Execute(QStringLiteral("UPDATE tblSession SET SessionDescription = 'x' WHERE SessionID = 3"));
+    EXPECT_EQ(connection.RecordsAffected(), 0);
+    connection.Execute(QStringLiteral("UPDATE tblSession SET SessionDescription = 'x'"));
+    EXPECT_EQ(connection.RecordsAffected(), 3);
 }
 
 TEST(Connection, CommandsRunOnTheirActiveConnection)
@@ -221,4 +228,22 @@ TEST(Connection, OpenAndCloseFollowTheObjectsState)
     EXPECT_EQ(errorNumberOf([&] { rs.Eof(); }), ErrorNumber::ObjectClosed);
     EXPECT_EQ(errorNumberOf([&] { description.Value(); }), ErrorNumber::ObjectClosed);
     EXPECT_EQ(errorNumberOf([&] { rs.Close(); }), ErrorNumber::ObjectClosed);
+}
+
+TEST(Connection, AStatementWithANullCharacterIsRefusedNotCutShort)
+{
+    const TestDatabase db(sessionTable);
+    Connection connection = db.open();
+    const QChar null(0);
+    const QStringList statements{QStringLiteral("DELETE FROM tblSession") + null + QStringLiteral(" WHERE SessionID = 1"),
+                                 QStringLiteral("UPDATE tblSession SET SessionDescription = 'a") + null
+                                         + QStringLiteral("b' WHERE SessionID = 1")};
+    for (const QString &statement : statements) {
+        EXPECT_EQ(errorNumberOf([&] { connection.Execute(statement); }), ErrorNumber::SqlError);
+        Recordset rows;
+        EXPECT_EQ(errorNumberOf([&] { rows.Open(statement, connection, adOpenForwardOnly, adLockReadOnly); }),
+                  ErrorNumber::SqlError);
+    }
+    Recordset rows = connection.Execute(QStringLiteral("SELECT COUNT(*) FROM tblSession WHERE SessionID = 1 AND SessionDescription NOT LIKE 'a%'"));
+    EXPECT_EQ(rows.Fields(0).Value().toInt(), 1);
 }

@@ -236,6 +236,33 @@ TEST_F(SessionSave, ABookedClientThatIsNoNumberIsRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(OlvarTest::messageBoxes().count(), 1);
 }
 
+TEST_F(SessionSave, ATextWithANullCharacterIsRefusedBeforeAnythingIsWritten)
+{
+    const QString withNull = QStringLiteral("Room") + QChar(0) + QStringLiteral(" 4");
+    const int before = sessionCount();
+    open(-1, QTime(10, 0), QTime(11, 0));
+    choose("cboLocation", QStringLiteral("Client Nominated Location"));
+    const QList<std::pair<const char *, QString>> fields{{"txtSubject", QStringLiteral("Subject")},
+                                                         {"txtAdditionalNotes", QStringLiteral("Notes")},
+                                                         {"txtLocation", QStringLiteral("Location")},
+                                                         {"txtActualStartTime", QStringLiteral("Actual Start Time")},
+                                                         {"txtActualEndTime", QStringLiteral("Actual End Time")}};
+    for (const auto &[name, caption] : fields) {
+        OlvarTest::messageBoxes().clear();
+        edit(name)->setText(withNull);
+        pressSave();
+        ASSERT_EQ(OlvarTest::messageBoxes().count(), 1) << name;
+        EXPECT_EQ(OlvarTest::messageBoxes().last().prompt,
+                  QStringLiteral("The %1 contains a null character, which cannot be stored.\r\nPlease remove it.").arg(caption));
+        EXPECT_EQ(sessionCount(), before) << name;
+        edit(name)->setText(QStringLiteral("Room 4"));
+    }
+    OlvarTest::messageBoxes().clear();
+    pressSave();
+    EXPECT_EQ(OlvarTest::messageBoxes().count(), 0);
+    EXPECT_EQ(sessionCount(), before + 1);
+}
+
 TEST_F(SessionSave, AnInvoicedSessionIsRefusedAndLeftAsItIs)
 {
     const int id = addSession(bookingDay(), QTime(10, 0), QTime(11, 0), 1, 2, false, true);

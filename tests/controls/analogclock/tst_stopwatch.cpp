@@ -155,3 +155,25 @@ TEST(AnalogClockStopwatch, RunningMarkReplacesTheClockMarksUntilReset)
     EXPECT_EQ(markColor(t, 14), QColor(0, 0, 255));
     EXPECT_EQ(markColor(t, 15), QColor(255, 255, 0));
 }
+
+TEST(AnalogClockStopwatch, NoClockMarkStaysOnTheDialWhileItRunsOrStands)
+{
+    ClockHost t;
+    ClockHost::advance(25);
+    EXPECT_EQ(markColor(t, 40), QColor(255, 255, 0));
+
+    t.clock().Tbutton();
+    ClockHost::advance(150);
+    for (int position = 1; position <= 60; ++position)
+        EXPECT_NE(markColor(t, position), QColor(255, 255, 0)) << position;
+    EXPECT_EQ(markColor(t, 40), QColor()); // the running mark has not come by
+    EXPECT_EQ(markColor(t, 41), QColor());
+
+    t.clock().Tbutton(); // stopped
+    ClockHost::advance(500);
+    EXPECT_EQ(markColor(t, 40), QColor());
+
+    t.clock().Tbutton(); // reset: they come back
+    EXPECT_EQ(markColor(t, 40), QColor(255, 255, 0));
+    EXPECT_EQ(markColor(t, 41), QColor(0, 0, 255));
+}

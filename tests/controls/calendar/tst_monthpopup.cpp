@@ -379,3 +379,15 @@ TEST_F(MonthPopup, APressOutsideClosesItOnceTheButtonIsReleased)
     EXPECT_EQ(popup->result(), QDialog::Rejected);
     EXPECT_EQ(shared().selectedDate, QVariant(QStringLiteral("1/3/2024")));
 }
+
+TEST_F(MonthPopup, APressOutsideReleasedOverADayPicksNothing)
+{
+    open(QStringLiteral("1/3/2024"));
+    QTest::mousePress(popup.get(), Qt::LeftButton, {}, QPoint(popup->width() + 40, -30));
+    QLabel *cell = dayCell(*popup, 9);
+    QTest::mouseMove(cell);
+    QTest::mouseRelease(cell, Qt::LeftButton);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(popup->result(), QDialog::Rejected);
+    EXPECT_EQ(shared().selectedDate, QVariant(QStringLiteral("1/3/2024")));
+}

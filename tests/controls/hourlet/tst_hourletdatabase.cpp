@@ -4,8 +4,10 @@
 #include "msgbox.h"
 #include "sessionstatements.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -252,4 +254,98 @@ TEST(HourletWithoutDatabase, DatabaseWorkFailsWithItsMessage)
     messageBoxes().clear();
     EXPECT_EQ(hourlet->DeleteAppointment(0), 0);
     expectDatabaseMessage();
+}
+
+TEST_F(HourletDatabase, AnUpdateOfASessionDeletedMeanwhileIsReportedAndStoresNothing)
+{
+    const qint32 id = database.addSession(Day, timeOfDay(10), timeOfDay(11), QStringLiteral("Booked"));
+    auto hourlet = shownHourlet();
+    hourlet->setConnectionString(database.connectionString());
+    hourlet->setResource(12);
+    database.execute(QStringLiteral("DELETE FROM tblSession WHERE SessionID = %1").arg(id)); // another desk
+
+    EXPECT_EQ(hourlet->SetAppointment(Day, timeOfDay(11), timeOfDay(12), QStringLiteral("Moved"), QString(), 4,
+                                      QString(), id),
+              0);
+    ASSERT_EQ(messageBoxes().count(), 1);
+    EXPECT_EQ(messageBoxes().last().prompt, QStringLiteral("3021\r\nThe session no longer exists."));
+    EXPECT_EQ(database.scalar(QStringLiteral("SELECT COUNT(*) FROM tblSession")).toInt(), 0);
+}
+
+TEST_F(HourletDatabase, AnIdentifierBeyondThirtyTwoBitsUndoesTheInsert)
+{
+    database.execute(QStringLiteral("INSERT INTO tblSession (SessionID, SessionDescription) VALUES (2147483647, 'Last')"));
+    EXPECT_EQ(binding.save(sampleRecord(0)), 0);
+    expectDatabaseMessage();
+    EXPECT_TRUE(messageBoxes().last().prompt.startsWith(QStringLiteral("6\r\n")));
+    EXPECT_EQ(database.scalar(QStringLiteral("SELECT COUNT(*) FROM tblSession")).toInt(), 1); // no orphan
+    EXPECT_EQ(database.scalar(QStringLiteral("SELECT MAX(SessionID) FROM tblSession")).toLongLong(), 2147483647);
+}
+
+TEST_F(HourletDatabase, TextsWithANullCharacterAreRefusedWithAClearMessage)
+{
+    const QString withNull = QStringLiteral("Before") + QChar(0) + QStringLiteral("after");
+    Appointment record = sampleRecord(0);
+    record.ApptSubject = withNull;
+    EXPECT_EQ(binding.save(record), 0);
+    ASSERT_EQ(messageBoxes().count(), 1);
+    EXPECT_EQ(messageBoxes().last().prompt,
+              QStringLiteral("5\r\nThe session's subject contains a null character, which cannot be stored."));
+
+    const qint32 id = database.addSession(Day, timeOfDay(10), timeOfDay(11), QStringLiteral("Booked"));
+    record = sampleRecord(id);
+    record.ApptDetail = withNull;
+    EXPECT_EQ(binding.save(record), 0);
+    ASSERT_EQ(messageBoxes().count(), 2);
+    EXPECT_EQ(messageBoxes().last().prompt,
+              QStringLiteral("5\r\nThe session's notes contain a null character, which cannot be stored."));
+    EXPECT_EQ(database.scalar(QStringLiteral("SELECT COUNT(*) FROM tblSession")).toInt(), 1);
+    EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionDescription FROM tblSession")), QStringLiteral("Booked"));
+}
+
+TEST_F(HourletDatabase, ALoadFailureIsShownOnceUntilALoadSucceedsOrTheDayChanges)
+{
+    database.execute(QStringLiteral("DROP TABLE tblCounsellerSessionLink"));
+    auto hourlet = shownHourlet();
+    hourlet->setConnectionString(database.connectionString());
+    hourlet->setResource(12); // loads twice: one message
+    ASSERT_EQ(messageBoxes().count(), 1);
+    hourlet->UpdateDisplay();
+    hourlet->setVScrollValue(100);
+    hourlet->resize(700, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messageBoxes().count(), 1);
+
+    hourlet->setActiveDate(Day.addDays(1));
+    EXPECT_EQ(messageBoxes().count(), 2);
+    hourlet->setResource(13);
+    EXPECT_EQ(messageBoxes().count(), 3);
+    hourlet->setConnectionString(database.connectionString() + QLatin1Char(';'));
+    hourlet->UpdateDisplay();
+    EXPECT_EQ(messageBoxes().count(), 4);
+
+    // Once a load has succeeded, the same failure is news again.
+    database.execute(QStringLiteral("CREATE TABLE tblCounsellerSessionLink (SessionID INTEGER, CounsellerID INTEGER)"));
+    hourlet->UpdateDisplay();
+    EXPECT_EQ(messageBoxes().count(), 4);
+    database.execute(QStringLiteral("DROP TABLE tblCounsellerSessionLink"));
+    hourlet->UpdateDisplay();
+    hourlet->UpdateDisplay();
+    EXPECT_EQ(messageBoxes().count(), 5);
+}
+
+TEST(HourletDamagedDatabase, AFileWithoutTheSchemaShowsItsFailureOnce)
+{
+    TempFolder folder;
+    const QString path = folder.filePath(QStringLiteral("empty.db"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)); // an empty file opens as a database without tables
+    file.close();
+    auto hourlet = shownHourlet();
+    hourlet->setConnectionString(QStringLiteral("Provider=SQLite;Data Source=") + path);
+    hourlet->setResource(12);
+    hourlet->UpdateDisplay();
+    QTest::mouseClick(hourlet.get(), Qt::LeftButton, {}, QPoint(100, slotRow(3, 0)));
+    ASSERT_EQ(messageBoxes().count(), 1);
+    EXPECT_TRUE(messageBoxes().last().prompt.contains(QStringLiteral("no such table"))) << messageBoxes().last().prompt.toStdString();
 }
