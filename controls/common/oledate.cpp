@@ -114,6 +114,13 @@ bool OleDate::isValid() const
             && dayNumber() >= FirstDay;
 }
 
+OleDate OleDate::checked(int errorNumber) const
+{
+    if (!isValid())
+        throw OleError(errorNumber);
+    return *this;
+}
+
 OleDate OleDate::datePart() const
 {
     return fromMSecs(dayNumber() * MSecsPerDay);

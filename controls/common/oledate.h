@@ -56,6 +56,9 @@ public:
     /*! Whether the value lies in the platform's date range, 1 January 100 to 31 December 9999. */
     bool isValid() const;
 
+    /*! This date when it lies in the platform's date range; else throws OleError \a errorNumber. */
+    OleDate checked(int errorNumber) const;
+
     /*! The day without its time of day. */
     OleDate datePart() const;
     /*! The time of day on day 0. */

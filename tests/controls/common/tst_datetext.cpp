@@ -186,6 +186,10 @@ TEST(DateTextReading, TwoDigitYearsFollowTheWindow)
     EXPECT_EQ(read("1/1/99"), at(1999, 1, 1));
     EXPECT_EQ(read("1/1/0099"), at(1999, 1, 1));
     EXPECT_EQ(read("1/1/100"), at(100, 1, 1));
+    // Every time of day on the first day of the range is a valid date.
+    ASSERT_TRUE(read("1/1/100 2:03").has_value());
+    EXPECT_TRUE(read("1/1/100 2:03")->isValid());
+    EXPECT_EQ(DateText::general(*read("1/1/100 2:03"), enGB), QStringLiteral("01/01/0100 02:03:00"));
     // The week view's default: a year written 0000 reads as 00.
     EXPECT_EQ(DateText::toDate(QStringLiteral("1/1/0000")), at(2000, 1, 1));
     EXPECT_EQ(DateText::toDate(QStringLiteral("1/1/0000"), enUS), at(2000, 1, 1));
