@@ -93,21 +93,11 @@ QString numericDateFormat(const QLocale &locale, const QString &own)
                                                                                              : QStringLiteral("MM");
     const QString year = QStringLiteral("yyyy");
     const QChar separator = dateSeparatorOf(own);
+    // The fields by their letter, in the order of DateTextParser::FieldOrder's values.
+    static const char *const orders[] = {"DMY", "MDY", "YMD", "YDM"};
     QStringList order;
-    switch (DateTextParser::localeOrder(locale)) {
-    case DateTextParser::MonthDayYear:
-        order = {month, day, year};
-        break;
-    case DateTextParser::YearMonthDay:
-        order = {year, month, day};
-        break;
-    case DateTextParser::YearDayMonth:
-        order = {year, day, month};
-        break;
-    case DateTextParser::DayMonthYear:
-        order = {day, month, year};
-        break;
-    }
+    for (const char *letter = orders[DateTextParser::localeOrder(locale)]; *letter; ++letter)
+        order.append(*letter == 'D' ? day : *letter == 'M' ? month : year);
     return order.join(separator);
 }
 
