@@ -1,39 +1,13 @@
 #include "datetext.h"
 
 #include "datetextparser.h"
+#include "readabledateforms.h"
 #include "scheduler.h"
 #include "oleerror.h"
-
-#include <functional>
 
 namespace OlvarControls {
 
 namespace {
-
-// A Qt date/time format with every unquoted run of one letter replaced by what
-// rewrite makes of it (the letter and the run's length).
-QString rewriteFields(const QString &format, const std::function<QString(QChar, qsizetype)> &rewrite)
-{
-    QString result;
-    qsizetype i = 0;
-    while (i < format.size()) {
-        const QChar c = format.at(i);
-        qsizetype end = i + 1;
-        if (c == QLatin1Char('\'')) {
-            end = format.indexOf(QLatin1Char('\''), i + 1);
-            end = end < 0 ? format.size() : end + 1;
-            result += format.mid(i, end - i);
-        } else if (c.isLetter()) {
-            while (end < format.size() && format.at(end) == c)
-                ++end;
-            result += rewrite(c, end - i);
-        } else {
-            result += c;
-        }
-        i = end;
-    }
-    return result;
-}
 
 void checkInRange(OleDate date)
 {
@@ -52,30 +26,24 @@ OleDate orTypeMismatch(const std::optional<OleDate> &date)
 
 QString DateText::shortDateFormat(const QLocale &locale)
 {
-    return rewriteFields(locale.dateFormat(QLocale::ShortFormat), [](QChar letter, qsizetype count) {
-        return letter == QLatin1Char('y') ? QStringLiteral("yyyy") : QString(count, letter);
-    });
+    return ReadableDateForms(locale).shortDateFormat();
 }
 
 QString DateText::longTimeFormat(const QLocale &locale)
 {
-    QString format = rewriteFields(locale.timeFormat(QLocale::LongFormat), [](QChar letter, qsizetype count) {
-        return letter == QLatin1Char('t') ? QString() : QString(count, letter);
-    });
-    format.remove(QLatin1String("()")); // what bracketed the zone: "HH:mm:ss (t)"
-    return format.trimmed();
+    return ReadableDateForms(locale).longTimeFormat();
 }
 
 QString DateText::shortDate(OleDate date, const QLocale &locale)
 {
     checkInRange(date);
-    return locale.toString(date.roundedToSecond().date(), shortDateFormat(locale));
+    return ReadableDateForms(locale).date(date.roundedToSecond().date());
 }
 
 QString DateText::longTime(OleDate date, const QLocale &locale)
 {
     checkInRange(date);
-    return locale.toString(date.roundedToSecond().time(), longTimeFormat(locale));
+    return ReadableDateForms(locale).time(date.roundedToSecond().time());
 }
 
 QString DateText::general(OleDate date, const QLocale &locale)

@@ -19,7 +19,9 @@ namespace OlvarControls {
     its long time alone for a time on day 0 (day 0 at 00:00 counts as a time), and
     otherwise date, one blank, time. The short date always carries a four-digit
     year and the long time no time-zone name, so that every text written here
-    reads back as the same instant.
+    reads back as the same instant. Where a locale's own short date or long time
+    would not read back, a plainer form of that locale is written instead (see
+    ReadableDateForms): "09.03.2026 11:00:00" in Danish, "9.03.2026" in Bulgarian.
 */
 class OLVAR_EXPORT DateText
 {
@@ -31,9 +33,9 @@ public:
     /*! The long time of \a date in \a locale, without a zone: "10:00:00", "10:00:00 AM". */
     static QString longTime(OleDate date, const QLocale &locale = QLocale());
 
-    /*! The short date format of \a locale (in Qt's pattern language) with its year made four digits. */
+    /*! The short date format of \a locale (in Qt's pattern language) with its year made four digits, in a form that reads back. */
     static QString shortDateFormat(const QLocale &locale = QLocale());
-    /*! The long time format of \a locale (in Qt's pattern language) without its time-zone name. */
+    /*! The long time format of \a locale (in Qt's pattern language) without its time-zone name, in a form that reads back. */
     static QString longTimeFormat(const QLocale &locale = QLocale());
 
     /*! Whether \a text reads as a date, a time or both in \a locale. */

@@ -38,7 +38,7 @@ std::optional<Items> classify(const QList<DateTextToken> &tokens, const DateName
         item.spaced = token.gap.contains(Blank);
         if (token.kind == DateTextToken::Number) {
             item.value = token.value;
-            item.digits = token.text.size();
+            item.digits = token.text.toUcs4().size(); // digits, not UTF-16 units
         } else if (const int month = names.monthFromName(token.text)) {
             item.kind = Item::Month;
             item.value = month;

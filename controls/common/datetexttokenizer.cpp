@@ -1,5 +1,7 @@
 #include "datetexttokenizer.h"
 
+#include <utility>
+
 namespace OlvarControls {
 
 namespace {
@@ -16,6 +18,15 @@ bool isSeparator(QChar c)
     return c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(':');
 }
 
+// The code point at index i of text and the number of UTF-16 units it takes.
+std::pair<char32_t, qsizetype> codePointAt(QStringView text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        return {QChar::surrogateToUcs4(c, text.at(i + 1)), 2};
+    return {c.unicode(), 1};
+}
+
 } // namespace
 
 std::optional<QList<DateTextToken>> DateTextTokenizer::tokenize(QStringView text)
@@ -23,7 +34,11 @@ std::optional<QList<DateTextToken>> DateTextTokenizer::tokenize(QStringView text
     QList<DateTextToken> tokens;
     QString gap;
     qsizetype i = 0;
-    auto isWordAt = [&](qsizetype at) { return at < text.size() && text.at(at).isLetter(); };
+    // Digits and letters may lie outside the basic plane (Chakma or Adlam digits).
+    auto isDigitAt = [&](qsizetype at) { return at < text.size() && QChar::isDigit(codePointAt(text, at).first); };
+    auto isWordAt = [&](qsizetype at) { return at < text.size() && QChar::isLetter(codePointAt(text, at).first); };
+    // Inside a word, the marks that join its letters too (Tamil vowel signs).
+    auto isInWordAt = [&](qsizetype at) { return isWordAt(at) || (at < text.size() && QChar::isMark(codePointAt(text, at).first)); };
     while (i < text.size()) {
         const QChar c = text.at(i);
         if (c.category() == QChar::Other_Format) { // direction marks
@@ -35,17 +50,17 @@ std::optional<QList<DateTextToken>> DateTextTokenizer::tokenize(QStringView text
         } else if (isSeparator(c)) {
             gap += c;
             ++i;
-        } else if (c.isDigit() || c.isLetter()) {
+        } else if (isDigitAt(i) || isWordAt(i)) {
             DateTextToken token;
             const qsizetype start = i;
-            if (c.isDigit()) {
-                for (; i < text.size() && text.at(i).isDigit(); ++i)
-                    token.value = qMin(TooLarge, token.value * 10 + text.at(i).digitValue());
+            if (isDigitAt(i)) {
+                for (; isDigitAt(i); i += codePointAt(text, i).second)
+                    token.value = qMin(TooLarge, token.value * 10 + QChar::digitValue(codePointAt(text, i).first));
             } else {
                 token.kind = DateTextToken::Word;
                 // Letters, and dots inside a word ("p.m").
-                while (isWordAt(i) || (i < text.size() && text.at(i) == QLatin1Char('.') && isWordAt(i + 1)))
-                    ++i;
+                while (isInWordAt(i) || (i < text.size() && text.at(i) == QLatin1Char('.') && isWordAt(i + 1)))
+                    i += text.at(i) == QLatin1Char('.') ? 1 : codePointAt(text, i).second;
             }
             token.text = text.mid(start, i - start).toString();
             if (token.kind == DateTextToken::Word && i < text.size() && text.at(i) == QLatin1Char('.'))

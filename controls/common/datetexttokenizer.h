@@ -30,8 +30,10 @@ struct DateTextToken
     Splits a date text into numbers and words. Blanks, tabs and commas separate;
     "/", "-", "." and ":" are kept as separators, except dots inside or right
     after a word ("p.m.", "Jan."), which belong to it and are dropped. Direction
-    marks are skipped. A dot may end the text; any other separator there, or a
-    character no date uses, makes the text unreadable.
+    marks are skipped. Digits and letters of every script count, those outside
+    the basic plane included; the marks that join a word's letters belong to
+    it. A dot may end the text; any other separator there, or a character no
+    date uses, makes the text unreadable.
 */
 class OLVAR_EXPORT DateTextTokenizer
 {

@@ -19,6 +19,14 @@ qint64 floorDiv(qint64 a, qint64 b)
     return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
+// The platform's date range as day numbers: 1 January 100 and 31 December 9999.
+constexpr qint64 FirstDay = -657434;
+constexpr qint64 LastDay = 2958465;
+
+// Day counts beyond this are held at it, so that their milliseconds fit 64 bits
+// (and leave room for adding a few days); such dates are far out of range anyway.
+constexpr double SaturationDays = 1e11;
+
 } // namespace
 
 OleDate OleDate::fromDate(QDate date)
@@ -61,6 +69,8 @@ qint64 OleDate::toMSecs() const
 {
     if (!std::isfinite(m_value))
         return 0;
+    if (std::fabs(m_value) > SaturationDays)
+        return qint64(std::copysign(SaturationDays, m_value)) * MSecsPerDay;
     const double whole = std::trunc(m_value);
     qint64 day = qint64(whole);
     qint64 msecs = qint64(std::llround(std::fabs(m_value - whole) * double(MSecsPerDay)));
@@ -98,7 +108,17 @@ QDateTime OleDate::toDateTime() const
 
 bool OleDate::isValid() const
 {
-    return std::isfinite(m_value) && m_value >= -657434.0 && m_value < 2958466.0;
+    // A negative value holds its time of day in the magnitude of its fraction, so
+    // every time on 1 January 100 lies below -657434: the day number decides.
+    return std::isfinite(m_value) && m_value > double(FirstDay - 1) && m_value < double(LastDay + 1)
+            && dayNumber() >= FirstDay;
+}
+
+OleDate OleDate::checked(int errorNumber) const
+{
+    if (!isValid())
+        throw OleError(errorNumber);
+    return *this;
 }
 
 OleDate OleDate::datePart() const
@@ -150,7 +170,10 @@ int OleDate::firstDayOfWeek(const QLocale &locale)
 OleDate OleDate::roundedToSecond() const
 {
     constexpr qint64 msecsPerSecond = 1000;
-    return fromMSecs(floorDiv(toMSecs() + msecsPerSecond / 2, msecsPerSecond) * msecsPerSecond);
+    const qint64 rounded = floorDiv(toMSecs() + msecsPerSecond / 2, msecsPerSecond) * msecsPerSecond;
+    // The last half second of the range stays on its last day.
+    const qint64 lastSecond = (LastDay + 1) * MSecsPerDay - msecsPerSecond;
+    return fromMSecs(isValid() && rounded > lastSecond ? lastSecond : rounded);
 }
 
 qint64 OleDate::hourBoundariesBetween(OleDate from, OleDate to)

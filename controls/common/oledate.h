@@ -41,7 +41,10 @@ public:
     /*! The instant \a msecs milliseconds after 30 December 1899, 00:00. */
     static OleDate fromMSecs(qint64 msecs);
 
-    /*! Milliseconds from 30 December 1899, 00:00 to this instant (negative before). */
+    /*!
+        Milliseconds from 30 December 1899, 00:00 to this instant (negative before);
+        0 for a value that is not finite, and held at 10^11 days either way.
+    */
     qint64 toMSecs() const;
     /*! The calendar date. */
     QDate date() const;
@@ -52,6 +55,9 @@ public:
 
     /*! Whether the value lies in the platform's date range, 1 January 100 to 31 December 9999. */
     bool isValid() const;
+
+    /*! This date when it lies in the platform's date range; else throws OleError \a errorNumber. */
+    OleDate checked(int errorNumber) const;
 
     /*! The day without its time of day. */
     OleDate datePart() const;
@@ -74,7 +80,10 @@ public:
     /*! This instant moved by \a months calendar months, the day clamped to the end of the month. */
     OleDate addMonths(int months) const;
 
-    /*! This instant rounded to the nearest whole second, halves up. */
+    /*!
+        This instant rounded to the nearest whole second, halves up; a date in
+        range stays in range (31 December 9999 23:59:59.5 gives 23:59:59).
+    */
     OleDate roundedToSecond() const;
 
     /*! The weekday numbered Sunday = 1 to Saturday = 7, whatever the locale. */

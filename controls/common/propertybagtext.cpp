@@ -175,7 +175,7 @@ public:
         else if (type == QLatin1String("double"))
             result = rest.toDouble(&ok);
         else if (type == QLatin1String("date"))
-            result = QVariant::fromValue(OleDate(rest.toDouble(&ok)));
+            result = QVariant::fromValue(date(rest, &ok));
         else if (type == QLatin1String("bool"))
             result = boolean(rest, &ok);
         else if (type == QLatin1String("color"))
@@ -255,6 +255,14 @@ private:
         const QStringView digits = text.mid(2);
         *ok = text.startsWith(QLatin1String("0x")) && isHexNumber(digits, 8);
         return *ok ? OleColor(digits.toUInt(nullptr, 16)) : OleColor();
+    }
+
+    /* A serial date in the platform's range: "nan", "inf" and 1e308 are no dates. */
+    static OleDate date(QStringView text, bool *ok)
+    {
+        const OleDate value(text.toDouble(ok));
+        *ok = *ok && value.isValid();
+        return value;
     }
 
     static bool boolean(QStringView text, bool *ok)

@@ -18,7 +18,8 @@ namespace OlvarControls {
 
     After the header, one line per property: the key (bare when it consists of
     letters, digits, '_', '.' and '-', else quoted), a colon, the type and the
-    value. Types: text, int16, int32, bool, double, date (the serial value),
+    value. Types: text, int16, int32, bool, double, date (the serial value, in
+    the range 1 January 100 to 31 December 9999),
     color, font (Qt's font description, quoted), null and empty (no value).
     Quoted texts escape \\ \" \n \r \t and other control characters as \uXXXX.
     The End line guards against a truncated text.

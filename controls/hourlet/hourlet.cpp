@@ -277,7 +277,9 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
              }},
             {QStringLiteral("ActiveDate"), QVariant::fromValue(Scheduler::instance().today()),
              [this] { return QVariant::fromValue(activeDate); },
-             [this](const QVariant &v) { activeDate = NumberConversion::toDate(v); }},
+             [this](const QVariant &v) {
+                 activeDate = NumberConversion::toDate(v).checked(ErrorNumber::InvalidPropertyValue);
+             }},
             boolKey("ShowTimeScale", false, showTimeScale),
             {QStringLiteral("DateFormat"), Hourlet::defaultDateFormat(), [this] { return QVariant(dateFormat); },
              [this](const QVariant &v) { dateFormat = v.toString(); }},
@@ -287,7 +289,7 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
              [this](const QVariant &v) { look.AppItemFont = fontOf(v); }},
             colorKey("AppItemForeColor", &HourletAppearance::AppItemForeColor),
             {QStringLiteral("MinutesPerSlot"), qint32(Hourlet::ts_30Minute), [this] { return QVariant(qint32(minutesPerSlot)); },
-             [this](const QVariant &v) { minutesPerSlot = Hourlet::Time_Slot_Type(NumberConversion::toInt32(v)); }},
+             [this](const QVariant &v) { minutesPerSlot = Hourlet::Time_Slot_Type(NumberConversion::toInt16(v)); }},
             colorKey("AppItemBorderColor", &HourletAppearance::AppItemBorderColor),
             colorKey("AppItemBarBorderColor", &HourletAppearance::AppItemBarBorderColor),
             colorKey("HighLightColor", &HourletAppearance::HighLightColor),
@@ -526,7 +528,7 @@ OleDate Hourlet::activeDate() const { return d->activeDate; }
 
 void Hourlet::setActiveDate(const OleDate &date)
 {
-    d->activeDate = date;
+    d->activeDate = date.checked(ErrorNumber::InvalidPropertyValue);
     d->sweep.moveToDate(date);
     d->fullRepaint();
     propertyChanged(QStringLiteral("ActiveDate"));

@@ -70,8 +70,11 @@ class OLVAR_EXPORT Hourlet : public ControlBase
     Q_PROPERTY(qint32 ItemCount READ itemCount)
 
 public:
-    /*! Slot lengths MinutesPerSlot names; the grid keeps half-hour slots whatever is chosen. */
-    enum Time_Slot_Type {
+    /*!
+        Slot lengths MinutesPerSlot names; the grid keeps half-hour slots whatever
+        is chosen. MinutesPerSlot may hold any 16-bit value, named or not.
+    */
+    enum Time_Slot_Type : qint16 {
         ts_1Minute = 0,
         ts_5Minute = 1,
         ts_10Minute = 2,

@@ -122,6 +122,12 @@ void WeekViewPrivate::assignDates(OleDate date)
         column(index)->setActiveDate(WeekDates::columnDate(date, index));
 }
 
+void WeekViewPrivate::checkDates(OleDate date)
+{
+    for (int index = 0; index < WeekLayout::ColumnCount; ++index)
+        WeekDates::columnDate(date, index).checked(ErrorNumber::InvalidPropertyValue);
+}
+
 void WeekViewPrivate::layOut()
 {
     const QRect client = q->contentsRect();
@@ -258,7 +264,9 @@ QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
              [this](const QVariant &value) { applyBorderStyle(NumberConversion::toInt16(value)); }},
             {QStringLiteral("ActiveDate"), QVariant::fromValue(defaultActiveDate()),
              [this] { return QVariant::fromValue(v.activeDate); },
-             [this](const QVariant &value) { v.activeDate = NumberConversion::toDate(value); }},
+             [this](const QVariant &value) {
+                 v.activeDate = NumberConversion::toDate(value).checked(ErrorNumber::InvalidPropertyValue);
+             }},
             {QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(0)),
              [first] { return QVariant::fromValue(first->vScrollValue()); },
              [first](const QVariant &value) { first->setVScrollValue(NumberConversion::toInt16(value)); }},
@@ -372,6 +380,7 @@ OleDate WeekView::activeDate() const { return d->v.activeDate; }
 
 void WeekView::setActiveDate(const OleDate &date)
 {
+    d->checkDates(date); // a week that leaves the date range changes nothing
     d->v.activeDate = date;
     propertyChanged(QStringLiteral("ActiveDate"));
     d->assignDates(date);

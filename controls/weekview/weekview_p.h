@@ -70,6 +70,8 @@ public:
 
     /*! Gives each column its date of the week of \a date. */
     void assignDates(OleDate date);
+    /*! Throws OleError 380 when a day of the week of \a date lies outside the date range. */
+    void checkDates(OleDate date);
     /*! Places and sizes the columns for the control's size. */
     void layOut();
     /*! Shows every column's drawing again and redraws the scroll bar; failures are ignored. */

@@ -179,6 +179,23 @@ TEST_F(SessionSave, AStoredSessionTheViewCannotUpdateIsReportedAndNotCompleted)
     EXPECT_TRUE(tabs()->isTabEnabled(1)); // still a stored session
 }
 
+TEST_F(SessionSave, ASessionIsStoredInLocalesWhoseOwnDateTextsDoNotReadBack)
+{
+    int hour = 12;
+    for (const char *name : {"da_DK", "ja_JP", "es_US", "zh_TW", "bg_BG"}) {
+        SCOPED_TRACE(name);
+        OlvarTest::LocaleScope locale(QString::fromLatin1(name));
+        const int before = sessionCount();
+        EXPECT_EQ(book(QTime(hour, 0), QTime(hour, 30)), 0);
+        ASSERT_EQ(sessionCount(), before + 1);
+        const int id = basGeneral::lngSessionID;
+        EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
+                        QStringLiteral("StartTime")),
+                  QVariant::fromValue(OleDate::fromTime(QTime(hour, 0))));
+        ++hour;
+    }
+}
+
 TEST_F(SessionSave, OkClosesWithoutSaving)
 {
     const int before = sessionCount();

@@ -110,6 +110,10 @@ TEST(DateFormatter, TimesRoundToTheNearestSecond)
     EXPECT_EQ(format(at(2026, 3, 7, 10, 0, 59).addMSecs(600), "hh:nn:ss"), QStringLiteral("10:01:00"));
     EXPECT_EQ(format(at(2026, 3, 7, 23, 59, 59).addMSecs(500), "dd/mm/yyyy hh:nn:ss"),
               QStringLiteral("08/03/2026 00:00:00"));
+    // The last half second of the range stays in year 9999.
+    EXPECT_EQ(format(at(9999, 12, 31, 23, 59, 59).addMSecs(500), "dd/mm/yyyy hh:nn:ss"),
+              QStringLiteral("31/12/9999 23:59:59"));
+    EXPECT_EQ(format(at(100, 1, 1, 2, 3), "dd/mm/yyyy hh:nn:ss"), QStringLiteral("01/01/0100 02:03:00"));
 }
 
 TEST(DateFormatter, DatesOutOfRangeAreRefused)

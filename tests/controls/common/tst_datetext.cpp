@@ -186,6 +186,10 @@ TEST(DateTextReading, TwoDigitYearsFollowTheWindow)
     EXPECT_EQ(read("1/1/99"), at(1999, 1, 1));
     EXPECT_EQ(read("1/1/0099"), at(1999, 1, 1));
     EXPECT_EQ(read("1/1/100"), at(100, 1, 1));
+    // Every time of day on the first day of the range is a valid date.
+    ASSERT_TRUE(read("1/1/100 2:03").has_value());
+    EXPECT_TRUE(read("1/1/100 2:03")->isValid());
+    EXPECT_EQ(DateText::general(*read("1/1/100 2:03"), enGB), QStringLiteral("01/01/0100 02:03:00"));
     // The week view's default: a year written 0000 reads as 00.
     EXPECT_EQ(DateText::toDate(QStringLiteral("1/1/0000")), at(2000, 1, 1));
     EXPECT_EQ(DateText::toDate(QStringLiteral("1/1/0000"), enUS), at(2000, 1, 1));
@@ -249,4 +253,66 @@ TEST(DateTextVariant, ConvertsBetweenTextsAndDates)
 
     EXPECT_EQ(QVariant::fromValue(at(2026, 3, 7)).toString(), QStringLiteral("07/03/2026"));
     EXPECT_EQ(QVariant::fromValue(timeOfDay(10, 0)).toString(), QStringLiteral("10:00:00"));
+}
+
+TEST(DateTextReading, GeneralTextsReadBackInAllLocalesQtKnows)
+{
+    // Date alone, time alone (both halves of the day, and midnight on day 0),
+    // date with time, and the ends of the range.
+    const OleDate samples[] = {at(2026, 3, 9),      at(2026, 12, 28, 13, 45), at(2026, 3, 9, 1, 2, 3),
+                               timeOfDay(13, 45),   timeOfDay(21, 5, 9),      timeOfDay(0, 0),
+                               at(100, 1, 1, 2, 3), at(9999, 12, 31, 23, 59, 59)};
+    const QList<QLocale> locales =
+            QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(locales.size(), 300);
+    int failed = 0;
+    for (const QLocale &locale : locales) {
+        for (const OleDate &date : samples) {
+            const QString text = DateText::general(date, locale);
+            const auto back = DateText::tryParse(text, locale);
+            if (!back || *back != date) {
+                ADD_FAILURE() << qPrintable(locale.bcp47Name()) << ": \"" << qPrintable(text) << "\" reads as "
+                              << (back ? qPrintable(back->toDateTime().toString(Qt::ISODate)) : "no date");
+                ++failed;
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(failed, 0) << "of " << locales.size() << " locales";
+}
+
+TEST(DateTextGeneral, LocalesWhoseOwnFormsDoNotReadBackWriteAPlainerOne)
+{
+    const auto general = [](const OleDate &date, const char *locale) {
+        return DateText::general(date, QLocale(QString::fromLatin1(locale)));
+    };
+    // A time with dots read as a date: "21.05.09" was 21 May 2009.
+    EXPECT_EQ(general(timeOfDay(21, 5, 9), "da_DK"), QStringLiteral("21:05:09"));
+    EXPECT_EQ(general(at(2026, 3, 9, 11), "fi_FI"), QStringLiteral("9.3.2026 11:00:00"));
+    EXPECT_EQ(general(at(2026, 3, 9, 11), "id_ID"), QStringLiteral("09/03/2026 11:00:00"));
+    // Words and marks around the numbers; the locale's own am/pm kept where it reads back.
+    EXPECT_EQ(general(timeOfDay(13, 45), "fr_CA"), QStringLiteral("13:45:00"));
+    EXPECT_EQ(general(timeOfDay(13, 45), "ja_JP"), QStringLiteral("13:45:00"));
+    EXPECT_EQ(general(timeOfDay(13, 45), "ko_KR"), QStringLiteral("1:45:00 \uC624\uD6C4"));
+    EXPECT_EQ(general(timeOfDay(13, 45), "nn_NO"), QStringLiteral("13:45:00"));
+    EXPECT_EQ(general(timeOfDay(13, 45), "es_US"), QStringLiteral("13:45:00"));
+    EXPECT_EQ(general(at(2026, 3, 7), "bg_BG"), QStringLiteral("7.03.2026"));
+    // No day-period letter nor the brackets that held the zone.
+    EXPECT_EQ(general(at(2026, 3, 9, 10), "zh_TW"), QStringLiteral("2026/3/9 10:00:00"));
+    // Locales whose forms read back keep them.
+    EXPECT_EQ(general(at(2026, 3, 9, 13, 45), "en_US"), QStringLiteral("3/9/2026 1:45:00 PM"));
+    EXPECT_EQ(general(at(2026, 3, 9, 13, 45), "de_DE"), QStringLiteral("09.03.2026 13:45:00"));
+}
+
+TEST(DateTextReading, DigitsAndWordsOfEveryScript)
+{
+    // Chakma digits lie outside the basic plane; Tamil words hold vowel signs.
+    const QLocale chakma(QStringLiteral("ccp_BD"));
+    EXPECT_EQ(DateText::tryParse(QStringLiteral("\U00011137:\U0001113A\U0001113B:\U00011136\U00011136"), chakma),
+              timeOfDay(1, 45));
+    EXPECT_EQ(DateText::tryParse(QStringLiteral("\U0001113F/\U00011139/\U00011138\U00011136\U00011138\U0001113C"),
+                                 chakma),
+              at(2026, 3, 9));
+    const QLocale tamil(QStringLiteral("ta_IN"));
+    EXPECT_EQ(DateText::tryParse(QStringLiteral("1:45:00 ") + tamil.pmText(), tamil), timeOfDay(13, 45));
 }

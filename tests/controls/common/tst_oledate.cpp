@@ -1,6 +1,7 @@
 #include "oledate.h"
 #include "oleerror.h"
 
+#include <cmath>
 #include <QVariant>
 
 #include <gtest/gtest.h>
@@ -109,4 +110,42 @@ TEST(OleDate, RoundsToTheNearestSecond)
     EXPECT_EQ(ten.addMSecs(499).roundedToSecond(), ten);
     EXPECT_EQ(ten.addMSecs(500).roundedToSecond(), ten.addMSecs(1000));
     EXPECT_EQ(OleDate(-1.25).addMSecs(-400).roundedToSecond(), OleDate(-1.25)); // before day 0 too
+}
+
+TEST(OleDate, TheRangeHoldsEveryTimeOfItsFirstAndLastDay)
+{
+    const OleDate firstDay = OleDate::fromDate(QDate(100, 1, 1));
+    EXPECT_EQ(firstDay.value(), -657434.0);
+    for (const QTime &time : {QTime(0, 0), QTime(2, 3), QTime(23, 59, 59)}) {
+        const OleDate onFirst = OleDate::fromDateAndTime(QDate(100, 1, 1), time);
+        EXPECT_TRUE(onFirst.isValid()) << qPrintable(time.toString()); // -657434.085… for 02:03
+        EXPECT_TRUE(OleDate::fromDateAndTime(QDate(9999, 12, 31), time).isValid());
+    }
+    EXPECT_FALSE(OleDate::fromDateAndTime(QDate(99, 12, 31), QTime(23, 59, 59)).isValid());
+    EXPECT_FALSE(firstDay.addDays(-1).isValid());
+    EXPECT_FALSE(OleDate::fromDate(QDate(10000, 1, 1)).isValid());
+}
+
+TEST(OleDate, RoundingStaysInsideTheRange)
+{
+    const OleDate last = OleDate::fromDateAndTime(QDate(9999, 12, 31), QTime(23, 59, 59));
+    EXPECT_EQ(last.addMSecs(500).roundedToSecond(), last);
+    EXPECT_EQ(last.addMSecs(999).roundedToSecond(), last);
+    EXPECT_EQ(last.addMSecs(500).roundedToSecond().date(), QDate(9999, 12, 31));
+}
+
+TEST(OleDate, HugeValuesAreHeldWithoutOverflow)
+{
+    // Out of range, and far beyond what 64-bit milliseconds hold: no overflow, and order kept.
+    for (double days : {1e14, 1e15, 1e308, -1e308, 9.3e18, -1e200}) {
+        const OleDate huge(days);
+        EXPECT_FALSE(huge.isValid()) << days;
+        EXPECT_EQ(huge.toMSecs() < 0, days < 0) << days;
+        EXPECT_EQ(huge.addDays(6).isValid(), false);
+        (void)huge.dayNumber();
+        (void)huge.roundedToSecond();
+    }
+    EXPECT_LT(OleDate(-1e308), OleDate(0));
+    EXPECT_LT(OleDate(0), OleDate(1e308));
+    EXPECT_EQ(OleDate(std::nan("")).toMSecs(), 0);
 }

@@ -194,6 +194,13 @@ TEST(PropertyBag, DamagedTextIsRefusedWhole)
         {head + QStringLiteral("Flag: bool yes\nEnd\n"), 3},
         {head + QStringLiteral("Ratio: double\nEnd\n"), 3},
         {head + QStringLiteral("When: date 1.5.2024\nEnd\n"), 3},
+        // No date: not a number, or outside 1 January 100 to 31 December 9999.
+        {head + QStringLiteral("When: date nan\nEnd\n"), 3},
+        {head + QStringLiteral("When: date inf\nEnd\n"), 3},
+        {head + QStringLiteral("When: date -inf\nEnd\n"), 3},
+        {head + QStringLiteral("When: date 1e308\nEnd\n"), 3},
+        {head + QStringLiteral("When: date 2958466\nEnd\n"), 3},
+        {head + QStringLiteral("When: date -657435\nEnd\n"), 3},
         {head + QStringLiteral("Fore: color 0x1FFFFFFFF\nEnd\n"), 3},
         {head + QStringLiteral("Fore: color FF\nEnd\n"), 3},
         {head + QStringLiteral("Font: font \"Tahoma,bold\"\nEnd\n"), 3},

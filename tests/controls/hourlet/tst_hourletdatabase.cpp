@@ -348,4 +348,43 @@ TEST(HourletDamagedDatabase, AFileWithoutTheSchemaShowsItsFailureOnce)
     QTest::mouseClick(hourlet.get(), Qt::LeftButton, {}, QPoint(100, slotRow(3, 0)));
     ASSERT_EQ(messageBoxes().count(), 1);
     EXPECT_TRUE(messageBoxes().last().prompt.contains(QStringLiteral("no such table"))) << messageBoxes().last().prompt.toStdString();
+
+TEST(HourletLocales, SessionsAreStoredAndLoadedWithTheirTimesInEveryLocale)
+{
+    // Locales whose own short date or long time did not read back.
+    for (const char *name : {"da_DK", "fi_FI", "id_ID", "ms_MY", "ja_JP", "ko_KR", "fr_CA", "fr_BE", "es_US", "es_CO",
+                             "nn_NO", "bg_BG", "zh_TW"}) {
+        SCOPED_TRACE(name);
+        LocaleScope locale(QString::fromLatin1(name));
+        SessionDatabase database;
+        auto hourlet = shownHourlet();
+        hourlet->setConnectionString(database.connectionString());
+        hourlet->setResource(12);
+        const OleDate start = at(testDay(), 13, 45);
+        const OleDate end = at(testDay(), 21, 5).addMSecs(9000);
+        const qint32 id = hourlet->SetAppointment(Day, start, end, QStringLiteral("Booked"), QString(), 1, QString());
+        ASSERT_GT(id, 0);
+        EXPECT_EQ(messageBoxes().count(), 0);
+        database.execute(
+                QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, 12)").arg(id));
+
+        AppointmentList list;
+        HourletBinding binding;
+        binding.setConnectionString(database.connectionString());
+        binding.load(list, Day, 12);
+        ASSERT_EQ(list.at(0).ApptID, id);
+        EXPECT_EQ(list.at(0).ApptDate, Day);
+        EXPECT_EQ(list.at(0).ApptTimeStart, start);
+        EXPECT_EQ(list.at(0).ApptTimeEnd, end);
+
+        // A time alone (the update of a session moved to another time) reads back as that time.
+        Appointment moved = list.at(0);
+        moved.ApptTimeStart = timeOfDay(21, 5).addMSecs(9000);
+        moved.ApptTimeEnd = timeOfDay(23, 0);
+        EXPECT_EQ(binding.save(moved), id);
+        EXPECT_EQ(database.scalar(QStringLiteral("SELECT StartTime FROM tblSession WHERE SessionID = %1").arg(id))
+                          .value<OleDate>(),
+                  timeOfDay(21, 5).addMSecs(9000));
+        EXPECT_EQ(messageBoxes().count(), 0);
+    }
 }

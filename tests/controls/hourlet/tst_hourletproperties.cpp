@@ -2,11 +2,14 @@
 #include "hourlettesthelpers.h"
 #include "propertybag.h"
 #include "surfacetesthelpers.h"
+#include "oleerror.h"
 #include "vscrollbar.h"
 
 #include <QMetaEnum>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -263,4 +266,53 @@ TEST(HourletProperties, SettersSendTheirChangeNotices)
     EXPECT_EQ(notices.at(1).at(0).toString(), QStringLiteral("AppItemBarColor"));
     EXPECT_EQ(notices.at(2).at(0).toString(), QStringLiteral("ActiveDate"));
     EXPECT_EQ(notices.at(3).at(0).toString(), QStringLiteral("VScrollValue"));
+}
+
+TEST(HourletProperties, AnySixteenBitSlotLengthIsKept)
+{
+    for (const qint32 saved : {99, -1, 32767, -32768}) {
+        PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("MinutesPerSlot"), saved);
+        auto hourlet = shownHourlet();
+        hourlet->ReadProperties(bag);
+        EXPECT_EQ(qint32(hourlet->minutesPerSlot()), saved);
+        PropertyBag again;
+        hourlet->WriteProperties(again);
+        EXPECT_EQ(again.ReadProperty(QStringLiteral("MinutesPerSlot")), QVariant(saved));
+    }
+    PropertyBag tooLarge;
+    tooLarge.WriteProperty(QStringLiteral("MinutesPerSlot"), 40000);
+    auto hourlet = shownHourlet();
+    try {
+        hourlet->ReadProperties(tooLarge);
+        ADD_FAILURE() << "40000 was taken";
+    } catch (const OleError &error) {
+        EXPECT_EQ(error.number(), 6);
+    }
+}
+
+TEST(HourletProperties, ActiveDatesOutsideTheDateRangeAreRefused)
+{
+    for (const double days : {std::nan(""), HUGE_VAL, 1e308, -1e308, 2958466.0, -657435.0}) {
+        auto hourlet = shownHourlet();
+        const OleDate before = hourlet->activeDate();
+        try {
+            hourlet->setActiveDate(OleDate(days));
+            ADD_FAILURE() << days;
+        } catch (const OleError &error) {
+            EXPECT_EQ(error.number(), 380);
+        }
+        EXPECT_EQ(hourlet->activeDate(), before);
+
+        PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("ActiveDate"), QVariant::fromValue(OleDate(days)));
+        try {
+            hourlet->ReadProperties(bag);
+            ADD_FAILURE() << days;
+        } catch (const OleError &error) {
+            EXPECT_EQ(error.number(), 380);
+        }
+        EXPECT_EQ(hourlet->activeDate(), before);
+    }
+    EXPECT_EQ(messageBoxes().count(), 0);
 }

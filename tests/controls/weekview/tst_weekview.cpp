@@ -300,3 +300,31 @@ TEST(WeekViewEvents, KeyAndMouseEventsAreNeverRaised)
     for (const QSignalSpy *spy : {&keyDown, &keyPress, &keyUp, &mouseDown, &mouseMove, &mouseUp})
         EXPECT_EQ(spy->count(), 0);
 }
+
+TEST(WeekViewColumns, AWeekThatLeavesTheDateRangeIsRefusedAndChangesNothing)
+{
+    std::unique_ptr<WeekView> view = shownWeekView();
+    const OleDate wednesday = at(QDate(2026, 3, 11), 8, 15);
+    view->setActiveDate(wednesday);
+    QList<OleDate> columns;
+    for (int index = 0; index < 7; ++index)
+        columns << view->column(index)->activeDate();
+
+    // 1 January 100 is a Friday and 31 December 9999 a Friday: their weeks leave the range.
+    ASSERT_EQ(QDate(100, 1, 1).dayOfWeek(), 5);
+    ASSERT_EQ(QDate(9999, 12, 31).dayOfWeek(), 5);
+    for (const OleDate &edge : {OleDate::fromDate(QDate(100, 1, 1)), OleDate::fromDate(QDate(100, 1, 3)),
+                                OleDate::fromDate(QDate(9999, 12, 31)), OleDate::fromDate(QDate(9999, 12, 27)),
+                                OleDate(1e308)}) {
+        EXPECT_EQ(errorNumberOf([&] { view->setActiveDate(edge); }), 380) << edge.value();
+        EXPECT_EQ(view->activeDate(), wednesday);
+        for (int index = 0; index < 7; ++index)
+            EXPECT_EQ(view->column(index)->activeDate(), columns[index]) << index;
+    }
+    // The first and last whole weeks are shown.
+    view->setActiveDate(OleDate::fromDate(QDate(100, 1, 4)));
+    EXPECT_EQ(view->column(6)->activeDate(), OleDate::fromDate(QDate(100, 1, 4)));
+    view->setActiveDate(OleDate::fromDate(QDate(9999, 12, 26)));
+    EXPECT_EQ(view->column(0)->activeDate(), OleDate::fromDate(QDate(9999, 12, 26)));
+    EXPECT_EQ(messageBoxes().count(), 0);
+}

@@ -1,9 +1,12 @@
 #include "hourlettesthelpers.h"
+#include "oleerror.h"
 #include "propertybag.h"
 #include "weekviewtesthelpers.h"
 
 #include <QMetaProperty>
 #include <QSignalSpy>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -287,4 +290,21 @@ TEST(WeekViewPersistence, AnEmptyBagGivesTheKeysDefaults)
     EXPECT_EQ(view->availableColor(), OleColor(0xB6E4E1));
     EXPECT_EQ(view->highLightColor(), OleColor(0));
     EXPECT_EQ(view->column(0)->vScrollValue(), 0);
+}
+
+TEST(WeekViewPersistence, ASavedActiveDateOutsideTheDateRangeIsRefused)
+{
+    for (const double days : {std::nan(""), 1e308, -1e15}) {
+        PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("ActiveDate"), QVariant::fromValue(OleDate(days)));
+        std::unique_ptr<WeekView> view = shownWeekView();
+        const OleDate before = view->activeDate();
+        try {
+            view->ReadProperties(bag);
+            ADD_FAILURE() << days;
+        } catch (const OleError &error) {
+            EXPECT_EQ(error.number(), 380);
+        }
+        EXPECT_EQ(view->activeDate(), before);
+    }
 }
