@@ -348,6 +348,7 @@ TEST(HourletDamagedDatabase, AFileWithoutTheSchemaShowsItsFailureOnce)
     QTest::mouseClick(hourlet.get(), Qt::LeftButton, {}, QPoint(100, slotRow(3, 0)));
     ASSERT_EQ(messageBoxes().count(), 1);
     EXPECT_TRUE(messageBoxes().last().prompt.contains(QStringLiteral("no such table"))) << messageBoxes().last().prompt.toStdString();
+}
 
 TEST(HourletLocales, SessionsAreStoredAndLoadedWithTheirTimesInEveryLocale)
 {
