@@ -21,7 +21,7 @@ const QSet<QString> &keywords()
               "right", "outer", "full", "cross", "group", "by", "order", "having", "asc", "desc", "insert", "into",
               "values", "update", "set", "delete", "create", "table", "index", "unique", "view", "primary", "key",
               "distinct", "limit", "offset", "like", "between", "case", "when", "then", "else", "end", "union", "all",
-              "default", "check", "exists", "returning", "integer", "int", "text", "real", "double", "if"})
+              "default", "check", "exists", "constraint", "foreign", "references", "returning", "integer", "int", "text", "real", "double", "if"})
             set.insert(QLatin1String(word));
         return set;
     }();
@@ -156,8 +156,18 @@ private:
             return;
         m_asWritten.insert(m_significant.at(n));
         if (kind == QLatin1String("table") && n + 1 < m_significant.size()
-            && isOperator(m_significant.at(n + 1), QLatin1String("(")))
+            && isOperator(m_significant.at(n + 1), QLatin1String("("))) {
             m_columnList = m_significant.at(n + 1);
+            // The new columns are known by the spelling they are created with.
+            QList<qsizetype> commas;
+            closing(m_columnList, &commas);
+            commas.prepend(m_columnList);
+            for (const qsizetype comma : commas) {
+                const qsizetype first = next(comma);
+                if (first < m_tokens.size() && m_tokens.at(first).kind != SqlToken::Operator)
+                    m_aliases.insert(nameOf(first).toLower(), nameOf(first));
+            }
+        }
     }
 
     void planInsertResult()
@@ -232,6 +242,9 @@ private:
             if (text.compare(QLatin1String("iif"), Qt::CaseInsensitive) == 0
                 && isOperator(next(token), QLatin1String("(")))
                 return writeIif(next(token));
+            if (text.compare(QLatin1String("group_concat"), Qt::CaseInsensitive) == 0
+                && isOperator(next(token), QLatin1String("(")))
+                return writeGroupConcat(next(token));
             if (m_asWritten.contains(token) || !keywords().contains(text.toString().toLower()))
                 writeName(token);
             else
@@ -246,7 +259,9 @@ private:
     void writeName(qsizetype token)
     {
         const QString name = nameOf(token);
-        const bool call = m_tokens.at(token).kind == SqlToken::Word && isOperator(next(token), QLatin1String("("));
+        // A word before "(" calls a function, unless it names a table (INSERT INTO t (...)).
+        const bool call = m_tokens.at(token).kind == SqlToken::Word && isOperator(next(token), QLatin1String("("))
+            && !m_catalog.table(name) && !m_asWritten.contains(token);
         const QString known = m_asWritten.contains(token) ? name : canonical(name);
         if (call || (known.isEmpty() && m_tokens.at(token).kind == SqlToken::Word))
             m_result.sql += m_tokens.at(token).text(m_source);
@@ -267,6 +282,22 @@ private:
         m_result.sql += QLatin1String(" ELSE ");
         write(commas.at(1) + 1, close);
         m_result.sql += QLatin1String(" END)");
+        return close + 1;
+    }
+
+    // group_concat(x[, separator]) joins texts as string_agg does.
+    qsizetype writeGroupConcat(qsizetype open)
+    {
+        QList<qsizetype> commas;
+        const qsizetype close = closing(open, &commas);
+        m_result.sql += QLatin1String("string_agg((");
+        write(open + 1, commas.isEmpty() ? close : commas.at(0));
+        m_result.sql += QLatin1String(")::text, ");
+        if (commas.isEmpty())
+            m_result.sql += QLatin1String("','");
+        else
+            write(commas.at(0) + 1, close);
+        m_result.sql += QLatin1Char(')');
         return close + 1;
     }
 
@@ -309,9 +340,9 @@ private:
             if (!type.isEmpty()) {
                 integer = integer || isInteger;
                 m_result.sql += type;
-                token = next(token);
-                if (type == QLatin1String("citext") && isOperator(token, QLatin1String("(")))
-                    token = closing(token, nullptr) + 1; // a length: citext has none
+                if (type == QLatin1String("citext") && isOperator(next(token), QLatin1String("(")))
+                    token = closing(next(token), nullptr); // a length: citext has none
+                ++token;
                 continue;
             }
             if (lower == QLatin1String("autoincrement")) {

@@ -25,7 +25,7 @@ struct PostgresStatement
     - names, bare, [bracketed] or "quoted", of the schema's tables and columns and of
       the statement's own aliases are written quoted as they were created, since
       the desktop dialect finds names in any case;
-    - IIf(c, a, b) becomes (CASE WHEN c THEN a ELSE b END);
+    - IIf(c, a, b) becomes (CASE WHEN c THEN a ELSE b END), and group_concat string_agg;
     - the parameters ?1, ?2, ... become $1, $2, ...;
     - CREATE TABLE takes the desktop types: INTEGER PRIMARY KEY numbers its rows,
       DATETIME and BOOLEAN become the domains that hold day numbers and 0/1, TEXT

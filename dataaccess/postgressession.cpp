@@ -9,12 +9,21 @@
 #include "translationcache.h"
 
 #include <QLocale>
+#include <QLoggingCategory>
 
 #include <libpq-fe.h>
 
 namespace OlvarControls::DataAccess {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcPostgres, "olvar.dataaccess.postgres")
+
+// The server's notices ("table does not exist, skipping") are for the log, not the terminal.
+void logNotice(void *, const char *message)
+{
+    qCDebug(lcPostgres) << QString::fromUtf8(message).trimmed();
+}
 
 // The tables and columns of the schema first on the search path, with their types and keys.
 const char *const catalogQuery =
@@ -75,6 +84,7 @@ std::shared_ptr<PostgresSession> PostgresSession::open(const QList<std::pair<QBy
         throw OleError(ErrorNumber::GeneralFailure,
                        QStringLiteral("Cannot connect to the PostgreSQL server: %1").arg(message));
     }
+    PQsetNoticeProcessor(connection, logNotice, nullptr);
     std::shared_ptr<PostgresSession> session(new PostgresSession(connection));
     session->loadCatalog();
     return session;
@@ -232,7 +242,7 @@ std::unique_ptr<EngineCursor> PostgresSession::openTable(const QString &table, C
     const PostgresTable *found = m_catalog.table(bare);
     if (!found)
         throw OleError(ErrorNumber::SqlError, QStringLiteral("no such table: %1").arg(bare));
-    const auto quote = [](QString name) {
+    const auto quote = [](QString name) -> QString {
         return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
     };
     // A server table has no row order: its rows come in the order of its primary key.

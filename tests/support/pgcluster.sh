@@ -52,7 +52,13 @@ start)
     [ "$(id -u)" -eq 0 ] && chown "$owner" "$dir"
     # The port only names the socket file, so any number will do; one per cluster.
     port=$((20000 + RANDOM % 20000))
-    if ! as_owner "$bindir/initdb" -D "$dir/data" -U olvar -A trust -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1; then
+    # Logins need the password, so that a wrong one is refused as on a real server.
+    password=olvar-test
+    echo "$password" >"$dir/password"
+    [ "$(id -u)" -eq 0 ] && chown "$owner" "$dir/password"
+    export PGPASSWORD=$password
+    if ! as_owner "$bindir/initdb" -D "$dir/data" -U olvar -A scram-sha-256 --pwfile="$dir/password" -E UTF8 \
+        --locale=C.UTF-8 >"$dir/initdb.log" 2>&1; then
         cat "$dir/initdb.log" >&2
         rm -rf "$dir"
         unavailable "initdb failed"
@@ -63,14 +69,16 @@ start)
         rm -rf "$dir"
         unavailable "the server did not start"
     fi
-    if ! as_owner "$bindir/psql" -h "$dir" -p "$port" -U olvar -d postgres -qAt \
-        -c "CREATE DATABASE olvar_test" >/dev/null; then
+    if ! PGPASSWORD=$password as_owner "$bindir/psql" -h "$dir" -p "$port" -U olvar -d postgres -qAt \
+        -c "CREATE DATABASE olvar_test" >/dev/null \
+        || ! PGPASSWORD=$password as_owner "$bindir/psql" -h "$dir" -p "$port" -U olvar -d olvar_test -qAt \
+            -c "CREATE EXTENSION citext" >/dev/null; then
         as_owner "$bindir/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null
         rm -rf "$dir"
         unavailable "cannot create the test database"
     fi
-    printf 'Provider=PostgreSQL;Host=%s;Port=%s;Database=olvar_test;User ID=olvar\n%s\n%s\n' \
-        "$dir" "$port" "$dir" "$bindir" >"$state"
+    printf 'Provider=PostgreSQL;Host=%s;Port=%s;Database=olvar_test;User ID=olvar;Password=%s\n%s\n%s\n' \
+        "$dir" "$port" "$password" "$dir" "$bindir" >"$state"
     echo "pgcluster: started in $dir (port $port)"
     ;;
 stop)
