@@ -57,8 +57,14 @@ const PostgresTable *PostgresCatalog::table(unsigned oid) const
     return index < 0 ? nullptr : &m_tables.at(index);
 }
 
-QString PostgresCatalog::canonicalName(const QString &name) const
+QString PostgresCatalog::canonicalName(const QString &name, const QList<const PostgresTable *> &tables) const
 {
+    for (const PostgresTable *table : tables) {
+        for (const PostgresColumn &column : table->columns) {
+            if (column.name.compare(name, Qt::CaseInsensitive) == 0)
+                return column.name;
+        }
+    }
     return m_names.value(name.toLower());
 }
 

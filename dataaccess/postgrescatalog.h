@@ -48,8 +48,12 @@ public:
     const PostgresTable *table(const QString &name) const;
     /*! The table with the object identifier \a oid, or null. */
     const PostgresTable *table(unsigned oid) const;
-    /*! The spelling of the table or column \a name as created; empty when there is none. */
-    QString canonicalName(const QString &name) const;
+    /*!
+        The spelling of the table or column \a name as created; empty when there is
+        none. A column name that tables spell differently ("eMail", "Email") is
+        spelt as the first of \a tables that has it spells it.
+    */
+    QString canonicalName(const QString &name, const QList<const PostgresTable *> &tables = {}) const;
 
     /*! The kind of a column of the type named \a typeName. */
     static SchemaInfo::ColumnKind kindOfType(const QString &typeName);

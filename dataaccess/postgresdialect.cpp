@@ -74,6 +74,14 @@ public:
                 m_significant.append(i);
         }
         collectAliases();
+        for (const qsizetype token : std::as_const(m_significant)) {
+            const SqlToken::Kind kind = m_tokens.at(token).kind;
+            if (kind != SqlToken::Word && kind != SqlToken::BracketName && kind != SqlToken::QuotedName)
+                continue;
+            const PostgresTable *table = m_catalog.table(nameOf(token));
+            if (table && !m_tables.contains(table))
+                m_tables.append(table);
+        }
     }
 
     void run()
@@ -123,7 +131,7 @@ private:
     QString canonical(const QString &name) const
     {
         const QString alias = m_aliases.value(name.toLower());
-        return alias.isEmpty() ? m_catalog.canonicalName(name) : alias;
+        return alias.isEmpty() ? m_catalog.canonicalName(name, m_tables) : alias;
     }
 
     void collectAliases()
@@ -377,6 +385,7 @@ private:
     const PostgresCatalog &m_catalog;
     PostgresStatement &m_result;
     QHash<QString, QString> m_aliases;
+    QList<const PostgresTable *> m_tables; // the tables the statement names, for their columns' spellings
     QSet<qsizetype> m_asWritten;
     qsizetype m_columnList = -1;
 };
