@@ -94,6 +94,8 @@ public:
         write(0, m_tokens.size());
         if (first == QLatin1String("insert"))
             planInsertResult();
+        if (first == QLatin1String("select"))
+            orderByKey();
     }
 
 private:
@@ -206,6 +208,43 @@ private:
         }
         m_result.sql += QStringLiteral(" RETURNING ") + quoted(identity->name);
         m_result.returnsInsertId = true;
+    }
+
+    // A query without ORDER BY gives its rows in the first table's key order, as a
+    // file gives them in row order; a server has no row order of its own.
+    void orderByKey()
+    {
+        static const QSet<QString> unordered = {QStringLiteral("order"), QStringLiteral("group"), QStringLiteral("union"),
+                                                QStringLiteral("distinct"), QStringLiteral("limit"), QStringLiteral("count"),
+                                                QStringLiteral("sum"), QStringLiteral("min"), QStringLiteral("max"),
+                                                QStringLiteral("avg"), QStringLiteral("group_concat"),
+                                                QStringLiteral("intersect"), QStringLiteral("except")};
+        qsizetype from = -1;
+        int depth = 0;
+        for (qsizetype n = 0; n < m_significant.size(); ++n) {
+            const qsizetype token = m_significant.at(n);
+            if (isOperator(token, QLatin1String("(")))
+                ++depth;
+            else if (isOperator(token, QLatin1String(")")))
+                --depth;
+            if (unordered.contains(word(n)))
+                return;
+            if (depth == 0 && from < 0 && word(n) == QLatin1String("from"))
+                from = n;
+        }
+        if (from < 0 || from + 1 >= m_significant.size())
+            return;
+        const PostgresTable *table = m_catalog.table(nameOf(m_significant.at(from + 1)));
+        if (!table || table->primaryKey().isEmpty())
+            return;
+        QString owner = quoted(table->name);
+        const QString alias = word(from + 2);
+        if (!alias.isEmpty() && !keywords().contains(alias))
+            owner = m_tokens.at(m_significant.at(from + 2)).text(m_source).toString();
+        QStringList key;
+        for (const QString &column : table->primaryKey())
+            key.append(owner + QLatin1Char('.') + quoted(column));
+        m_result.sql += QStringLiteral(" ORDER BY ") + key.join(QStringLiteral(", "));
     }
 
     // The closing parenthesis of the group opening at \a open, and the top-level commas inside.

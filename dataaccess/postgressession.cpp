@@ -52,10 +52,11 @@ QString serverMessage(const char *text)
     return QString::fromUtf8(text).trimmed();
 }
 
-// SQLSTATE classes: 42 syntax and unknown names, 22 data exceptions.
+// SQLSTATE classes: 42 syntax and unknown names, 22 data exceptions. A value of
+// the wrong type for its column is refused as a file's CHECK constraints refuse it.
 int errorNumberOf(const char *sqlState)
 {
-    if (!sqlState)
+    if (!sqlState || qstrcmp(sqlState, "42804") == 0)
         return ErrorNumber::GeneralFailure;
     if (qstrncmp(sqlState, "42", 2) == 0)
         return ErrorNumber::SqlError;

@@ -7,11 +7,6 @@
 
 using namespace OlvarControls::DataAccess;
 
-std::string engineName(const testing::TestParamInfo<TestEngine> &info)
-{
-    return info.param == TestEngine::Sqlite ? "SQLite" : "PostgreSQL";
-}
-
 TestDatabase::TestDatabase(const QStringList &statements, TestEngine engine)
     : m_engine(engine)
     , m_path(m_folder.filePath(QStringLiteral("test.db")))

@@ -10,12 +10,6 @@
 
 #include <memory>
 
-/*! The engines the data-access tests run on. */
-enum class TestEngine { Sqlite, Postgres };
-
-/*! "SQLite" or "PostgreSQL", for test names. */
-std::string engineName(const testing::TestParamInfo<TestEngine> &info);
-
 /*!
     A database of its own, made by running \a statements on an empty one: a file
     in a temporary folder, or a schema on the test server.

@@ -240,8 +240,7 @@ TEST_P(ConnectionOnEachEngine, OpenAndCloseFollowTheObjectsState)
     EXPECT_EQ(errorNumberOf([&] { rs.Close(); }), ErrorNumber::ObjectClosed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, ConnectionOnEachEngine, testing::Values(TestEngine::Sqlite, TestEngine::Postgres),
-                         engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, ConnectionOnEachEngine, OLVAR_BOTH_ENGINES);
 
 TEST(PostgresConnection, AServerThatCannotBeReachedOrRefusesIsAGeneralFailureWithTheServersMessage)
 {

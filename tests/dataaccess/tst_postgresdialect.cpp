@@ -49,7 +49,8 @@ int errorNumberOfTranslation(const char *desktop)
 TEST(PostgresDialect, NamesInAnyCaseFindTheSchemasAndAliasesKeepTheirSpelling)
 {
     EXPECT_EQ(postgres("select * from TBLSESSION where sessionid=3 and [Cancelled] = False"),
-              QStringLiteral("select * from \"tblSession\" where \"SessionID\"=3 and \"Cancelled\" = 0"));
+              QStringLiteral("select * from \"tblSession\" where \"SessionID\"=3 and \"Cancelled\" = 0 "
+                             "ORDER BY \"tblSession\".\"SessionID\""));
     EXPECT_EQ(postgres("Select count(SessionID) as CurrentPos from tblSession s where s.SessionDate = #03/07/2026#"),
               QStringLiteral("Select count(\"SessionID\") as \"CurrentPos\" from \"tblSession\" s where s.\"SessionDate\" = $1"));
     // Text in literals is never touched, nor names the schema does not know.
@@ -61,7 +62,11 @@ TEST(PostgresDialect, IIfDerivedTablesAndDivisionBecomeTheServersForms)
 {
     EXPECT_EQ(postgres("SELECT * FROM tblSession WHERE ((IIf(([StartTime]<=#10:00:00#) And [endtime]>#10:00:00#,1,0))=1)"),
               QStringLiteral("SELECT * FROM \"tblSession\" WHERE (((CASE WHEN (\"StartTime\"<=$1) And \"EndTime\">$2 "
-                             "THEN 1 ELSE 0 END))=1)"));
+                             "THEN 1 ELSE 0 END))=1) ORDER BY \"tblSession\".\"SessionID\""));
+    // Without ORDER BY the rows come in key order, as a file's come in row order.
+    EXPECT_EQ(postgres("SELECT * FROM tblSession s, tblCounsellerSessionLink WHERE s.SessionID = 1"),
+              QStringLiteral("SELECT * FROM \"tblSession\" s, \"tblCounsellerSessionLink\" WHERE s.\"SessionID\" = 1 "
+                             "ORDER BY s.\"SessionID\""));
     EXPECT_EQ(postgres("SELECT IIf([WA]>0,0.99+([WA]/100),0) AS Rank FROM ([SELECT Count(LocationID) AS WA FROM "
                        "tblSession]. AS R RIGHT JOIN tblSession ON R.WA = tblSession.LocationID)"),
               QStringLiteral("SELECT (CASE WHEN \"WA\">0 THEN 0.99+(\"WA\"* 1.0 /100) ELSE 0 END) AS \"Rank\" FROM ((SELECT "

@@ -224,4 +224,4 @@ TEST_P(RecordsetTest, TablesOpenByKeyAndTheirLastRowIsTheNewest)
               ErrorNumber::SqlError);
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, RecordsetTest, testing::Values(TestEngine::Sqlite, TestEngine::Postgres), engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, RecordsetTest, OLVAR_BOTH_ENGINES);

@@ -9,6 +9,11 @@
 
 #include <atomic>
 
+std::string engineName(const testing::TestParamInfo<TestEngine> &info)
+{
+    return info.param == TestEngine::Sqlite ? "SQLite" : "PostgreSQL";
+}
+
 namespace OlvarTest {
 
 namespace {

@@ -4,6 +4,15 @@
 
 #include <gtest/gtest.h>
 
+/*! The engines the database tests run on. */
+enum class TestEngine { Sqlite, Postgres };
+
+/*! "SQLite" or "PostgreSQL", for test names. */
+std::string engineName(const testing::TestParamInfo<TestEngine> &info);
+
+/*! Both engines, for INSTANTIATE_TEST_SUITE_P. */
+#define OLVAR_BOTH_ENGINES testing::Values(TestEngine::Sqlite, TestEngine::Postgres), engineName
+
 namespace OlvarTest {
 
 /*!
