@@ -9,6 +9,8 @@
 #include "translationcache.h"
 
 #include <QLocale>
+
+#include <algorithm>
 #include <QLoggingCategory>
 
 #include <libpq-fe.h>
@@ -271,6 +273,24 @@ void PostgresSession::close()
         cursor->close();
     PQfinish(m_connection);
     m_connection = nullptr;
+}
+
+void PostgresSession::beginExclusive(const QList<std::pair<int, qint64>> &keys, int timeoutMs)
+{
+    checkOpen();
+    // Advisory locks per key, taken in one order so that two desks never wait for each other.
+    QList<std::pair<int, qint64>> sorted = keys;
+    std::sort(sorted.begin(), sorted.end());
+    PQclear(exec("BEGIN", {}));
+    try {
+        PQclear(exec("SELECT set_config('lock_timeout', $1, true)", {QString::number(timeoutMs)}));
+        for (const auto &[kind, number] : sorted)
+            PQclear(exec("SELECT pg_advisory_xact_lock($1)", {(qint64(kind) << 48) + number}));
+    } catch (const OleError &error) {
+        if (PQstatus(m_connection) == CONNECTION_OK)
+            PQclear(PQexec(m_connection, "ROLLBACK"));
+        throw OleError(ErrorNumber::GeneralFailure, QStringLiteral("The database is busy: ") + error.description());
+    }
 }
 
 SchemaInfo::ColumnKind PostgresSession::columnKind(const QString &table, const QString &column) const

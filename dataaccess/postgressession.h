@@ -40,6 +40,7 @@ public:
     std::unique_ptr<EngineCursor> openTable(const QString &table, CursorMovement movement) override;
     qint64 lastInsertId() const override;
     void close() override;
+    void beginExclusive(const QList<std::pair<int, qint64>> &keys, int timeoutMs) override;
 
     ColumnKind columnKind(const QString &table, const QString &column) const override;
     QStringList columnNames(const QString &table) const override;

@@ -16,6 +16,10 @@ namespace OlvarControls {
 class Calendar;
 }
 
+namespace OlvarControls::DataAccess {
+class BookingUnit;
+}
+
 namespace Sessara {
 
 /*!
@@ -125,6 +129,8 @@ private:
     void startNewSession();
     SessionTime::Check checkSessionTime();
     bool saveThrough(QObject *target);
+    bool storeBooking(QObject *target, std::unique_ptr<OlvarControls::DataAccess::BookingUnit> unit,
+                      const QVariant &location);
     void showChargeable(const QVariant &chargeable);
     void makeSessionTabsUsable(bool usable);
     void BuildCboClientEndNote();

@@ -43,4 +43,10 @@ QString SessionTexts::unreadableTimeMessage()
                           "Unable to process inputted data. Please use correct format.");
 }
 
+QString SessionTexts::databaseUnavailableMessage()
+{
+    return QStringLiteral("The database is busy or cannot be reached, so nothing was saved.\r\n"
+                          "Please try again in a moment.");
+}
+
 } // namespace Sessara

@@ -32,6 +32,8 @@ public:
     static QString chargeableButtonCaption(bool chargeable);
     /*! The message for a date or time text that cannot be read. */
     static QString unreadableTimeMessage();
+    /*! The message for a save refused because the database could not be reached or stayed locked. */
+    static QString databaseUnavailableMessage();
 };
 
 } // namespace Sessara
