@@ -47,13 +47,27 @@ private:
 
 thread_local QHash<QString, std::shared_ptr<EngineSession>> openUnits;
 
+// The database a connection string names, whatever its order, case and time-outs.
+QString databaseKey(const QString &connectionString)
+{
+    const ConnectionStringParser parsed(connectionString);
+    QStringList parts;
+    for (const QString &key : parsed.keys()) {
+        if (key != QLatin1String("busy timeout") && key != QLatin1String("connect timeout")
+            && key != QLatin1String("persist security info"))
+            parts.append(key + QLatin1Char('=') + parsed.value(key));
+    }
+    parts.sort();
+    return parts.join(QLatin1Char(';'));
+}
+
 } // namespace
 
 BookingUnit::BookingUnit(const QString &connectionString, const QList<qint64> &counsellors,
                          const QList<qint64> &rooms, int timeoutMs)
-    : m_connectionString(connectionString)
+    : m_connectionString(databaseKey(connectionString))
 {
-    if (openUnits.contains(connectionString))
+    if (openUnits.contains(m_connectionString))
         throw OleError(ErrorNumber::GeneralFailure, QStringLiteral("A booking unit is already open."));
     QList<std::pair<int, qint64>> keys;
     for (const qint64 counsellor : counsellors)
@@ -61,6 +75,8 @@ BookingUnit::BookingUnit(const QString &connectionString, const QList<qint64> &c
     for (const qint64 room : rooms)
         keys.append({RoomLock, room});
     const ConnectionStringParser parsed(connectionString);
+    if (parsed.contains(QStringLiteral("Busy Timeout")))
+        timeoutMs = parsed.value(QStringLiteral("Busy Timeout")).toInt();
     m_session = EngineRegistry::engineFor(parsed.provider()).open(parsed);
     try {
         m_session->beginExclusive(keys, timeoutMs);
@@ -68,7 +84,7 @@ BookingUnit::BookingUnit(const QString &connectionString, const QList<qint64> &c
         m_session->close();
         throw;
     }
-    openUnits.insert(connectionString, std::make_shared<UnitSession>(m_session));
+    openUnits.insert(m_connectionString, std::make_shared<UnitSession>(m_session));
 }
 
 BookingUnit::~BookingUnit()
@@ -115,7 +131,9 @@ void BookingUnit::finish(const char *statement)
 
 std::shared_ptr<EngineSession> BookingUnit::sessionFor(const QString &connectionString)
 {
-    return openUnits.value(connectionString);
+    if (openUnits.isEmpty())
+        return nullptr;
+    return openUnits.value(databaseKey(connectionString));
 }
 
 } // namespace OlvarControls::DataAccess

@@ -16,8 +16,8 @@ class EngineSession;
     same counsellors and rooms: its checks see every booking stored before it,
     and what it writes is stored all together or not at all.
 
-    While the unit lives, every Connection opened in this thread with the same
-    connection string works in the unit's transaction, so code that opens its
+    While the unit lives, every Connection opened in this thread to the same
+    database (the same connection string, time-outs aside) works in the unit's transaction, so code that opens its
     own connection for each operation takes part unchanged. On PostgreSQL the
     unit is a transaction holding an advisory lock per counsellor and room; on
     SQLite it holds the file's write lock, which keeps every other program's

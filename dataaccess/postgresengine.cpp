@@ -25,7 +25,9 @@ QList<std::pair<QByteArray, QByteArray>> PostgresEngine::connectionKeywords(cons
     QList<std::pair<QByteArray, QByteArray>> keywords;
     bool timeout = false;
     for (const QString &key : connectionString.keys()) {
-        if (key == QLatin1String("provider") || key == QLatin1String("persist security info"))
+        // Keys of the data access itself, not libpq's.
+        if (key == QLatin1String("provider") || key == QLatin1String("persist security info")
+            || key == QLatin1String("busy timeout"))
             continue;
         const QByteArray keyword = renamed.value(key, key.toUtf8());
         timeout = timeout || keyword == "connect_timeout";
