@@ -8,7 +8,9 @@
 #include "postgresdialect.h"
 #include "translationcache.h"
 
+#include <QHash>
 #include <QLocale>
+#include <QMutex>
 
 #include <algorithm>
 #include <QLoggingCategory>
@@ -19,7 +21,7 @@ namespace OlvarControls::DataAccess {
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcPostgres, "olvar.dataaccess.postgres")
+Q_LOGGING_CATEGORY(lcPostgres, "olvar.dataaccess.postgres", QtWarningMsg)
 
 // The server's notices ("table does not exist, skipping") are for the log, not the terminal.
 void logNotice(void *, const char *message)
@@ -43,6 +45,11 @@ const char *const typesScript =
     "IF to_regtype('olvar_boolean') IS NULL THEN CREATE DOMAIN olvar_boolean AS smallint; END IF; "
     "IF to_regtype('citext') IS NULL THEN CREATE EXTENSION citext; END IF; "
     "END$$";
+
+// The catalogs read so far, by connection: every operation opens its own, and
+// reading the schema each time would double its cost.
+QMutex catalogMutex;
+QHash<QString, std::shared_ptr<const PostgresCatalog>> catalogs;
 
 std::optional<OleDate> readGeneralDate(const QString &text)
 {
@@ -89,7 +96,17 @@ std::shared_ptr<PostgresSession> PostgresSession::open(const QList<std::pair<QBy
     }
     PQsetNoticeProcessor(connection, logNotice, nullptr);
     std::shared_ptr<PostgresSession> session(new PostgresSession(connection));
-    session->loadCatalog();
+    QStringList key;
+    for (const auto &[name, value] : keywords)
+        key.append(QString::fromUtf8(name + '=' + value));
+    key.sort();
+    session->m_catalogKey = key.join(QLatin1Char('\n'));
+    {
+        const QMutexLocker locker(&catalogMutex);
+        session->m_catalog = catalogs.value(session->m_catalogKey);
+    }
+    if (!session->m_catalog)
+        session->loadCatalog();
     return session;
 }
 
@@ -159,16 +176,20 @@ void PostgresSession::run(const QByteArray &sql, const QList<QByteArray> &parame
 
 void PostgresSession::loadCatalog()
 {
-    m_catalog.clear();
+    auto catalog = std::make_shared<PostgresCatalog>();
     PGresult *result = exec(catalogQuery, {});
     for (int row = 0; row < PQntuples(result); ++row) {
         PostgresColumn column{QString::fromUtf8(PQgetvalue(result, row, 3)),
                               PostgresCatalog::kindOfType(QString::fromUtf8(PQgetvalue(result, row, 4))),
                               PQgetvalue(result, row, 5)[0] == 't', PQgetvalue(result, row, 6)[0] == 't'};
-        m_catalog.addColumn(QByteArray(PQgetvalue(result, row, 0)).toUInt(), QString::fromUtf8(PQgetvalue(result, row, 1)),
-                            QByteArray(PQgetvalue(result, row, 2)).toInt(), column);
+        catalog->addColumn(QByteArray(PQgetvalue(result, row, 0)).toUInt(), QString::fromUtf8(PQgetvalue(result, row, 1)),
+                           QByteArray(PQgetvalue(result, row, 2)).toInt(), column);
     }
     PQclear(result);
+    m_catalog = catalog;
+    m_catalogFresh = true;
+    const QMutexLocker locker(&catalogMutex);
+    catalogs.insert(m_catalogKey, catalog);
 }
 
 void PostgresSession::prepareTypes()
@@ -189,14 +210,12 @@ std::unique_ptr<EngineCursor> PostgresSession::execute(const QString &statement,
         if (!translated->dependsOnContext)
             TranslationCache::instance().insert(key, *translated);
     }
-    const PostgresStatement postgres = PostgresDialect::translate(translated->sql, m_catalog);
-    if (postgres.changesSchema)
-        prepareTypes();
-    PGresult *result = exec(postgres.sql.toUtf8(), translated->parameters);
+    PostgresStatement postgres;
+    PGresult *result = execTranslated(statement, *translated, &postgres);
     if (postgres.changesSchema)
         loadCatalog();
     if (!postgres.renumberTable.isEmpty()) {
-        const PostgresTable *table = m_catalog.table(postgres.renumberTable);
+        const PostgresTable *table = m_catalog->table(postgres.renumberTable);
         const QString column = table->identityColumn()->name;
         // Numbers given by hand move the numbering past them, as a file's row identifiers do.
         run(QStringLiteral("SELECT setval(pg_get_serial_sequence($1, $2), "
@@ -220,6 +239,26 @@ std::unique_ptr<EngineCursor> PostgresSession::execute(const QString &statement,
     return cursorFor(result);
 }
 
+PGresult *PostgresSession::execTranslated(const QString &statement, const TranslatedStatement &translated,
+                                          PostgresStatement *postgres)
+{
+    *postgres = PostgresDialect::translate(translated.sql, *m_catalog);
+    if (postgres->changesSchema)
+        prepareTypes();
+    const bool idle = PQtransactionStatus(m_connection) == PQTRANS_IDLE;
+    try {
+        return exec(postgres->sql.toUtf8(), translated.parameters);
+    } catch (const OleError &) {
+        // Another program may have changed the schema since it was read: read it again and retry once.
+        if (m_catalogFresh || !idle || PQstatus(m_connection) != CONNECTION_OK)
+            throw;
+    }
+    loadCatalog();
+    const TranslatedStatement again = DialectTranslator(this, readGeneralDate).translate(statement);
+    *postgres = PostgresDialect::translate(again.sql, *m_catalog);
+    return exec(postgres->sql.toUtf8(), again.parameters);
+}
+
 std::unique_ptr<EngineCursor> PostgresSession::cursorFor(PGresult *result)
 {
     auto cursor = std::make_unique<PostgresCursor>(shared_from_this(), result);
@@ -233,7 +272,7 @@ bool PostgresSession::hasTable(const QString &name) const
     QString bare = name.trimmed();
     if (bare.size() >= 2 && (bare.startsWith(QLatin1Char('[')) || bare.startsWith(QLatin1Char('"'))))
         bare = bare.mid(1, bare.size() - 2);
-    return m_catalog.table(bare) != nullptr;
+    return m_catalog->table(bare) != nullptr;
 }
 
 std::unique_ptr<EngineCursor> PostgresSession::openTable(const QString &table, CursorMovement)
@@ -242,7 +281,7 @@ std::unique_ptr<EngineCursor> PostgresSession::openTable(const QString &table, C
     QString bare = table.trimmed();
     if (bare.size() >= 2 && (bare.startsWith(QLatin1Char('[')) || bare.startsWith(QLatin1Char('"'))))
         bare = bare.mid(1, bare.size() - 2);
-    const PostgresTable *found = m_catalog.table(bare);
+    const PostgresTable *found = m_catalog->table(bare);
     if (!found)
         throw OleError(ErrorNumber::SqlError, QStringLiteral("no such table: %1").arg(bare));
     const auto quote = [](QString name) -> QString {
@@ -295,7 +334,7 @@ void PostgresSession::beginExclusive(const QList<std::pair<int, qint64>> &keys, 
 
 SchemaInfo::ColumnKind PostgresSession::columnKind(const QString &table, const QString &column) const
 {
-    const PostgresTable *found = m_catalog.table(table);
+    const PostgresTable *found = m_catalog->table(table);
     if (!found)
         return OtherColumn;
     for (const PostgresColumn &entry : found->columns) {
@@ -308,7 +347,7 @@ SchemaInfo::ColumnKind PostgresSession::columnKind(const QString &table, const Q
 QStringList PostgresSession::columnNames(const QString &table) const
 {
     QStringList names;
-    if (const PostgresTable *found = m_catalog.table(table)) {
+    if (const PostgresTable *found = m_catalog->table(table)) {
         for (const PostgresColumn &entry : found->columns)
             names.append(entry.name);
     }

@@ -16,6 +16,8 @@ struct pg_result;
 namespace OlvarControls::DataAccess {
 
 class PostgresCursor;
+struct PostgresStatement;
+struct TranslatedStatement;
 
 /*!
     A connection to a PostgreSQL server. Statements arrive in the desktop
@@ -48,20 +50,26 @@ public:
     /*! Runs \a sql as it is (PostgreSQL's dialect) with text \a parameters; raises an OleError for a failure. */
     void run(const QByteArray &sql, const QList<QByteArray> &parameters = {});
 
-    const PostgresCatalog &catalog() const { return m_catalog; }
+    const PostgresCatalog &catalog() const { return *m_catalog; }
     void unregisterCursor(PostgresCursor *cursor);
 
 private:
     explicit PostgresSession(pg_conn *connection);
     void checkOpen() const;
     void loadCatalog();
+    pg_result *execTranslated(const QString &statement, const TranslatedStatement &translated,
+                              PostgresStatement *postgres);
     void prepareTypes();
     std::unique_ptr<EngineCursor> cursorFor(pg_result *result);
     pg_result *exec(const QByteArray &sql, const QList<QVariant> &parameters);
     [[noreturn]] void raise(pg_result *result) const;
 
     pg_conn *m_connection;
-    PostgresCatalog m_catalog;
+    // The schema's description, shared by the sessions of one connection string
+    // and read again when it may have changed (fresh: read by this session).
+    std::shared_ptr<const PostgresCatalog> m_catalog;
+    QString m_catalogKey;
+    bool m_catalogFresh = false;
     QList<PostgresCursor *> m_cursors;
     qint64 m_lastInsertId = 0;
     bool m_typesReady = false;

@@ -68,7 +68,9 @@ void inTransaction(const QString &connectionString, const std::function<void(Con
         connection.Close(); // the server undoes what the transaction wrote
         throw;
     }
-    connection.Execute(QStringLiteral("ANALYZE"));
+    // The planner's statistics, for the day view's load and the conflict checks.
+    for (const QString &table : tableNames())
+        connection.Execute(QStringLiteral("ANALYZE ") + table);
     connection.Close();
 }
 

@@ -114,3 +114,17 @@ TEST(PostgresBookingUnit, AConnectionLostInTheMiddleOfASaveStoresNothing)
     }
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM tblSession")).toInt(), 0);
 }
+
+TEST(PostgresSchemaChanges, ATableAnotherProgramAddsIsFoundOnTheNextConnection)
+{
+    const TestDatabase db(sessionTable, TestEngine::Postgres);
+    OLVAR_REQUIRE_DATABASE(db);
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM tblSession")).toInt(), 0);
+    // Another program, with a connection of its own, adds a table and a row.
+    Connection other(db.connectionString(QStringLiteral("application_name=other")));
+    other.Open();
+    other.Execute(QStringLiteral("CREATE TABLE tblRoomNote (RoomNoteID INTEGER PRIMARY KEY, Note TEXT)"));
+    other.Execute(QStringLiteral("INSERT INTO tblRoomNote (Note) VALUES ('Heater')"));
+    other.Close();
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT Note FROM tblRoomNote WHERE RoomNoteID = 1")), QStringLiteral("Heater"));
+}
