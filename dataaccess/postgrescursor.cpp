@@ -1,12 +1,10 @@
 #include "postgrescursor.h"
 
-#include "oledate.h"
 #include "olevariant.h"
 #include "postgressession.h"
 
 #include <libpq-fe.h>
 
-#include <limits>
 
 namespace OlvarControls::DataAccess {
 
@@ -23,26 +21,6 @@ enum : Oid {
     Float8Oid = 701,
     NumericOid = 1700,
 };
-
-QVariant numberValue(double number, SchemaInfo::ColumnKind kind)
-{
-    if (kind == SchemaInfo::DateTimeColumn)
-        return QVariant::fromValue(OleDate(number));
-    if (kind == SchemaInfo::BooleanColumn)
-        return QVariant(number != 0.0);
-    return QVariant(number);
-}
-
-QVariant integerValue(qint64 number, SchemaInfo::ColumnKind kind)
-{
-    if (kind == SchemaInfo::DateTimeColumn)
-        return QVariant::fromValue(OleDate(double(number)));
-    if (kind == SchemaInfo::BooleanColumn)
-        return QVariant(number != 0);
-    if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
-        return QVariant(int(number));
-    return QVariant(number);
-}
 
 } // namespace
 
@@ -113,11 +91,11 @@ QVariant PostgresCursor::value(int column) const
     case Int2Oid:
     case Int4Oid:
     case Int8Oid:
-        return integerValue(QByteArray(text).toLongLong(), kind);
+        return SchemaInfo::integerValue(QByteArray(text).toLongLong(), kind);
     case Float4Oid:
     case Float8Oid:
     case NumericOid:
-        return numberValue(QByteArray(text).toDouble(), kind);
+        return SchemaInfo::realValue(QByteArray(text).toDouble(), kind);
     case ByteaOid: {
         size_t length = 0;
         unsigned char *bytes = PQunescapeBytea(reinterpret_cast<const unsigned char *>(text), &length);
