@@ -1,10 +1,16 @@
 #include "bookingunit.h"
 #include "connection.h"
+#include "connectionstringparser.h"
 #include "oleerror.h"
 #include "recordset.h"
 #include "testdatabase.h"
 
+#include <QFile>
+#include <QProcess>
+
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <thread>
 
@@ -127,4 +133,53 @@ TEST(PostgresSchemaChanges, ATableAnotherProgramAddsIsFoundOnTheNextConnection)
     other.Execute(QStringLiteral("INSERT INTO tblRoomNote (Note) VALUES ('Heater')"));
     other.Close();
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT Note FROM tblRoomNote WHERE RoomNoteID = 1")), QStringLiteral("Heater"));
+}
+
+// The server itself stops while a desk is saving: a cluster of the test's own, stopped and started again.
+TEST(PostgresBookingUnit, TheServerStoppedInTheMiddleOfASaveStoresNothing)
+{
+    const OlvarTest::PostgresSchema shared;
+    OLVAR_REQUIRE_POSTGRES(shared);
+    OlvarTest::TempFolder folder;
+    const QString state = folder.filePath(QStringLiteral("cluster.state"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral(OLVAR_PGCLUSTER), {QStringLiteral("start"), state}), 0);
+    struct StopAtEnd // also when an assertion ends the test early
+    {
+        QString state;
+        ~StopAtEnd() { QProcess::execute(QStringLiteral(OLVAR_PGCLUSTER), {QStringLiteral("stop"), state}); }
+    } stopAtEnd{state};
+    QFile file(state);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QString connectionString = lines.value(0);
+    const QString dir = lines.value(1);
+    const QString port = ConnectionStringParser(connectionString).value(QStringLiteral("Port"));
+    const auto pgCtl = [&](const QStringList &arguments) {
+        QStringList command = {lines.value(2) + QStringLiteral("/pg_ctl"), QStringLiteral("-D"),
+                               dir + QStringLiteral("/data"), QStringLiteral("-w")};
+        if (getuid() == 0)
+            command = QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--")} + command;
+        return QProcess::execute(getuid() == 0 ? QStringLiteral("runuser") : command.takeFirst(), command + arguments);
+    };
+
+    Connection setup(connectionString);
+    setup.Open();
+    setup.Execute(sessionTable.at(0));
+    setup.Close();
+    {
+        BookingUnit unit(connectionString, {1}, {});
+        Connection view(connectionString);
+        view.Open();
+        view.Execute(QStringLiteral("INSERT INTO tblSession (SessionDescription) VALUES ('Half')"));
+        view.Close();
+        EXPECT_EQ(pgCtl({QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("stop")}), 0);
+        EXPECT_EQ(errorNumberOf([&] { unit.commit(); }), ErrorNumber::GeneralFailure);
+    }
+    EXPECT_EQ(pgCtl({QStringLiteral("-l"), dir + QStringLiteral("/server.log"), QStringLiteral("-o"),
+                     QStringLiteral("-k %1 -p %2 -c listen_addresses=").arg(dir, port), QStringLiteral("start")}),
+              0);
+    Connection check(connectionString);
+    check.Open();
+    EXPECT_EQ(check.Execute(QStringLiteral("SELECT count(*) FROM tblSession")).Fields(0).Value().toInt(), 0);
+    check.Close();
 }
