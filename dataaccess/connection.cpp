@@ -1,5 +1,6 @@
 #include "connection.h"
 
+#include "bookingunit.h"
 #include "connection_p.h"
 #include "connectionstringparser.h"
 #include "engineregistry.h"
@@ -48,6 +49,11 @@ void Connection::Open(const QString &connectionString, const QString &, const QS
         throw OleError(ErrorNumber::ObjectOpen);
     if (!connectionString.isEmpty())
         d->connectionString = connectionString;
+    // Inside a booking unit, connections to its database work in its transaction.
+    if (std::shared_ptr<EngineSession> unit = BookingUnit::sessionFor(d->connectionString)) {
+        d->session = std::move(unit);
+        return;
+    }
     const ConnectionStringParser parsed(d->connectionString);
     d->session = EngineRegistry::engineFor(parsed.provider()).open(parsed);
 }

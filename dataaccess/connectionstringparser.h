@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace OlvarControls::DataAccess {
 
@@ -24,6 +25,8 @@ public:
     /*! The value of \a key, or \a defaultValue when it is not given. A key given twice keeps its last value. */
     QString value(const QString &key, const QString &defaultValue = QString()) const;
 
+    /*! Every key given, in its comparable form (normalizedKey()). */
+    QStringList keys() const { return m_values.keys(); }
     /*! The "Provider" value. */
     QString provider() const { return value(QStringLiteral("Provider")); }
     /*! The "Data Source" value with every "\" turned into "/". */

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <utility>
 
 /*! \file engine.h
     The seam between the data-access objects and a database engine. Connection,
@@ -81,6 +82,13 @@ public:
     virtual qint64 changes() const = 0;
     /*! Closes the session and every cursor still open on it. */
     virtual void close() = 0;
+    /*!
+        Starts a transaction that no other session can interleave with for the
+        \a keys (each a kind and a number, e.g. a counsellor or a room), waiting at
+        most \a timeoutMs for other sessions to finish theirs; raises an OleError
+        (-2147467259) when it cannot, with nothing begun.
+    */
+    virtual void beginExclusive(const QList<std::pair<int, qint64>> &keys, int timeoutMs) = 0;
 };
 
 /*! A database engine: opens sessions. */

@@ -2,6 +2,7 @@
 
 #include "engine.h"
 #include "oleerror.h"
+#include "postgresengine.h"
 #include "sqliteengine.h"
 
 #include <QHash>
@@ -23,6 +24,9 @@ struct Registry
         defaultEngine = sqlite;
         for (const char *provider : {"sqlite", "microsoft.jet.oledb.3.51", "microsoft.jet.oledb.4.0"})
             engines.insert(QLatin1String(provider), sqlite);
+        auto postgres = std::make_shared<PostgresEngine>();
+        for (const char *provider : {"postgresql", "postgres", "pgsql"})
+            engines.insert(QLatin1String(provider), postgres);
     }
 };
 

@@ -1,5 +1,9 @@
 #include "schemainfo.h"
 
+#include "oledate.h"
+
+#include <limits>
+
 namespace OlvarControls::DataAccess {
 
 SchemaInfo::ColumnKind SchemaInfo::kindOfDeclaredType(QStringView declaredType)
@@ -16,6 +20,26 @@ SchemaInfo::ColumnKind SchemaInfo::kindOfDeclaredType(QStringView declaredType)
             return BooleanColumn;
     }
     return OtherColumn;
+}
+
+QVariant SchemaInfo::integerValue(qint64 number, ColumnKind kind)
+{
+    if (kind == DateTimeColumn)
+        return QVariant::fromValue(OleDate(double(number)));
+    if (kind == BooleanColumn)
+        return QVariant(number != 0);
+    if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
+        return QVariant(int(number));
+    return QVariant(number);
+}
+
+QVariant SchemaInfo::realValue(double number, ColumnKind kind)
+{
+    if (kind == DateTimeColumn)
+        return QVariant::fromValue(OleDate(number));
+    if (kind == BooleanColumn)
+        return QVariant(number != 0.0);
+    return QVariant(number);
 }
 
 } // namespace OlvarControls::DataAccess

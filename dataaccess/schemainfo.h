@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace OlvarControls::DataAccess {
 
@@ -27,6 +28,10 @@ public:
 
     /*! The kind a declared column type names (DATETIME, DATE, TIME, TIMESTAMP; BOOLEAN, BOOL, BIT, YESNO). */
     static ColumnKind kindOfDeclaredType(QStringView declaredType);
+    /*! A stored whole \a number as a column of \a kind gives it: OleDate, bool, or int when it fits, else qint64. */
+    static QVariant integerValue(qint64 number, ColumnKind kind);
+    /*! A stored real \a number as a column of \a kind gives it: OleDate, bool or double. */
+    static QVariant realValue(double number, ColumnKind kind);
 };
 
 } // namespace OlvarControls::DataAccess

@@ -162,6 +162,16 @@ void SqliteSession::close()
     m_db = nullptr;
 }
 
+void SqliteSession::beginExclusive(const QList<std::pair<int, qint64>> &, int timeoutMs)
+{
+    checkOpen();
+    // A file has one writer at a time: the write lock, taken at once, keeps every other program out.
+    sqlite3_busy_timeout(m_db, timeoutMs);
+    const int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        SqliteError::raise(m_db, rc, QStringLiteral("The database is busy: "));
+}
+
 SchemaInfo::ColumnKind SqliteSession::columnKind(const QString &table, const QString &column) const
 {
     const char *declaredType = nullptr;

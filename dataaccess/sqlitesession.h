@@ -38,6 +38,7 @@ public:
     qint64 lastInsertId() const override;
     qint64 changes() const override;
     void close() override;
+    void beginExclusive(const QList<std::pair<int, qint64>> &keys, int timeoutMs) override;
 
     ColumnKind columnKind(const QString &table, const QString &column) const override;
     QStringList columnNames(const QString &table) const override;

@@ -7,7 +7,6 @@
 
 #include <sqlite3.h>
 
-#include <limits>
 
 namespace OlvarControls::DataAccess {
 
@@ -135,24 +134,10 @@ QVariant SqliteStatement::value(int column) const
     switch (sqlite3_column_type(m_statement, column)) {
     case SQLITE_NULL:
         return nullVariant();
-    case SQLITE_INTEGER: {
-        const qint64 number = sqlite3_column_int64(m_statement, column);
-        if (kind == SchemaInfo::DateTimeColumn)
-            return QVariant::fromValue(OleDate(double(number)));
-        if (kind == SchemaInfo::BooleanColumn)
-            return QVariant(number != 0);
-        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
-            return QVariant(int(number));
-        return QVariant(number);
-    }
-    case SQLITE_FLOAT: {
-        const double number = sqlite3_column_double(m_statement, column);
-        if (kind == SchemaInfo::DateTimeColumn)
-            return QVariant::fromValue(OleDate(number));
-        if (kind == SchemaInfo::BooleanColumn)
-            return QVariant(number != 0.0);
-        return QVariant(number);
-    }
+    case SQLITE_INTEGER:
+        return SchemaInfo::integerValue(sqlite3_column_int64(m_statement, column), kind);
+    case SQLITE_FLOAT:
+        return SchemaInfo::realValue(sqlite3_column_double(m_statement, column), kind);
     case SQLITE_BLOB: {
         const void *data = sqlite3_column_blob(m_statement, column);
         return QVariant(QByteArray(static_cast<const char *>(data), sqlite3_column_bytes(m_statement, column)));

@@ -60,30 +60,32 @@ std::optional<QString> BookingConflict::statement(Owner whose, const QVariant &o
     return text;
 }
 
-bool BookingConflict::CheckForBookingConflict(const QVariant &CounsellerID, const QString &DateofBooking,
+BookingConflict::Check BookingConflict::CheckForBookingConflict(const QVariant &CounsellerID, const QString &DateofBooking,
                                               const QString &starttime, const QString &endtime,
                                               const QVariant &SessionID)
 {
     return conflicts(Owner::Counsellor, CounsellerID, DateofBooking, starttime, endtime, SessionID);
 }
 
-bool BookingConflict::CheckForRoomConflict(const QVariant &LocationID, const QString &DateofBooking,
+BookingConflict::Check BookingConflict::CheckForRoomConflict(const QVariant &LocationID, const QString &DateofBooking,
                                            const QString &starttime, const QString &endtime, const QVariant &SessionID)
 {
     return conflicts(Owner::Room, LocationID, DateofBooking, starttime, endtime, SessionID);
 }
 
-bool BookingConflict::conflicts(Owner whose, const QVariant &owner, const QString &dateOfBooking,
+BookingConflict::Check BookingConflict::conflicts(Owner whose, const QVariant &owner, const QString &dateOfBooking,
                                 const QString &startTime, const QString &endTime, const QVariant &sessionId)
 {
     const std::optional<QString> query = statement(whose, owner, dateOfBooking, startTime, endTime, sessionId);
     if (!query)
-        return false;
+        return Check::Free;
     DemoConnection cn;
     DemoRecordset rs = cn.executeRead(*query);
     const bool found = !rs.eof();
     rs.close();
-    return found;
+    if (cn.errors().failed())
+        return Check::CouldNotRun;
+    return found ? Check::Conflict : Check::Free;
 }
 
 } // namespace Sessara

@@ -22,6 +22,8 @@ public:
 
     /*! Whose bookings a check searches. */
     enum class Owner { Counsellor, Room };
+    /*! What a check found: no conflict, a conflict, or nothing, because it could not run. */
+    enum class Check { Free, Conflict, CouldNotRun };
 
     /*!
         The query of \a owner's (a CounsellerID or a LocationID) sessions on
@@ -39,17 +41,19 @@ public:
 
     /*!
         Whether the counsellor \a CounsellerID has another session that
-        conflicts. A check that cannot run reports no conflict.
+        conflicts. A check that cannot run (the database locked or out of reach)
+        answers CouldNotRun, never Free; texts that cannot be read answer Free,
+        since nothing is stored with them.
     */
-    static bool CheckForBookingConflict(const QVariant &CounsellerID, const QString &DateofBooking,
-                                        const QString &starttime, const QString &endtime, const QVariant &SessionID);
+    static Check CheckForBookingConflict(const QVariant &CounsellerID, const QString &DateofBooking,
+                                         const QString &starttime, const QString &endtime, const QVariant &SessionID);
     /*! Whether the room \a LocationID has another session that conflicts; as above. */
-    static bool CheckForRoomConflict(const QVariant &LocationID, const QString &DateofBooking, const QString &starttime,
-                                     const QString &endtime, const QVariant &SessionID);
+    static Check CheckForRoomConflict(const QVariant &LocationID, const QString &DateofBooking, const QString &starttime,
+                                      const QString &endtime, const QVariant &SessionID);
 
 private:
-    static bool conflicts(Owner whose, const QVariant &owner, const QString &dateOfBooking, const QString &startTime,
-                          const QString &endTime, const QVariant &sessionId);
+    static Check conflicts(Owner whose, const QVariant &owner, const QString &dateOfBooking, const QString &startTime,
+                           const QString &endTime, const QVariant &sessionId);
 };
 
 } // namespace Sessara

@@ -3,6 +3,7 @@
 #include "attendeestab.h"
 #include "basgeneral.h"
 #include "bookingconflict.h"
+#include "bookingunit.h"
 #include "calendar.h"
 #include "datetext.h"
 #include "democonnection.h"
@@ -28,6 +29,7 @@
 #include <QTabWidget>
 
 using namespace OlvarControls;
+using OlvarControls::DataAccess::BookingUnit;
 
 namespace Sessara {
 
@@ -571,35 +573,59 @@ bool frmSession::saveThrough(QObject *target)
     const QString startDate = calendarText(ui.calStartTime);
     const QString startTime = ui.cboStartTime->currentText();
     const QString endTime = ui.cboEndTime->currentText();
-    if (BookingConflict::CheckForBookingConflict(basGeneral::lngCounsellerID, startDate, startTime, endTime,
-                                                 basGeneral::lngSessionID)) {
-        MsgBox::show(QStringLiteral("The Start and End time for this booking conflict with another.\r\n"
-                                    "Please try another Start or end Time."),
-                     MsgBox::Exclamation);
-        return false;
-    }
     const QVariant location = ui.cboLocation->chosen(0);
-    if (location.isValid() && toInt32(location, -1) >= 0
-        && BookingConflict::CheckForRoomConflict(location, startDate, startTime, endTime, basGeneral::lngSessionID)) {
-        MsgBox::show(QStringLiteral("The specified location is not Available.\r\nPlease Select Another."),
-                     MsgBox::Exclamation);
+    const bool room = location.isValid() && toInt32(location, -1) >= 0;
+    // The checks, the view's save, the link row and the completing update are one unit that no
+    // other desk can interleave with for this counsellor or room. A refusal ends the unit, undoing
+    // it, before its message shows, so that no other desk waits for the box to be closed.
+    std::unique_ptr<BookingUnit> unit;
+    ResumeNext()([&] {
+        unit = std::make_unique<BookingUnit>(basGeneral::strConnectionString, QList<qint64>{basGeneral::lngCounsellerID},
+                                             room ? QList<qint64>{toInt32(location)} : QList<qint64>{});
+    });
+    const auto refuse = [&](const QString &message) {
+        unit.reset();
+        MsgBox::show(message, MsgBox::Exclamation);
         return false;
+    };
+    if (!unit)
+        return refuse(SessionTexts::databaseUnavailableMessage());
+    const BookingConflict::Check counsellor = BookingConflict::CheckForBookingConflict(
+        basGeneral::lngCounsellerID, startDate, startTime, endTime, basGeneral::lngSessionID);
+    if (counsellor == BookingConflict::Check::Conflict) {
+        return refuse(QStringLiteral("The Start and End time for this booking conflict with another.\r\n"
+                                     "Please try another Start or end Time."));
     }
+    const BookingConflict::Check place = room ? BookingConflict::CheckForRoomConflict(location, startDate, startTime,
+                                                                                      endTime, basGeneral::lngSessionID)
+                                              : BookingConflict::Check::Free;
+    if (counsellor == BookingConflict::Check::CouldNotRun || place == BookingConflict::Check::CouldNotRun)
+        return refuse(SessionTexts::databaseUnavailableMessage());
+    if (place == BookingConflict::Check::Conflict)
+        return refuse(QStringLiteral("The specified location is not Available.\r\nPlease Select Another."));
     // Nothing is written with a date or time that cannot be read.
-    if (checkSessionTime() != SessionTime::Check::Valid)
-        return false;
-    if (!SessionUpdate::isClientNumber(ui.txtBookedClient->text())) {
-        MsgBox::show(QStringLiteral("Client to Invoice must be a client number."), MsgBox::Exclamation);
+    if (SessionTime::check(startDate, startTime, calendarText(ui.calEndTime), endTime) != SessionTime::Check::Valid) {
+        unit.reset();
+        checkSessionTime();
         return false;
     }
-    if (!freeTextsCanBeStored())
+    if (!SessionUpdate::isClientNumber(ui.txtBookedClient->text()))
+        return refuse(QStringLiteral("Client to Invoice must be a client number."));
+    if (!freeTextsCanBeStored()) {
+        unit.reset();
         return false;
+    }
     if (ui.txtSubject->text().isEmpty())
         ui.txtSubject->setText(ui.cboClientType->text() + QLatin1Char(' ') + ui.cboSessionType->text());
+    return storeBooking(target, std::move(unit), location);
+}
 
-    const OleDate apptDate = *SessionTime::dayMonthYear(startDate);
-    const OleDate timeBegin = *SessionTime::timeOfDay(startTime);
-    const OleDate timeEnd = *SessionTime::timeOfDay(endTime);
+bool frmSession::storeBooking(QObject *target, std::unique_ptr<BookingUnit> unit, const QVariant &location)
+{
+    SessionControls &ui = d->ui;
+    const OleDate apptDate = *SessionTime::dayMonthYear(calendarText(ui.calStartTime));
+    const OleDate timeBegin = *SessionTime::timeOfDay(ui.cboStartTime->currentText());
+    const OleDate timeEnd = *SessionTime::timeOfDay(ui.cboEndTime->currentText());
     const QString subject = ui.txtSubject->text();
     const QString detail = ui.txtAdditionalNotes->text();
     const qint32 type = toInt32(ui.cboSessionType->chosen(0));
@@ -608,27 +634,36 @@ bool frmSession::saveThrough(QObject *target)
                                        locationId, ui.txtLocation->text(), ui.txtActualStartTime->text(),
                                        ui.txtActualEndTime->text()};
     const SessionView view(target);
-    ResumeNext resume;
-    DemoConnection cn;
     const bool stored = basGeneral::lngSessionID > 0;
     qint32 storedId = 0;
-    resume([&] {
+    ResumeNext()([&] {
         storedId = stored ? view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId,
                                                 basGeneral::lngSessionID)
                           : view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId);
     });
     if (storedId <= 0) {
         // The view stored nothing: no link or completion for a session that is not there, and no save that looks done.
+        unit.reset();
         MsgBox::show(QStringLiteral("The session could not be stored."), MsgBox::Exclamation);
         return false;
     }
-    if (stored) {
-        cn.execute(SessionUpdate::forStoredSession(fields, basGeneral::lngSessionID));
-    } else {
-        basGeneral::lngSessionID = storedId;
-        cn.execute(SessionUpdate::counsellorLink(storedId, basGeneral::lngCounsellerID));
-        cn.execute(SessionUpdate::forNewSession(fields, storedId));
+    bool written = false;
+    {
+        DemoConnection cn;
+        written = stored ? cn.execute(SessionUpdate::forStoredSession(fields, basGeneral::lngSessionID))
+                         : cn.execute(SessionUpdate::counsellorLink(storedId, basGeneral::lngCounsellerID))
+                && cn.execute(SessionUpdate::forNewSession(fields, storedId));
     }
+    if (!written || !ResumeNext()([&] { unit->commit(); })) {
+        // Nothing of the booking is stored; the view shows what the database holds.
+        unit.reset();
+        ResumeNext()([&] { view.UpdateDisplay(); });
+        MsgBox::show(SessionTexts::databaseUnavailableMessage(), MsgBox::Exclamation);
+        return false;
+    }
+    if (!stored)
+        basGeneral::lngSessionID = storedId;
+    DemoConnection cn;
     DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where sessionID=") + id(basGeneral::lngSessionID));
     if (!rs.eof())
         showChargeable(rs.value(QStringLiteral("Chargeable")));

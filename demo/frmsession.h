@@ -16,6 +16,10 @@ namespace OlvarControls {
 class Calendar;
 }
 
+namespace OlvarControls::DataAccess {
+class BookingUnit;
+}
+
 namespace Sessara {
 
 /*!
@@ -127,6 +131,8 @@ private:
     /*! Whether every free text can be stored; else shows which cannot. */
     bool freeTextsCanBeStored();
     bool saveThrough(QObject *target);
+    bool storeBooking(QObject *target, std::unique_ptr<OlvarControls::DataAccess::BookingUnit> unit,
+                      const QVariant &location);
     void showChargeable(const QVariant &chargeable);
     void makeSessionTabsUsable(bool usable);
     void BuildCboClientEndNote();

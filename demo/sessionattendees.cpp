@@ -5,6 +5,7 @@
 #include "democonnection.h"
 #include "msgbox.h"
 #include "numberconversion.h"
+#include "sessiontexts.h"
 
 using namespace OlvarControls;
 
@@ -33,12 +34,14 @@ QString nameOfClient(const DemoRecordset &rs)
                                         rs.value(QStringLiteral("LastName")));
 }
 
-/* Whether \a select finds a row. */
-bool found(DemoConnection &cn, const QString &select)
+/* Whether \a select finds a row; nothing when it could not be run. */
+std::optional<bool> found(DemoConnection &cn, const QString &select)
 {
     DemoRecordset rs = cn.read(select);
     const bool any = !rs.eof();
     rs.close();
+    if (cn.errors().failed())
+        return std::nullopt;
     return any;
 }
 
@@ -105,11 +108,16 @@ SessionAttendees::Result SessionAttendees::addClient(qint32 sessionId, const QSt
     const QString session = id(sessionId);
     const QString client = id(*clientId);
     DemoConnection cn;
-    if (found(cn, QStringLiteral("select * from tblClientSessionLink where sessionID=") + session
-                      + QStringLiteral(" and ClientID=") + client)) {
+    const std::optional<bool> attending = found(cn, QStringLiteral("select * from tblClientSessionLink where sessionID=")
+                                                        + session + QStringLiteral(" and ClientID=") + client);
+    const std::optional<bool> known = attending && !*attending
+        ? found(cn, QStringLiteral("select * from tblClient where ClientID=") + client)
+        : attending;
+    if (!known)
+        return {Outcome::Unavailable, {}};
+    if (*attending)
         return {Outcome::AlreadyAttending, {}};
-    }
-    if (!found(cn, QStringLiteral("select * from tblClient where ClientID=") + client))
+    if (!*known)
         return {Outcome::NotFound, {}};
     if (!cn.execute(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values(") + client
                     + QStringLiteral(", ") + session + QStringLiteral(", 'Booked') "))) {
@@ -130,17 +138,28 @@ SessionAttendees::Result SessionAttendees::addCounsellor(qint32 sessionId, const
     const QString counsellor = id(*counsellerId);
     {
         DemoConnection cn;
-        if (found(cn, QStringLiteral("select * from tblCounsellerSessionLink where sessionID=") + session
-                          + QStringLiteral(" and CounsellerID=") + counsellor)) {
+        const std::optional<bool> attending = found(cn, QStringLiteral("select * from tblCounsellerSessionLink where "
+                                                                       "sessionID=")
+                                                            + session + QStringLiteral(" and CounsellerID=") + counsellor);
+        if (!attending)
+            return {Outcome::Unavailable, {}};
+        if (*attending)
             return {Outcome::AlreadyAttending, {}};
-        }
     }
-    if (BookingConflict::CheckForBookingConflict(*counsellerId, booking.date, booking.startTime, booking.endTime,
-                                                 sessionId)) {
+    switch (BookingConflict::CheckForBookingConflict(*counsellerId, booking.date, booking.startTime, booking.endTime,
+                                                     sessionId)) {
+    case BookingConflict::Check::Conflict:
         return {Outcome::Conflict, {}};
+    case BookingConflict::Check::CouldNotRun:
+        return {Outcome::Unavailable, {}};
+    case BookingConflict::Check::Free:
+        break;
     }
     DemoConnection cn;
-    if (!found(cn, QStringLiteral("select * from tblCounseller where CounsellerID=") + counsellor))
+    const std::optional<bool> known = found(cn, QStringLiteral("select * from tblCounseller where CounsellerID=") + counsellor);
+    if (!known)
+        return {Outcome::Unavailable, {}};
+    if (!*known)
         return {Outcome::NotFound, {}};
     if (!cn.execute(QStringLiteral("Insert into tblCounsellerSessionLink (CounsellerID, SessionID) values(") + counsellor
                     + QStringLiteral(", ") + session + QStringLiteral(") "))) {
@@ -191,6 +210,8 @@ QString SessionAttendees::message(Group group, Outcome outcome, const QString &t
     case Outcome::NotStored:
         return (clients ? QStringLiteral("ClientID ") : QStringLiteral("CounselorID ")) + t
             + QStringLiteral(" could not be entered as attendee.");
+    case Outcome::Unavailable:
+        return SessionTexts::databaseUnavailableMessage();
     case Outcome::Nothing:
     case Outcome::Added:
         break;
@@ -200,7 +221,9 @@ QString SessionAttendees::message(Group group, Outcome outcome, const QString &t
 
 int SessionAttendees::messageIcon(Outcome outcome)
 {
-    return outcome == Outcome::Conflict || outcome == Outcome::NotStored ? MsgBox::Exclamation : MsgBox::Information;
+    return outcome == Outcome::Conflict || outcome == Outcome::NotStored || outcome == Outcome::Unavailable
+        ? MsgBox::Exclamation
+        : MsgBox::Information;
 }
 
 } // namespace Sessara

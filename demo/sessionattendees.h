@@ -40,6 +40,7 @@ public:
         Conflict,         //!< the counsellor is booked elsewhere at the session's time
         NotFound,         //!< no such client or counsellor, or no whole number typed
         NotStored,        //!< the link could not be written
+        Unavailable,      //!< the database is locked or out of reach: nothing checked, nothing written
         Added,            //!< linked; the new list row is in the result
     };
 

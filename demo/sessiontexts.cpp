@@ -53,4 +53,10 @@ QString SessionTexts::nullCharacterMessage(const QList<std::pair<QString, QStrin
     return QString();
 }
 
+QString SessionTexts::databaseUnavailableMessage()
+{
+    return QStringLiteral("The database is busy or cannot be reached, so nothing was saved.\r\n"
+                          "Please try again in a moment.");
+}
+
 } // namespace Sessara

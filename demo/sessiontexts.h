@@ -41,6 +41,8 @@ public:
         none does.
     */
     static QString nullCharacterMessage(const QList<std::pair<QString, QString>> &fields);
+    /*! The message for a save refused because the database could not be reached or stayed locked. */
+    static QString databaseUnavailableMessage();
 };
 
 } // namespace Sessara

@@ -7,13 +7,20 @@
 
 using namespace OlvarControls::DataAccess;
 
-TestDatabase::TestDatabase(const QStringList &statements)
-    : m_path(m_folder.filePath(QStringLiteral("test.db")))
+TestDatabase::TestDatabase(const QStringList &statements, TestEngine engine)
+    : m_engine(engine)
+    , m_path(m_folder.filePath(QStringLiteral("test.db")))
 {
-    QFile file(m_path); // an empty file is an empty database
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot create %s", qPrintable(m_path));
-    file.close();
+    if (engine == TestEngine::Postgres) {
+        m_schema = std::make_unique<OlvarTest::PostgresSchema>();
+        if (!m_schema->isAvailable())
+            return;
+    } else {
+        QFile file(m_path); // an empty file is an empty database
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot create %s", qPrintable(m_path));
+        file.close();
+    }
     Connection connection = open();
     for (const QString &statement : statements)
         connection.Execute(statement);
@@ -22,6 +29,8 @@ TestDatabase::TestDatabase(const QStringList &statements)
 
 QString TestDatabase::connectionString(const QString &extra) const
 {
+    if (m_schema)
+        return m_schema->connectionString() + QLatin1Char(';') + extra;
     return QStringLiteral("Provider=SQLite;Data Source=") + m_path + QLatin1Char(';') + extra;
 }
 

@@ -6,6 +6,11 @@
 
 #include <QFile>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 using namespace OlvarControls;
@@ -35,6 +40,10 @@ OleError openError(const QString &connectionString)
     }
     return OleError(0, QString());
 }
+
+class ConnectionOnEachEngine : public testing::TestWithParam<TestEngine>
+{
+};
 
 } // namespace
 
@@ -100,16 +109,20 @@ TEST(Connection, ADamagedFileIsAGeneralFailureAndIsLeftAsItWas)
     EXPECT_EQ(file.readAll(), garbage);
 }
 
-TEST(Connection, InvalidStatementsRaiseSqlErrorsWithSqliteMessagesAndChangeNothing)
+TEST_P(ConnectionOnEachEngine, InvalidStatementsRaiseSqlErrorsWithTheEnginesMessagesAndChangeNothing)
 {
-    const TestDatabase db(sessionTable);
+    const TestDatabase db(sessionTable, GetParam());
+    OLVAR_REQUIRE_DATABASE(db);
     Connection connection = db.open();
     try {
         connection.Execute(QStringLiteral("UPDATE tblSession SET NoSuchColumn = 1"));
         ADD_FAILURE();
     } catch (const OleError &error) {
         EXPECT_EQ(error.number(), ErrorNumber::SqlError);
-        EXPECT_EQ(error.description(), QStringLiteral("no such column: NoSuchColumn"));
+        if (GetParam() == TestEngine::Sqlite)
+            EXPECT_EQ(error.description(), QStringLiteral("no such column: NoSuchColumn"));
+        else
+            EXPECT_TRUE(error.description().contains(QLatin1String("NoSuchColumn"))) << qPrintable(error.description());
     }
     EXPECT_EQ(errorNumberOf([&] { connection.Execute(QStringLiteral("SELEC * FROM tblSession")); }),
               ErrorNumber::SqlError);
@@ -131,9 +144,10 @@ TEST(Connection, InvalidStatementsRaiseSqlErrorsWithSqliteMessagesAndChangeNothi
     EXPECT_EQ(storedDescriptions(db), QStringLiteral("First:0,Second:0"));
 }
 
-TEST(Connection, ANullWhereAValueIsRequiredIsAnErrorAndChangesNothing)
+TEST_P(ConnectionOnEachEngine, ANullWhereAValueIsRequiredIsAnErrorAndChangesNothing)
 {
-    const TestDatabase db(sessionTable);
+    const TestDatabase db(sessionTable, GetParam());
+    OLVAR_REQUIRE_DATABASE(db);
     Connection connection = db.open();
     EXPECT_EQ(errorNumberOf([&] { connection.Execute(QStringLiteral("UPDATE tblSession SET Cancelled = Null")); }),
               ErrorNumber::GeneralFailure);
@@ -169,9 +183,10 @@ TEST(Connection, ALockedDatabaseIsRetriedThenReportedAndKeepsItsData)
     EXPECT_EQ(storedDescriptions(db), QStringLiteral("Half:0,Second:1"));
 }
 
-TEST(Connection, ExecuteGivesRowsOnlyForQueriesAndTellsTheNewRowsIdentifier)
+TEST_P(ConnectionOnEachEngine, ExecuteGivesRowsOnlyForQueriesAndTellsTheNewRowsIdentifier)
 {
-    const TestDatabase db(sessionTable);
+    const TestDatabase db(sessionTable, GetParam());
+    OLVAR_REQUIRE_DATABASE(db);
     Connection connection = db.open();
     Recordset none = connection.Execute(QStringLiteral("INSERT INTO tblSession (SessionDescription) VALUES ('Third')"));
     EXPECT_EQ(none.State(), adStateClosed);
@@ -194,9 +209,10 @@ TEST(Connection, ExecuteGivesRowsOnlyForQueriesAndTellsTheNewRowsIdentifier)
     EXPECT_EQ(connection.RecordsAffected(), 3);
 }
 
-TEST(Connection, CommandsRunOnTheirActiveConnection)
+TEST_P(ConnectionOnEachEngine, CommandsRunOnTheirActiveConnection)
 {
-    const TestDatabase db(sessionTable);
+    const TestDatabase db(sessionTable, GetParam());
+    OLVAR_REQUIRE_DATABASE(db);
     Connection connection = db.open();
     Command command;
     command.setCommandText(QStringLiteral("DELETE FROM tblSession Where tblSession.SessionID = 1"));
@@ -208,9 +224,10 @@ TEST(Connection, CommandsRunOnTheirActiveConnection)
     EXPECT_EQ(command.Execute().Fields(QStringLiteral("SessionDescription")).Value(), QStringLiteral("Second"));
 }
 
-TEST(Connection, OpenAndCloseFollowTheObjectsState)
+TEST_P(ConnectionOnEachEngine, OpenAndCloseFollowTheObjectsState)
 {
-    const TestDatabase db(sessionTable);
+    const TestDatabase db(sessionTable, GetParam());
+    OLVAR_REQUIRE_DATABASE(db);
     Connection connection(db.connectionString());
     EXPECT_EQ(errorNumberOf([&] { connection.Execute(QStringLiteral("SELECT 1")); }), ErrorNumber::ConnectionUnusable);
     EXPECT_EQ(errorNumberOf([&] { connection.Close(); }), ErrorNumber::ObjectClosed);
@@ -246,4 +263,50 @@ TEST(Connection, AStatementWithANullCharacterIsRefusedNotCutShort)
     }
     Recordset rows = connection.Execute(QStringLiteral("SELECT COUNT(*) FROM tblSession WHERE SessionID = 1 AND SessionDescription NOT LIKE 'a%'"));
     EXPECT_EQ(rows.Fields(0).Value().toInt(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, ConnectionOnEachEngine, OLVAR_BOTH_ENGINES);
+
+TEST(PostgresConnection, AServerThatCannotBeReachedOrRefusesIsAGeneralFailureWithTheServersMessage)
+{
+    const OlvarTest::PostgresSchema schema;
+    OLVAR_REQUIRE_POSTGRES(schema);
+    const QString server = OlvarTest::PostgresServer::connectionString();
+    const auto withKey = [&](const QString &key, const QString &value) -> QString {
+        return server + QLatin1Char(';') + key + QLatin1Char('=') + value;
+    };
+    const OleError wrongPassword = openError(withKey(QStringLiteral("Password"), QStringLiteral("not-it")));
+    EXPECT_EQ(wrongPassword.number(), ErrorNumber::GeneralFailure);
+    EXPECT_TRUE(wrongPassword.description().contains(QLatin1String("password authentication failed")))
+        << qPrintable(wrongPassword.description());
+
+    const OleError noDatabase = openError(withKey(QStringLiteral("Database"), QStringLiteral("no_such_practice")));
+    EXPECT_EQ(noDatabase.number(), ErrorNumber::GeneralFailure);
+    EXPECT_TRUE(noDatabase.description().contains(QLatin1String("no_such_practice")));
+
+    const OleError down = openError(withKey(QStringLiteral("Port"), QStringLiteral("1")));
+    EXPECT_EQ(down.number(), ErrorNumber::GeneralFailure);
+    EXPECT_TRUE(down.description().startsWith(QLatin1String("Cannot connect to the PostgreSQL server: ")));
+
+    // A server that takes the connection and never answers is given up after the connect timeout.
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr *>(&address), length), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    ASSERT_EQ(getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length), 0);
+    const OleError silent = openError(QStringLiteral("Provider=PostgreSQL;Host=127.0.0.1;Port=%1;Database=x;"
+                                                     "User ID=x;Password=x;Connect Timeout=1")
+                                          .arg(ntohs(address.sin_port)));
+    close(listener);
+    EXPECT_EQ(silent.number(), ErrorNumber::GeneralFailure);
+    EXPECT_TRUE(silent.description().contains(QLatin1String("timeout"))) << qPrintable(silent.description());
+
+    // Other keys are libpq's own.
+    Connection named(schema.connectionString() + QStringLiteral(";application_name=Sessara desk 2"));
+    named.Open();
+    EXPECT_EQ(named.Execute(QStringLiteral("SELECT current_setting('application_name') AS name")).Fields(0).Value(),
+              QStringLiteral("Sessara desk 2"));
 }

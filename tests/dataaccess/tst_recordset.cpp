@@ -26,10 +26,14 @@ const QStringList sessions = {
     QStringLiteral("CREATE VIEW vwIntake AS SELECT SessionID, SessionDescription FROM tblSession WHERE SessionID = 1"),
 };
 
-class RecordsetTest : public testing::Test
+class RecordsetTest : public testing::TestWithParam<TestEngine>
 {
 protected:
-    void SetUp() override { connection = db.open(); }
+    void SetUp() override
+    {
+        OLVAR_REQUIRE_DATABASE(db);
+        connection = db.open();
+    }
 
     Recordset open(const QString &source, int cursorType = -1, int lockType = -1, int options = -1,
                    int location = adUseServer)
@@ -48,13 +52,13 @@ protected:
         return ids;
     }
 
-    TestDatabase db{sessions};
+    TestDatabase db{sessions, GetParam()};
     Connection connection;
 };
 
 } // namespace
 
-TEST_F(RecordsetTest, ValuesComeBackAsTheirColumnsDeclareThem)
+TEST_P(RecordsetTest, ValuesComeBackAsTheirColumnsDeclareThem)
 {
     Recordset rs = connection.Execute(QStringLiteral("SELECT * FROM tblSession ORDER BY SessionID"));
     const QVariant date = rs.Fields(QStringLiteral("SessionDate")).Value();
@@ -84,7 +88,7 @@ TEST_F(RecordsetTest, ValuesComeBackAsTheirColumnsDeclareThem)
     EXPECT_TRUE(isNullVariant(computed.Fields(QStringLiteral("missing")).Value()));
 }
 
-TEST_F(RecordsetTest, FieldsAreFoundByNameCaseInsensitivelyByTableOrByPosition)
+TEST_P(RecordsetTest, FieldsAreFoundByNameCaseInsensitivelyByTableOrByPosition)
 {
     Recordset rs = connection.Execute(QStringLiteral(
         "Select * from tblCounsellerSessionLink, tblSession WHERE tblSession.SessionID = tblCounsellerSessionLink.SessionID "
@@ -118,7 +122,7 @@ TEST_F(RecordsetTest, FieldsAreFoundByNameCaseInsensitivelyByTableOrByPosition)
     EXPECT_EQ(errorNumberOf([&] { rs.Fields(-1); }), ErrorNumber::ItemNotFound);
 }
 
-TEST_F(RecordsetTest, WithoutACurrentRowReadingIs3021)
+TEST_P(RecordsetTest, WithoutACurrentRowReadingIs3021)
 {
     Recordset empty = open(QStringLiteral("SELECT * FROM tblSession WHERE SessionID = 99"), 0, 1, -1);
     EXPECT_TRUE(empty.Eof());
@@ -149,7 +153,7 @@ TEST_F(RecordsetTest, WithoutACurrentRowReadingIs3021)
     EXPECT_EQ(errorNumberOf([&] { Recordset().MoveFirst(); }), ErrorNumber::ObjectClosed);
 }
 
-TEST_F(RecordsetTest, ForwardOnlyRecordsetsStreamAndStillFindTheirFirstAndLastRows)
+TEST_P(RecordsetTest, ForwardOnlyRecordsetsStreamAndStillFindTheirFirstAndLastRows)
 {
     Recordset rs = open(QStringLiteral("SELECT * FROM tblSession ORDER BY SessionID"), adOpenForwardOnly, adLockReadOnly);
     const Field id = rs.Fields(QStringLiteral("SessionID"));
@@ -167,7 +171,7 @@ TEST_F(RecordsetTest, ForwardOnlyRecordsetsStreamAndStillFindTheirFirstAndLastRo
     EXPECT_EQ(identifiers(rs), QList<int>({1, 2, 3}));
 }
 
-TEST_F(RecordsetTest, ScrollableRecordsetsVisitTheirRowsAgain)
+TEST_P(RecordsetTest, ScrollableRecordsetsVisitTheirRowsAgain)
 {
     for (int location : {adUseServer, adUseClient}) {
         Recordset rs = open(QStringLiteral("SELECT * FROM tblSession ORDER BY SessionID DESC"),
@@ -190,7 +194,7 @@ TEST_F(RecordsetTest, ScrollableRecordsetsVisitTheirRowsAgain)
     EXPECT_EQ(errorNumberOf([&] { busy.Open(QStringLiteral("SELECT 2"), connection); }), ErrorNumber::ObjectOpen);
 }
 
-TEST_F(RecordsetTest, TablesOpenByKeyAndTheirLastRowIsTheNewest)
+TEST_P(RecordsetTest, TablesOpenByKeyAndTheirLastRowIsTheNewest)
 {
     Recordset table = open(QStringLiteral("tblSession"), adOpenKeyset, adLockOptimistic, adCmdTable);
     EXPECT_EQ(table.Fields().Count(), 8); // the row identifier stays hidden
@@ -219,3 +223,5 @@ TEST_F(RecordsetTest, TablesOpenByKeyAndTheirLastRowIsTheNewest)
     EXPECT_EQ(errorNumberOf([&] { open(QStringLiteral("tblNothing"), adOpenKeyset, adLockOptimistic, adCmdTable); }),
               ErrorNumber::SqlError);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, RecordsetTest, OLVAR_BOTH_ENGINES);

@@ -1,4 +1,7 @@
 #include "basgeneral.h"
+#include "connection.h"
+#include "recordset.h"
+#include "sessiontexts.h"
 #include "msgbox.h"
 #include "sessionattendees.h"
 #include "sessiondialogfixture.h"
@@ -271,4 +274,20 @@ TEST_F(SessionAttendeesTab, ALinkThatCannotBeWrittenIsReportedAndNotListed)
     EXPECT_EQ(edit("txtClientAttendeeAdd")->text(), QStringLiteral("2"));
     EXPECT_EQ(links("tblClientSessionLink", id), 0);
     EXPECT_EQ(links("tblCounsellerSessionLink", id), 0);
+}
+
+TEST_F(SessionAttendeesTab, ALockedDatabaseIsReportedAsBusyNotAsAMissingClientAndWritesNothing)
+{
+    const int id = openStored();
+    basGeneral::strConnectionString += QStringLiteral(";Busy Timeout=20");
+    OlvarControls::DataAccess::Connection otherProgram(database.connectionString());
+    otherProgram.Open();
+    otherProgram.Execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    addClient(QStringLiteral("1"));
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, Sessara::SessionTexts::databaseUnavailableMessage());
+    EXPECT_EQ(OlvarTest::messageBoxes().last().buttons, MsgBox::Exclamation);
+    otherProgram.Execute(QStringLiteral("ROLLBACK"));
+    otherProgram.Close();
+    EXPECT_EQ(links("tblClientSessionLink", id), 0);
+    EXPECT_TRUE(rows("lstAttendeeClients").isEmpty());
 }

@@ -113,8 +113,9 @@ TEST(ConflictStatements, TheCounsellorsAndTheRoomsQueriesAsTheDatabaseReadsThem)
                                             QStringLiteral("07/03/2026"), QStringLiteral("9:00 am"),
                                             QStringLiteral("11:00 pm"), 5)
                      .has_value());
-    EXPECT_FALSE(BookingConflict::CheckForBookingConflict(12, QStringLiteral("nonsense"), QStringLiteral("9:00 am"),
-                                                          QStringLiteral("10:00 am"), -1));
+    EXPECT_EQ(BookingConflict::CheckForBookingConflict(12, QStringLiteral("nonsense"), QStringLiteral("9:00 am"),
+                                                       QStringLiteral("10:00 am"), -1),
+              BookingConflict::Check::Free);
 }
 
 TEST(CompletingStatements, TheUpdateDoublesApostrophesInEveryFreeText)

@@ -1,4 +1,7 @@
 #include "basgeneral.h"
+#include "connection.h"
+#include "recordset.h"
+#include "sessiontexts.h"
 #include "calendar.h"
 #include "msgbox.h"
 #include "recordingview.h"
@@ -449,4 +452,30 @@ TEST_F(SessionTimes, AnUnreadableTimeShowsTheFormatMessageAndStopsTheSave)
     pressSave();
     EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, formatMessage);
     EXPECT_EQ(view.calls, 0);
+}
+
+TEST_F(SessionSave, ALockedDatabaseRefusesTheSaveAsBusyAndWritesNothing)
+{
+    const int before = sessionCount();
+    open(-1, QTime(10, 0), QTime(11, 0));
+    choose("cboLocation", QStringLiteral("Room 2"));
+    basGeneral::strConnectionString += QStringLiteral(";Busy Timeout=20");
+    OlvarControls::DataAccess::Connection otherProgram(database.connectionString());
+    otherProgram.Open();
+    otherProgram.Execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    OlvarTest::messageBoxes().clear();
+    pressSave();
+    // The conflict checks cannot run, so they never pass: one box, and no conflict or success claimed.
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, Sessara::SessionTexts::databaseUnavailableMessage());
+    otherProgram.Execute(QStringLiteral("ROLLBACK"));
+    otherProgram.Close();
+    EXPECT_EQ(sessionCount(), before);
+    EXPECT_LE(basGeneral::lngSessionID, 0);
+
+    // Once the other program lets go, the same save goes through.
+    OlvarTest::messageBoxes().clear();
+    pressSave();
+    EXPECT_EQ(OlvarTest::messageBoxes().count(), 0);
+    EXPECT_EQ(sessionCount(), before + 1);
 }

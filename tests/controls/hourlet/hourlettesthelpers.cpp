@@ -2,6 +2,7 @@
 
 #include "connection.h"
 #include "practicedatabase.h"
+#include "practiceserver.h"
 #include "recordset.h"
 
 #include <QCoreApplication>
@@ -24,9 +25,17 @@ OleDate timeOfDay(int hour, int minute)
     return OleDate::fromTime(QTime(hour, minute));
 }
 
-SessionDatabase::SessionDatabase()
+SessionDatabase::SessionDatabase(TestEngine engine)
     : m_path(m_folder.filePath(QStringLiteral("practice.db")))
 {
+    if (engine == TestEngine::Postgres) {
+        m_schema = std::make_unique<PostgresSchema>();
+        if (m_schema->isAvailable()) {
+            m_connectionString = m_schema->connectionString();
+            Sessara::PracticeServer(m_connectionString).create();
+        }
+        return;
+    }
     Sessara::PracticeDatabase database(m_path);
     database.create();
     m_connectionString = database.connectionString();

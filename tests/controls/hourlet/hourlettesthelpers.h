@@ -2,6 +2,7 @@
 
 #include "hourlet.h"
 #include "oledate.h"
+#include "postgresserver.h"
 #include "testenvironment.h"
 
 #include <QDate>
@@ -30,11 +31,17 @@ inline int slotRow(int k, int scroll, int offset = 4)
     return 59 + 16 * k - scroll + offset;
 }
 
-/*! A practice database file with the schema and no rows, in a folder of its own. */
+/*!
+    A practice database with the schema and no rows: a file in a folder of its
+    own, or, with \a engine PostgreSQL, a schema of its own on the test server.
+*/
 class SessionDatabase
 {
 public:
-    SessionDatabase();
+    explicit SessionDatabase(TestEngine engine = TestEngine::Sqlite);
+
+    /*! The server's schema; null for a file. */
+    const PostgresSchema *schema() const { return m_schema.get(); }
 
     QString connectionString() const { return m_connectionString; }
     QString path() const { return m_path; }
@@ -51,6 +58,7 @@ private:
     TempFolder m_folder;
     QString m_path;
     QString m_connectionString;
+    std::unique_ptr<PostgresSchema> m_schema;
 };
 
 /*! A shown day view of \a size on testDay(), ready for mouse events. */

@@ -40,12 +40,17 @@ void expectDatabaseMessage()
     EXPECT_EQ(box.title, QStringLiteral("OlvarControls"));
 }
 
-class HourletDatabase : public testing::Test
+class HourletDatabase : public testing::TestWithParam<TestEngine>
 {
 protected:
     HourletDatabase() { binding.setConnectionString(database.connectionString()); }
+    void SetUp() override
+    {
+        if (database.schema())
+            OLVAR_REQUIRE_POSTGRES(*database.schema());
+    }
 
-    SessionDatabase database;
+    SessionDatabase database{GetParam()};
     HourletBinding binding;
 };
 
@@ -73,7 +78,7 @@ TEST(SessionStatements, TheStatementTexts)
     EXPECT_EQ(SessionStatements::dateText(at(testDay(), 9, 30)), QStringLiteral("07/03/2026 09:30:00"));
 }
 
-TEST_F(HourletDatabase, TheLoadReadsTheResourcesLiveSessionsOfTheDay)
+TEST_P(HourletDatabase, TheLoadReadsTheResourcesLiveSessionsOfTheDay)
 {
     const qint32 booked = database.addSession(Day, timeOfDay(10), timeOfDay(11), QStringLiteral("Booked"));
     database.addSession(Day, timeOfDay(12), timeOfDay(13), QStringLiteral("Cancelled"), 12, true);
@@ -108,7 +113,7 @@ TEST_F(HourletDatabase, TheLoadReadsTheResourcesLiveSessionsOfTheDay)
     EXPECT_EQ(list.at(0).ApptStartCoord, 0);
 }
 
-TEST_F(HourletDatabase, SessionsWithoutTextsLoadWithEmptyTexts)
+TEST_P(HourletDatabase, SessionsWithoutTextsLoadWithEmptyTexts)
 {
     const qint32 id = database.addSession(Day, timeOfDay(10), timeOfDay(11), QStringLiteral("x"));
     database.execute(QStringLiteral("UPDATE tblSession SET SessionDescription = Null, AdditionalNotes = Null"));
@@ -120,7 +125,7 @@ TEST_F(HourletDatabase, SessionsWithoutTextsLoadWithEmptyTexts)
     EXPECT_EQ(messageBoxes().count(), 0);
 }
 
-TEST_F(HourletDatabase, LoadFailures)
+TEST_P(HourletDatabase, LoadFailures)
 {
     AppointmentList list;
     list.append(sampleRecord(4));
@@ -142,7 +147,7 @@ TEST_F(HourletDatabase, LoadFailures)
     EXPECT_EQ(list.upperBound(), 0); // reset before the query failed
 }
 
-TEST_F(HourletDatabase, ASaveInsertsOrUpdatesAndReturnsTheSessionsIdentifier)
+TEST_P(HourletDatabase, ASaveInsertsOrUpdatesAndReturnsTheSessionsIdentifier)
 {
     const qint32 inserted = binding.save(sampleRecord(0));
     ASSERT_GT(inserted, 0) << messageBoxes().last().prompt.toStdString();
@@ -174,7 +179,7 @@ TEST_F(HourletDatabase, ASaveInsertsOrUpdatesAndReturnsTheSessionsIdentifier)
     expectDatabaseMessage();
 }
 
-TEST_F(HourletDatabase, DeletingASessionLeavesItsLinks)
+TEST_P(HourletDatabase, DeletingASessionLeavesItsLinks)
 {
     const qint32 keep = database.addSession(Day, timeOfDay(9), timeOfDay(10), QStringLiteral("Keep"));
     const qint32 gone = database.addSession(Day, timeOfDay(10), timeOfDay(11), QStringLiteral("Gone"));
@@ -192,7 +197,7 @@ TEST_F(HourletDatabase, DeletingASessionLeavesItsLinks)
     expectDatabaseMessage();
 }
 
-TEST_F(HourletDatabase, TheDayViewStoresWhatTheHostSets)
+TEST_P(HourletDatabase, TheDayViewStoresWhatTheHostSets)
 {
     const qint32 loaded = database.addSession(Day, timeOfDay(10), timeOfDay(11), QStringLiteral("Loaded"));
     auto hourlet = shownHourlet();
@@ -230,6 +235,8 @@ TEST_F(HourletDatabase, TheDayViewStoresWhatTheHostSets)
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT COUNT(*) FROM tblSession")).toInt(), 2);
     EXPECT_EQ(messageBoxes().count(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, HourletDatabase, OLVAR_BOTH_ENGINES);
 
 TEST(HourletWithoutDatabase, DatabaseWorkFailsWithItsMessage)
 {

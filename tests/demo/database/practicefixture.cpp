@@ -1,13 +1,29 @@
 #include "practicefixture.h"
 
+#include "practiceserver.h"
+
 using namespace OlvarControls::DataAccess;
 
-PracticeFixture::PracticeFixture()
+PracticeFixture::PracticeFixture(TestEngine engine)
     : database(folder.filePath(QStringLiteral("DIV97.db")))
 {
-    database.create();
-    connection.setConnectionString(database.connectionString());
+    if (engine == TestEngine::Postgres) {
+        schema = std::make_unique<OlvarTest::PostgresSchema>();
+        if (!schema->isAvailable())
+            return;
+        Sessara::PracticeServer(schema->connectionString()).create();
+        connection.setConnectionString(schema->connectionString());
+    } else {
+        database.create();
+        connection.setConnectionString(database.connectionString());
+    }
     connection.Open();
+}
+
+void PracticeFixture::SetUp()
+{
+    if (schema)
+        OLVAR_REQUIRE_POSTGRES(*schema);
 }
 
 void PracticeFixture::TearDown()

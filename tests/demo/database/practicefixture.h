@@ -1,6 +1,7 @@
 #pragma once
 
 #include "connection.h"
+#include "postgresserver.h"
 #include "practicedatabase.h"
 #include "recordset.h"
 #include "testenvironment.h"
@@ -9,11 +10,16 @@
 
 #include <gtest/gtest.h>
 
-/*! A practice database with the schema and no rows, in a temporary folder, and a connection to it. */
+/*!
+    A practice database with the schema and no rows, in a temporary folder (or,
+    with \a engine PostgreSQL, in a schema of its own on the test server), and
+    a connection to it.
+*/
 class PracticeFixture : public testing::Test
 {
 protected:
-    PracticeFixture();
+    explicit PracticeFixture(TestEngine engine = TestEngine::Sqlite);
+    void SetUp() override;
     void TearDown() override;
 
     /*! Runs \a statement on the fixture's connection. */
@@ -25,5 +31,6 @@ protected:
 
     OlvarTest::TempFolder folder;
     Sessara::PracticeDatabase database;
+    std::unique_ptr<OlvarTest::PostgresSchema> schema; //!< the server's, for PostgreSQL
     OlvarControls::DataAccess::Connection connection;
 };

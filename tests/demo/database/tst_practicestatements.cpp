@@ -67,11 +67,19 @@ QList<int> sorted(const QVariantList &values)
     return numbers;
 }
 
-class PracticeStatements : public PracticeFixture
+class PracticeStatements : public PracticeFixture, public testing::WithParamInterface<TestEngine>
 {
 protected:
+    PracticeStatements()
+        : PracticeFixture(GetParam())
+    {
+    }
+
     void SetUp() override
     {
+        PracticeFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         for (const char *statement : practiceRows)
             run(QString::fromUtf8(statement));
     }
@@ -196,7 +204,7 @@ protected:
 
 // --- The day view --------------------------------------------------------------
 
-TEST_F(PracticeStatements, TheDayViewLoadsTheResourcesSessionsOfTheDay)
+TEST_P(PracticeStatements, TheDayViewLoadsTheResourcesSessionsOfTheDay)
 {
     // 6 is cancelled, 7 another counsellor's, 9 the next day's; 8 runs through the night into the day.
     EXPECT_EQ(loadedSessions(march7, 12), QList<int>({5, 8, 10}));
@@ -219,7 +227,7 @@ TEST_F(PracticeStatements, TheDayViewLoadsTheResourcesSessionsOfTheDay)
     EXPECT_TRUE(rs.Eof());
 }
 
-TEST_F(PracticeStatements, TheDayViewInsertsAndReadsTheNewIdentifierFromTheTablesLastRow)
+TEST_P(PracticeStatements, TheDayViewInsertsAndReadsTheNewIdentifierFromTheTablesLastRow)
 {
     for (const char *locale : {"en_GB", "en_US", "de_DE"}) {
         const OlvarTest::LocaleScope scope{QString::fromLatin1(locale)};
@@ -240,7 +248,7 @@ TEST_F(PracticeStatements, TheDayViewInsertsAndReadsTheNewIdentifierFromTheTable
     }
 }
 
-TEST_F(PracticeStatements, TheDayViewUpdatesTheSessionItNames)
+TEST_P(PracticeStatements, TheDayViewUpdatesTheSessionItNames)
 {
     const OleDate noon = march7.addMSecs(12 * 3600 * 1000);
     save(updateStatement(noon, QStringLiteral("notes"), QStringLiteral("Intake review"),
@@ -254,7 +262,7 @@ TEST_F(PracticeStatements, TheDayViewUpdatesTheSessionItNames)
               QStringLiteral("Other counsellor"));
 }
 
-TEST_F(PracticeStatements, AnUnquotedApostropheOrATextThatIsNoDateIsRefusedAndChangesNothing)
+TEST_P(PracticeStatements, AnUnquotedApostropheOrATextThatIsNoDateIsRefusedAndChangesNothing)
 {
     const OleDate start = OleDate::fromTime(QTime(10, 0));
     const OleDate end = OleDate::fromTime(QTime(11, 0));
@@ -276,7 +284,7 @@ TEST_F(PracticeStatements, AnUnquotedApostropheOrATextThatIsNoDateIsRefusedAndCh
     EXPECT_EQ(first(QStringLiteral("Select count(*) AS n from tblSession"), QStringLiteral("n")), 11);
 }
 
-TEST_F(PracticeStatements, TheDayViewDeletesOnlyTheSessionRow)
+TEST_P(PracticeStatements, TheDayViewDeletesOnlyTheSessionRow)
 {
     Command command;
     command.setActiveConnection(connection);
@@ -291,7 +299,7 @@ TEST_F(PracticeStatements, TheDayViewDeletesOnlyTheSessionRow)
 
 // --- The main window -----------------------------------------------------------
 
-TEST_F(PracticeStatements, TheMainWindowReadsCounsellorsAndClients)
+TEST_P(PracticeStatements, TheMainWindowReadsCounsellorsAndClients)
 {
     EXPECT_EQ(first(QStringLiteral("Select * from tblCounseller"), QStringLiteral("CounsellerID")), 1);
     EXPECT_EQ(first(QStringLiteral("Select * from tblCounseller where CounsellerID=") + QString::number(1),
@@ -312,7 +320,7 @@ TEST_F(PracticeStatements, TheMainWindowReadsCounsellorsAndClients)
     EXPECT_EQ(names, QStringList({QStringLiteral("1:Lee"), QStringLiteral("2:Harbour Trust"), QStringLiteral("3:O'Brien")}));
 }
 
-TEST_F(PracticeStatements, CounsellorsRankByTheEthnicitiesAndLanguagesTheyShareWithTheClient)
+TEST_P(PracticeStatements, CounsellorsRankByTheEthnicitiesAndLanguagesTheyShareWithTheClient)
 {
     const QList<QPair<int, double>> ranks = ranking(QStringLiteral("4"));
     ASSERT_EQ(ranks.size(), 3);
@@ -334,7 +342,7 @@ TEST_F(PracticeStatements, CounsellorsRankByTheEthnicitiesAndLanguagesTheyShareW
 
 // --- The session dialog --------------------------------------------------------
 
-TEST_F(PracticeStatements, TheSessionDialogLoadsItsListsAndTheStoredSession)
+TEST_P(PracticeStatements, TheSessionDialogLoadsItsListsAndTheStoredSession)
 {
     EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(10), QStringLiteral("Invoiced")),
               QVariant(true));
@@ -372,7 +380,7 @@ TEST_F(PracticeStatements, TheSessionDialogLoadsItsListsAndTheStoredSession)
               5);
 }
 
-TEST_F(PracticeStatements, TheSessionDialogCompletesTheSessionItSaves)
+TEST_P(PracticeStatements, TheSessionDialogCompletesTheSessionItSaves)
 {
     const QString update = QStringLiteral("Update tblSession set ClientTypeID =") + QString::number(1)
         + QStringLiteral(", BookedClientID =") + QStringLiteral("4") + QStringLiteral(", LocationID = ") + QString::number(-1)
@@ -405,7 +413,7 @@ TEST_F(PracticeStatements, TheSessionDialogCompletesTheSessionItSaves)
               QList<int>({12}));
 }
 
-TEST_F(PracticeStatements, AttendeesAreAddedOnceAndListed)
+TEST_P(PracticeStatements, AttendeesAreAddedOnceAndListed)
 {
     const QString session = QString::number(5);
     EXPECT_TRUE(column(QStringLiteral("select * from tblClientSessionLink where sessionID=") + session
@@ -453,7 +461,7 @@ TEST_F(PracticeStatements, AttendeesAreAddedOnceAndListed)
               ErrorNumber::GeneralFailure);
 }
 
-TEST_F(PracticeStatements, BookingConflictsFollowTheOverlapRule)
+TEST_P(PracticeStatements, BookingConflictsFollowTheOverlapRule)
 {
     // Counsellor 12 has session 5 from 10:00 to 11:00 on 7 March.
     EXPECT_FALSE(conflict(12, QTime(11, 0), QTime(12, 0), -1));
@@ -473,7 +481,7 @@ TEST_F(PracticeStatements, BookingConflictsFollowTheOverlapRule)
     EXPECT_FALSE(conflict(3, QTime(0, 0), QTime(0, 30), -1, true));
 }
 
-TEST_F(PracticeStatements, CancellingReadsTheConfigurationAndFlipsTheFlag)
+TEST_P(PracticeStatements, CancellingReadsTheConfigurationAndFlipsTheFlag)
 {
     EXPECT_EQ(first(QStringLiteral("Select * from tblConfig where Description ='MinimumCancellationTime'"),
                     QStringLiteral("Value"))
@@ -490,7 +498,7 @@ TEST_F(PracticeStatements, CancellingReadsTheConfigurationAndFlipsTheFlag)
     EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("Cancelled")), QVariant(false));
 }
 
-TEST_F(PracticeStatements, EndNotesAreInsertedOnceThenUpdated)
+TEST_P(PracticeStatements, EndNotesAreInsertedOnceThenUpdated)
 {
     run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values(4, 5, 'Booked') "));
     run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values(5, 5, 'Booked') "));
@@ -525,3 +533,5 @@ TEST_F(PracticeStatements, EndNotesAreInsertedOnceThenUpdated)
     EXPECT_EQ(first(QStringLiteral("Select * from tblSessionClientEndNote") + where, QStringLiteral("EndNote")), note);
     EXPECT_EQ(column(QStringLiteral("Select * from tblSessionClientEndNote"), QStringLiteral("ClientID")).size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, PracticeStatements, OLVAR_BOTH_ENGINES);
