@@ -35,6 +35,7 @@ public:
         return m_session->openTable(table, movement);
     }
     qint64 lastInsertId() const override { return m_session->lastInsertId(); }
+    qint64 changes() const override { return m_session->changes(); }
     void close() override {}
     void beginExclusive(const QList<std::pair<int, qint64>> &, int) override
     {

@@ -8,9 +8,40 @@ namespace OlvarControls::DataAccess {
 
 namespace {
 
+// A month name of the user's language found whole in a literal is replaced by this mark plus its number.
+constexpr char16_t monthMark = 0xE000;
+
+// The literal with the first of the user's month names it holds (the longest that fits) marked as a
+// field of its own: such names may hold blanks, hyphens or dots, or be one or two letters long.
+QString markedMonthName(const QString &text)
+{
+    const QLocale locale;
+    QList<std::pair<QString, int>> names;
+    for (int month = 1; month <= 12; ++month) {
+        for (QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            names.append({locale.monthName(month, format), month});
+            names.append({locale.standaloneMonthName(month, format), month});
+        }
+    }
+    std::stable_sort(names.begin(), names.end(),
+                     [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
+    for (const auto &[name, month] : names) {
+        // A name of plain digits ("12") cannot be told from the day or the year.
+        const bool plainNumber = std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 128 && c.isDigit(); });
+        const qsizetype at = plainNumber ? -1 : text.indexOf(name, 0, Qt::CaseInsensitive);
+        if (at >= 0) {
+            const QString mark = QLatin1Char(' ') + QChar(char16_t(monthMark + month)) + QLatin1Char(' ');
+            return text.left(at) + mark + text.mid(at + name.size());
+        }
+    }
+    return text;
+}
+
 // 1 to 12 for a month name or an abbreviation of at least three letters; 0 otherwise.
 int monthFromName(const QString &word)
 {
+    if (word.size() == 1 && word.at(0).unicode() > monthMark && word.at(0).unicode() <= monthMark + 12)
+        return word.at(0).unicode() - monthMark;
     static const char *const english[] = {"january", "february", "march", "april", "may", "june", "july",
                                           "august", "september", "october", "november", "december"};
     QString name = word.toLower();
@@ -77,10 +108,15 @@ std::optional<QDate> namedMonthDate(const QStringList &fields)
 std::optional<QDate> parseDate(const QString &text)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s/\\-.,]+"));
-    const QStringList fields = text.split(separators, Qt::SkipEmptyParts);
+    QStringList fields = text.split(separators, Qt::SkipEmptyParts);
+    // Digits of another script are a month name written in them (Dzongkha's "༡" is January).
+    const bool numeric = std::all_of(fields.cbegin(), fields.cend(), [](const QString &field) {
+        return isNumber(field) && std::all_of(field.cbegin(), field.cend(), [](QChar c) { return c.unicode() < 128; });
+    });
+    if (!numeric)
+        fields = markedMonthName(text).split(separators, Qt::SkipEmptyParts);
     if (fields.size() < 2 || fields.size() > 3)
         return std::nullopt;
-    const bool numeric = std::all_of(fields.cbegin(), fields.cend(), isNumber);
     const std::optional<QDate> date = numeric ? numericDate(fields) : namedMonthDate(fields);
     if (!date || !date->isValid() || date->year() < 100 || date->year() > 9999)
         return std::nullopt;

@@ -212,6 +212,9 @@ std::unique_ptr<EngineCursor> PostgresSession::execute(const QString &statement,
     }
     PostgresStatement postgres;
     PGresult *result = execTranslated(statement, *translated, &postgres);
+    // An insert, update or delete says how many rows it wrote; other statements leave the count as it was.
+    if (const char *rows = PQcmdTuples(result); rows && *rows)
+        m_changes = QByteArray(rows).toLongLong();
     if (postgres.changesSchema)
         loadCatalog();
     if (!postgres.renumberTable.isEmpty()) {
@@ -301,6 +304,12 @@ qint64 PostgresSession::lastInsertId() const
 {
     checkOpen();
     return m_lastInsertId;
+}
+
+qint64 PostgresSession::changes() const
+{
+    checkOpen();
+    return m_changes;
 }
 
 void PostgresSession::close()

@@ -41,6 +41,7 @@ public:
     bool hasTable(const QString &name) const override;
     std::unique_ptr<EngineCursor> openTable(const QString &table, CursorMovement movement) override;
     qint64 lastInsertId() const override;
+    qint64 changes() const override;
     void close() override;
     void beginExclusive(const QList<std::pair<int, qint64>> &keys, int timeoutMs) override;
 
@@ -72,6 +73,7 @@ private:
     bool m_catalogFresh = false;
     QList<PostgresCursor *> m_cursors;
     qint64 m_lastInsertId = 0;
+    qint64 m_changes = 0;
     bool m_typesReady = false;
 };
 

@@ -1,3 +1,4 @@
+#include "dateformatter.h"
 #include "dateliteral.h"
 #include "testenvironment.h"
 
@@ -76,4 +77,26 @@ TEST(DateLiteral, TextsThatAreNoDates)
     }
     // Without a year, the current year is meant.
     EXPECT_EQ(DateLiteral::parse(QStringLiteral("03/07"))->date(), QDate(QDate::currentDate().year(), 3, 7));
+}
+
+TEST(DateLiteral, TheDatesAndTimesWrittenForStatementsReadBackInEveryLocale)
+{
+    // The literals statements carry are written with the user's month names and digits.
+    const QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    QStringList failures;
+    for (const QLocale &locale : locales) {
+        OlvarTest::LocaleScope scope(locale.name());
+        for (int month = 1; month <= 12; ++month) {
+            const OleDate day = at(2026, month, month + 9);
+            const OleDate time = OleDate::fromTime(QTime(month + 8, 30, 15));
+            const QString dayText = DateFormatter::format(day, QStringLiteral("DD/MMM/YYYY"));
+            const QString timeText = DateFormatter::format(time, QStringLiteral("HH:MM:SS"));
+            if (DateLiteral::parse(dayText) != std::optional<OleDate>(day))
+                failures << locale.name() + QLatin1Char(' ') + dayText;
+            if (DateLiteral::parse(timeText) != std::optional<OleDate>(time))
+                failures << locale.name() + QLatin1Char(' ') + timeText;
+        }
+    }
+    EXPECT_TRUE(failures.isEmpty()) << failures.size() << " of " << locales.size() * 24 << ": "
+                                    << failures.mid(0, 40).join(QLatin1String(" | ")).toStdString();
 }

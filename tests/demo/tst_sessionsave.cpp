@@ -189,7 +189,7 @@ TEST_F(SessionSave, ASessionIsStoredInLocalesWhoseOwnDateTextsDoNotReadBack)
         SCOPED_TRACE(name);
         OlvarTest::LocaleScope locale(QString::fromLatin1(name));
         const int before = sessionCount();
-        EXPECT_EQ(book(QTime(hour, 0), QTime(hour, 30)), 0);
+        EXPECT_EQ(book(QTime(hour, 0), QTime(hour, 30)), 0) << (OlvarTest::messageBoxes().count() ? OlvarTest::messageBoxes().last().prompt.toStdString() : std::string());
         ASSERT_EQ(sessionCount(), before + 1);
         const int id = basGeneral::lngSessionID;
         EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),

@@ -263,7 +263,7 @@ TEST(HourletWithoutDatabase, DatabaseWorkFailsWithItsMessage)
     expectDatabaseMessage();
 }
 
-TEST_F(HourletDatabase, AnUpdateOfASessionDeletedMeanwhileIsReportedAndStoresNothing)
+TEST_P(HourletDatabase, AnUpdateOfASessionDeletedMeanwhileIsReportedAndStoresNothing)
 {
     const qint32 id = database.addSession(Day, timeOfDay(10), timeOfDay(11), QStringLiteral("Booked"));
     auto hourlet = shownHourlet();
@@ -279,7 +279,7 @@ TEST_F(HourletDatabase, AnUpdateOfASessionDeletedMeanwhileIsReportedAndStoresNot
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT COUNT(*) FROM tblSession")).toInt(), 0);
 }
 
-TEST_F(HourletDatabase, AnIdentifierBeyondThirtyTwoBitsUndoesTheInsert)
+TEST_P(HourletDatabase, AnIdentifierBeyondThirtyTwoBitsUndoesTheInsert)
 {
     database.execute(QStringLiteral("INSERT INTO tblSession (SessionID, SessionDescription) VALUES (2147483647, 'Last')"));
     EXPECT_EQ(binding.save(sampleRecord(0)), 0);
@@ -289,7 +289,7 @@ TEST_F(HourletDatabase, AnIdentifierBeyondThirtyTwoBitsUndoesTheInsert)
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT MAX(SessionID) FROM tblSession")).toLongLong(), 2147483647);
 }
 
-TEST_F(HourletDatabase, TextsWithANullCharacterAreRefusedWithAClearMessage)
+TEST_P(HourletDatabase, TextsWithANullCharacterAreRefusedWithAClearMessage)
 {
     const QString withNull = QStringLiteral("Before") + QChar(0) + QStringLiteral("after");
     Appointment record = sampleRecord(0);
@@ -310,7 +310,7 @@ TEST_F(HourletDatabase, TextsWithANullCharacterAreRefusedWithAClearMessage)
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionDescription FROM tblSession")), QStringLiteral("Booked"));
 }
 
-TEST_F(HourletDatabase, ALoadFailureIsShownOnceUntilALoadSucceedsOrTheDayChanges)
+TEST_P(HourletDatabase, ALoadFailureIsShownOnceUntilALoadSucceedsOrTheDayChanges)
 {
     database.execute(QStringLiteral("DROP TABLE tblCounsellerSessionLink"));
     auto hourlet = shownHourlet();
