@@ -147,15 +147,15 @@ public:
                       const QRect &clip);
 
     QImage image;
-    OleColor backColor = 0xFFFFFF;
-    OleColor foreColor = 0x000000;
-    OleColor bkColor = 0xFFFFFF;
-    OleColor textColor = 0x000000;
+    OleColor backColor = OleColor::fromOle(0xFFFFFF);
+    OleColor foreColor = OleColor::fromOle(0x000000);
+    OleColor bkColor = OleColor::fromOle(0xFFFFFF);
+    OleColor textColor = OleColor::fromOle(0x000000);
     int bkMode = Gdi::TRANSPARENT;
     QFont font;
     QPalette palette;
     GdiPen pen;
-    GdiBrush brush = GdiBrush(GdiObject::WhiteBrushHandle, 0xFFFFFF);
+    GdiBrush brush = GdiBrush(GdiObject::WhiteBrushHandle, OleColor::fromOle(0xFFFFFF));
     QSet<quint32> created;
     QPoint position;
     QHash<QString, DrawTextLayout> layouts; // controls repaint the same texts over and over

@@ -532,6 +532,16 @@ void Hourlet::setActiveDate(const OleDate &date)
     propertyChanged(QStringLiteral("ActiveDate"));
 }
 
+void Hourlet::setActiveDate(const QDateTime &dateTime)
+{
+    setActiveDate(OleDate::fromDateTime(dateTime));
+}
+
+void Hourlet::setActiveDate(QDate date)
+{
+    setActiveDate(OleDate::fromDate(date));
+}
+
 Hourlet::Time_Slot_Type Hourlet::minutesPerSlot() const { return d->minutesPerSlot; }
 
 void Hourlet::setMinutesPerSlot(Time_Slot_Type type)

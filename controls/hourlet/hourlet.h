@@ -190,6 +190,10 @@ public:
     OleDate activeDate() const;
     /*! Shows \a date; a selected slot moves to the same times on it. */
     void setActiveDate(const OleDate &date);
+    /*! Shows the local date and time \a dateTime as setActiveDate(OleDate) does (Qt Designer's forms set dates so). */
+    void setActiveDate(const QDateTime &dateTime);
+    /*! Shows \a date at 00:00 as setActiveDate(OleDate) does. */
+    void setActiveDate(QDate date);
     Time_Slot_Type minutesPerSlot() const;
     void setMinutesPerSlot(Time_Slot_Type type);
     OleColor appItemBorderColor() const;

@@ -378,6 +378,16 @@ void WeekView::setActiveDate(const OleDate &date)
     d->repaint();
 }
 
+void WeekView::setActiveDate(const QDateTime &dateTime)
+{
+    setActiveDate(OleDate::fromDateTime(dateTime));
+}
+
+void WeekView::setActiveDate(QDate date)
+{
+    setActiveDate(OleDate::fromDate(date));
+}
+
 qint32 WeekView::resource() const { return d->v.resource; }
 
 void WeekView::setResource(qint32 resource)

@@ -101,6 +101,10 @@ public:
     OleDate activeDate() const;
     /*! Shows the week of \a date; every column reads its day. */
     void setActiveDate(const OleDate &date);
+    /*! Shows the local date and time \a dateTime as setActiveDate(OleDate) does (Qt Designer's forms set dates so). */
+    void setActiveDate(const QDateTime &dateTime);
+    /*! Shows \a date at 00:00 as setActiveDate(OleDate) does. */
+    void setActiveDate(QDate date);
     qint32 resource() const;
     /*! Shows \a resource's week; every column reads its day. */
     void setResource(qint32 resource);
