@@ -13,6 +13,7 @@
 #include "oleerror.h"
 #include "persistedkey_p.h"
 #include "propertybag.h"
+#include "qtboundary_p.h"
 #include "scheduler.h"
 #include "soundservice.h"
 #include "stopwatch.h"
@@ -350,6 +351,16 @@ void AnalogClock::setBorderStyle(qint16 style)
     d->borderStyle = checkedStyle(style);
     propertyChanged(BorderStyleKey);
     update();
+}
+
+void AnalogClock::writeBackStyle(qint16 style) noexcept
+{
+    QtBoundary::writeProperty(this, "BackStyle", [this, style] { setBackStyle(style); });
+}
+
+void AnalogClock::writeBorderStyle(qint16 style) noexcept
+{
+    QtBoundary::writeProperty(this, "BorderStyle", [this, style] { setBorderStyle(style); });
 }
 
 bool AnalogClock::isPanelShown() const

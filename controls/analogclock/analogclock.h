@@ -25,8 +25,8 @@ class OLVAR_EXPORT AnalogClock : public ControlBase
 {
     Q_OBJECT
     Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(qint16 BackStyle READ backStyle WRITE setBackStyle)
-    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(qint16 BackStyle READ backStyle WRITE writeBackStyle)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE writeBorderStyle)
 
 public:
     explicit AnalogClock(QWidget *parent = nullptr);
@@ -77,6 +77,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The meta-object system's writes: a refused value is logged, never raised into Qt.
+    void writeBackStyle(qint16 style) noexcept;
+    void writeBorderStyle(qint16 style) noexcept;
+
     void layOut();
     void moveHands();
     void switchAlarm();

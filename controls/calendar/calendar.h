@@ -4,6 +4,7 @@
 #include "olecolor.h"
 #include "olvarglobal.h"
 
+#include <QDate>
 #include <QVariant>
 
 #include <memory>
@@ -27,18 +28,19 @@ class OLVAR_EXPORT Calendar : public ControlBase
 {
     Q_OBJECT
     Q_PROPERTY(bool UpDownVisible READ isUpDownVisible WRITE setUpDownVisible)
-    Q_PROPERTY(QVariant Text READ text WRITE setText)
+    Q_PROPERTY(QVariant Text READ text WRITE writeText)
     Q_PROPERTY(bool Enabled READ isControlEnabled WRITE setControlEnabled)
     Q_PROPERTY(QFont Font READ textFont WRITE setTextFont)
     Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor)
     Q_PROPERTY(OlvarControls::OleColor ForeColor READ foreColor WRITE setForeColor)
-    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE writeBorderStyle)
     Q_PROPERTY(bool ButtonToday READ buttonToday WRITE setButtonToday)
     Q_PROPERTY(bool ButtonNone READ buttonNone WRITE setButtonNone)
     Q_PROPERTY(QString ButtonTodayText READ buttonTodayText WRITE setButtonTodayText)
     Q_PROPERTY(QString ButtonNoneText READ buttonNoneText WRITE setButtonNoneText)
     Q_PROPERTY(bool Calendar READ isCalendarVisible WRITE setCalendar)
     Q_PROPERTY(QVariant DateFormat READ dateFormat WRITE setDateFormat)
+    Q_PROPERTY(QDate date READ date WRITE writeDate NOTIFY dateChanged USER true DESIGNABLE false STORED false)
 
 public:
     explicit Calendar(QWidget *parent = nullptr);
@@ -56,6 +58,15 @@ public:
         hosts the control.
     */
     void setText(const QVariant &value);
+
+    /*! The date the text box holds; an invalid QDate while it holds none. */
+    QDate date() const;
+    /*!
+        Shows \a date in the text box formatted with \c DateFormat; an invalid
+        date empties it. Sets \c Text, so it throws OleError 387 while a
+        designer hosts the control.
+    */
+    void setDate(QDate date);
 
     /*! Whether the control takes input. */
     bool isControlEnabled() const;
@@ -109,29 +120,38 @@ public:
     void ReadProperties(const PropertyBag &bag) override;
     void WriteProperties(PropertyBag &bag) override;
 
-signals:
+Q_SIGNALS:
+    /*! The date the text box holds has changed to \a date: once per assignment, step, popup choice or finished edit. */
+    void dateChanged(QDate date);
     /*! Published for hosts; never raised. */
     void Click();
     /*! Published for hosts; never raised. */
     void DblClick();
     /*! Published for hosts; never raised. */
-    void KeyDown(qint16 &KeyCode, qint16 &Shift);
+    void KeyDown(qint16 KeyCode, qint16 Shift);
     /*! Published for hosts; never raised. */
-    void KeyPress(qint16 &KeyAscii);
+    void KeyPress(qint16 KeyAscii);
     /*! Published for hosts; never raised. */
-    void KeyUp(qint16 &KeyCode, qint16 &Shift);
+    void KeyUp(qint16 KeyCode, qint16 Shift);
     /*! Published for hosts; never raised. */
-    void MouseDown(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
     /*! Published for hosts; never raised. */
-    void MouseMove(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     /*! Published for hosts; never raised. */
-    void MouseUp(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The writes of the meta-object system (QUiLoader, Qt Designer, setProperty):
+    // a refused value is logged and kept out, never raised into Qt.
+    void writeText(const QVariant &value) noexcept;
+    void writeBorderStyle(qint16 style) noexcept;
+    void writeDate(QDate date) noexcept;
+    void noteDate();
+
     bool filterKey(QKeyEvent *event);
     void validate();
     void stepDay(int days);

@@ -1,6 +1,7 @@
 #include "controlbase.h"
 
 #include "controlfactory.h"
+#include "qtboundary_p.h"
 
 namespace OlvarControls {
 
@@ -94,6 +95,13 @@ AmbientProperties ControlBase::ambientPropertiesAt(const QWidget *widget)
             return carrier->ambient;
     }
     return AmbientProperties::defaults();
+}
+
+bool ControlBase::event(QEvent *event)
+{
+    bool handled = true;
+    QtBoundary::run(this, "event handling", [this, event, &handled] { handled = QWidget::event(event); });
+    return handled;
 }
 
 void ControlBase::propertyChanged(const QString &name)

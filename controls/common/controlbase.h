@@ -62,6 +62,8 @@ signals:
 protected:
     /*! Sends the change notice for \a name. */
     void propertyChanged(const QString &name);
+    /*! Handles \a event as QWidget does; what the control's handlers or queued calls raise is logged, never passed to Qt. */
+    bool event(QEvent *event) override;
 };
 
 } // namespace OlvarControls

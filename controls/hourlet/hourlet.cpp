@@ -8,6 +8,7 @@
 #include "oleerror.h"
 #include "olevariant.h"
 #include "propertybag.h"
+#include "qtboundary_p.h"
 #include "scheduler.h"
 #include "slotgeometry.h"
 #include "virtualkeys.h"
@@ -480,6 +481,11 @@ void Hourlet::setVScrollValue(qint16 value)
 {
     d->vScroll->setValue(value > d->vScroll->max() ? d->vScroll->max() : value);
     propertyChanged(QStringLiteral("VScrollValue"));
+}
+
+void Hourlet::writeVScrollValue(qint16 value) noexcept
+{
+    QtBoundary::writeProperty(this, "VScrollValue", [this, value] { setVScrollValue(value); });
 }
 
 qint32 Hourlet::resource() const { return d->resource; }

@@ -41,7 +41,7 @@ class OLVAR_EXPORT Hourlet : public ControlBase
     Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
     Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString DESIGNABLE false STORED false)
     Q_PROPERTY(bool ShowVscroll READ showVscroll WRITE setShowVscroll)
-    Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE setVScrollValue)
+    Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE writeVScrollValue)
     Q_PROPERTY(qint32 Resource READ resource WRITE setResource DESIGNABLE false STORED false)
     Q_PROPERTY(bool ShowTimeScale READ showTimeScale WRITE setShowTimeScale)
     Q_PROPERTY(QString DateFormat READ dateFormat WRITE setDateFormat)
@@ -264,6 +264,9 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // The meta-object system's write: a refused value is logged, never raised into Qt.
+    void writeVScrollValue(qint16 value) noexcept;
+
     friend class HourletPrivate;
     std::unique_ptr<HourletPrivate> d;
 };

@@ -73,13 +73,13 @@ public:
     /*! The size the control keeps, in pixels. */
     static QSize fixedPixelSize();
 
-signals:
+Q_SIGNALS:
     /*! A period has elapsed. */
     void Timer();
     /*! Published for hosts; never raised. */
-    void MinuteAlarm(qint16 &MinuteMark);
+    void MinuteAlarm(qint16 MinuteMark);
     /*! Published for hosts; never raised. */
-    void HourAlarm(qint16 &HourMark);
+    void HourAlarm(qint16 HourMark);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
