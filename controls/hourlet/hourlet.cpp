@@ -38,19 +38,6 @@ void runStep(Step &&step)
     }
 }
 
-/* Runs the control's side of an input or paint event; nothing may escape into the event loop. */
-template<typename Handler>
-void atEventBoundary(const char *event, Handler &&handler) noexcept
-{
-    try {
-        handler();
-    } catch (const std::exception &error) {
-        qWarning("Hourlet: %s failed: %s", event, error.what());
-    } catch (...) {
-        qWarning("Hourlet: %s failed", event);
-    }
-}
-
 QFont fontOf(const QVariant &value)
 {
     if (value.metaType() != QMetaType::fromType<QFont>())
@@ -637,13 +624,13 @@ void Hourlet::paintEvent(QPaintEvent *event)
     const bool shownOnly = d->refreshRequested || d->vScroll->geometry().contains(event->rect());
     d->refreshRequested = false;
     if (!shownOnly)
-        atEventBoundary("paint", [this] { d->fullRepaint(false); });
+        QtBoundary::run(this, "paint", [this] { d->fullRepaint(false); });
     d->retained.paint(event);
 }
 
 void Hourlet::resizeEvent(QResizeEvent *)
 {
-    atEventBoundary("resize", [this] { d->onResize(); });
+    QtBoundary::run(this, "resize", [this] { d->onResize(); });
 }
 
 void Hourlet::showEvent(QShowEvent *)
@@ -653,7 +640,7 @@ void Hourlet::showEvent(QShowEvent *)
 
 void Hourlet::mousePressEvent(QMouseEvent *event)
 {
-    atEventBoundary("mouse press", [this, event] {
+    QtBoundary::run(this, "mouse press", [this, event] {
         if (event->button() == Qt::LeftButton)
             d->clickPending = true;
         d->press(VirtualKeys::buttons(event->button()), VirtualKeys::shiftState(event->modifiers()),
@@ -663,7 +650,7 @@ void Hourlet::mousePressEvent(QMouseEvent *event)
 
 void Hourlet::mouseMoveEvent(QMouseEvent *event)
 {
-    atEventBoundary("mouse move", [this, event] {
+    QtBoundary::run(this, "mouse move", [this, event] {
         d->move(VirtualKeys::buttons(event->buttons()), VirtualKeys::shiftState(event->modifiers()),
                 float(event->position().x()), float(event->position().y()));
     });
@@ -671,7 +658,7 @@ void Hourlet::mouseMoveEvent(QMouseEvent *event)
 
 void Hourlet::mouseReleaseEvent(QMouseEvent *event)
 {
-    atEventBoundary("mouse release", [this, event] {
+    QtBoundary::run(this, "mouse release", [this, event] {
         const bool left = event->button() == Qt::LeftButton;
         const bool click = left && d->clickPending && !d->inDoubleClick
                 && rect().contains(event->position().toPoint());
@@ -692,7 +679,7 @@ void Hourlet::mouseDoubleClickEvent(QMouseEvent *event)
         mousePressEvent(event);
         return;
     }
-    atEventBoundary("double click", [this] {
+    QtBoundary::run(this, "double click", [this] {
         d->clickPending = false;
         d->inDoubleClick = true;
         Q_EMIT DblClick();
@@ -701,7 +688,7 @@ void Hourlet::mouseDoubleClickEvent(QMouseEvent *event)
 
 void Hourlet::keyPressEvent(QKeyEvent *event)
 {
-    atEventBoundary("key press", [this, event] {
+    QtBoundary::run(this, "key press", [this, event] {
         Q_EMIT KeyDown(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
         if (!event->text().isEmpty())
             Q_EMIT KeyPress(VirtualKeys::keyAscii(event->text()));
@@ -712,7 +699,7 @@ void Hourlet::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->isAutoRepeat())
         return;
-    atEventBoundary("key release", [this, event] {
+    QtBoundary::run(this, "key release", [this, event] {
         Q_EMIT KeyUp(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
     });
 }
