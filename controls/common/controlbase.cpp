@@ -3,6 +3,8 @@
 #include "controlfactory.h"
 #include "qtboundary_p.h"
 
+#include <QMetaProperty>
+
 namespace OlvarControls {
 
 namespace {
@@ -106,7 +108,18 @@ bool ControlBase::event(QEvent *event)
 
 void ControlBase::propertyChanged(const QString &name)
 {
-    emit PropertyChanged(name);
+    Q_EMIT PropertyChanged(name);
+    emitPropertyNotify(name);
+}
+
+void ControlBase::emitPropertyNotify(const QString &name)
+{
+    const QMetaObject *meta = metaObject();
+    const QMetaProperty property = meta->property(meta->indexOfProperty(name.toLatin1().constData()));
+    if (!property.isValid() || !property.hasNotifySignal())
+        return;
+    const QVariant value = property.read(this);
+    property.notifySignal().invoke(this, Qt::DirectConnection, QGenericArgument(value.typeName(), value.constData()));
 }
 
 } // namespace OlvarControls

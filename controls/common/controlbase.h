@@ -60,8 +60,10 @@ signals:
     void PropertyChanged(const QString &name);
 
 protected:
-    /*! Sends the change notice for \a name. */
+    /*! Sends the change notice for \a name, and the property's change signal. */
     void propertyChanged(const QString &name);
+    /*! Emits the change signal (NOTIFY) of the property \a name with its value, without a change notice. */
+    void emitPropertyNotify(const QString &name);
     /*! Handles \a event as QWidget does; what the control's handlers or queued calls raise is logged, never passed to Qt. */
     bool event(QEvent *event) override;
 };

@@ -160,6 +160,7 @@ void HourletPrivate::onScrollChange()
 {
     Q_EMIT q->VScrollChange();
     fullRepaint();
+    q->emitPropertyNotify(QStringLiteral("VScrollValue"));
 }
 
 void HourletPrivate::onResize()
@@ -452,6 +453,7 @@ QString Hourlet::connectionString() const { return d->binding.connectionString()
 void Hourlet::setConnectionString(const QString &connectionString)
 {
     d->binding.setConnectionString(connectionString);
+    emitPropertyNotify(QStringLiteral("ConnectionString"));
 }
 
 bool Hourlet::showVscroll() const { return d->scrollBarShown(); }
@@ -482,6 +484,7 @@ void Hourlet::setResource(qint32 resource)
     d->resource = resource;
     d->binding.load(d->list, d->activeDate, d->resource);
     d->fullRepaint();
+    emitPropertyNotify(QStringLiteral("Resource"));
 }
 
 bool Hourlet::showTimeScale() const { return d->showTimeScale; }
@@ -505,6 +508,7 @@ bool Hourlet::selectionHighlight() const { return d->selectionHighlight; }
 void Hourlet::setSelectionHighlight(bool highlight)
 {
     d->selectionHighlight = highlight;
+    emitPropertyNotify(QStringLiteral("SelectionHighlight"));
 }
 
 QFont Hourlet::appItemFont() const { return d->look.AppItemFont; }

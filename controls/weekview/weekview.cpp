@@ -394,6 +394,7 @@ void WeekView::setConnectionString(const QString &connectionString)
     d->connectionString = connectionString;
     for (Hourlet *hourlet : d->columns)
         hourlet->setConnectionString(connectionString);
+    emitPropertyNotify(QStringLiteral("ConnectionString"));
 }
 
 QObject *WeekView::activeControl() const { return d->active.data(); }

@@ -1,5 +1,6 @@
 #include "analogclock.h"
 #include "calendar.h"
+#include "controlfactory.h"
 #include "hourlet.h"
 #include "latebinding.h"
 #include "olecolor.h"
@@ -239,6 +240,37 @@ TEST(Forms, QUiLoaderBuildsTheSameFormThroughTheDesignerPlugin)
     expectEveryValue(form.get());
 }
 
+TEST(Forms, EveryWritablePropertyHasAChangeSignalThatQSignalSpyRecords)
+{
+    QWidget host;
+    Ui::EveryControl ui;
+    ui.setupUi(&host);
+    for (const Expected &expected : everyValue()) {
+        const ControlBase *source = host.findChild<ControlBase *>(QString::fromLatin1(expected.control));
+        const std::unique_ptr<ControlBase> fresh(ControlFactory::create(source->typeName()));
+        ASSERT_NE(fresh, nullptr) << expected.control;
+        const QMetaObject *meta = fresh->metaObject();
+        const QMetaProperty property = meta->property(meta->indexOfProperty(expected.property));
+        ASSERT_TRUE(property.hasNotifySignal()) << expected.control << "." << expected.property;
+        QSignalSpy changes(fresh.get(), property.notifySignal());
+        ASSERT_TRUE(changes.isValid()) << expected.control << "." << expected.property;
+        EXPECT_TRUE(fresh->setProperty(expected.property, source->property(expected.property)));
+        ASSERT_GE(changes.count(), 1) << expected.control << "." << expected.property;
+        EXPECT_EQ(comparable(changes.last().value(0)), comparable(fresh->property(expected.property)))
+                << expected.control << "." << expected.property;
+    }
+    // Those the form cannot set (connection string, resource) have one too.
+    for (const ControlBase *control : host.findChildren<ControlBase *>(Qt::FindDirectChildrenOnly)) {
+        const QMetaObject *meta = control->metaObject();
+        for (int index = ControlBase::staticMetaObject.propertyCount(); index < meta->propertyCount(); ++index) {
+            const QMetaProperty property = meta->property(index);
+            if (property.isWritable()) {
+                EXPECT_TRUE(property.hasNotifySignal()) << meta->className() << "." << property.name();
+            }
+        }
+    }
+}
+
 TEST(Forms, AControlLoadedAtRunTimeRunsAsOneMadeInCode)
 {
     QBuffer ui;
@@ -333,6 +365,7 @@ TEST(Forms, TheDateEntryHasATypedDateThatSignalsOncePerChange)
     EXPECT_STREQ(user.name(), "date");
     EXPECT_TRUE(user.hasNotifySignal());
 
+    EXPECT_TRUE(QSignalSpy(&calendar, &Calendar::KeyDown).isValid()); // plain values, as QSignalSpy records them
     calendar.setDate(QDate(2024, 2, 28));
     EXPECT_EQ(calendar.text(), QVariant(QStringLiteral("28/02/2024")));
     ASSERT_EQ(changes.count(), 1);
