@@ -285,9 +285,13 @@ void AnalogClock::Private::createPanel()
     lblTimer = makeLabel(q, QStringLiteral("lblTimer"), QString(), DialMarks::Green);
     lblTimer->setFont(boldFont(QStringLiteral("MS Sans Serif")));
 
-    connect(cmdTimer, &QPushButton::pressed, q, [this] { q->Tbutton(); });
-    connect(chkOnOff, &QCheckBox::clicked, q, [this] { q->switchAlarm(); });
-    connect(txtAlarmTime, &QLineEdit::textChanged, q, [this] { q->alarmTextChanged(); });
+    // The panel's widgets call in from their own signals: nothing may escape back into them.
+    connect(cmdTimer, &QPushButton::pressed, q,
+            [this] { QtBoundary::run(q, "the stopwatch button", [this] { q->Tbutton(); }); });
+    connect(chkOnOff, &QCheckBox::clicked, q,
+            [this] { QtBoundary::run(q, "the alarm switch", [this] { q->switchAlarm(); }); });
+    connect(txtAlarmTime, &QLineEdit::textChanged, q,
+            [this] { QtBoundary::run(q, "the alarm time", [this] { q->alarmTextChanged(); }); });
 }
 
 void AnalogClock::Private::createTimers()

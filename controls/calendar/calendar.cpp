@@ -146,11 +146,14 @@ Calendar::Calendar(QWidget *parent)
     d->txtDate->setFont(font);
     d->txtDate->installEventFilter(this);
     connect(d->txtDate, &QLineEdit::textChanged, this, [this] {
-        propertyChanged(TextKey);
-        if (!d->txtDate->isModified()) // assigned, not typed: the date is complete
-            noteDate();
+        QtBoundary::run(this, "a text change", [this] {
+            propertyChanged(TextKey);
+            if (!d->txtDate->isModified()) // assigned, not typed: the date is complete
+                noteDate();
+        });
     });
-    connect(d->txtDate, &QLineEdit::editingFinished, this, [this] { noteDate(); });
+    connect(d->txtDate, &QLineEdit::editingFinished, this,
+            [this] { QtBoundary::run(this, "a finished edit", [this] { noteDate(); }); });
 
     d->upDown = new UpDownArrows(this);
     d->upDown->setObjectName(QStringLiteral("UpDown"));

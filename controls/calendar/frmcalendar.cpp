@@ -7,6 +7,7 @@
 #include "monthgrid.h"
 #include "olevariant.h"
 #include "popupgeometry.h"
+#include "qtboundary_p.h"
 #include "scheduler.h"
 #include "twips.h"
 #include "windowtimer.h"
@@ -230,10 +231,16 @@ void frmCalendar::buildChildren()
     // The year list shows years beyond its items too; nobody types into it.
     d->yearList->setEditable(true);
     d->yearList->lineEdit()->setReadOnly(true);
-    connect(d->monthList, &QComboBox::activated, this,
-            [this](int index) { showMonthOf(d->shownMonth.date().year(), d->monthList->itemData(index).toInt()); });
-    connect(d->yearList, &QComboBox::activated, this,
-            [this](int index) { showMonthOf(d->yearList->itemData(index).toInt(), d->shownMonth.date().month()); });
+    connect(d->monthList, &QComboBox::activated, this, [this](int index) {
+        QtBoundary::run(this, "the month list", [this, index] {
+            showMonthOf(d->shownMonth.date().year(), d->monthList->itemData(index).toInt());
+        });
+    });
+    connect(d->yearList, &QComboBox::activated, this, [this](int index) {
+        QtBoundary::run(this, "the year list", [this, index] {
+            showMonthOf(d->yearList->itemData(index).toInt(), d->shownMonth.date().month());
+        });
+    });
 
     d->monthDn = makeArrowButton(d->picCalendar, QStringLiteral("MonthDn"), MonthDnRect, Qt::LeftArrow);
     d->monthUp = makeArrowButton(d->picCalendar, QStringLiteral("MonthUp"), MonthUpRect, Qt::RightArrow);
@@ -247,7 +254,8 @@ void frmCalendar::buildChildren()
 
     d->btnToday = makeButton(this, QStringLiteral("btnToday"), QStringLiteral("Today"));
     d->btnNone = makeButton(this, QStringLiteral("btnNone"), QStringLiteral("None"));
-    connect(d->btnToday, &QPushButton::clicked, this, &frmCalendar::pickToday);
+    connect(d->btnToday, &QPushButton::clicked, this,
+            [this] { QtBoundary::run(this, "Today", [this] { pickToday(); }); });
     connect(d->btnNone, &QPushButton::clicked, this, &frmCalendar::reject);
 }
 

@@ -55,7 +55,7 @@ public:
     /*! The ambient properties a control placed at \a widget sees. */
     static AmbientProperties ambientPropertiesAt(const QWidget *widget);
 
-signals:
+Q_SIGNALS:
     /*! The change notice: the property \a name has changed and the host should save again. */
     void PropertyChanged(const QString &name);
 
