@@ -15,8 +15,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMetaProperty>
 #include <QSignalSpy>
+#include <QTest>
 #include <QUiLoader>
 
 #include <gtest/gtest.h>
@@ -334,9 +336,28 @@ TEST(Forms, AMetaObjectWriteRefusesWithoutThrowingWhileTypedCallsAndLateBindingR
     EXPECT_EQ(log.messages.size(), 4);
 }
 
-TEST(Forms, QueuedCallsAndTimerTicksKeepTheirErrorsOutOfTheEventLoop)
+namespace {
+
+/* A day view whose handler of posted events fails, as any of a control's event handlers might. */
+class FailingDayView : public Hourlet
+{
+protected:
+    void customEvent(QEvent *) override { throw OleError(ErrorNumber::InvalidProcedureCall); }
+};
+
+} // namespace
+
+TEST(Forms, QueuedCallsEventHandlersAndTimerTicksKeepTheirErrorsOutOfTheEventLoop)
 {
     WarningLog log("olvar.events");
+    FailingDayView failing;
+    QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+    QCoreApplication::sendPostedEvents(&failing);
+    ASSERT_EQ(log.messages.size(), 1);
+    EXPECT_TRUE(log.messages.first().contains(QStringLiteral("Invalid procedure call")))
+            << log.messages.first().toStdString();
+    log.messages.clear();
+
     WeekView week;
     // No column is active yet: the call raises error 91, which stops at the control.
     ASSERT_TRUE(QMetaObject::invokeMethod(&week, "DeleteAppointment", Qt::QueuedConnection, Q_ARG(qint32, 5)));
@@ -378,4 +399,13 @@ TEST(Forms, TheDateEntryHasATypedDateThatSignalsOncePerChange)
     EXPECT_EQ(calendar.text(), QVariant(QString()));
     EXPECT_EQ(changes.count(), 3);
     EXPECT_FALSE(changes.last().first().toDate().isValid());
+
+    // Typing changes the date once, when the edit is finished, not with every key.
+    auto *box = calendar.findChild<QLineEdit *>(QStringLiteral("TxtDate"));
+    QTest::keyClicks(box, QStringLiteral("1.2.2024"));
+    EXPECT_EQ(box->text(), QStringLiteral("1/2/2024"));
+    EXPECT_EQ(changes.count(), 3);
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_EQ(changes.count(), 4);
+    EXPECT_EQ(changes.last().first().toDate(), QDate(2024, 2, 1));
 }
