@@ -373,17 +373,21 @@ bool frmCalendar::eventFilter(QObject *watched, QEvent *event)
     if ((!press && !release) || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return QDialog::eventFilter(watched, event);
 
-    if (watched == d->monthDn || watched == d->monthUp) {
-        if (press)
-            startStepping(watched == d->monthUp ? 1 : -1);
-        else
-            stopStepping();
-    } else if (release) {
-        auto *cell = qobject_cast<QLabel *>(watched);
-        const auto found = std::find(d->cells.begin(), d->cells.end(), cell);
-        if (found != d->cells.end() && cell->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-            pickDay(int(found - d->cells.begin()));
-    }
+    // Runs under the child's event delivery: nothing may escape into it.
+    QtBoundary::run(this, "a click on the month", [this, watched, event, press, release] {
+        if (watched == d->monthDn || watched == d->monthUp) {
+            if (press)
+                startStepping(watched == d->monthUp ? 1 : -1);
+            else
+                stopStepping();
+        } else if (release) {
+            auto *cell = qobject_cast<QLabel *>(watched);
+            const auto found = std::find(d->cells.begin(), d->cells.end(), cell);
+            if (found != d->cells.end()
+                && cell->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+                pickDay(int(found - d->cells.begin()));
+        }
+    });
     return QDialog::eventFilter(watched, event);
 }
 
