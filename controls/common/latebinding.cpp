@@ -37,7 +37,8 @@ void LateBinding::set(QObject *object, const QString &name, const QVariant &valu
     if (!property.isWritable())
         throw OleError(ErrorNumber::ReadOnlyProperty);
     const QMetaType type = property.isEnumType() ? QMetaType::fromType<qint32>() : property.metaType();
-    QtBoundary::RefusalCapture refusal; // the setter's own error reaches the caller with its number
+    // The setter's own error reaches the caller with its number.
+    QtBoundary::RefusalCapture refusal(object, property.name());
     if (!property.write(object, convert(value, type)))
         throw OleError(ErrorNumber::TypeMismatch);
     refusal.rethrow();

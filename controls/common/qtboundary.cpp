@@ -34,8 +34,10 @@ QByteArray nameOf(const QObject *object)
 
 } // namespace
 
-QtBoundary::RefusalCapture::RefusalCapture()
-    : m_outer(currentCapture)
+QtBoundary::RefusalCapture::RefusalCapture(const QObject *object, const char *property)
+    : m_object(object)
+    , m_property(property)
+    , m_outer(currentCapture)
 {
     currentCapture = this;
 }
@@ -53,7 +55,8 @@ void QtBoundary::RefusalCapture::rethrow()
 
 void QtBoundary::refused(const QObject *object, const char *property, std::exception_ptr error) noexcept
 {
-    if (currentCapture && !currentCapture->m_error) {
+    if (currentCapture && !currentCapture->m_error && currentCapture->m_object == object
+        && qstrcmp(currentCapture->m_property, property) == 0) {
         currentCapture->m_error = std::move(error);
         return;
     }

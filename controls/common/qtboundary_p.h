@@ -55,14 +55,14 @@ public:
     }
 
     /*!
-        While it lives, a property write refused on this thread through the
-        meta-object system is kept here rather than logged, so that LateBinding
-        raises it to its caller with its error number.
+        While it lives, a refused write of the property \a property of \a object
+        through the meta-object system is kept here rather than logged, so that
+        LateBinding raises it to its caller with its error number.
     */
     class OLVAR_EXPORT RefusalCapture
     {
     public:
-        RefusalCapture();
+        RefusalCapture(const QObject *object, const char *property);
         ~RefusalCapture();
         RefusalCapture(const RefusalCapture &) = delete;
         RefusalCapture &operator=(const RefusalCapture &) = delete;
@@ -72,6 +72,8 @@ public:
 
     private:
         friend class QtBoundary;
+        const QObject *m_object;
+        const char *m_property;
         std::exception_ptr m_error;
         RefusalCapture *m_outer;
     };
