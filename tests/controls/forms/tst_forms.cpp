@@ -14,10 +14,12 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDataWidgetMapper>
 #include <QFile>
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QUiLoader>
 
@@ -375,6 +377,21 @@ TEST(Forms, QueuedCallsEventHandlersAndTimerTicksKeepTheirErrorsOutOfTheEventLoo
     virtualScheduler().advance(101); // the handler's error stops at the tick
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(log.messages.size(), 2);
+}
+
+TEST(Forms, QDataWidgetMapperReadsAndWritesTheDateEntrysDate)
+{
+    QStandardItemModel model(1, 1);
+    model.setData(model.index(0, 0), QDate(2026, 3, 4));
+    Calendar calendar;
+    QDataWidgetMapper mapper;
+    mapper.setModel(&model);
+    mapper.addMapping(&calendar, 0); // through the USER property, date
+    mapper.toFirst();
+    EXPECT_EQ(calendar.text(), QVariant(QStringLiteral("04/03/2026")));
+    calendar.setDate(QDate(2026, 3, 5));
+    ASSERT_TRUE(mapper.submit());
+    EXPECT_EQ(model.data(model.index(0, 0)).toDate(), QDate(2026, 3, 5));
 }
 
 TEST(Forms, TheDateEntryHasATypedDateThatSignalsOncePerChange)
