@@ -13,6 +13,7 @@
 #include "oleerror.h"
 #include "persistedkey_p.h"
 #include "propertybag.h"
+#include "qtboundary_p.h"
 #include "scheduler.h"
 #include "soundservice.h"
 #include "stopwatch.h"
@@ -284,9 +285,13 @@ void AnalogClock::Private::createPanel()
     lblTimer = makeLabel(q, QStringLiteral("lblTimer"), QString(), DialMarks::Green);
     lblTimer->setFont(boldFont(QStringLiteral("MS Sans Serif")));
 
-    connect(cmdTimer, &QPushButton::pressed, q, [this] { q->Tbutton(); });
-    connect(chkOnOff, &QCheckBox::clicked, q, [this] { q->switchAlarm(); });
-    connect(txtAlarmTime, &QLineEdit::textChanged, q, [this] { q->alarmTextChanged(); });
+    // The panel's widgets call in from their own signals: nothing may escape back into them.
+    connect(cmdTimer, &QPushButton::pressed, q,
+            [this] { QtBoundary::run(q, "the stopwatch button", [this] { q->Tbutton(); }); });
+    connect(chkOnOff, &QCheckBox::clicked, q,
+            [this] { QtBoundary::run(q, "the alarm switch", [this] { q->switchAlarm(); }); });
+    connect(txtAlarmTime, &QLineEdit::textChanged, q,
+            [this] { QtBoundary::run(q, "the alarm time", [this] { q->alarmTextChanged(); }); });
 }
 
 void AnalogClock::Private::createTimers()
@@ -350,6 +355,16 @@ void AnalogClock::setBorderStyle(qint16 style)
     d->borderStyle = checkedStyle(style);
     propertyChanged(BorderStyleKey);
     update();
+}
+
+void AnalogClock::writeBackStyle(qint16 style) noexcept
+{
+    QtBoundary::writeProperty(this, "BackStyle", [this, style] { setBackStyle(style); });
+}
+
+void AnalogClock::writeBorderStyle(qint16 style) noexcept
+{
+    QtBoundary::writeProperty(this, "BorderStyle", [this, style] { setBorderStyle(style); });
 }
 
 bool AnalogClock::isPanelShown() const

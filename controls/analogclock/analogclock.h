@@ -24,9 +24,9 @@ namespace OlvarControls {
 class OLVAR_EXPORT AnalogClock : public ControlBase
 {
     Q_OBJECT
-    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(qint16 BackStyle READ backStyle WRITE setBackStyle)
-    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor NOTIFY BackColorChanged)
+    Q_PROPERTY(qint16 BackStyle READ backStyle WRITE writeBackStyle NOTIFY BackStyleChanged)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE writeBorderStyle NOTIFY BorderStyleChanged)
 
 public:
     explicit AnalogClock(QWidget *parent = nullptr);
@@ -70,6 +70,15 @@ public:
     void ReadProperties(const PropertyBag &bag) override;
     void WriteProperties(PropertyBag &bag) override;
 
+Q_SIGNALS:
+    // The change signals of the writable properties (their NOTIFY signals).
+    /*! BackColor has changed to \a BackColor. */
+    void BackColorChanged(OlvarControls::OleColor BackColor);
+    /*! BackStyle has changed to \a BackStyle. */
+    void BackStyleChanged(qint16 BackStyle);
+    /*! BorderStyle has changed to \a BorderStyle. */
+    void BorderStyleChanged(qint16 BorderStyle);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -77,6 +86,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The meta-object system's writes: a refused value is logged, never raised into Qt.
+    void writeBackStyle(qint16 style) noexcept;
+    void writeBorderStyle(qint16 style) noexcept;
+
     void layOut();
     void moveHands();
     void switchAlarm();

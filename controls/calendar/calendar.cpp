@@ -11,6 +11,7 @@
 #include "oleerror.h"
 #include "olevariant.h"
 #include "propertybag.h"
+#include "qtboundary_p.h"
 #include "twips.h"
 #include "updownarrows.h"
 
@@ -123,6 +124,7 @@ struct Calendar::Private
     bool valueFlag = false;
     OleColor backColor = DefaultBackColor;
     OleColor foreColor = DefaultForeColor;
+    QDate shownDate; // the date dateChanged() last reported
 
     void applyColors()
     {
@@ -143,7 +145,15 @@ Calendar::Calendar(QWidget *parent)
     font.setPointSizeF(8.25);
     d->txtDate->setFont(font);
     d->txtDate->installEventFilter(this);
-    connect(d->txtDate, &QLineEdit::textChanged, this, [this] { propertyChanged(TextKey); });
+    connect(d->txtDate, &QLineEdit::textChanged, this, [this] {
+        QtBoundary::run(this, "a text change", [this] {
+            propertyChanged(TextKey);
+            if (!d->txtDate->isModified()) // assigned, not typed: the date is complete
+                noteDate();
+        });
+    });
+    connect(d->txtDate, &QLineEdit::editingFinished, this,
+            [this] { QtBoundary::run(this, "a finished edit", [this] { noteDate(); }); });
 
     d->upDown = new UpDownArrows(this);
     d->upDown->setObjectName(QStringLiteral("UpDown"));
@@ -204,6 +214,36 @@ void Calendar::setText(const QVariant &value)
     propertyChanged(TextKey);
 }
 
+void Calendar::writeText(const QVariant &value) noexcept
+{
+    QtBoundary::writeProperty(this, "Text", [this, &value] { setText(value); });
+}
+
+QDate Calendar::date() const
+{
+    const std::optional<OleDate> shown = DateEntryText::read(d->txtDate->text(), pattern());
+    return shown ? shown->date() : QDate();
+}
+
+void Calendar::setDate(QDate date)
+{
+    setText(date.isValid() ? QVariant::fromValue(OleDate::fromDate(date)) : QVariant());
+}
+
+void Calendar::writeDate(QDate date) noexcept
+{
+    QtBoundary::writeProperty(this, "date", [this, date] { setDate(date); });
+}
+
+void Calendar::noteDate()
+{
+    const QDate now = date();
+    if (now == d->shownDate)
+        return;
+    d->shownDate = now;
+    Q_EMIT dateChanged(now);
+}
+
 bool Calendar::isControlEnabled() const
 {
     return isEnabled();
@@ -261,6 +301,11 @@ void Calendar::setBorderStyle(qint16 style)
         throw OleError(ErrorNumber::InvalidPropertyValue);
     d->txtDate->setFrame(style == FixedSingle);
     propertyChanged(BorderStyleKey);
+}
+
+void Calendar::writeBorderStyle(qint16 style) noexcept
+{
+    QtBoundary::writeProperty(this, "BorderStyle", [this, style] { setBorderStyle(style); });
 }
 
 bool Calendar::buttonToday() const
@@ -449,6 +494,7 @@ void Calendar::validate()
 {
     if (!DateEntryText::read(d->txtDate->text(), pattern()))
         d->txtDate->clear();
+    noteDate();
 }
 
 void Calendar::stepDay(int days)

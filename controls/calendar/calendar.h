@@ -4,6 +4,7 @@
 #include "olecolor.h"
 #include "olvarglobal.h"
 
+#include <QDate>
 #include <QVariant>
 
 #include <memory>
@@ -26,19 +27,20 @@ namespace OlvarControls {
 class OLVAR_EXPORT Calendar : public ControlBase
 {
     Q_OBJECT
-    Q_PROPERTY(bool UpDownVisible READ isUpDownVisible WRITE setUpDownVisible)
-    Q_PROPERTY(QVariant Text READ text WRITE setText)
-    Q_PROPERTY(bool Enabled READ isControlEnabled WRITE setControlEnabled)
-    Q_PROPERTY(QFont Font READ textFont WRITE setTextFont)
-    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(OlvarControls::OleColor ForeColor READ foreColor WRITE setForeColor)
-    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(bool ButtonToday READ buttonToday WRITE setButtonToday)
-    Q_PROPERTY(bool ButtonNone READ buttonNone WRITE setButtonNone)
-    Q_PROPERTY(QString ButtonTodayText READ buttonTodayText WRITE setButtonTodayText)
-    Q_PROPERTY(QString ButtonNoneText READ buttonNoneText WRITE setButtonNoneText)
-    Q_PROPERTY(bool Calendar READ isCalendarVisible WRITE setCalendar)
-    Q_PROPERTY(QVariant DateFormat READ dateFormat WRITE setDateFormat)
+    Q_PROPERTY(bool UpDownVisible READ isUpDownVisible WRITE setUpDownVisible NOTIFY UpDownVisibleChanged)
+    Q_PROPERTY(QVariant Text READ text WRITE writeText NOTIFY TextChanged)
+    Q_PROPERTY(bool Enabled READ isControlEnabled WRITE setControlEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(QFont Font READ textFont WRITE setTextFont NOTIFY FontChanged)
+    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor NOTIFY BackColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor ForeColor READ foreColor WRITE setForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE writeBorderStyle NOTIFY BorderStyleChanged)
+    Q_PROPERTY(bool ButtonToday READ buttonToday WRITE setButtonToday NOTIFY ButtonTodayChanged)
+    Q_PROPERTY(bool ButtonNone READ buttonNone WRITE setButtonNone NOTIFY ButtonNoneChanged)
+    Q_PROPERTY(QString ButtonTodayText READ buttonTodayText WRITE setButtonTodayText NOTIFY ButtonTodayTextChanged)
+    Q_PROPERTY(QString ButtonNoneText READ buttonNoneText WRITE setButtonNoneText NOTIFY ButtonNoneTextChanged)
+    Q_PROPERTY(bool Calendar READ isCalendarVisible WRITE setCalendar NOTIFY CalendarChanged)
+    Q_PROPERTY(QVariant DateFormat READ dateFormat WRITE setDateFormat NOTIFY DateFormatChanged)
+    Q_PROPERTY(QDate date READ date WRITE writeDate NOTIFY dateChanged USER true DESIGNABLE false STORED false)
 
 public:
     explicit Calendar(QWidget *parent = nullptr);
@@ -56,6 +58,15 @@ public:
         hosts the control.
     */
     void setText(const QVariant &value);
+
+    /*! The date the text box holds; an invalid QDate while it holds none. */
+    QDate date() const;
+    /*!
+        Shows \a date in the text box formatted with \c DateFormat; an invalid
+        date empties it. Sets \c Text, so it throws OleError 387 while a
+        designer hosts the control.
+    */
+    void setDate(QDate date);
 
     /*! Whether the control takes input. */
     bool isControlEnabled() const;
@@ -109,29 +120,66 @@ public:
     void ReadProperties(const PropertyBag &bag) override;
     void WriteProperties(PropertyBag &bag) override;
 
-signals:
+Q_SIGNALS:
+    /*! The date the text box holds has changed to \a date: once per assignment, step, popup choice or finished edit. */
+    void dateChanged(QDate date);
     /*! Published for hosts; never raised. */
     void Click();
     /*! Published for hosts; never raised. */
     void DblClick();
     /*! Published for hosts; never raised. */
-    void KeyDown(qint16 &KeyCode, qint16 &Shift);
+    void KeyDown(qint16 KeyCode, qint16 Shift);
     /*! Published for hosts; never raised. */
-    void KeyPress(qint16 &KeyAscii);
+    void KeyPress(qint16 KeyAscii);
     /*! Published for hosts; never raised. */
-    void KeyUp(qint16 &KeyCode, qint16 &Shift);
+    void KeyUp(qint16 KeyCode, qint16 Shift);
     /*! Published for hosts; never raised. */
-    void MouseDown(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
     /*! Published for hosts; never raised. */
-    void MouseMove(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     /*! Published for hosts; never raised. */
-    void MouseUp(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+
+    // The change signals of the writable properties (their NOTIFY signals).
+    /*! UpDownVisible has changed to \a UpDownVisible. */
+    void UpDownVisibleChanged(bool UpDownVisible);
+    /*! Text has changed to \a Text. */
+    void TextChanged(const QVariant &Text);
+    /*! Enabled has changed to \a Enabled. */
+    void EnabledChanged(bool Enabled);
+    /*! Font has changed to \a Font. */
+    void FontChanged(const QFont &Font);
+    /*! BackColor has changed to \a BackColor. */
+    void BackColorChanged(OlvarControls::OleColor BackColor);
+    /*! ForeColor has changed to \a ForeColor. */
+    void ForeColorChanged(OlvarControls::OleColor ForeColor);
+    /*! BorderStyle has changed to \a BorderStyle. */
+    void BorderStyleChanged(qint16 BorderStyle);
+    /*! ButtonToday has changed to \a ButtonToday. */
+    void ButtonTodayChanged(bool ButtonToday);
+    /*! ButtonNone has changed to \a ButtonNone. */
+    void ButtonNoneChanged(bool ButtonNone);
+    /*! ButtonTodayText has changed to \a ButtonTodayText. */
+    void ButtonTodayTextChanged(const QString &ButtonTodayText);
+    /*! ButtonNoneText has changed to \a ButtonNoneText. */
+    void ButtonNoneTextChanged(const QString &ButtonNoneText);
+    /*! Calendar has changed to \a visible. */
+    void CalendarChanged(bool visible);
+    /*! DateFormat has changed to \a DateFormat. */
+    void DateFormatChanged(const QVariant &DateFormat);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The writes of the meta-object system (QUiLoader, Qt Designer, setProperty):
+    // a refused value is logged and kept out, never raised into Qt.
+    void writeText(const QVariant &value) noexcept;
+    void writeBorderStyle(qint16 style) noexcept;
+    void writeDate(QDate date) noexcept;
+    void noteDate();
+
     bool filterKey(QKeyEvent *event);
     void validate();
     void stepDay(int days);

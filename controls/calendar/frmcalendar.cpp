@@ -7,6 +7,7 @@
 #include "monthgrid.h"
 #include "olevariant.h"
 #include "popupgeometry.h"
+#include "qtboundary_p.h"
 #include "scheduler.h"
 #include "twips.h"
 #include "windowtimer.h"
@@ -230,10 +231,16 @@ void frmCalendar::buildChildren()
     // The year list shows years beyond its items too; nobody types into it.
     d->yearList->setEditable(true);
     d->yearList->lineEdit()->setReadOnly(true);
-    connect(d->monthList, &QComboBox::activated, this,
-            [this](int index) { showMonthOf(d->shownMonth.date().year(), d->monthList->itemData(index).toInt()); });
-    connect(d->yearList, &QComboBox::activated, this,
-            [this](int index) { showMonthOf(d->yearList->itemData(index).toInt(), d->shownMonth.date().month()); });
+    connect(d->monthList, &QComboBox::activated, this, [this](int index) {
+        QtBoundary::run(this, "the month list", [this, index] {
+            showMonthOf(d->shownMonth.date().year(), d->monthList->itemData(index).toInt());
+        });
+    });
+    connect(d->yearList, &QComboBox::activated, this, [this](int index) {
+        QtBoundary::run(this, "the year list", [this, index] {
+            showMonthOf(d->yearList->itemData(index).toInt(), d->shownMonth.date().month());
+        });
+    });
 
     d->monthDn = makeArrowButton(d->picCalendar, QStringLiteral("MonthDn"), MonthDnRect, Qt::LeftArrow);
     d->monthUp = makeArrowButton(d->picCalendar, QStringLiteral("MonthUp"), MonthUpRect, Qt::RightArrow);
@@ -247,7 +254,8 @@ void frmCalendar::buildChildren()
 
     d->btnToday = makeButton(this, QStringLiteral("btnToday"), QStringLiteral("Today"));
     d->btnNone = makeButton(this, QStringLiteral("btnNone"), QStringLiteral("None"));
-    connect(d->btnToday, &QPushButton::clicked, this, &frmCalendar::pickToday);
+    connect(d->btnToday, &QPushButton::clicked, this,
+            [this] { QtBoundary::run(this, "Today", [this] { pickToday(); }); });
     connect(d->btnNone, &QPushButton::clicked, this, &frmCalendar::reject);
 }
 
@@ -371,17 +379,21 @@ bool frmCalendar::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
 
-    if (watched == d->monthDn || watched == d->monthUp) {
-        if (press)
-            startStepping(watched == d->monthUp ? 1 : -1);
-        else
-            stopStepping();
-    } else if (release) {
-        auto *cell = qobject_cast<QLabel *>(watched);
-        const auto found = std::find(d->cells.begin(), d->cells.end(), cell);
-        if (found != d->cells.end() && cell->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-            pickDay(int(found - d->cells.begin()));
-    }
+    // Runs under the child's event delivery: nothing may escape into it.
+    QtBoundary::run(this, "a click on the month", [this, watched, event, press, release] {
+        if (watched == d->monthDn || watched == d->monthUp) {
+            if (press)
+                startStepping(watched == d->monthUp ? 1 : -1);
+            else
+                stopStepping();
+        } else if (release) {
+            auto *cell = qobject_cast<QLabel *>(watched);
+            const auto found = std::find(d->cells.begin(), d->cells.end(), cell);
+            if (found != d->cells.end()
+                && cell->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+                pickDay(int(found - d->cells.begin()));
+        }
+    });
     return QDialog::eventFilter(watched, event);
 }
 

@@ -26,7 +26,7 @@ public:
     /*! The lower button, objectName "DownArrow". */
     QToolButton *downButton() const { return m_down; }
 
-signals:
+Q_SIGNALS:
     /*! The up arrow was clicked. */
     void UpClick();
     /*! The down arrow was clicked. */

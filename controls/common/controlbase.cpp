@@ -1,6 +1,9 @@
 #include "controlbase.h"
 
 #include "controlfactory.h"
+#include "qtboundary_p.h"
+
+#include <QMetaProperty>
 
 namespace OlvarControls {
 
@@ -96,9 +99,27 @@ AmbientProperties ControlBase::ambientPropertiesAt(const QWidget *widget)
     return AmbientProperties::defaults();
 }
 
+bool ControlBase::event(QEvent *event)
+{
+    bool handled = true;
+    QtBoundary::run(this, "event handling", [this, event, &handled] { handled = QWidget::event(event); });
+    return handled;
+}
+
 void ControlBase::propertyChanged(const QString &name)
 {
-    emit PropertyChanged(name);
+    Q_EMIT PropertyChanged(name);
+    emitPropertyNotify(name);
+}
+
+void ControlBase::emitPropertyNotify(const QString &name)
+{
+    const QMetaObject *meta = metaObject();
+    const QMetaProperty property = meta->property(meta->indexOfProperty(name.toLatin1().constData()));
+    if (!property.isValid() || !property.hasNotifySignal())
+        return;
+    const QVariant value = property.read(this);
+    property.notifySignal().invoke(this, Qt::DirectConnection, QGenericArgument(value.typeName(), value.constData()));
 }
 
 } // namespace OlvarControls

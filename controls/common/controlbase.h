@@ -55,13 +55,17 @@ public:
     /*! The ambient properties a control placed at \a widget sees. */
     static AmbientProperties ambientPropertiesAt(const QWidget *widget);
 
-signals:
+Q_SIGNALS:
     /*! The change notice: the property \a name has changed and the host should save again. */
     void PropertyChanged(const QString &name);
 
 protected:
-    /*! Sends the change notice for \a name. */
+    /*! Sends the change notice for \a name, and the property's change signal. */
     void propertyChanged(const QString &name);
+    /*! Emits the change signal (NOTIFY) of the property \a name with its value, without a change notice. */
+    void emitPropertyNotify(const QString &name);
+    /*! Handles \a event as QWidget does; what the control's handlers or queued calls raise is logged, never passed to Qt. */
+    bool event(QEvent *event) override;
 };
 
 } // namespace OlvarControls

@@ -159,15 +159,15 @@ public:
     QImage image; // device pixels; everything else is in logical pixels
     QSize size;
     qreal ratio = 1.0;
-    OleColor backColor = 0xFFFFFF;
-    OleColor foreColor = 0x000000;
-    OleColor bkColor = 0xFFFFFF;
-    OleColor textColor = 0x000000;
+    OleColor backColor = OleColor::fromOle(0xFFFFFF);
+    OleColor foreColor = OleColor::fromOle(0x000000);
+    OleColor bkColor = OleColor::fromOle(0xFFFFFF);
+    OleColor textColor = OleColor::fromOle(0x000000);
     int bkMode = Gdi::TRANSPARENT;
     QFont font;
     QPalette palette;
     GdiPen pen;
-    GdiBrush brush = GdiBrush(GdiObject::WhiteBrushHandle, 0xFFFFFF);
+    GdiBrush brush = GdiBrush(GdiObject::WhiteBrushHandle, OleColor::fromOle(0xFFFFFF));
     QSet<quint32> created;
     QPoint position;
     QHash<QString, DrawTextLayout> layouts; // controls repaint the same texts over and over

@@ -4,6 +4,7 @@
 #include "olecolor.h"
 #include "oledate.h"
 #include "oleerror.h"
+#include "qtboundary_p.h"
 
 #include <QMetaProperty>
 #include <QObject>
@@ -36,8 +37,11 @@ void LateBinding::set(QObject *object, const QString &name, const QVariant &valu
     if (!property.isWritable())
         throw OleError(ErrorNumber::ReadOnlyProperty);
     const QMetaType type = property.isEnumType() ? QMetaType::fromType<qint32>() : property.metaType();
+    // The setter's own error reaches the caller with its number.
+    QtBoundary::RefusalCapture refusal(object, property.name());
     if (!property.write(object, convert(value, type)))
         throw OleError(ErrorNumber::TypeMismatch);
+    refusal.rethrow();
 }
 
 QVariant LateBinding::convert(const QVariant &value, QMetaType type)

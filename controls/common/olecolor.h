@@ -46,8 +46,15 @@ public:
     };
 
     constexpr OleColor() = default;
-    /*! The colour whose OLE value is \a value. */
-    constexpr OleColor(quint32 value) : m_value(value) {} // NOLINT: implicit, as the platform converts
+    /*! The colour whose OLE value is \a value; explicit, as 0xFF0000 is blue here. See fromOle(). */
+    constexpr explicit OleColor(quint32 value) : m_value(value) {}
+    /*! The same colour as \a color (its alpha is dropped), so that a QColor fits wherever an OleColor is taken. */
+    OleColor(const QColor &color) : m_value(fromQColor(color).m_value) {} // NOLINT: implicit on purpose
+    /*! Not a colour: Qt::red would otherwise become the OLE value 7. Use QColor(Qt::red). */
+    OleColor(Qt::GlobalColor) = delete;
+
+    /*! The colour whose OLE value is \a value: red in the low byte, 0x80000000 | n the system colour n. */
+    static constexpr OleColor fromOle(quint32 value) { return OleColor(value); }
 
     /*! The colour of \a red, \a green and \a blue (0 to 255 each). */
     static constexpr OleColor fromRgb(int red, int green, int blue)

@@ -1,6 +1,7 @@
 #include "windowtimer.h"
 
 #include "oleerror.h"
+#include "qtboundary_p.h"
 #include "scheduler.h"
 
 namespace OlvarControls {
@@ -38,7 +39,10 @@ void WindowTimer::restart()
     scheduler.stopTimer(m_timerId);
     m_timerId = 0;
     if (m_enabled && m_interval > 0)
-        m_timerId = scheduler.startTimer(m_interval, [this] { emit Timer(); });
+        m_timerId = scheduler.startTimer(m_interval, [this] {
+            // A tick runs under the event loop: what its handler raises stops there.
+            QtBoundary::run(parent(), "a timer tick", [this] { Q_EMIT Timer(); });
+        });
 }
 
 } // namespace OlvarControls

@@ -38,7 +38,7 @@ public:
     /*! Whether the timer is counting down: enabled with a non-zero interval. */
     bool isActive() const { return m_timerId != 0; }
 
-signals:
+Q_SIGNALS:
     /*! The interval has elapsed. */
     void Timer();
 

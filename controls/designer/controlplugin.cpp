@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QtDesigner/QDesignerFormWindowInterface>
 
 namespace OlvarDesigner {
 
@@ -39,6 +40,10 @@ QWidget *ControlPlugin::createWidget(QWidget *parent)
         qWarning("Olvar Designer plugin: no control is registered as %s", qPrintable(m_entry.typeName));
         return nullptr;
     }
+    // QUiLoader and Designer's preview load forms with this plugin too: there the
+    // control runs as one made in code would. Only the form editor designs it.
+    if (!QDesignerFormWindowInterface::findFormWindow(parent))
+        return control;
     AmbientProperties ambient;
     ambient.userMode = false;
     ambient.font = parent ? parent->font() : QApplication::font();

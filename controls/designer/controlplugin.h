@@ -10,9 +10,10 @@
 namespace OlvarDesigner {
 
 /*!
-    One Olvar control in Qt Designer: created by its type name, told that a
-    designer hosts it (ambient user mode false, the form's font), and given
-    its new-placement defaults.
+    One Olvar control in Qt Designer: created by its type name. On a form in
+    Designer's form editor it is told that a designer hosts it (ambient user
+    mode false, the form's font) and given its new-placement defaults; a form
+    loaded at run time through QUiLoader gets it as a program makes it in code.
 */
 class ControlPlugin : public QObject, public QDesignerCustomWidgetInterface
 {

@@ -8,6 +8,7 @@
 #include "oleerror.h"
 #include "olevariant.h"
 #include "propertybag.h"
+#include "qtboundary_p.h"
 #include "scheduler.h"
 #include "slotgeometry.h"
 #include "virtualkeys.h"
@@ -34,19 +35,6 @@ void runStep(Step &&step)
     try {
         step();
     } catch (const OleError &) {
-    }
-}
-
-/* Runs the control's side of an input or paint event; nothing may escape into the event loop. */
-template<typename Handler>
-void atEventBoundary(const char *event, Handler &&handler) noexcept
-{
-    try {
-        handler();
-    } catch (const std::exception &error) {
-        qWarning("Hourlet: %s failed: %s", event, error.what());
-    } catch (...) {
-        qWarning("Hourlet: %s failed", event);
     }
 }
 
@@ -172,6 +160,7 @@ void HourletPrivate::onScrollChange()
 {
     Q_EMIT q->VScrollChange();
     fullRepaint();
+    q->emitPropertyNotify(QStringLiteral("VScrollValue"));
 }
 
 void HourletPrivate::onResize()
@@ -466,6 +455,7 @@ QString Hourlet::connectionString() const { return d->binding.connectionString()
 void Hourlet::setConnectionString(const QString &connectionString)
 {
     d->binding.setConnectionString(connectionString);
+    emitPropertyNotify(QStringLiteral("ConnectionString"));
 }
 
 bool Hourlet::showVscroll() const { return d->scrollBarShown(); }
@@ -484,6 +474,11 @@ void Hourlet::setVScrollValue(qint16 value)
     propertyChanged(QStringLiteral("VScrollValue"));
 }
 
+void Hourlet::writeVScrollValue(qint16 value) noexcept
+{
+    QtBoundary::writeProperty(this, "VScrollValue", [this, value] { setVScrollValue(value); });
+}
+
 qint32 Hourlet::resource() const { return d->resource; }
 
 void Hourlet::setResource(qint32 resource)
@@ -491,6 +486,7 @@ void Hourlet::setResource(qint32 resource)
     d->resource = resource;
     d->binding.load(d->list, d->activeDate, d->resource);
     d->fullRepaint();
+    emitPropertyNotify(QStringLiteral("Resource"));
 }
 
 bool Hourlet::showTimeScale() const { return d->showTimeScale; }
@@ -514,6 +510,7 @@ bool Hourlet::selectionHighlight() const { return d->selectionHighlight; }
 void Hourlet::setSelectionHighlight(bool highlight)
 {
     d->selectionHighlight = highlight;
+    emitPropertyNotify(QStringLiteral("SelectionHighlight"));
 }
 
 QFont Hourlet::appItemFont() const { return d->look.AppItemFont; }
@@ -532,6 +529,16 @@ void Hourlet::setActiveDate(const OleDate &date)
     d->sweep.moveToDate(date);
     d->fullRepaint();
     propertyChanged(QStringLiteral("ActiveDate"));
+}
+
+void Hourlet::setActiveDate(const QDateTime &dateTime)
+{
+    setActiveDate(OleDate::fromDateTime(dateTime));
+}
+
+void Hourlet::setActiveDate(QDate date)
+{
+    setActiveDate(OleDate::fromDate(date));
 }
 
 Hourlet::Time_Slot_Type Hourlet::minutesPerSlot() const { return d->minutesPerSlot; }
@@ -623,13 +630,13 @@ void Hourlet::paintEvent(QPaintEvent *event)
     const bool shownOnly = d->refreshRequested || d->vScroll->geometry().contains(event->rect());
     d->refreshRequested = false;
     if (!shownOnly)
-        atEventBoundary("paint", [this] { d->fullRepaint(false); });
+        QtBoundary::run(this, "paint", [this] { d->fullRepaint(false); });
     d->retained.paint(event);
 }
 
 void Hourlet::resizeEvent(QResizeEvent *)
 {
-    atEventBoundary("resize", [this] { d->onResize(); });
+    QtBoundary::run(this, "resize", [this] { d->onResize(); });
 }
 
 void Hourlet::showEvent(QShowEvent *)
@@ -639,7 +646,7 @@ void Hourlet::showEvent(QShowEvent *)
 
 void Hourlet::mousePressEvent(QMouseEvent *event)
 {
-    atEventBoundary("mouse press", [this, event] {
+    QtBoundary::run(this, "mouse press", [this, event] {
         if (event->button() == Qt::LeftButton)
             d->clickPending = true;
         d->press(VirtualKeys::buttons(event->button()), VirtualKeys::shiftState(event->modifiers()),
@@ -649,7 +656,7 @@ void Hourlet::mousePressEvent(QMouseEvent *event)
 
 void Hourlet::mouseMoveEvent(QMouseEvent *event)
 {
-    atEventBoundary("mouse move", [this, event] {
+    QtBoundary::run(this, "mouse move", [this, event] {
         d->move(VirtualKeys::buttons(event->buttons()), VirtualKeys::shiftState(event->modifiers()),
                 float(event->position().x()), float(event->position().y()));
     });
@@ -657,7 +664,7 @@ void Hourlet::mouseMoveEvent(QMouseEvent *event)
 
 void Hourlet::mouseReleaseEvent(QMouseEvent *event)
 {
-    atEventBoundary("mouse release", [this, event] {
+    QtBoundary::run(this, "mouse release", [this, event] {
         const bool left = event->button() == Qt::LeftButton;
         const bool click = left && d->clickPending && !d->inDoubleClick
                 && rect().contains(event->position().toPoint());
@@ -678,7 +685,7 @@ void Hourlet::mouseDoubleClickEvent(QMouseEvent *event)
         mousePressEvent(event);
         return;
     }
-    atEventBoundary("double click", [this] {
+    QtBoundary::run(this, "double click", [this] {
         d->clickPending = false;
         d->inDoubleClick = true;
         Q_EMIT DblClick();
@@ -687,7 +694,7 @@ void Hourlet::mouseDoubleClickEvent(QMouseEvent *event)
 
 void Hourlet::keyPressEvent(QKeyEvent *event)
 {
-    atEventBoundary("key press", [this, event] {
+    QtBoundary::run(this, "key press", [this, event] {
         Q_EMIT KeyDown(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
         if (!event->text().isEmpty())
             Q_EMIT KeyPress(VirtualKeys::keyAscii(event->text()));
@@ -698,7 +705,7 @@ void Hourlet::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->isAutoRepeat())
         return;
-    atEventBoundary("key release", [this, event] {
+    QtBoundary::run(this, "key release", [this, event] {
         Q_EMIT KeyUp(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
     });
 }

@@ -35,33 +35,33 @@ class PropertyBag;
 class OLVAR_EXPORT Hourlet : public ControlBase
 {
     Q_OBJECT
-    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled)
-    Q_PROPERTY(QFont Font READ controlFont WRITE setControlFont)
-    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString DESIGNABLE false STORED false)
-    Q_PROPERTY(bool ShowVscroll READ showVscroll WRITE setShowVscroll)
-    Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE setVScrollValue)
-    Q_PROPERTY(qint32 Resource READ resource WRITE setResource DESIGNABLE false STORED false)
-    Q_PROPERTY(bool ShowTimeScale READ showTimeScale WRITE setShowTimeScale)
-    Q_PROPERTY(QString DateFormat READ dateFormat WRITE setDateFormat)
-    Q_PROPERTY(bool SelectionHighlight READ selectionHighlight WRITE setSelectionHighlight)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBarColor READ appItemBarColor WRITE setAppItemBarColor)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBackColor READ appItemBackColor WRITE setAppItemBackColor)
-    Q_PROPERTY(QFont AppItemFont READ appItemFont WRITE setAppItemFont)
-    Q_PROPERTY(OlvarControls::OleColor AppItemForeColor READ appItemForeColor WRITE setAppItemForeColor)
-    Q_PROPERTY(OlvarControls::OleDate ActiveDate READ activeDate WRITE setActiveDate)
-    Q_PROPERTY(Time_Slot_Type MinutesPerSlot READ minutesPerSlot WRITE setMinutesPerSlot)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBorderColor READ appItemBorderColor WRITE setAppItemBorderColor)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBarBorderColor READ appItemBarBorderColor WRITE setAppItemBarBorderColor)
-    Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor)
-    Q_PROPERTY(OlvarControls::OleColor SlotLineColor READ slotLineColor WRITE setSlotLineColor)
-    Q_PROPERTY(OlvarControls::OleColor BarColor READ barColor WRITE setBarColor)
-    Q_PROPERTY(OlvarControls::OleColor TimeScaleBackColor READ timeScaleBackColor WRITE setTimeScaleBackColor)
-    Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor)
-    Q_PROPERTY(OlvarControls::OleColor SlotsBorderColor READ slotsBorderColor WRITE setSlotsBorderColor)
-    Q_PROPERTY(OlvarControls::OleColor AvailableColor READ availableColor WRITE setAvailableColor)
-    Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor)
+    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor NOTIFY BackColorChanged)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(QFont Font READ controlFont WRITE setControlFont NOTIFY FontChanged)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle NOTIFY BorderStyleChanged)
+    Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString DESIGNABLE false STORED false NOTIFY ConnectionStringChanged)
+    Q_PROPERTY(bool ShowVscroll READ showVscroll WRITE setShowVscroll NOTIFY ShowVscrollChanged)
+    Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE writeVScrollValue NOTIFY VScrollValueChanged)
+    Q_PROPERTY(qint32 Resource READ resource WRITE setResource DESIGNABLE false STORED false NOTIFY ResourceChanged)
+    Q_PROPERTY(bool ShowTimeScale READ showTimeScale WRITE setShowTimeScale NOTIFY ShowTimeScaleChanged)
+    Q_PROPERTY(QString DateFormat READ dateFormat WRITE setDateFormat NOTIFY DateFormatChanged)
+    Q_PROPERTY(bool SelectionHighlight READ selectionHighlight WRITE setSelectionHighlight NOTIFY SelectionHighlightChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarColor READ appItemBarColor WRITE setAppItemBarColor NOTIFY AppItemBarColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBackColor READ appItemBackColor WRITE setAppItemBackColor NOTIFY AppItemBackColorChanged)
+    Q_PROPERTY(QFont AppItemFont READ appItemFont WRITE setAppItemFont NOTIFY AppItemFontChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemForeColor READ appItemForeColor WRITE setAppItemForeColor NOTIFY AppItemForeColorChanged)
+    Q_PROPERTY(OlvarControls::OleDate ActiveDate READ activeDate WRITE setActiveDate NOTIFY ActiveDateChanged)
+    Q_PROPERTY(Time_Slot_Type MinutesPerSlot READ minutesPerSlot WRITE setMinutesPerSlot NOTIFY MinutesPerSlotChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBorderColor READ appItemBorderColor WRITE setAppItemBorderColor NOTIFY AppItemBorderColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarBorderColor READ appItemBarBorderColor WRITE setAppItemBarBorderColor NOTIFY AppItemBarBorderColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor NOTIFY HighLightColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor SlotLineColor READ slotLineColor WRITE setSlotLineColor NOTIFY SlotLineColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor BarColor READ barColor WRITE setBarColor NOTIFY BarColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleBackColor READ timeScaleBackColor WRITE setTimeScaleBackColor NOTIFY TimeScaleBackColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor NOTIFY TimeScaleForeColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor SlotsBorderColor READ slotsBorderColor WRITE setSlotsBorderColor NOTIFY SlotsBorderColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AvailableColor READ availableColor WRITE setAvailableColor NOTIFY AvailableColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor NOTIFY UnAvailableColorChanged)
     Q_PROPERTY(qint32 SessionID READ sessionId)
     Q_PROPERTY(OlvarControls::OleDate SessionDate READ sessionDate)
     Q_PROPERTY(QString Subject READ subject)
@@ -193,6 +193,10 @@ public:
     OleDate activeDate() const;
     /*! Shows \a date; a selected slot moves to the same times on it. */
     void setActiveDate(const OleDate &date);
+    /*! Shows the local date and time \a dateTime as setActiveDate(OleDate) does (Qt Designer's forms set dates so). */
+    void setActiveDate(const QDateTime &dateTime);
+    /*! Shows \a date at 00:00 as setActiveDate(OleDate) does. */
+    void setActiveDate(QDate date);
     Time_Slot_Type minutesPerSlot() const;
     void setMinutesPerSlot(Time_Slot_Type type);
     OleColor appItemBorderColor() const;
@@ -251,6 +255,62 @@ Q_SIGNALS:
     /*! A release; \a Y is the content coordinate (client row plus scroll value). */
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
 
+    // The change signals of the writable properties (their NOTIFY signals).
+    /*! BackColor has changed to \a BackColor. */
+    void BackColorChanged(OlvarControls::OleColor BackColor);
+    /*! Enabled has changed to \a Enabled. */
+    void EnabledChanged(bool Enabled);
+    /*! Font has changed to \a Font. */
+    void FontChanged(const QFont &Font);
+    /*! BorderStyle has changed to \a BorderStyle. */
+    void BorderStyleChanged(qint16 BorderStyle);
+    /*! ConnectionString has changed to \a ConnectionString. */
+    void ConnectionStringChanged(const QString &ConnectionString);
+    /*! ShowVscroll has changed to \a ShowVscroll. */
+    void ShowVscrollChanged(bool ShowVscroll);
+    /*! VScrollValue has changed to \a VScrollValue. */
+    void VScrollValueChanged(qint16 VScrollValue);
+    /*! Resource has changed to \a Resource. */
+    void ResourceChanged(qint32 Resource);
+    /*! ShowTimeScale has changed to \a ShowTimeScale. */
+    void ShowTimeScaleChanged(bool ShowTimeScale);
+    /*! DateFormat has changed to \a DateFormat. */
+    void DateFormatChanged(const QString &DateFormat);
+    /*! SelectionHighlight has changed to \a SelectionHighlight. */
+    void SelectionHighlightChanged(bool SelectionHighlight);
+    /*! AppItemBarColor has changed to \a AppItemBarColor. */
+    void AppItemBarColorChanged(OlvarControls::OleColor AppItemBarColor);
+    /*! AppItemBackColor has changed to \a AppItemBackColor. */
+    void AppItemBackColorChanged(OlvarControls::OleColor AppItemBackColor);
+    /*! AppItemFont has changed to \a AppItemFont. */
+    void AppItemFontChanged(const QFont &AppItemFont);
+    /*! AppItemForeColor has changed to \a AppItemForeColor. */
+    void AppItemForeColorChanged(OlvarControls::OleColor AppItemForeColor);
+    /*! ActiveDate has changed to \a ActiveDate. */
+    void ActiveDateChanged(OlvarControls::OleDate ActiveDate);
+    /*! MinutesPerSlot has changed to \a MinutesPerSlot. */
+    void MinutesPerSlotChanged(OlvarControls::Hourlet::Time_Slot_Type MinutesPerSlot);
+    /*! AppItemBorderColor has changed to \a AppItemBorderColor. */
+    void AppItemBorderColorChanged(OlvarControls::OleColor AppItemBorderColor);
+    /*! AppItemBarBorderColor has changed to \a AppItemBarBorderColor. */
+    void AppItemBarBorderColorChanged(OlvarControls::OleColor AppItemBarBorderColor);
+    /*! HighLightColor has changed to \a HighLightColor. */
+    void HighLightColorChanged(OlvarControls::OleColor HighLightColor);
+    /*! SlotLineColor has changed to \a SlotLineColor. */
+    void SlotLineColorChanged(OlvarControls::OleColor SlotLineColor);
+    /*! BarColor has changed to \a BarColor. */
+    void BarColorChanged(OlvarControls::OleColor BarColor);
+    /*! TimeScaleBackColor has changed to \a TimeScaleBackColor. */
+    void TimeScaleBackColorChanged(OlvarControls::OleColor TimeScaleBackColor);
+    /*! TimeScaleForeColor has changed to \a TimeScaleForeColor. */
+    void TimeScaleForeColorChanged(OlvarControls::OleColor TimeScaleForeColor);
+    /*! SlotsBorderColor has changed to \a SlotsBorderColor. */
+    void SlotsBorderColorChanged(OlvarControls::OleColor SlotsBorderColor);
+    /*! AvailableColor has changed to \a AvailableColor. */
+    void AvailableColorChanged(OlvarControls::OleColor AvailableColor);
+    /*! UnAvailableColor has changed to \a UnAvailableColor. */
+    void UnAvailableColorChanged(OlvarControls::OleColor UnAvailableColor);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -263,6 +323,9 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // The meta-object system's write: a refused value is logged, never raised into Qt.
+    void writeVScrollValue(qint16 value) noexcept;
+
     friend class HourletPrivate;
     std::unique_ptr<HourletPrivate> d;
 };

@@ -34,7 +34,7 @@ public:
     static constexpr int SmallPointSize = 8;
     static constexpr int CaptionPointSize = 12;
     /*! The fixed colour of the header's lower row. */
-    static constexpr OleColor HeaderGrey = 0xD7D7D7;
+    static constexpr OleColor HeaderGrey = OleColor::fromOle(0xD7D7D7);
     /*! The format of appointment subjects: word break, and "&" as it stands. */
     static constexpr quint32 SubjectFormat = 0x10 | 0x800;
 

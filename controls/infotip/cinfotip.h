@@ -149,7 +149,7 @@ public:
     /*! The look and behaviour the properties set. */
     const InfoTipStyle &style() const { return m_style; }
 
-signals:
+Q_SIGNALS:
     /*! The tip has been hidden (or Hide() was called while it was not shown). */
     void Hidden();
 

@@ -24,11 +24,11 @@ class WindowTimer;
 class OLVAR_EXPORT PeriodicTimer : public ControlBase
 {
     Q_OBJECT
-    Q_PROPERTY(OlvarControls::PeriodicTimer::eTimerMode TimerMode READ timerMode WRITE setTimerMode)
-    Q_PROPERTY(qint32 Interval READ interval WRITE setInterval)
-    Q_PROPERTY(qint16 MinuteInterval READ minuteInterval WRITE setMinuteInterval)
-    Q_PROPERTY(qint16 HourInterval READ hourInterval WRITE setHourInterval)
-    Q_PROPERTY(bool Enabled READ isTimerEnabled WRITE setTimerEnabled)
+    Q_PROPERTY(OlvarControls::PeriodicTimer::eTimerMode TimerMode READ timerMode WRITE setTimerMode NOTIFY TimerModeChanged)
+    Q_PROPERTY(qint32 Interval READ interval WRITE setInterval NOTIFY IntervalChanged)
+    Q_PROPERTY(qint16 MinuteInterval READ minuteInterval WRITE setMinuteInterval NOTIFY MinuteIntervalChanged)
+    Q_PROPERTY(qint16 HourInterval READ hourInterval WRITE setHourInterval NOTIFY HourIntervalChanged)
+    Q_PROPERTY(bool Enabled READ isTimerEnabled WRITE setTimerEnabled NOTIFY EnabledChanged)
 
 public:
     /*! Whether the timer fires every period or once. */
@@ -73,13 +73,25 @@ public:
     /*! The size the control keeps, in pixels. */
     static QSize fixedPixelSize();
 
-signals:
+Q_SIGNALS:
     /*! A period has elapsed. */
     void Timer();
     /*! Published for hosts; never raised. */
-    void MinuteAlarm(qint16 &MinuteMark);
+    void MinuteAlarm(qint16 MinuteMark);
     /*! Published for hosts; never raised. */
-    void HourAlarm(qint16 &HourMark);
+    void HourAlarm(qint16 HourMark);
+
+    // The change signals of the writable properties (their NOTIFY signals).
+    /*! TimerMode has changed to \a TimerMode. */
+    void TimerModeChanged(OlvarControls::PeriodicTimer::eTimerMode TimerMode);
+    /*! Interval has changed to \a Interval. */
+    void IntervalChanged(qint32 Interval);
+    /*! MinuteInterval has changed to \a MinuteInterval. */
+    void MinuteIntervalChanged(qint16 MinuteInterval);
+    /*! HourInterval has changed to \a HourInterval. */
+    void HourIntervalChanged(qint16 HourInterval);
+    /*! Enabled has changed to \a Enabled. */
+    void EnabledChanged(bool Enabled);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -5,6 +5,7 @@
 #include "numberconversion.h"
 #include "oleerror.h"
 #include "propertybag.h"
+#include "qtboundary_p.h"
 #include "twips.h"
 #include "weekdates.h"
 #include "weeklayout.h"
@@ -41,19 +42,6 @@ QFont fontOf(const QVariant &value)
     if (value.metaType() != QMetaType::fromType<QFont>())
         throw OleError(ErrorNumber::TypeMismatch);
     return value.value<QFont>();
-}
-
-/* Runs the week view's side of a window-system event; nothing may escape into the event loop. */
-template<typename Handler>
-void atEventBoundary(const char *event, Handler &&handler) noexcept
-{
-    try {
-        handler();
-    } catch (const std::exception &error) {
-        qWarning("WeekView: %s failed: %s", event, error.what());
-    } catch (...) {
-        qWarning("WeekView: %s failed", event);
-    }
 }
 
 } // namespace
@@ -387,6 +375,16 @@ void WeekView::setActiveDate(const OleDate &date)
     d->repaint();
 }
 
+void WeekView::setActiveDate(const QDateTime &dateTime)
+{
+    setActiveDate(OleDate::fromDateTime(dateTime));
+}
+
+void WeekView::setActiveDate(QDate date)
+{
+    setActiveDate(OleDate::fromDate(date));
+}
+
 qint32 WeekView::resource() const { return d->v.resource; }
 
 void WeekView::setResource(qint32 resource)
@@ -405,6 +403,7 @@ void WeekView::setConnectionString(const QString &connectionString)
     d->connectionString = connectionString;
     for (Hourlet *hourlet : d->columns)
         hourlet->setConnectionString(connectionString);
+    emitPropertyNotify(QStringLiteral("ConnectionString"));
 }
 
 QObject *WeekView::activeControl() const { return d->active.data(); }
@@ -603,7 +602,7 @@ void WeekView::setUnAvailableColor(OleColor color)
 
 void WeekView::paintEvent(QPaintEvent *event)
 {
-    atEventBoundary("paint", [this, event] {
+    QtBoundary::run(this, "paint", [this, event] {
         QPainter painter(this);
         painter.fillRect(event->rect(), d->v.backColor.toQColor(palette()));
         if (d->v.borderStyle != 0) {
@@ -616,7 +615,7 @@ void WeekView::paintEvent(QPaintEvent *event)
 
 void WeekView::resizeEvent(QResizeEvent *)
 {
-    atEventBoundary("resize", [this] { d->layOut(); });
+    QtBoundary::run(this, "resize", [this] { d->layOut(); });
 }
 
 bool WeekView::eventFilter(QObject *watched, QEvent *event)

@@ -38,35 +38,35 @@ class WeekViewPrivate;
 class OLVAR_EXPORT WeekView : public ControlBase
 {
     Q_OBJECT
-    Q_PROPERTY(OlvarControls::OleDate ActiveDate READ activeDate WRITE setActiveDate)
-    Q_PROPERTY(qint32 Resource READ resource WRITE setResource DESIGNABLE false STORED false)
-    Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString DESIGNABLE false STORED false)
+    Q_PROPERTY(OlvarControls::OleDate ActiveDate READ activeDate WRITE setActiveDate NOTIFY ActiveDateChanged)
+    Q_PROPERTY(qint32 Resource READ resource WRITE setResource DESIGNABLE false STORED false NOTIFY ResourceChanged)
+    Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString DESIGNABLE false STORED false NOTIFY ConnectionStringChanged)
     Q_PROPERTY(QObject *ActiveControl READ activeControl STORED false)
-    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(OlvarControls::OleColor ForeColor READ foreColor WRITE setForeColor)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled)
-    Q_PROPERTY(QFont Font READ controlFont WRITE setControlFont)
-    Q_PROPERTY(qint16 BackStyle READ backStyle WRITE setBackStyle)
-    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(bool ShowVscroll READ showVscroll WRITE setShowVscroll)
-    Q_PROPERTY(bool ShowTimeScale READ showTimeScale WRITE setShowTimeScale)
-    Q_PROPERTY(QString DateFormat READ dateFormat WRITE setDateFormat)
-    Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE setVScrollValue)
-    Q_PROPERTY(bool SelectionHighlight READ selectionHighlight WRITE setSelectionHighlight)
-    Q_PROPERTY(OlvarControls::OleColor BarColor READ barColor WRITE setBarColor)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBackColor READ appItemBackColor WRITE setAppItemBackColor)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBarBorderColor READ appItemBarBorderColor WRITE setAppItemBarBorderColor)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBarColor READ appItemBarColor WRITE setAppItemBarColor)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBorderColor READ appItemBorderColor WRITE setAppItemBorderColor)
-    Q_PROPERTY(QFont AppItemFont READ appItemFont WRITE setAppItemFont)
-    Q_PROPERTY(OlvarControls::OleColor AppItemForeColor READ appItemForeColor WRITE setAppItemForeColor)
-    Q_PROPERTY(OlvarControls::OleColor AvailableColor READ availableColor WRITE setAvailableColor)
-    Q_PROPERTY(OlvarControls::OleColor SlotLineColor READ slotLineColor WRITE setSlotLineColor)
-    Q_PROPERTY(OlvarControls::OleColor SlotsBorderColor READ slotsBorderColor WRITE setSlotsBorderColor)
-    Q_PROPERTY(OlvarControls::OleColor TimeScaleBackColor READ timeScaleBackColor WRITE setTimeScaleBackColor)
-    Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor)
-    Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor)
-    Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor)
+    Q_PROPERTY(OlvarControls::OleColor BackColor READ backColor WRITE setBackColor NOTIFY BackColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor ForeColor READ foreColor WRITE setForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(QFont Font READ controlFont WRITE setControlFont NOTIFY FontChanged)
+    Q_PROPERTY(qint16 BackStyle READ backStyle WRITE setBackStyle NOTIFY BackStyleChanged)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle NOTIFY BorderStyleChanged)
+    Q_PROPERTY(bool ShowVscroll READ showVscroll WRITE setShowVscroll NOTIFY ShowVscrollChanged)
+    Q_PROPERTY(bool ShowTimeScale READ showTimeScale WRITE setShowTimeScale NOTIFY ShowTimeScaleChanged)
+    Q_PROPERTY(QString DateFormat READ dateFormat WRITE setDateFormat NOTIFY DateFormatChanged)
+    Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE setVScrollValue NOTIFY VScrollValueChanged)
+    Q_PROPERTY(bool SelectionHighlight READ selectionHighlight WRITE setSelectionHighlight NOTIFY SelectionHighlightChanged)
+    Q_PROPERTY(OlvarControls::OleColor BarColor READ barColor WRITE setBarColor NOTIFY BarColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBackColor READ appItemBackColor WRITE setAppItemBackColor NOTIFY AppItemBackColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarBorderColor READ appItemBarBorderColor WRITE setAppItemBarBorderColor NOTIFY AppItemBarBorderColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarColor READ appItemBarColor WRITE setAppItemBarColor NOTIFY AppItemBarColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBorderColor READ appItemBorderColor WRITE setAppItemBorderColor NOTIFY AppItemBorderColorChanged)
+    Q_PROPERTY(QFont AppItemFont READ appItemFont WRITE setAppItemFont NOTIFY AppItemFontChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemForeColor READ appItemForeColor WRITE setAppItemForeColor NOTIFY AppItemForeColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AvailableColor READ availableColor WRITE setAvailableColor NOTIFY AvailableColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor SlotLineColor READ slotLineColor WRITE setSlotLineColor NOTIFY SlotLineColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor SlotsBorderColor READ slotsBorderColor WRITE setSlotsBorderColor NOTIFY SlotsBorderColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleBackColor READ timeScaleBackColor WRITE setTimeScaleBackColor NOTIFY TimeScaleBackColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor NOTIFY TimeScaleForeColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor NOTIFY UnAvailableColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor NOTIFY HighLightColorChanged)
 
 public:
     explicit WeekView(QWidget *parent = nullptr);
@@ -101,6 +101,10 @@ public:
     OleDate activeDate() const;
     /*! Shows the week of \a date; every column reads its day. */
     void setActiveDate(const OleDate &date);
+    /*! Shows the local date and time \a dateTime as setActiveDate(OleDate) does (Qt Designer's forms set dates so). */
+    void setActiveDate(const QDateTime &dateTime);
+    /*! Shows \a date at 00:00 as setActiveDate(OleDate) does. */
+    void setActiveDate(QDate date);
     qint32 resource() const;
     /*! Shows \a resource's week; every column reads its day. */
     void setResource(qint32 resource);
@@ -191,6 +195,64 @@ Q_SIGNALS:
     void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     /*! Published for hosts; never raised. */
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+
+    // The change signals of the writable properties (their NOTIFY signals).
+    /*! ActiveDate has changed to \a ActiveDate. */
+    void ActiveDateChanged(OlvarControls::OleDate ActiveDate);
+    /*! Resource has changed to \a Resource. */
+    void ResourceChanged(qint32 Resource);
+    /*! ConnectionString has changed to \a ConnectionString. */
+    void ConnectionStringChanged(const QString &ConnectionString);
+    /*! BackColor has changed to \a BackColor. */
+    void BackColorChanged(OlvarControls::OleColor BackColor);
+    /*! ForeColor has changed to \a ForeColor. */
+    void ForeColorChanged(OlvarControls::OleColor ForeColor);
+    /*! Enabled has changed to \a Enabled. */
+    void EnabledChanged(bool Enabled);
+    /*! Font has changed to \a Font. */
+    void FontChanged(const QFont &Font);
+    /*! BackStyle has changed to \a BackStyle. */
+    void BackStyleChanged(qint16 BackStyle);
+    /*! BorderStyle has changed to \a BorderStyle. */
+    void BorderStyleChanged(qint16 BorderStyle);
+    /*! ShowVscroll has changed to \a ShowVscroll. */
+    void ShowVscrollChanged(bool ShowVscroll);
+    /*! ShowTimeScale has changed to \a ShowTimeScale. */
+    void ShowTimeScaleChanged(bool ShowTimeScale);
+    /*! DateFormat has changed to \a DateFormat. */
+    void DateFormatChanged(const QString &DateFormat);
+    /*! VScrollValue has changed to \a VScrollValue. */
+    void VScrollValueChanged(qint16 VScrollValue);
+    /*! SelectionHighlight has changed to \a SelectionHighlight. */
+    void SelectionHighlightChanged(bool SelectionHighlight);
+    /*! BarColor has changed to \a BarColor. */
+    void BarColorChanged(OlvarControls::OleColor BarColor);
+    /*! AppItemBackColor has changed to \a AppItemBackColor. */
+    void AppItemBackColorChanged(OlvarControls::OleColor AppItemBackColor);
+    /*! AppItemBarBorderColor has changed to \a AppItemBarBorderColor. */
+    void AppItemBarBorderColorChanged(OlvarControls::OleColor AppItemBarBorderColor);
+    /*! AppItemBarColor has changed to \a AppItemBarColor. */
+    void AppItemBarColorChanged(OlvarControls::OleColor AppItemBarColor);
+    /*! AppItemBorderColor has changed to \a AppItemBorderColor. */
+    void AppItemBorderColorChanged(OlvarControls::OleColor AppItemBorderColor);
+    /*! AppItemFont has changed to \a AppItemFont. */
+    void AppItemFontChanged(const QFont &AppItemFont);
+    /*! AppItemForeColor has changed to \a AppItemForeColor. */
+    void AppItemForeColorChanged(OlvarControls::OleColor AppItemForeColor);
+    /*! AvailableColor has changed to \a AvailableColor. */
+    void AvailableColorChanged(OlvarControls::OleColor AvailableColor);
+    /*! SlotLineColor has changed to \a SlotLineColor. */
+    void SlotLineColorChanged(OlvarControls::OleColor SlotLineColor);
+    /*! SlotsBorderColor has changed to \a SlotsBorderColor. */
+    void SlotsBorderColorChanged(OlvarControls::OleColor SlotsBorderColor);
+    /*! TimeScaleBackColor has changed to \a TimeScaleBackColor. */
+    void TimeScaleBackColorChanged(OlvarControls::OleColor TimeScaleBackColor);
+    /*! TimeScaleForeColor has changed to \a TimeScaleForeColor. */
+    void TimeScaleForeColorChanged(OlvarControls::OleColor TimeScaleForeColor);
+    /*! UnAvailableColor has changed to \a UnAvailableColor. */
+    void UnAvailableColorChanged(OlvarControls::OleColor UnAvailableColor);
+    /*! HighLightColor has changed to \a HighLightColor. */
+    void HighLightColorChanged(OlvarControls::OleColor HighLightColor);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -12,12 +12,12 @@ namespace OlvarTest {
 
 /*! Colours the drawing tests use, as OLE colours (red in the low byte). */
 namespace Colours {
-constexpr OlvarControls::OleColor White = 0xFFFFFF;
-constexpr OlvarControls::OleColor Black = 0x000000;
-constexpr OlvarControls::OleColor Red = 0x0000FF;
-constexpr OlvarControls::OleColor Blue = 0xFF0000;
-constexpr OlvarControls::OleColor Yellow = 0x00FFFF;
-constexpr OlvarControls::OleColor Grey = 0xA7A7A7;
+constexpr OlvarControls::OleColor White = OlvarControls::OleColor::fromOle(0xFFFFFF);
+constexpr OlvarControls::OleColor Black = OlvarControls::OleColor::fromOle(0x000000);
+constexpr OlvarControls::OleColor Red = OlvarControls::OleColor::fromOle(0x0000FF);
+constexpr OlvarControls::OleColor Blue = OlvarControls::OleColor::fromOle(0xFF0000);
+constexpr OlvarControls::OleColor Yellow = OlvarControls::OleColor::fromOle(0x00FFFF);
+constexpr OlvarControls::OleColor Grey = OlvarControls::OleColor::fromOle(0xA7A7A7);
 } // namespace Colours
 
 /*! Every pixel of \a surface that has \a color. */

@@ -34,7 +34,7 @@ TEST(BasApi, ThePenPairSelectsAPenAndPutsTheOldOneBack)
     EXPECT_EQ(surface.currentPen(), owner);
     EXPECT_EQ(surface.liveObjectCount(), 0) << "the routine's pen is deleted";
     drawRow(surface, 2);
-    EXPECT_EQ(pixelsOf(surface, 0x000000), rectPixels(0, 2, 8, 3));
+    EXPECT_EQ(pixelsOf(surface, OleColor::fromOle(0x000000)), rectPixels(0, 2, 8, 3));
 }
 
 TEST(BasApi, ASecondSelectBeforeTheRestoreLosesTheFirstRememberedPen)

@@ -20,7 +20,7 @@ QSet<QPoint> lineFrom(GdiSurface &surface, QPoint from, QPoint to)
     surface.clear();
     surface.MoveToEx(from.x(), from.y());
     surface.LineTo(to.x(), to.y());
-    return pixelsOf(surface, 0x000000);
+    return pixelsOf(surface, OleColor::fromOle(0x000000));
 }
 
 } // namespace
@@ -121,7 +121,7 @@ TEST(GdiSurface, LinesMoveTheCurrentPositionSoABorderClosesExactly)
     surface.LineTo(4, 3);
     surface.LineTo(12, 3);
     EXPECT_EQ(surface.MoveToEx(0, 0), QPoint(12, 3));
-    EXPECT_EQ(pixelsOf(surface, 0x000000), rectPixels(4, 3, 13, 10) - rectPixels(5, 4, 12, 9));
+    EXPECT_EQ(pixelsOf(surface, OleColor::fromOle(0x000000)), rectPixels(4, 3, 13, 10) - rectPixels(5, 4, 12, 9));
 }
 
 TEST(GdiSurface, LinesAreClippedWithoutWalkingTheirWholeLength)
@@ -213,14 +213,14 @@ TEST(GdiSurface, TheOwnersPenFollowsItsForegroundColour)
 
     const GdiPen blue = surface.CreatePen(Gdi::PS_SOLID, 1, Blue);
     const GdiPen owner = surface.SelectObject(blue);
-    surface.setForeColor(0x00FF00);
+    surface.setForeColor(OleColor::fromOle(0x00FF00));
     surface.MoveToEx(0, 2);
     surface.LineTo(10, 2);
     EXPECT_EQ(pixelsOf(surface, Blue), rectPixels(0, 2, 10, 3)) << "a created pen keeps its colour";
     surface.SelectObject(owner);
     surface.MoveToEx(0, 3);
     surface.LineTo(10, 3);
-    EXPECT_EQ(pixelsOf(surface, 0x00FF00), rectPixels(0, 3, 10, 4));
+    EXPECT_EQ(pixelsOf(surface, OleColor::fromOle(0x00FF00)), rectPixels(0, 3, 10, 4));
 }
 
 TEST(GdiSurface, ResizingKeepsTheDrawingAndRefusesBadSizes)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 using OlvarControls::OleColor;
 
 TEST(OleColor, RedIsTheLowByte)
@@ -39,4 +41,21 @@ TEST(OleColor, ConvertsThroughQVariant)
     EXPECT_EQ(v.value<OleColor>(), OleColor(0xA7A7A7));
     QVariant c = QVariant::fromValue(OleColor(0x0000FF));
     EXPECT_EQ(c.value<QColor>(), QColor(255, 0, 0));
+}
+
+// A number or a Qt::GlobalColor never becomes an OleColor silently: Qt::red would be the OLE value 7.
+static_assert(!std::is_convertible_v<int, OleColor>);
+static_assert(!std::is_convertible_v<quint32, OleColor>);
+static_assert(!std::is_convertible_v<Qt::GlobalColor, OleColor>);
+static_assert(!std::is_constructible_v<OleColor, Qt::GlobalColor>);
+static_assert(std::is_convertible_v<QColor, OleColor>);
+
+TEST(OleColor, AQColorGivesTheSameColourAndARawValueIsExplicit)
+{
+    const OleColor fromQt = QColor(Qt::red);
+    EXPECT_EQ(fromQt, OleColor::fromRgb(255, 0, 0));
+    EXPECT_EQ(fromQt.value(), 0x0000FFu);
+    EXPECT_EQ(OleColor::fromOle(0xFF0000).toQColor(), QColor(0, 0, 255)); // the low byte is red
+    EXPECT_EQ(OleColor(QColor(12, 34, 56, 78)), OleColor::fromRgb(12, 34, 56)); // alpha is dropped
+    EXPECT_TRUE(OleColor::fromOle(0x80000005).isSystemColor());
 }

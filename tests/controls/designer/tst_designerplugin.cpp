@@ -9,6 +9,7 @@
 #include "weekview.h"
 
 #include <QAction>
+#include <QDir>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerFormWindowInterface>
 #include <QtDesigner/QDesignerPropertySheetExtension>
 #include <QtDesigner/QDesignerTaskMenuExtension>
 #include <QtDesigner/QExtensionFactory>
@@ -102,6 +104,70 @@ public:
     }
 };
 
+/* A form in Designer's form editor, as far as the plugin looks: a QDesignerFormWindowInterface among the ancestors. */
+class FormWindow : public QDesignerFormWindowInterface
+{
+    Q_OBJECT
+
+public:
+    QString fileName() const override { return {}; }
+    QDir absoluteDir() const override { return {}; }
+    QString contents() const override { return {}; }
+    QStringList checkContents() const override { return {}; }
+    bool setContents(QIODevice *, QString *) override { return false; }
+    Feature features() const override { return {}; }
+    bool hasFeature(Feature) const override { return false; }
+    QString author() const override { return {}; }
+    void setAuthor(const QString &) override {}
+    QString comment() const override { return {}; }
+    void setComment(const QString &) override {}
+    void layoutDefault(int *, int *) override {}
+    void setLayoutDefault(int, int) override {}
+    void layoutFunction(QString *, QString *) override {}
+    void setLayoutFunction(const QString &, const QString &) override {}
+    QString pixmapFunction() const override { return {}; }
+    void setPixmapFunction(const QString &) override {}
+    QString exportMacro() const override { return {}; }
+    void setExportMacro(const QString &) override {}
+    QStringList includeHints() const override { return {}; }
+    void setIncludeHints(const QStringList &) override {}
+    ResourceFileSaveMode resourceFileSaveMode() const override { return SaveAllResourceFiles; }
+    void setResourceFileSaveMode(ResourceFileSaveMode) override {}
+    QtResourceSet * resourceSet() const override { return nullptr; }
+    void setResourceSet(QtResourceSet *) override {}
+    QDesignerFormWindowCursorInterface * cursor() const override { return nullptr; }
+    int toolCount() const override { return 0; }
+    int currentTool() const override { return 0; }
+    void setCurrentTool(int) override {}
+    QDesignerFormWindowToolInterface * tool(int) const override { return nullptr; }
+    void registerTool(QDesignerFormWindowToolInterface *) override {}
+    QPoint grid() const override { return {}; }
+    QWidget * mainContainer() const override { return nullptr; }
+    void setMainContainer(QWidget *) override {}
+    QWidget * formContainer() const override { return nullptr; }
+    bool isManaged(QWidget *) const override { return false; }
+    bool isDirty() const override { return false; }
+    QUndoStack * commandHistory() const override { return nullptr; }
+    void beginCommand(const QString &) override {}
+    void endCommand() override {}
+    void simplifySelection(QList<QWidget*> *) const override {}
+    void emitSelectionChanged() override {}
+    QStringList resourceFiles() const override { return {}; }
+    void addResourceFile(const QString &) override {}
+    void removeResourceFile(const QString &) override {}
+    void ensureUniqueObjectName(QObject *) override {}
+    void manageWidget(QWidget *) override {}
+    void unmanageWidget(QWidget *) override {}
+    void setFeatures(Feature) override {}
+    void setDirty(bool) override {}
+    void clearSelection(bool) override {}
+    void selectWidget(QWidget *, bool) override {}
+    void setGrid(const QPoint &) override {}
+    void setFileName(const QString &) override {}
+    bool setContents(const QString &) override { return false; }
+    void editWidgets() override {}
+};
+
 namespace {
 
 class DesignerPlugin : public testing::Test
@@ -147,7 +213,7 @@ TEST_F(DesignerPlugin, OffersEachControlInTheOlvarGroupAndCreatesItInDesignMode)
                                QStringLiteral("OlvarControls::PeriodicTimer"),
                                QStringLiteral("OlvarControls::AnalogClock")};
     QStringList names;
-    QWidget form;
+    FormWindow form;
     QFont formFont(QStringLiteral("DejaVu Sans"), 11);
     form.setFont(formFont);
     for (QDesignerCustomWidgetInterface *candidate : widgets) {
@@ -172,6 +238,22 @@ TEST_F(DesignerPlugin, OffersEachControlInTheOlvarGroupAndCreatesItInDesignMode)
     // The new placement has its defaults: a week view's AppItemFont is the form's font.
     std::unique_ptr<QWidget> week(widget(QStringLiteral("OlvarControls::WeekView"))->createWidget(&form));
     EXPECT_EQ(qobject_cast<WeekView *>(week.get())->appItemFont(), formFont);
+}
+
+TEST_F(DesignerPlugin, AFormLoadedAtRunTimeGetsControlsAsMadeInCode)
+{
+    // QUiLoader and Designer's preview create the controls outside any form window.
+    QWidget form;
+    for (QDesignerCustomWidgetInterface *candidate : widgets) {
+        std::unique_ptr<QWidget> created(candidate->createWidget(&form));
+        auto *control = qobject_cast<ControlBase *>(created.get());
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(control->ambientUserMode()) << candidate->name().toStdString();
+    }
+    std::unique_ptr<QWidget> created(widget(QStringLiteral("OlvarControls::Calendar"))->createWidget(&form));
+    auto *calendar = qobject_cast<Calendar *>(created.get());
+    calendar->setText(QStringLiteral("01/02/2024")); // refused with error 387 in design mode
+    EXPECT_EQ(calendar->text(), QVariant(QStringLiteral("01/02/2024")));
 }
 
 TEST_F(DesignerPlugin, ThePropertyEditorSeesColoursDatesAndNumbersItKnows)

@@ -13,10 +13,10 @@ using namespace OlvarTest::Colours;
 
 namespace {
 
-constexpr OleColor Green = 0x00FF00;
-constexpr OleColor Magenta = 0xFF00FF;
-constexpr OleColor Strip = 0x808080;
-constexpr OleColor Caption = 0x123456;
+constexpr OleColor Green = OleColor::fromOle(0x00FF00);
+constexpr OleColor Magenta = OleColor::fromOle(0xFF00FF);
+constexpr OleColor Strip = OleColor::fromOle(0x808080);
+constexpr OleColor Caption = OleColor::fromOle(0x123456);
 
 /* A shown day view on testDay() bound to a practice database, with colours that tell the parts apart. */
 class HourletDrawing : public testing::Test

@@ -1,5 +1,6 @@
 #include "controlfactory.h"
 #include "hourlettesthelpers.h"
+#include "latebinding.h"
 #include "propertybag.h"
 #include "surfacetesthelpers.h"
 #include "oleerror.h"
@@ -38,7 +39,7 @@ const QStringList PersistedKeys{
 void changeEverything(Hourlet &h)
 {
     QFont font(QStringLiteral("DejaVu Serif"), 8);
-    h.setBackColor(0x000001);
+    h.setBackColor(OleColor::fromOle(0x000001));
     h.setControlEnabled(false);
     h.setSelectionHighlight(true);
     h.setControlFont(font);
@@ -48,22 +49,22 @@ void changeEverything(Hourlet &h)
     h.setActiveDate(OleDate::fromDate(QDate(2026, 5, 1)));
     h.setShowTimeScale(true);
     h.setDateFormat(QStringLiteral("ddd, dd mmm"));
-    h.setAppItemBarColor(0x00FF00);
-    h.setAppItemBackColor(0x000002);
+    h.setAppItemBarColor(OleColor::fromOle(0x00FF00));
+    h.setAppItemBackColor(OleColor::fromOle(0x000002));
     font.setItalic(true);
     h.setAppItemFont(font);
-    h.setAppItemForeColor(0x000003);
+    h.setAppItemForeColor(OleColor::fromOle(0x000003));
     h.setMinutesPerSlot(Hourlet::ts_15Minute);
-    h.setAppItemBorderColor(0x000004);
-    h.setAppItemBarBorderColor(0x000005);
-    h.setHighLightColor(0x000006);
-    h.setSlotLineColor(0x000007);
-    h.setBarColor(0x000008);
-    h.setTimeScaleBackColor(0x000009);
-    h.setTimeScaleForeColor(0x00000A);
-    h.setSlotsBorderColor(0x00000B);
-    h.setAvailableColor(0x00000C);
-    h.setUnAvailableColor(0x00000D);
+    h.setAppItemBorderColor(OleColor::fromOle(0x000004));
+    h.setAppItemBarBorderColor(OleColor::fromOle(0x000005));
+    h.setHighLightColor(OleColor::fromOle(0x000006));
+    h.setSlotLineColor(OleColor::fromOle(0x000007));
+    h.setBarColor(OleColor::fromOle(0x000008));
+    h.setTimeScaleBackColor(OleColor::fromOle(0x000009));
+    h.setTimeScaleForeColor(OleColor::fromOle(0x00000A));
+    h.setSlotsBorderColor(OleColor::fromOle(0x00000B));
+    h.setAvailableColor(OleColor::fromOle(0x00000C));
+    h.setUnAvailableColor(OleColor::fromOle(0x00000D));
 }
 
 QVariantList persistedValues(const Hourlet &h)
@@ -200,7 +201,9 @@ TEST(HourletProperties, ScrollValueKeepsWithinTheScrollBar)
     hourlet->setVScrollValue(432);
     EXPECT_EQ(changes.count(), 1); // no change, no event
     expectOleError(ErrorNumber::InvalidPropertyValue, [&] { hourlet->setVScrollValue(-1); });
-    expectOleError(ErrorNumber::InvalidPropertyValue, [&] { hourlet->setProperty("VScrollValue", -16); });
+    expectOleError(ErrorNumber::InvalidPropertyValue,
+                   [&] { LateBinding::set(hourlet.get(), QStringLiteral("VScrollValue"), -16); });
+    hourlet->setProperty("VScrollValue", -16); // refused without an exception into Qt
     EXPECT_EQ(hourlet->vScrollValue(), 432);
 
     auto *bar = hourlet->findChild<VScrollBar *>(QStringLiteral("vScroll"));
@@ -257,8 +260,8 @@ TEST(HourletProperties, SettersSendTheirChangeNotices)
     hourlet.setConnectionString(QString());
     hourlet.setResource(4);
     EXPECT_EQ(notices.count(), 0);
-    hourlet.setBarColor(0x123456);
-    hourlet.setAppItemBarColor(0x654321);
+    hourlet.setBarColor(OleColor::fromOle(0x123456));
+    hourlet.setAppItemBarColor(OleColor::fromOle(0x654321));
     hourlet.setActiveDate(OleDate::fromDate(testDay()));
     hourlet.setVScrollValue(16);
     ASSERT_EQ(notices.count(), 4);

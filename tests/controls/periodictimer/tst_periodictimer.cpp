@@ -305,8 +305,8 @@ TEST(PeriodicTimer, NeverRaisesTheMinuteAndHourAlarms)
 {
     TimerHost t;
     int alarms = 0;
-    QObject::connect(t.control.get(), &PeriodicTimer::MinuteAlarm, [&](qint16 &) { ++alarms; });
-    QObject::connect(t.control.get(), &PeriodicTimer::HourAlarm, [&](qint16 &) { ++alarms; });
+    QObject::connect(t.control.get(), &PeriodicTimer::MinuteAlarm, [&](qint16) { ++alarms; });
+    QObject::connect(t.control.get(), &PeriodicTimer::HourAlarm, [&](qint16) { ++alarms; });
     t.setPeriod(1, 1, 0);
     virtualScheduler().advance(int(3 * 60 * Minute));
     EXPECT_EQ(t.fired.size(), 2u);

@@ -45,8 +45,8 @@ OleColor colorOf(const QObject &object, const char *name)
 /* Every saved value away from its key's default (Enabled's is False). */
 void changeEverything(WeekView &view)
 {
-    view.setBackColor(0x000001);
-    view.setForeColor(0x000002);
+    view.setBackColor(OleColor::fromOle(0x000001));
+    view.setForeColor(OleColor::fromOle(0x000002));
     view.setControlEnabled(true);
     view.setControlFont(QFont(QStringLiteral("DejaVu Serif"), 12));
     view.setBackStyle(1);
@@ -58,12 +58,12 @@ void changeEverything(WeekView &view)
     view.setResource(7);
     view.setVScrollValue(48);
     view.setSelectionHighlight(true);
-    view.setBarColor(0x000003);
+    view.setBarColor(OleColor::fromOle(0x000003));
     quint32 color = 0x10;
     for (const char *name : ForwardedColors)
         view.setProperty(name, QVariant::fromValue(OleColor(color++)));
     view.setAppItemFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
-    view.setHighLightColor(0x000004);
+    view.setHighLightColor(OleColor::fromOle(0x000004));
 }
 
 } // namespace
@@ -100,9 +100,9 @@ TEST(WeekViewProperties, StoredOnlyValuesLeaveTheColumnsAlone)
     WeekView view;
     view.InitProperties();
     const OleColor columnBar = view.column(2)->barColor();
-    view.setBarColor(0x0000FF);
+    view.setBarColor(OleColor::fromOle(0x0000FF));
     view.setVScrollValue(64);
-    view.setForeColor(0x00FF00);
+    view.setForeColor(OleColor::fromOle(0x00FF00));
     view.setBackStyle(1);
     EXPECT_EQ(view.barColor(), OleColor(0x0000FF));
     EXPECT_EQ(view.vScrollValue(), 64);
@@ -118,7 +118,7 @@ TEST(WeekViewProperties, TheColumnsTakeColumnZerosHighlightColourAndOnlyFontName
 {
     WeekView view;
     view.InitProperties();
-    view.setHighLightColor(0x00C0FF);
+    view.setHighLightColor(OleColor::fromOle(0x00C0FF));
     EXPECT_EQ(view.highLightColor(), OleColor(0x00C0FF));
     for (int index = 0; index < 7; ++index)
         EXPECT_EQ(view.column(index)->highLightColor(), OleColor(0x00C0FF));
@@ -250,7 +250,7 @@ TEST(WeekViewPersistence, TheHostsBackColorEnabledAndBorderStyleSurviveASaveAndR
     WeekView saved;
     saved.InitProperties();
     QSignalSpy notices(&saved, &ControlBase::PropertyChanged);
-    saved.setBackColor(0x80000005);
+    saved.setBackColor(OleColor::fromOle(0x80000005));
     saved.setControlEnabled(false);
     saved.setBorderStyle(1);
     EXPECT_EQ(notices.count(), 3);
