@@ -5,6 +5,7 @@
 #include "controlfactory.h"
 #include "counsellerranking.h"
 #include "democonnection.h"
+#include "demosettings.h"
 #include "demolayout.h"
 #include "formfile.h"
 #include "frmsession.h"
@@ -17,12 +18,16 @@
 #include "periodictimer.h"
 #include "resumenext.h"
 #include "scheduler.h"
+#include "screenareas.h"
+#include "slotgeometry.h"
 #include "twips.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -44,6 +49,7 @@ namespace {
 const QString CalendarsBar = QStringLiteral("Calendars");
 const QString MaintenanceBar = QStringLiteral("Maintenace");
 const QString CounsellorKeyPrefix = QStringLiteral("Coun");
+const QString GeometryKey = QStringLiteral("MainWindow/Geometry");
 constexpr int ObjectDoesNotSupport = 438;
 
 // The panel as designed, in pixels; the resize rules move and stretch it from there.
@@ -103,6 +109,9 @@ void openSessionDialog(frmDemo &window, const SessionRequest &request)
     resume([&] { dialog.calStartTime()->setText(request.startDate); });
     resume([&] { dialog.calEndTime()->setText(request.endDate); });
     dialog.exec();
+    // A session stored, cancelled or deleted shows as it now is in whichever view is shown.
+    if (dialog.changedSession())
+        window.refreshShownView();
     resume.clear();
 }
 
@@ -144,6 +153,7 @@ struct frmDemo::Private
     Hourlet *day = nullptr;
     ControlBase *week = nullptr;
     PeriodicTimer *timer = nullptr;
+    bool scrolledAtStart = false;
 
     // The week view is driven by its published members alone.
     void setWeek(const char *name, const QVariant &value) const
@@ -404,7 +414,16 @@ frmDemo::frmDemo(const QString &programFolder)
         d->week->move(d->day->pos());
     resume.clear();
 
-    resize(1100, 780);
+    placeOnScreen();
+}
+
+void frmDemo::placeOnScreen()
+{
+    std::optional<QRect> remembered;
+    const QVariant stored = DemoSettings::value(GeometryKey);
+    if (stored.canConvert<QRect>() && stored.toRect().isValid())
+        remembered = stored.toRect();
+    setGeometry(WindowPlacement::place(designSize(), remembered, ScreenAreas::available()));
 }
 
 frmDemo::~frmDemo() = default;
@@ -535,6 +554,7 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
         basGeneral::bolWeekView = false;
         resume([&] { d->day->setActiveDate(shown); });
         resume([&] { d->day->setResource(basGeneral::lngCounsellerID); });
+        scrollToWorkingDay();
     } else if (key == QStringLiteral("WeekView")) {
         d->day->setVisible(false);
         if (d->week)
@@ -542,6 +562,7 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
         basGeneral::bolWeekView = true;
         resume([&] { d->setWeek("ActiveDate", QVariant::fromValue(shown)); });
         resume([&] { d->setWeek("Resource", basGeneral::lngCounsellerID); });
+        scrollToWorkingDay();
     }
     resume.clear();
 }
@@ -654,6 +675,45 @@ void frmDemo::cmdToday_Click()
 void frmDemo::mnuFileExit_Click()
 {
     close();
+}
+
+void frmDemo::scrollToWorkingDay()
+{
+    ResumeNext resume;
+    if (!basGeneral::bolWeekView)
+        resume([&] { d->day->setVScrollValue(qint16(SlotGeometry::InitialScrollValue)); });
+    else if (d->week) {
+        for (Hourlet *column : d->week->findChildren<Hourlet *>())
+            resume([&] { column->setVScrollValue(qint16(SlotGeometry::InitialScrollValue)); });
+    }
+    resume.clear();
+}
+
+void frmDemo::refreshShownView()
+{
+    ResumeNext resume;
+    if (basGeneral::bolWeekView)
+        resume([&] { d->callWeek("UpdateDisplay"); });
+    else
+        resume([&] { d->day->UpdateDisplay(); });
+    resume.clear();
+}
+
+void frmDemo::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (d->scrolledAtStart)
+        return;
+    d->scrolledAtStart = true;
+    // After the first layout, which puts the day view at midnight.
+    QMetaObject::invokeMethod(this, &frmDemo::scrollToWorkingDay, Qt::QueuedConnection);
+}
+
+void frmDemo::closeEvent(QCloseEvent *event)
+{
+    if (!isMaximized() && !isMinimized() && !isFullScreen())
+        DemoSettings::setValue(GeometryKey, geometry());
+    QMainWindow::closeEvent(event);
 }
 
 void frmDemo::setSessionDialogOpener(SessionDialogOpener opener)

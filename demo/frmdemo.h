@@ -111,16 +111,27 @@ public slots:
     void cmdToday_Click();
     /*! The "Exit" menu: closes the window, which ends the program. */
     void mnuFileExit_Click();
+    /*! Scrolls the shown day, or every day of the week, to put 07:00 at the top. */
+    void scrollToWorkingDay();
+    /*! Reads the shown view's sessions again: the day view, or the week view while it is shown. */
+    void refreshShownView();
 
 public:
     /*! Replaces the way the session dialog is opened; an empty \a opener puts back the session dialog. */
     void setSessionDialogOpener(SessionDialogOpener opener);
 
+    /*! The size the window is designed for; it opens smaller only on a smaller screen. */
+    static QSize designSize() { return QSize(1100, 780); }
+
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void placeOnScreen();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -18,6 +18,8 @@ class Calendar;
 
 namespace Sessara {
 
+class DemoConnection;
+
 /*!
     The session dialog: one counselling session booked or edited, shown
     modally by the main window for every double-click in its day or week
@@ -72,6 +74,20 @@ public:
         text that is no such date is handed on as it is. Loads the dialog.
     */
     void setDateTexts(const QString &startDate, const QString &endDate);
+    /*!
+        Whether the fields hold edits made since the dialog was shown or last
+        saved; never before it was first shown.
+    */
+    bool hasUnsavedEdits() const;
+    /*! Whether a session was stored, cancelled, un-cancelled or deleted here: the shown view needs reading again. */
+    bool changedSession() const;
+    /*!
+        Closes with \a result; with unsaved edits it asks first "Save changes to
+        this session?": Yes saves (and stays open when the save fails), No
+        closes, Cancel stays. A deleted session closes without asking.
+    */
+    void done(int result) override;
+
     /*! The child control named \a name, after loading; nullptr when there is none. */
     QWidget *control(const QString &name);
 
@@ -126,6 +142,9 @@ private:
     SessionTime::Check checkSessionTime();
     bool saveThrough(QObject *target);
     void showChargeable(const QVariant &chargeable);
+    void showSessionCaption(DemoConnection &cn);
+    void putSubject(const QString &defaultSubject);
+    bool sessionIsGone() const;
     void makeSessionTabsUsable(bool usable);
     void BuildCboClientEndNote();
     void BuildClientAttendee();

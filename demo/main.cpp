@@ -1,4 +1,5 @@
 #include "basgeneral.h"
+#include "demosettings.h"
 #include "frmdemo.h"
 
 #include <QApplication>
@@ -7,5 +8,6 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Sessara::DemoSettings::useUserSettings();
     return Sessara::basGeneral::Main([] { return new Sessara::frmDemo(Sessara::basGeneral::ProgramFolder()); });
 }
