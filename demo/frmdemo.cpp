@@ -3,11 +3,14 @@
 #include "basgeneral.h"
 #include "calendar.h"
 #include "controlfactory.h"
+#include "clientnotices.h"
 #include "counsellerranking.h"
 #include "democonnection.h"
 #include "demosettings.h"
 #include "demolayout.h"
 #include "formfile.h"
+#include "frmclient.h"
+#include "frmfind.h"
 #include "frmsession.h"
 #include "hourlet.h"
 #include "listbar.h"
@@ -292,6 +295,8 @@ frmDemo::frmDemo(const QString &programFolder)
     auto *search = new QPushButton(QStringLiteral("Search"), d->panel);
     search->setObjectName(QStringLiteral("cmdSearchClient"));
     search->setGeometry(170, 42, 62, RowHeight);
+    connect(search, &QPushButton::clicked, this, &frmDemo::cmdSearchClient_Click);
+    connect(&ClientNotices::instance(), &ClientNotices::clientSaved, this, &frmDemo::refreshClientBox);
     fieldLabel(3, QStringLiteral("Counseller ID"), 6, 70);
     d->cboCounseller = new MultiColumnCombo(5, 0, d->panel);
     d->cboCounseller->setObjectName(QStringLiteral("cboCounseller"));
@@ -563,8 +568,54 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
         resume([&] { d->setWeek("ActiveDate", QVariant::fromValue(shown)); });
         resume([&] { d->setWeek("Resource", basGeneral::lngCounsellerID); });
         scrollToWorkingDay();
+    } else if (key == QStringLiteral("AddClient")) {
+        AddClient();
     }
     resume.clear();
+}
+
+void frmDemo::cmdSearchClient_Click()
+{
+    if (const std::optional<qint32> client = frmFind::choose(FindQuery::Kind::Clients, this))
+        chooseClient(*client);
+}
+
+void frmDemo::AddClient()
+{
+    frmClient form(0, this);
+    if (form.exec() == QDialog::Accepted && form.clientId() > 0)
+        chooseClient(form.clientId());
+}
+
+bool frmDemo::chooseClient(qint32 clientId)
+{
+    MultiColumnCombo *box = d->cboClient;
+    for (int row = 0; row < box->count(); ++row) {
+        if (basGeneral::TextOf(box->list(row, 0)) == QString::number(clientId)) {
+            if (box->listIndex() == row)
+                cboClient_Click();
+            else
+                box->setListIndex(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmDemo::refreshClientBox()
+{
+    const QString chosen = basGeneral::TextOf(d->cboClient->chosen(0));
+    {
+        const QSignalBlocker quiet(d->cboClient);
+        d->cboClient->clearList();
+        d->cboClient->setListIndex(-1);
+    }
+    BuildCboClient();
+    const QSignalBlocker quiet(d->cboClient);
+    for (int row = 0; row < d->cboClient->count() && !chosen.isEmpty(); ++row) {
+        if (basGeneral::TextOf(d->cboClient->list(row, 0)) == chosen)
+            d->cboClient->setListIndex(row);
+    }
 }
 
 void frmDemo::lbrBooking_ItemClick(const QString &itemKey, const QString &itemCaption, const QString &barKey)

@@ -111,6 +111,14 @@ public slots:
     void cmdToday_Click();
     /*! The "Exit" menu: closes the window, which ends the program. */
     void mnuFileExit_Click();
+    /*! "Search" beside the client box: the client chosen in the finder becomes the chosen client. */
+    void cmdSearchClient_Click();
+    /*! "Add Client": the client form on a new client; once saved, it is the chosen client. */
+    void AddClient();
+    /*! Chooses client \a clientId in the client box, as a click on its row does; false when it is not listed. */
+    bool chooseClient(qint32 clientId);
+    /*! Lists the clients afresh in the client box, keeping the client chosen. */
+    void refreshClientBox();
     /*! Scrolls the shown day, or every day of the week, to put 07:00 at the top. */
     void scrollToWorkingDay();
     /*! Reads the shown view's sessions again: the day view, or the week view while it is shown. */

@@ -14,6 +14,7 @@
 #include "sessioncommands.h"
 #include "sessioncontrols.h"
 #include "sessionedits.h"
+#include "sessionfinders.h"
 #include "sessionnotestab.h"
 #include "sessiontexts.h"
 #include "sessionupdate.h"
@@ -80,6 +81,7 @@ struct frmSession::Private
     std::unique_ptr<SessionNotesTab> notes;
     std::unique_ptr<AttendeesTab> attendees;
     std::unique_ptr<SessionCommands> commands;
+    std::unique_ptr<SessionFinders> finders;
     QString selectedDate;
     QPointer<QObject> dayView;
     QPointer<QObject> weekView;
@@ -105,6 +107,7 @@ frmSession::frmSession(QWidget *parent)
     d->commands = std::make_unique<SessionCommands>(
         ui, *this, [this]() -> QObject * { return basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data(); });
 
+    d->finders = std::make_unique<SessionFinders>(ui, [this] { bookedClientChanged(); });
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
     connect(ui.cboStartTime, &QComboBox::currentTextChanged, this, &frmSession::startTimeChanged);
