@@ -8,10 +8,11 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
+#include <QPoint>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -77,8 +78,13 @@ frmClient::~frmClient() = default;
 
 void frmClient::build()
 {
+    // Two columns: name and contact, details and what the ranking matches, the two addresses.
+    const QMap<QString, QPoint> places = {
+        {QStringLiteral("Name"), {0, 0}},           {QStringLiteral("Contact"), {1, 0}},
+        {QStringLiteral("Details"), {0, 1}},        {QStringLiteral("Postal Address"), {0, 2}},
+        {QStringLiteral("Physical Address"), {1, 2}},
+    };
     auto *groups = new QGridLayout;
-    int index = 0;
     for (const QString &group : ClientRecord::groups()) {
         auto *box = new QGroupBox(group);
         box->setObjectName(QStringLiteral("fra") + QString(group).remove(QLatin1Char(' ')));
@@ -93,17 +99,23 @@ void frmClient::build()
             form->addRow(QString::fromUtf8(column.caption), edit);
             d->fields.insert(QLatin1String(column.name), edit);
         }
-        groups->addWidget(box, index / 2, index % 2);
-        ++index;
+        const QPoint place = places.value(group);
+        groups->addWidget(box, place.y(), place.x());
     }
     d->ethnicities = choiceList("lstEthnecity", ClientStore::Kind::Ethnicities);
     d->languages = choiceList("lstLanguage", ClientStore::Kind::Languages);
     auto *matching = new QGroupBox(QStringLiteral("Ethnicity and Language"));
     matching->setObjectName(QStringLiteral("fraMatching"));
-    auto *lists = new QHBoxLayout(matching);
-    lists->addWidget(d->ethnicities);
-    lists->addWidget(d->languages);
-    groups->addWidget(matching, index / 2, index % 2);
+    auto *lists = new QGridLayout(matching);
+    lists->addWidget(new QLabel(QStringLiteral("Ethnicity")), 0, 0);
+    lists->addWidget(new QLabel(QStringLiteral("Language")), 0, 1);
+    lists->addWidget(d->ethnicities, 1, 0);
+    lists->addWidget(d->languages, 1, 1);
+    groups->addWidget(matching, 1, 1);
+    groups->setColumnStretch(0, 1);
+    groups->setColumnStretch(1, 1);
+    for (QListWidget *list : {d->ethnicities, d->languages})
+        list->setMinimumHeight(list->sizeHintForRow(0) * 8 + 2 * list->frameWidth());
 
     auto *buttons = new QDialogButtonBox;
     d->save = buttons->addButton(QStringLiteral("Save"), QDialogButtonBox::AcceptRole);
