@@ -11,6 +11,9 @@
 #include "formfile.h"
 #include "frmclient.h"
 #include "frmfind.h"
+#include "frmlookupeditor.h"
+#include "frmoptions.h"
+#include "frmsessionlist.h"
 #include "frmsession.h"
 #include "hourlet.h"
 #include "listbar.h"
@@ -42,6 +45,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolBar>
+
+#include <map>
 
 using namespace OlvarControls;
 
@@ -82,6 +87,13 @@ struct MaintenanceItem
 {
     const char *key;
     const char *caption;
+};
+
+// The maintenance menu's items and the navigation items they stand for.
+const MaintenanceItem maintenanceMenu[] = {
+    {"mnuMaintenanceSessions", "MainCancelBooking"}, {"mnuMaintenanceCases", "MainCases"},
+    {"mnuMaintenanceLocation", "MainLocation"},      {"mnuMaintenanceCaseTypes", "MainCaseType"},
+    {"mnuMaintenanceSessionTypes", "MainSessionType"}, {"mnuMaintenanceOptions", "Options"},
 };
 
 const MaintenanceItem maintenanceItems[] = {
@@ -232,6 +244,11 @@ frmDemo::frmDemo(const QString &programFolder)
              {"mnuMaintenanceLocation", "Location"}, {"mnuMaintenanceCaseTypes", "Case Types"},
              {"mnuMaintenanceSessionTypes", "Session Types"}, {"mnuMaintenanceSep1", nullptr},
              {"mnuMaintenanceOptions", "Options"}});
+    for (const MaintenanceItem &item : maintenanceMenu) {
+        const QString key = text(item.caption);
+        if (auto *action = menuBar()->findChild<QAction *>(text(item.key)))
+            connect(action, &QAction::triggered, this, [this, key] { openMaintenance(key); });
+    }
     QAction *about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
 
@@ -633,7 +650,48 @@ void frmDemo::lbrBooking_ItemClick(const QString &itemKey, const QString &itemCa
         d->lblCounseller->setText(itemCaption);
         resume([&] { d->day->UpdateDisplay(); });
         resume([&] { d->callWeek("UpdateDisplay"); });
+    } else if (barKey == MaintenanceBar) {
+        openMaintenance(itemKey);
     }
+    resume.clear();
+}
+
+void frmDemo::openMaintenance(const QString &itemKey)
+{
+    const std::map<QString, LookupTable::Kind> lists = {{QStringLiteral("MainLocation"), LookupTable::Kind::Locations},
+                                                        {QStringLiteral("MainSessionType"), LookupTable::Kind::SessionTypes},
+                                                        {QStringLiteral("MainCaseType"), LookupTable::Kind::CaseTypes}};
+    if (const auto list = lists.find(itemKey); list != lists.end()) {
+        frmLookupEditor(list->second, this).exec();
+    } else if (itemKey == QStringLiteral("Options")) {
+        frmOptions(this).exec();
+    } else if (itemKey == QStringLiteral("MainCancelBooking")) {
+        frmSessionList sessions(basGeneral::lngCounsellerID, d->monthView->selectedDate(),
+                                [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
+        sessions.exec();
+    }
+}
+
+void frmDemo::openStoredSession(qint32 sessionId, qint32 counsellerId)
+{
+    ResumeNext resume;
+    DemoConnection cn;
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(sessionId));
+    if (rs.eof() || !d->opener)
+        return;
+    OleDate day;
+    resume([&] { day = NumberConversion::toDate(rs.value(QStringLiteral("SessionDate"))).datePart(); });
+    const SessionRequest request = SessionRequest::fromSelection(
+        day, sessionId, rs.value(QStringLiteral("SessionDescription")), rs.value(QStringLiteral("AdditionalNotes")),
+        rs.value(QStringLiteral("StartTime")), rs.value(QStringLiteral("EndTime")));
+    rs.close();
+    // The dialog checks and names the session's counsellor; the window's own comes back afterwards.
+    const qint32 shownCounsellor = basGeneral::lngCounsellerID;
+    basGeneral::lngCounsellerID = counsellerId;
+    basGeneral::lngSessionID = sessionId;
+    resume([&] { d->opener(*this, request); });
+    basGeneral::lngCounsellerID = shownCounsellor;
+    refreshShownView();
     resume.clear();
 }
 

@@ -119,6 +119,14 @@ public slots:
     bool chooseClient(qint32 clientId);
     /*! Lists the clients afresh in the client box, keeping the client chosen. */
     void refreshClientBox();
+    /*!
+        Opens the maintenance form of the navigation item \a itemKey
+        ("MainLocation", "MainSessionType", "MainCaseType", "MainCancelBooking",
+        "MainCases") or of "Options".
+    */
+    void openMaintenance(const QString &itemKey);
+    /*! Opens stored session \a sessionId of counsellor \a counsellerId in the session dialog. */
+    void openStoredSession(qint32 sessionId, qint32 counsellerId);
     /*! Scrolls the shown day, or every day of the week, to put 07:00 at the top. */
     void scrollToWorkingDay();
     /*! Reads the shown view's sessions again: the day view, or the week view while it is shown. */
