@@ -9,7 +9,9 @@
 #include "demosettings.h"
 #include "demolayout.h"
 #include "formfile.h"
+#include "freeslot.h"
 #include "frmclient.h"
+#include "frmcases.h"
 #include "frmfind.h"
 #include "frmlookupeditor.h"
 #include "frmoptions.h"
@@ -25,7 +27,10 @@
 #include "resumenext.h"
 #include "scheduler.h"
 #include "screenareas.h"
+#include "sessionlistquery.h"
+#include "sessiontime.h"
 #include "slotgeometry.h"
+#include "startuptips.h"
 #include "twips.h"
 #include "windowplacement.h"
 
@@ -40,6 +45,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -251,6 +257,17 @@ frmDemo::frmDemo(const QString &programFolder)
     }
     QAction *about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &frmDemo::showAbout);
+    connect(menuBar()->findChild<QAction *>(QStringLiteral("mnuViewDay")), &QAction::triggered, this,
+            [this] { tbToolBar_ButtonClick(QStringLiteral("Hourlet")); });
+    connect(menuBar()->findChild<QAction *>(QStringLiteral("mnuViewWeek")), &QAction::triggered, this,
+            [this] { tbToolBar_ButtonClick(QStringLiteral("WeekView")); });
+    connect(menuBar()->findChild<QAction *>(QStringLiteral("mnuViewMonth")), &QAction::triggered, this,
+            &frmDemo::showMonth);
+    QAction *tips = menuBar()->findChild<QAction *>(QStringLiteral("mnuViewShowTips"));
+    tips->setCheckable(true);
+    tips->setChecked(DemoSettings::value(StartupTips::optionKey(), true).toBool());
+    connect(tips, &QAction::toggled, this, [](bool on) { DemoSettings::setValue(StartupTips::optionKey(), on); });
 
     // The client area: toolbar, the counsellor's name, the views and the panel.
     d->client = new QWidget(this);
@@ -587,6 +604,10 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
         scrollToWorkingDay();
     } else if (key == QStringLiteral("AddClient")) {
         AddClient();
+    } else if (key == QStringLiteral("AddBooking")) {
+        AddBooking();
+    } else if (key == QStringLiteral("ViewCases")) {
+        openCases();
     }
     resume.clear();
 }
@@ -663,6 +684,8 @@ void frmDemo::openMaintenance(const QString &itemKey)
                                                         {QStringLiteral("MainCaseType"), LookupTable::Kind::CaseTypes}};
     if (const auto list = lists.find(itemKey); list != lists.end()) {
         frmLookupEditor(list->second, this).exec();
+    } else if (itemKey == QStringLiteral("MainCases")) {
+        openCases();
     } else if (itemKey == QStringLiteral("Options")) {
         frmOptions(this).exec();
     } else if (itemKey == QStringLiteral("MainCancelBooking")) {
@@ -670,6 +693,83 @@ void frmDemo::openMaintenance(const QString &itemKey)
                                 [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
         sessions.exec();
     }
+}
+
+void frmDemo::openCases()
+{
+    if (basGeneral::lngClientID <= 0) {
+        MsgBox::show(QStringLiteral("Choose a client in the Client ID box first."), MsgBox::Information);
+        return;
+    }
+    frmCases(basGeneral::lngClientID, 0, this).exec();
+    refreshShownView();
+}
+
+void frmDemo::AddBooking()
+{
+    ResumeNext resume;
+    // A slot selected in the shown view is booked as a double-click books it.
+    Hourlet *view = d->day;
+    if (basGeneral::bolWeekView && !resume([&] { view = d->weekActiveColumn(); }))
+        view = nullptr;
+    resume.clear();
+    if (view && view->GetSelectedAppt(Hourlet::ad6_ApptTimeStart) != view->GetSelectedAppt(Hourlet::ad7_ApptTimeEnd)) {
+        basGeneral::bolWeekView ? WeekView1_DblClick() : ZOVudeZozo1_DblClick();
+        return;
+    }
+    const OleDate now = Scheduler::instance().now();
+    QList<FreeSlot::Busy> busy;
+    {
+        DemoConnection cn;
+        const QString select = SessionListQuery::statement(basGeneral::lngCounsellerID, now.date(), now.date());
+        for (DemoRecordset rs = cn.read(select); !rs.eof(); rs.moveNext()) {
+            const SessionListQuery::Row row = SessionListQuery::row([&rs](const QString &column) { return rs.value(column); });
+            const std::optional<OleDate> start = SessionTime::timeOfDay(row.start);
+            const std::optional<OleDate> end = SessionTime::timeOfDay(row.end);
+            if (!row.cancelled && start && end)
+                busy << FreeSlot::Busy(start->time(), end->time() == QTime(0, 0) ? QTime(23, 59, 59) : end->time());
+        }
+        cn.errors().clear();
+    }
+    const std::optional<QTime> free = FreeSlot::nextFreeHalfHour(now.time(), busy);
+    if (!free) {
+        MsgBox::show(QStringLiteral("There is no free half hour left in today's working day."), MsgBox::Information);
+        return;
+    }
+    basGeneral::lngSessionID = -1;
+    SessionRequest request = SessionRequest::fromSelection(now.datePart(), -1, QVariant(), QVariant(),
+                                                           QVariant::fromValue(OleDate::fromTime(*free)), QVariant());
+    request.endTime = SessionTime::timeText(OleDate::fromTime(free->addSecs(30 * 60)));
+    if (d->opener)
+        resume([&] { d->opener(*this, request); });
+    resume.clear();
+}
+
+void frmDemo::showMonth()
+{
+    const QDate first(d->monthView->yearShown(), d->monthView->monthShown(), 1);
+    frmSessionList sessions(basGeneral::lngCounsellerID, first,
+                            [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
+    sessions.setRange(first, first.addMonths(1).addDays(-1));
+    sessions.setWindowTitle(QStringLiteral("Sessions: ") + QLocale().toString(first, QStringLiteral("MMMM yyyy")));
+    sessions.exec();
+}
+
+void frmDemo::showAbout()
+{
+    MsgBox::show(QStringLiteral("Sessara ") + QStringLiteral(SESSARA_VERSION)
+                     + QStringLiteral("\r\nA counselling practice's booking book.\r\n\r\nOlvar scheduling controls ")
+                     + QStringLiteral(OLVAR_VERSION) + QStringLiteral("\r\n") + legalNotice(),
+                 MsgBox::Information, QStringLiteral("About Sessara"));
+}
+
+void frmDemo::showStartupTip()
+{
+    if (!DemoSettings::value(StartupTips::optionKey(), true).toBool())
+        return;
+    const int start = DemoSettings::value(StartupTips::nextKey(), 0).toInt();
+    DemoSettings::setValue(StartupTips::nextKey(), start + 1);
+    MsgBox::show(StartupTips::forStart(start), MsgBox::Information, QStringLiteral("Tip of the Day"));
 }
 
 void frmDemo::openStoredSession(qint32 sessionId, qint32 counsellerId)

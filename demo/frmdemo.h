@@ -127,6 +127,19 @@ public slots:
     void openMaintenance(const QString &itemKey);
     /*! Opens stored session \a sessionId of counsellor \a counsellerId in the session dialog. */
     void openStoredSession(qint32 sessionId, qint32 counsellerId);
+    /*! "View Cases", "Cases": the case manager of the chosen client. */
+    void openCases();
+    /*!
+        "Add Booking": the session dialog for the slot selected in the shown
+        view, else for the next free half hour of today's working day.
+    */
+    void AddBooking();
+    /*! "Month": the counsellor's sessions over the month the month view shows. */
+    void showMonth();
+    /*! "About": the program's name and version and the library's version. */
+    void showAbout();
+    /*! The tip of this start, while "Show Tips at Startup" is on. */
+    void showStartupTip();
     /*! Scrolls the shown day, or every day of the week, to put 07:00 at the top. */
     void scrollToWorkingDay();
     /*! Reads the shown view's sessions again: the day view, or the week view while it is shown. */

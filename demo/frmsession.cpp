@@ -107,7 +107,10 @@ frmSession::frmSession(QWidget *parent)
     d->commands = std::make_unique<SessionCommands>(
         ui, *this, [this]() -> QObject * { return basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data(); });
 
-    d->finders = std::make_unique<SessionFinders>(ui, [this] { bookedClientChanged(); });
+    d->finders = std::make_unique<SessionFinders>(ui, [this] { bookedClientChanged(); }, [this] {
+        DemoConnection cn;
+        showCaseLine(cn);
+    });
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
     connect(ui.cboStartTime, &QComboBox::currentTextChanged, this, &frmSession::startTimeChanged);
@@ -399,6 +402,12 @@ void frmSession::loadStoredSession()
 
     showSessionCaption(cn);
 
+    showCaseLine(cn);
+}
+
+void frmSession::showCaseLine(DemoConnection &cn)
+{
+    const QString session = id(basGeneral::lngSessionID);
     DemoRecordset link = cn.read(QStringLiteral("Select * from tblClientCaseSessionLink where SessionID=") + session);
     const QString caseId = link.eof() ? QStringLiteral("0") : basGeneral::TextOf(link.value(QStringLiteral("clientCaseID")));
     DemoRecordset position = cn.read(QStringLiteral("Select count(ClientCaseID) as CurrentPos  from tblClientCaseSessionLink "
@@ -407,7 +416,7 @@ void frmSession::loadStoredSession()
     DemoRecordset total = cn.read(QStringLiteral("Select count(ClientCaseID) as TotalSessionInCase from "
                                                  "tblClientCaseSessionLink where clientCaseID =")
                                   + caseId);
-    ui.lblSessionCase->setText(SessionTexts::caseLine(caseId, position.value(QStringLiteral("CurrentPos")),
+    d->ui.lblSessionCase->setText(SessionTexts::caseLine(caseId, position.value(QStringLiteral("CurrentPos")),
                                                       total.value(QStringLiteral("TotalSessionInCase"))));
 }
 

@@ -143,6 +143,7 @@ private:
     bool saveThrough(QObject *target);
     void showChargeable(const QVariant &chargeable);
     void showSessionCaption(DemoConnection &cn);
+    void showCaseLine(DemoConnection &cn);
     void putSubject(const QString &defaultSubject);
     bool sessionIsGone() const;
     void makeSessionTabsUsable(bool usable);

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -92,6 +93,17 @@ MultiColumnCombo *frmSessionList::cboCounseller() const { return d->counsellors;
 QDateEdit *frmSessionList::dtpFrom() const { return d->from; }
 QDateEdit *frmSessionList::dtpTo() const { return d->to; }
 QTreeWidget *frmSessionList::lstSessions() const { return d->sessions; }
+
+void frmSessionList::setRange(QDate from, QDate to)
+{
+    {
+        const QSignalBlocker quietFrom(d->from);
+        const QSignalBlocker quietTo(d->to);
+        d->from->setDate(from);
+        d->to->setDate(to);
+    }
+    fill();
+}
 
 void frmSessionList::fill()
 {

@@ -37,6 +37,8 @@ public:
     QDateEdit *dtpTo() const;
     QTreeWidget *lstSessions() const;
 
+    /*! Lists the sessions from \a from to \a to. */
+    void setRange(QDate from, QDate to);
     /*! Lists the chosen counsellor's sessions in the chosen days afresh. */
     void fill();
     /*! Opens the session of list row \a row. */

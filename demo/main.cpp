@@ -9,5 +9,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Sessara::DemoSettings::useUserSettings();
-    return Sessara::basGeneral::Main([] { return new Sessara::frmDemo(Sessara::basGeneral::ProgramFolder()); });
+    return Sessara::basGeneral::Main([] {
+        auto *window = new Sessara::frmDemo(Sessara::basGeneral::ProgramFolder());
+        // Once the window is up: the tip of this start.
+        QMetaObject::invokeMethod(window, &Sessara::frmDemo::showStartupTip, Qt::QueuedConnection);
+        return window;
+    });
 }

@@ -1,12 +1,17 @@
 #include "sessionfinders.h"
 
+#include "basgeneral.h"
+#include "frmcases.h"
 #include "frmclient.h"
 #include "frmfind.h"
+#include "msgbox.h"
 #include "sessionattendees.h"
 #include "sessioncontrols.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+
+using namespace OlvarControls;
 
 namespace Sessara {
 
@@ -21,11 +26,14 @@ void findInto(FindQuery::Kind kind, QLineEdit *box)
 
 } // namespace
 
-SessionFinders::SessionFinders(SessionControls &ui, std::function<void()> bookedClientChanged, QObject *parent)
+SessionFinders::SessionFinders(SessionControls &ui, std::function<void()> bookedClientChanged,
+                               std::function<void()> casesChanged, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
     , m_bookedClientChanged(std::move(bookedClientChanged))
+    , m_casesChanged(std::move(casesChanged))
 {
+    connect(ui.cmdCase, &QPushButton::clicked, this, &SessionFinders::openCases);
     connect(ui.cmdClientSearch, &QPushButton::clicked, this, &SessionFinders::findBookedClient);
     connect(ui.cmdClientEdit, &QPushButton::clicked, this, &SessionFinders::editBookedClient);
     connect(ui.cmdSearchClientAdendee, &QPushButton::clicked, this, &SessionFinders::findClientAttendee);
@@ -47,6 +55,18 @@ void SessionFinders::editBookedClient()
         m_ui.txtBookedClient->setText(QString::number(form.clientId()));
     else if (m_bookedClientChanged)
         m_bookedClientChanged(); // the same client, perhaps renamed
+}
+
+void SessionFinders::openCases()
+{
+    const std::optional<qint32> client = SessionAttendees::identifier(m_ui.txtBookedClient->text());
+    if (!client || *client <= 0) {
+        MsgBox::show(QStringLiteral("Choose the client to invoice first: the cases are that client's."), MsgBox::Information);
+        return;
+    }
+    frmCases(*client, basGeneral::lngSessionID, m_ui.cmdCase->window()).exec();
+    if (m_casesChanged)
+        m_casesChanged();
 }
 
 void SessionFinders::findClientAttendee()
