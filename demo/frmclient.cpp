@@ -2,6 +2,7 @@
 
 #include "clientnotices.h"
 #include "clientstore.h"
+#include "formbuttons.h"
 #include "msgbox.h"
 
 #include <QDialogButtonBox>
@@ -117,15 +118,8 @@ void frmClient::build()
     for (QListWidget *list : {d->ethnicities, d->languages})
         list->setMinimumHeight(list->sizeHintForRow(0) * 8 + 2 * list->frameWidth());
 
-    auto *buttons = new QDialogButtonBox;
-    d->save = buttons->addButton(QStringLiteral("Save"), QDialogButtonBox::AcceptRole);
-    d->save->setObjectName(QStringLiteral("cmdSave"));
-    d->save->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    cancel->setAutoDefault(false);
+    QDialogButtonBox *buttons = FormButtons::create(this, QStringLiteral("Save"), QStringLiteral("cmdSave"), d->save);
     connect(d->save, &QPushButton::clicked, this, &frmClient::save);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(groups);

@@ -1,6 +1,7 @@
 #include "frmfind.h"
 
 #include "democonnection.h"
+#include "formbuttons.h"
 #include "sessionattendees.h"
 
 #include <QDialogButtonBox>
@@ -39,13 +40,7 @@ frmFind::frmFind(FindQuery::Kind kind, QWidget *parent)
     d->found->setRootIsDecorated(false);
     d->found->setHeaderLabels({QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Phone")});
     d->found->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    auto *buttons = new QDialogButtonBox;
-    d->choose = buttons->addButton(QStringLiteral("Choose"), QDialogButtonBox::AcceptRole);
-    d->choose->setObjectName(QStringLiteral("cmdChoose"));
-    d->choose->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    cancel->setAutoDefault(false);
+    QDialogButtonBox *buttons = FormButtons::create(this, QStringLiteral("Choose"), QStringLiteral("cmdChoose"), d->choose);
 
     auto *layout = new QVBoxLayout(this);
     auto *prompt = new QLabel(QStringLiteral("&Find"));
@@ -59,7 +54,6 @@ frmFind::frmFind(FindQuery::Kind kind, QWidget *parent)
     connect(d->find, &QLineEdit::textChanged, this, &frmFind::search);
     connect(d->found, &QTreeWidget::itemDoubleClicked, this, &frmFind::chooseCurrent);
     connect(d->choose, &QPushButton::clicked, this, &frmFind::chooseCurrent);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     search(QString());
 }
 

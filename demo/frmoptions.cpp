@@ -2,6 +2,7 @@
 
 #include "basgeneral.h"
 #include "democonnection.h"
+#include "formbuttons.h"
 #include "msgbox.h"
 #include "practiceoptions.h"
 
@@ -22,15 +23,8 @@ frmOptions::frmOptions(QWidget *parent)
     setModal(true);
     setWindowTitle(QStringLiteral("Options"));
     m_hours->setObjectName(QStringLiteral("txtMinimumCancellationTime"));
-    auto *buttons = new QDialogButtonBox;
-    m_save = buttons->addButton(QStringLiteral("Save"), QDialogButtonBox::AcceptRole);
-    m_save->setObjectName(QStringLiteral("cmdSave"));
-    m_save->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    cancel->setAutoDefault(false);
+    QDialogButtonBox *buttons = FormButtons::create(this, QStringLiteral("Save"), QStringLiteral("cmdSave"), m_save);
     connect(m_save, &QPushButton::clicked, this, &frmOptions::save);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *form = new QFormLayout(this);
     form->addRow(QStringLiteral("Minimum cancellation time (hours)"), m_hours);
     form->addRow(buttons);

@@ -36,12 +36,6 @@ namespace {
 
 const QDate saturday(2026, 3, 7);
 
-template <typename Dialog>
-Dialog *modal()
-{
-    return qobject_cast<Dialog *>(QApplication::activeModalWidget());
-}
-
 void checkItem(QListWidget *list, const QString &text)
 {
     const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);

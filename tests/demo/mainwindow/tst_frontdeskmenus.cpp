@@ -39,12 +39,6 @@ namespace {
 
 const QDate saturday(2026, 3, 7);
 
-template <typename Dialog>
-Dialog *modal()
-{
-    return qobject_cast<Dialog *>(QApplication::activeModalWidget());
-}
-
 class FrontDeskMenus : public SessaraFixture
 {
 protected:

@@ -33,12 +33,6 @@ using namespace SessaraTest;
 
 namespace {
 
-template <typename Dialog>
-Dialog *modal()
-{
-    return qobject_cast<Dialog *>(QApplication::activeModalWidget());
-}
-
 void choose(frmLookupEditor *editor, const QString &text)
 {
     const QList<QListWidgetItem *> items = editor->lstItems()->findItems(text, Qt::MatchExactly);
