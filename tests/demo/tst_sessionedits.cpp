@@ -130,3 +130,19 @@ TEST_F(SessionEdits, ATypedSubjectSurvivesLeavingTheFieldsOfTheDefault)
     dialog->locationLeft();
     EXPECT_EQ(dialog->txtSubject()->text(), QStringLiteral("Adult Review (Room 1) (Ms Ann Lee)"));
 }
+
+TEST_F(SessionEdits, ADeletedSessionClosesWithoutAskingAboutItsEdits)
+{
+    const int id = addSession(bookingDay(), QTime(10, 0), QTime(11, 0), 1, 2);
+    open(id, QTime(10, 0), QTime(11, 0));
+    dialog->show();
+    QCoreApplication::processEvents();
+    typeSubject(QStringLiteral("Edited, then deleted"));
+    OlvarTest::messageBoxes().answerNext(MsgBox::Yes); // "Do you want to delete this session ..."
+    button("cmdDelete")->click();
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().title, QStringLiteral("Delete Session"));
+    EXPECT_EQ(count(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id)), 0);
+    EXPECT_TRUE(dialog->changedSession());
+}
