@@ -30,7 +30,8 @@ class DemoConnection;
     dates; the first touch of one of those controls loads the dialog: the
     lists, and for a stored session (basGeneral::lngSessionID above 0) its
     row. "Save" checks the times and the counsellor's and the room's other
-    bookings and stores the session through the shown view; "Ok" closes.
+    bookings and stores the session through the shown view (Enter presses
+    it); "Ok", Escape and closing ask first when there are edits not saved.
     Attendees, cancelling, deleting and end notes belong to a stored session
     and are unavailable until a new one is first saved.
 
