@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -238,4 +239,25 @@ TEST(FindQueryRule, EveryWordTypedMustBeFoundAndApostrophesAreDoubled)
     EXPECT_FALSE(select.contains(QStringLiteral("ClientID = o")));
     EXPECT_EQ(FindQuery::statement(FindQuery::Kind::Counsellors, QString()),
               QStringLiteral("Select * from tblCounseller order by LastName, FirstName"));
+}
+
+TEST_F(Clients, TheDropDownListsAreAsWideAsTheirNames)
+{
+    ASSERT_TRUE(window->chooseClient(1));
+    Sessara::MultiColumnCombo *box = window->cboCounseller();
+    ASSERT_GT(box->count(), 0);
+    box->showPopup();
+    auto *list = qobject_cast<QTreeView *>(box->view());
+    ASSERT_NE(list, nullptr);
+    int shown = 0;
+    for (int column = 0; column < 3; ++column) {
+        int widest = 0;
+        for (int row = 0; row < box->count(); ++row)
+            widest = qMax(widest, list->fontMetrics().horizontalAdvance(basGeneral::TextOf(box->list(row, column))));
+        EXPECT_GE(list->columnWidth(column), widest) << "column " << column;
+        shown += list->columnWidth(column);
+    }
+    // Number, last name and first name all lie within the open list.
+    EXPECT_LE(shown, list->viewport()->width());
+    box->hidePopup();
 }
