@@ -35,6 +35,14 @@ bool DemoConnection::execute(const QString &statement)
     return isOpen() && (*m_errors)([&] { m_connection.Execute(statement); });
 }
 
+qint64 DemoConnection::lastInsertId() const
+{
+    qint64 id = 0;
+    if (isOpen())
+        (*m_errors)([&] { id = m_connection.LastInsertId(); });
+    return id;
+}
+
 DemoRecordset DemoConnection::executeRead(const QString &select)
 {
     Recordset rows;

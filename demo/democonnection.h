@@ -41,6 +41,8 @@ public:
 
     /*! Runs the write statement \a statement (INSERT, UPDATE, DELETE); returns whether it ran. */
     bool execute(const QString &statement);
+    /*! The identifier the last INSERT on this connection gave its row; 0 when none. */
+    qint64 lastInsertId() const;
     /*! The rows of \a select run through Connection.Execute (forward only). */
     DemoRecordset executeRead(const QString &select);
     /*! The rows of \a select, opened with cursor type, lock type and options unspecified. */

@@ -3,10 +3,19 @@
 #include "basgeneral.h"
 #include "calendar.h"
 #include "controlfactory.h"
+#include "clientnotices.h"
 #include "counsellerranking.h"
 #include "democonnection.h"
+#include "demosettings.h"
 #include "demolayout.h"
 #include "formfile.h"
+#include "freeslot.h"
+#include "frmclient.h"
+#include "frmcases.h"
+#include "frmfind.h"
+#include "frmlookupeditor.h"
+#include "frmoptions.h"
+#include "frmsessionlist.h"
 #include "frmsession.h"
 #include "hourlet.h"
 #include "listbar.h"
@@ -17,23 +26,33 @@
 #include "periodictimer.h"
 #include "resumenext.h"
 #include "scheduler.h"
+#include "screenareas.h"
+#include "sessionlistquery.h"
+#include "sessiontime.h"
+#include "slotgeometry.h"
+#include "startuptips.h"
 #include "twips.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolBar>
+
+#include <map>
 
 using namespace OlvarControls;
 
@@ -44,6 +63,7 @@ namespace {
 const QString CalendarsBar = QStringLiteral("Calendars");
 const QString MaintenanceBar = QStringLiteral("Maintenace");
 const QString CounsellorKeyPrefix = QStringLiteral("Coun");
+const QString GeometryKey = QStringLiteral("MainWindow/Geometry");
 constexpr int ObjectDoesNotSupport = 438;
 
 // The panel as designed, in pixels; the resize rules move and stretch it from there.
@@ -75,6 +95,13 @@ struct MaintenanceItem
     const char *caption;
 };
 
+// The maintenance menu's items and the navigation items they stand for.
+const MaintenanceItem maintenanceMenu[] = {
+    {"mnuMaintenanceSessions", "MainCancelBooking"}, {"mnuMaintenanceCases", "MainCases"},
+    {"mnuMaintenanceLocation", "MainLocation"},      {"mnuMaintenanceCaseTypes", "MainCaseType"},
+    {"mnuMaintenanceSessionTypes", "MainSessionType"}, {"mnuMaintenanceOptions", "Options"},
+};
+
 const MaintenanceItem maintenanceItems[] = {
     {"MainCancelBooking", "Sessions"}, {"MainCases", "Cases"},          {"MainCaseType", "Case Type"},
     {"MainSessionType", "Session Type"}, {"MainLocation", "Location"},
@@ -103,6 +130,9 @@ void openSessionDialog(frmDemo &window, const SessionRequest &request)
     resume([&] { dialog.calStartTime()->setText(request.startDate); });
     resume([&] { dialog.calEndTime()->setText(request.endDate); });
     dialog.exec();
+    // A session stored, cancelled or deleted shows as it now is in whichever view is shown.
+    if (dialog.changedSession())
+        window.refreshShownView();
     resume.clear();
 }
 
@@ -144,6 +174,7 @@ struct frmDemo::Private
     Hourlet *day = nullptr;
     ControlBase *week = nullptr;
     PeriodicTimer *timer = nullptr;
+    bool scrolledAtStart = false;
 
     // The week view is driven by its published members alone.
     void setWeek(const char *name, const QVariant &value) const
@@ -219,8 +250,24 @@ frmDemo::frmDemo(const QString &programFolder)
              {"mnuMaintenanceLocation", "Location"}, {"mnuMaintenanceCaseTypes", "Case Types"},
              {"mnuMaintenanceSessionTypes", "Session Types"}, {"mnuMaintenanceSep1", nullptr},
              {"mnuMaintenanceOptions", "Options"}});
+    for (const MaintenanceItem &item : maintenanceMenu) {
+        const QString key = text(item.caption);
+        if (auto *action = menuBar()->findChild<QAction *>(text(item.key)))
+            connect(action, &QAction::triggered, this, [this, key] { openMaintenance(key); });
+    }
     QAction *about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &frmDemo::showAbout);
+    connect(menuBar()->findChild<QAction *>(QStringLiteral("mnuViewDay")), &QAction::triggered, this,
+            [this] { tbToolBar_ButtonClick(QStringLiteral("Hourlet")); });
+    connect(menuBar()->findChild<QAction *>(QStringLiteral("mnuViewWeek")), &QAction::triggered, this,
+            [this] { tbToolBar_ButtonClick(QStringLiteral("WeekView")); });
+    connect(menuBar()->findChild<QAction *>(QStringLiteral("mnuViewMonth")), &QAction::triggered, this,
+            &frmDemo::showMonth);
+    QAction *tips = menuBar()->findChild<QAction *>(QStringLiteral("mnuViewShowTips"));
+    tips->setCheckable(true);
+    tips->setChecked(DemoSettings::value(StartupTips::optionKey(), true).toBool());
+    connect(tips, &QAction::toggled, this, [](bool on) { DemoSettings::setValue(StartupTips::optionKey(), on); });
 
     // The client area: toolbar, the counsellor's name, the views and the panel.
     d->client = new QWidget(this);
@@ -282,6 +329,8 @@ frmDemo::frmDemo(const QString &programFolder)
     auto *search = new QPushButton(QStringLiteral("Search"), d->panel);
     search->setObjectName(QStringLiteral("cmdSearchClient"));
     search->setGeometry(170, 42, 62, RowHeight);
+    connect(search, &QPushButton::clicked, this, &frmDemo::cmdSearchClient_Click);
+    connect(&ClientNotices::instance(), &ClientNotices::clientSaved, this, &frmDemo::refreshClientBox);
     fieldLabel(3, QStringLiteral("Counseller ID"), 6, 70);
     d->cboCounseller = new MultiColumnCombo(5, 0, d->panel);
     d->cboCounseller->setObjectName(QStringLiteral("cboCounseller"));
@@ -404,7 +453,16 @@ frmDemo::frmDemo(const QString &programFolder)
         d->week->move(d->day->pos());
     resume.clear();
 
-    resize(1100, 780);
+    placeOnScreen();
+}
+
+void frmDemo::placeOnScreen()
+{
+    std::optional<QRect> remembered;
+    const QVariant stored = DemoSettings::value(GeometryKey);
+    if (stored.canConvert<QRect>() && stored.toRect().isValid())
+        remembered = stored.toRect();
+    setGeometry(WindowPlacement::place(designSize(), remembered, ScreenAreas::available()));
 }
 
 frmDemo::~frmDemo() = default;
@@ -535,6 +593,7 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
         basGeneral::bolWeekView = false;
         resume([&] { d->day->setActiveDate(shown); });
         resume([&] { d->day->setResource(basGeneral::lngCounsellerID); });
+        scrollToWorkingDay();
     } else if (key == QStringLiteral("WeekView")) {
         d->day->setVisible(false);
         if (d->week)
@@ -542,8 +601,59 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
         basGeneral::bolWeekView = true;
         resume([&] { d->setWeek("ActiveDate", QVariant::fromValue(shown)); });
         resume([&] { d->setWeek("Resource", basGeneral::lngCounsellerID); });
+        scrollToWorkingDay();
+    } else if (key == QStringLiteral("AddClient")) {
+        AddClient();
+    } else if (key == QStringLiteral("AddBooking")) {
+        AddBooking();
+    } else if (key == QStringLiteral("ViewCases")) {
+        openCases();
     }
     resume.clear();
+}
+
+void frmDemo::cmdSearchClient_Click()
+{
+    if (const std::optional<qint32> client = frmFind::choose(FindQuery::Kind::Clients, this))
+        chooseClient(*client);
+}
+
+void frmDemo::AddClient()
+{
+    frmClient form(0, this);
+    if (form.exec() == QDialog::Accepted && form.clientId() > 0)
+        chooseClient(form.clientId());
+}
+
+bool frmDemo::chooseClient(qint32 clientId)
+{
+    MultiColumnCombo *box = d->cboClient;
+    for (int row = 0; row < box->count(); ++row) {
+        if (basGeneral::TextOf(box->list(row, 0)) == QString::number(clientId)) {
+            if (box->listIndex() == row)
+                cboClient_Click();
+            else
+                box->setListIndex(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmDemo::refreshClientBox()
+{
+    const QString chosen = basGeneral::TextOf(d->cboClient->chosen(0));
+    {
+        const QSignalBlocker quiet(d->cboClient);
+        d->cboClient->clearList();
+        d->cboClient->setListIndex(-1);
+    }
+    BuildCboClient();
+    const QSignalBlocker quiet(d->cboClient);
+    for (int row = 0; row < d->cboClient->count() && !chosen.isEmpty(); ++row) {
+        if (basGeneral::TextOf(d->cboClient->list(row, 0)) == chosen)
+            d->cboClient->setListIndex(row);
+    }
 }
 
 void frmDemo::lbrBooking_ItemClick(const QString &itemKey, const QString &itemCaption, const QString &barKey)
@@ -561,7 +671,127 @@ void frmDemo::lbrBooking_ItemClick(const QString &itemKey, const QString &itemCa
         d->lblCounseller->setText(itemCaption);
         resume([&] { d->day->UpdateDisplay(); });
         resume([&] { d->callWeek("UpdateDisplay"); });
+    } else if (barKey == MaintenanceBar) {
+        openMaintenance(itemKey);
     }
+    resume.clear();
+}
+
+void frmDemo::openMaintenance(const QString &itemKey)
+{
+    const std::map<QString, LookupTable::Kind> lists = {{QStringLiteral("MainLocation"), LookupTable::Kind::Locations},
+                                                        {QStringLiteral("MainSessionType"), LookupTable::Kind::SessionTypes},
+                                                        {QStringLiteral("MainCaseType"), LookupTable::Kind::CaseTypes}};
+    if (const auto list = lists.find(itemKey); list != lists.end()) {
+        frmLookupEditor(list->second, this).exec();
+    } else if (itemKey == QStringLiteral("MainCases")) {
+        openCases();
+    } else if (itemKey == QStringLiteral("Options")) {
+        frmOptions(this).exec();
+    } else if (itemKey == QStringLiteral("MainCancelBooking")) {
+        frmSessionList sessions(basGeneral::lngCounsellerID, d->monthView->selectedDate(),
+                                [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
+        sessions.exec();
+    }
+}
+
+void frmDemo::openCases()
+{
+    if (basGeneral::lngClientID <= 0) {
+        MsgBox::show(QStringLiteral("Choose a client in the Client ID box first."), MsgBox::Information);
+        return;
+    }
+    frmCases(basGeneral::lngClientID, 0, this).exec();
+    refreshShownView();
+}
+
+void frmDemo::AddBooking()
+{
+    ResumeNext resume;
+    // A slot selected in the shown view is booked as a double-click books it.
+    Hourlet *view = d->day;
+    if (basGeneral::bolWeekView && !resume([&] { view = d->weekActiveColumn(); }))
+        view = nullptr;
+    resume.clear();
+    if (view && view->GetSelectedAppt(Hourlet::ad6_ApptTimeStart) != view->GetSelectedAppt(Hourlet::ad7_ApptTimeEnd)) {
+        basGeneral::bolWeekView ? WeekView1_DblClick() : ZOVudeZozo1_DblClick();
+        return;
+    }
+    const OleDate now = Scheduler::instance().now();
+    QList<FreeSlot::Busy> busy;
+    {
+        DemoConnection cn;
+        const QString select = SessionListQuery::statement(basGeneral::lngCounsellerID, now.date(), now.date());
+        for (DemoRecordset rs = cn.read(select); !rs.eof(); rs.moveNext()) {
+            const SessionListQuery::Row row = SessionListQuery::row([&rs](const QString &column) { return rs.value(column); });
+            const std::optional<OleDate> start = SessionTime::timeOfDay(row.start);
+            const std::optional<OleDate> end = SessionTime::timeOfDay(row.end);
+            if (!row.cancelled && start && end)
+                busy << FreeSlot::Busy(start->time(), end->time() == QTime(0, 0) ? QTime(23, 59, 59) : end->time());
+        }
+        cn.errors().clear();
+    }
+    const std::optional<QTime> free = FreeSlot::nextFreeHalfHour(now.time(), busy);
+    if (!free) {
+        MsgBox::show(QStringLiteral("There is no free half hour left in today's working day."), MsgBox::Information);
+        return;
+    }
+    basGeneral::lngSessionID = -1;
+    SessionRequest request = SessionRequest::fromSelection(now.datePart(), -1, QVariant(), QVariant(),
+                                                           QVariant::fromValue(OleDate::fromTime(*free)), QVariant());
+    request.endTime = SessionTime::timeText(OleDate::fromTime(free->addSecs(30 * 60)));
+    if (d->opener)
+        resume([&] { d->opener(*this, request); });
+    resume.clear();
+}
+
+void frmDemo::showMonth()
+{
+    const QDate first(d->monthView->yearShown(), d->monthView->monthShown(), 1);
+    frmSessionList sessions(basGeneral::lngCounsellerID, first,
+                            [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
+    sessions.setRange(first, first.addMonths(1).addDays(-1));
+    sessions.setWindowTitle(QStringLiteral("Sessions: ") + QLocale().toString(first, QStringLiteral("MMMM yyyy")));
+    sessions.exec();
+}
+
+void frmDemo::showAbout()
+{
+    MsgBox::show(QStringLiteral("Sessara ") + QStringLiteral(SESSARA_VERSION)
+                     + QStringLiteral("\r\nA counselling practice's booking book.\r\n\r\nOlvar scheduling controls ")
+                     + QStringLiteral(OLVAR_VERSION) + QStringLiteral("\r\n") + legalNotice(),
+                 MsgBox::Information, QStringLiteral("About Sessara"));
+}
+
+void frmDemo::showStartupTip()
+{
+    if (!DemoSettings::value(StartupTips::optionKey(), true).toBool())
+        return;
+    const int start = DemoSettings::value(StartupTips::nextKey(), 0).toInt();
+    DemoSettings::setValue(StartupTips::nextKey(), start + 1);
+    MsgBox::show(StartupTips::forStart(start), MsgBox::Information, QStringLiteral("Tip of the Day"));
+}
+
+void frmDemo::openStoredSession(qint32 sessionId, qint32 counsellerId)
+{
+    ResumeNext resume;
+    DemoConnection cn;
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(sessionId));
+    if (rs.eof() || !d->opener)
+        return;
+    OleDate day;
+    resume([&] { day = NumberConversion::toDate(rs.value(QStringLiteral("SessionDate"))).datePart(); });
+    const SessionRequest request = SessionRequest::fromSelection(
+        day, sessionId, rs.value(QStringLiteral("SessionDescription")), rs.value(QStringLiteral("AdditionalNotes")),
+        rs.value(QStringLiteral("StartTime")), rs.value(QStringLiteral("EndTime")));
+    rs.close();
+    // The dialog checks and names the session's counsellor; the window's own comes back afterwards.
+    const qint32 shownCounsellor = basGeneral::lngCounsellerID;
+    basGeneral::lngCounsellerID = counsellerId;
+    basGeneral::lngSessionID = sessionId;
+    resume([&] { d->opener(*this, request); });
+    basGeneral::lngCounsellerID = shownCounsellor;
+    refreshShownView();
     resume.clear();
 }
 
@@ -654,6 +884,45 @@ void frmDemo::cmdToday_Click()
 void frmDemo::mnuFileExit_Click()
 {
     close();
+}
+
+void frmDemo::scrollToWorkingDay()
+{
+    ResumeNext resume;
+    if (!basGeneral::bolWeekView)
+        resume([&] { d->day->setVScrollValue(qint16(SlotGeometry::InitialScrollValue)); });
+    else if (d->week) {
+        for (Hourlet *column : d->week->findChildren<Hourlet *>())
+            resume([&] { column->setVScrollValue(qint16(SlotGeometry::InitialScrollValue)); });
+    }
+    resume.clear();
+}
+
+void frmDemo::refreshShownView()
+{
+    ResumeNext resume;
+    if (basGeneral::bolWeekView)
+        resume([&] { d->callWeek("UpdateDisplay"); });
+    else
+        resume([&] { d->day->UpdateDisplay(); });
+    resume.clear();
+}
+
+void frmDemo::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (d->scrolledAtStart)
+        return;
+    d->scrolledAtStart = true;
+    // After the first layout, which puts the day view at midnight.
+    QMetaObject::invokeMethod(this, &frmDemo::scrollToWorkingDay, Qt::QueuedConnection);
+}
+
+void frmDemo::closeEvent(QCloseEvent *event)
+{
+    if (!isMaximized() && !isMinimized() && !isFullScreen())
+        DemoSettings::setValue(GeometryKey, geometry());
+    QMainWindow::closeEvent(event);
 }
 
 void frmDemo::setSessionDialogOpener(SessionDialogOpener opener)

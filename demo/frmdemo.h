@@ -111,16 +111,56 @@ public slots:
     void cmdToday_Click();
     /*! The "Exit" menu: closes the window, which ends the program. */
     void mnuFileExit_Click();
+    /*! "Search" beside the client box: the client chosen in the finder becomes the chosen client. */
+    void cmdSearchClient_Click();
+    /*! "Add Client": the client form on a new client; once saved, it is the chosen client. */
+    void AddClient();
+    /*! Chooses client \a clientId in the client box, as a click on its row does; false when it is not listed. */
+    bool chooseClient(qint32 clientId);
+    /*! Lists the clients afresh in the client box, keeping the client chosen. */
+    void refreshClientBox();
+    /*!
+        Opens the maintenance form of the navigation item \a itemKey
+        ("MainLocation", "MainSessionType", "MainCaseType", "MainCancelBooking",
+        "MainCases") or of "Options".
+    */
+    void openMaintenance(const QString &itemKey);
+    /*! Opens stored session \a sessionId of counsellor \a counsellerId in the session dialog. */
+    void openStoredSession(qint32 sessionId, qint32 counsellerId);
+    /*! "View Cases", "Cases": the case manager of the chosen client. */
+    void openCases();
+    /*!
+        "Add Booking": the session dialog for the slot selected in the shown
+        view, else for the next free half hour of today's working day.
+    */
+    void AddBooking();
+    /*! "Month": the counsellor's sessions over the month the month view shows. */
+    void showMonth();
+    /*! "About": the program's name and version and the library's version. */
+    void showAbout();
+    /*! The tip of this start, while "Show Tips at Startup" is on. */
+    void showStartupTip();
+    /*! Scrolls the shown day, or every day of the week, to put 07:00 at the top. */
+    void scrollToWorkingDay();
+    /*! Reads the shown view's sessions again: the day view, or the week view while it is shown. */
+    void refreshShownView();
 
 public:
     /*! Replaces the way the session dialog is opened; an empty \a opener puts back the session dialog. */
     void setSessionDialogOpener(SessionDialogOpener opener);
 
+    /*! The size the window is designed for; it opens smaller only on a smaller screen. */
+    static QSize designSize() { return QSize(1100, 780); }
+
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void placeOnScreen();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -14,6 +14,8 @@
 #include "scheduler.h"
 #include "sessioncommands.h"
 #include "sessioncontrols.h"
+#include "sessionedits.h"
+#include "sessionfinders.h"
 #include "sessionnotestab.h"
 #include "sessiontexts.h"
 #include "sessionupdate.h"
@@ -81,11 +83,17 @@ struct frmSession::Private
     std::unique_ptr<SessionNotesTab> notes;
     std::unique_ptr<AttendeesTab> attendees;
     std::unique_ptr<SessionCommands> commands;
+    std::unique_ptr<SessionFinders> finders;
     QString selectedDate;
     QPointer<QObject> dayView;
     QPointer<QObject> weekView;
     bool loaded = false;
     bool loading = false;
+    // The subject last built by default, which leaving its fields may replace.
+    QString lastDefaultSubject;
+    // The fields as last shown or saved.
+    SessionEdits saved;
+    bool changedSession = false;
 };
 
 frmSession::frmSession(QWidget *parent)
@@ -101,11 +109,22 @@ frmSession::frmSession(QWidget *parent)
     d->commands = std::make_unique<SessionCommands>(
         ui, *this, [this]() -> QObject * { return basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data(); });
 
+    d->finders = std::make_unique<SessionFinders>(ui, [this] { bookedClientChanged(); }, [this] {
+        DemoConnection cn;
+        showCaseLine(cn);
+    });
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
     connect(ui.cboStartTime, &QComboBox::currentTextChanged, this, &frmSession::startTimeChanged);
     connect(ui.cmdSave, &QPushButton::clicked, this, &frmSession::save);
     connect(ui.cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter saves; the other buttons are pressed only by their own click or key.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+    ui.cmdSave->setDefault(true);
+    // Cancelling and deleting change what the shown view draws; it is read again when the dialog closes.
+    for (QPushButton *button : {ui.cmdCancel, ui.cmdDelete})
+        connect(button, &QPushButton::clicked, this, [this] { d->changedSession = true; });
 
     for (QWidget *watched : {static_cast<QWidget *>(ui.cboClientType), static_cast<QWidget *>(ui.cboSessionType),
                              static_cast<QWidget *>(ui.cboLocation), static_cast<QWidget *>(ui.cboStartTime),
@@ -205,6 +224,49 @@ void frmSession::showEvent(QShowEvent *event)
 {
     ensureLoaded();
     QDialog::showEvent(event);
+    if (d->saved.isCaptured())
+        return;
+    // The fields as the main window filled them are the starting point of the receptionist's edits.
+    d->saved = SessionEdits::capture(d->ui);
+    if (d->ui.txtSubject->text() == BuildDefaultSubject())
+        d->lastDefaultSubject = d->ui.txtSubject->text();
+}
+
+bool frmSession::hasUnsavedEdits() const
+{
+    return d->saved.differsFrom(SessionEdits::capture(d->ui));
+}
+
+bool frmSession::changedSession() const
+{
+    return d->changedSession;
+}
+
+bool frmSession::sessionIsGone() const
+{
+    if (basGeneral::lngSessionID <= 0)
+        return false;
+    DemoConnection cn;
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
+    return cn.isOpen() && !cn.errors().failed() && rs.eof();
+}
+
+void frmSession::done(int result)
+{
+    if (hasUnsavedEdits() && !sessionIsGone()) {
+        switch (MsgBox::show(QStringLiteral("Save changes to this session?"), MsgBox::YesNoCancel | MsgBox::Question)) {
+        case MsgBox::Yes:
+            save();
+            if (hasUnsavedEdits())
+                return; // the save was refused and has said why; the edits stay
+            break;
+        case MsgBox::No:
+            break;
+        default:
+            return;
+        }
+    }
+    QDialog::done(result);
 }
 
 // --- Filling and loading ----------------------------------------------------------------------
@@ -340,14 +402,14 @@ void frmSession::loadStoredSession()
         showChargeable(rs.value(QStringLiteral("Chargeable")));
     }
 
-    if (basGeneral::lngCounsellerID >= 0) {
-        DemoRecordset counsellor = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=")
-                                           + id(basGeneral::lngCounsellerID));
-        setWindowTitle(QStringLiteral("Session ") + session + QStringLiteral(" Counselor: ")
-                       + basGeneral::TextOf(counsellor.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
-                       + basGeneral::TextOf(counsellor.value(QStringLiteral("LastName"))));
-    }
+    showSessionCaption(cn);
 
+    showCaseLine(cn);
+}
+
+void frmSession::showCaseLine(DemoConnection &cn)
+{
+    const QString session = id(basGeneral::lngSessionID);
     DemoRecordset link = cn.read(QStringLiteral("Select * from tblClientCaseSessionLink where SessionID=") + session);
     const QString caseId = link.eof() ? QStringLiteral("0") : basGeneral::TextOf(link.value(QStringLiteral("clientCaseID")));
     DemoRecordset position = cn.read(QStringLiteral("Select count(ClientCaseID) as CurrentPos  from tblClientCaseSessionLink "
@@ -356,8 +418,26 @@ void frmSession::loadStoredSession()
     DemoRecordset total = cn.read(QStringLiteral("Select count(ClientCaseID) as TotalSessionInCase from "
                                                  "tblClientCaseSessionLink where clientCaseID =")
                                   + caseId);
-    ui.lblSessionCase->setText(SessionTexts::caseLine(caseId, position.value(QStringLiteral("CurrentPos")),
+    d->ui.lblSessionCase->setText(SessionTexts::caseLine(caseId, position.value(QStringLiteral("CurrentPos")),
                                                       total.value(QStringLiteral("TotalSessionInCase"))));
+}
+
+void frmSession::showSessionCaption(DemoConnection &cn)
+{
+    if (basGeneral::lngCounsellerID < 0)
+        return;
+    DemoRecordset counsellor = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=")
+                                       + id(basGeneral::lngCounsellerID));
+    setWindowTitle(QStringLiteral("Session ") + id(basGeneral::lngSessionID) + QStringLiteral(" Counselor: ")
+                   + basGeneral::TextOf(counsellor.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
+                   + basGeneral::TextOf(counsellor.value(QStringLiteral("LastName"))));
+}
+
+void frmSession::putSubject(const QString &defaultSubject)
+{
+    d->ui.txtSubject->setText(SessionTexts::followingSubject(d->ui.txtSubject->text(), d->lastDefaultSubject,
+                                                             defaultSubject));
+    d->lastDefaultSubject = defaultSubject;
 }
 
 void frmSession::startNewSession()
@@ -367,7 +447,8 @@ void frmSession::startNewSession()
     ui.lblSessionStatus->setText(QStringLiteral(" "));
     ui.txtBookedClient->setText(id(basGeneral::lngClientID));
     makeSessionTabsUsable(false);
-    ui.txtSubject->setText(BuildDefaultSubject());
+    ui.txtSubject->clear();
+    putSubject(BuildDefaultSubject());
 }
 
 void frmSession::makeSessionTabsUsable(bool usable)
@@ -417,10 +498,7 @@ void frmSession::bookedClientChanged()
 void frmSession::clientTypeLeft()
 {
     SessionControls &ui = d->ui;
-    if (toInt32(ui.cboClientType->chosen(0), -1) < 0)
-        ui.txtSubject->setText(ui.cboSessionType->text());
-    else
-        ui.txtSubject->setText(BuildDefaultSubject());
+    putSubject(toInt32(ui.cboClientType->chosen(0), -1) < 0 ? ui.cboSessionType->text() : BuildDefaultSubject());
 }
 
 void frmSession::sessionTypeLeft()
@@ -435,7 +513,7 @@ void frmSession::locationChanged()
 
 void frmSession::locationLeft()
 {
-    d->ui.txtSubject->setText(BuildDefaultSubject());
+    putSubject(BuildDefaultSubject());
 }
 
 void frmSession::startTimeChanged()
@@ -555,6 +633,10 @@ void frmSession::save()
         }
     }
     SaveSession(basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data());
+    if (basGeneral::lngSessionID > 0) {
+        DemoConnection cn;
+        showSessionCaption(cn);
+    }
     BuildCounsellerAttendee();
     // Attendees and notes belong to a stored session only.
     makeSessionTabsUsable(basGeneral::lngSessionID > 0);
@@ -563,6 +645,8 @@ void frmSession::save()
 void frmSession::SaveSession(QObject *target)
 {
     if (saveThrough(target)) {
+        d->saved = SessionEdits::capture(d->ui);
+        d->changedSession = true;
         ResumeNext()([&] { SessionView(target).UpdateDisplay(); });
     }
 }

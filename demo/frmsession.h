@@ -22,6 +22,8 @@ class BookingUnit;
 
 namespace Sessara {
 
+class DemoConnection;
+
 /*!
     The session dialog: one counselling session booked or edited, shown
     modally by the main window for every double-click in its day or week
@@ -32,7 +34,8 @@ namespace Sessara {
     dates; the first touch of one of those controls loads the dialog: the
     lists, and for a stored session (basGeneral::lngSessionID above 0) its
     row. "Save" checks the times and the counsellor's and the room's other
-    bookings and stores the session through the shown view; "Ok" closes.
+    bookings and stores the session through the shown view (Enter presses
+    it); "Ok", Escape and closing ask first when there are edits not saved.
     Attendees, cancelling, deleting and end notes belong to a stored session
     and are unavailable until a new one is first saved.
 
@@ -76,6 +79,20 @@ public:
         text that is no such date is handed on as it is. Loads the dialog.
     */
     void setDateTexts(const QString &startDate, const QString &endDate);
+    /*!
+        Whether the fields hold edits made since the dialog was shown or last
+        saved; never before it was first shown.
+    */
+    bool hasUnsavedEdits() const;
+    /*! Whether a session was stored, cancelled, un-cancelled or deleted here: the shown view needs reading again. */
+    bool changedSession() const;
+    /*!
+        Closes with \a result; with unsaved edits it asks first "Save changes to
+        this session?": Yes saves (and stays open when the save fails), No
+        closes, Cancel stays. A deleted session closes without asking.
+    */
+    void done(int result) override;
+
     /*! The child control named \a name, after loading; nullptr when there is none. */
     QWidget *control(const QString &name);
 
@@ -134,6 +151,10 @@ private:
     bool storeBooking(QObject *target, std::unique_ptr<OlvarControls::DataAccess::BookingUnit> unit,
                       const QVariant &location);
     void showChargeable(const QVariant &chargeable);
+    void showSessionCaption(DemoConnection &cn);
+    void showCaseLine(DemoConnection &cn);
+    void putSubject(const QString &defaultSubject);
+    bool sessionIsGone() const;
     void makeSessionTabsUsable(bool usable);
     void BuildCboClientEndNote();
     void BuildClientAttendee();

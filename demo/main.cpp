@@ -1,4 +1,5 @@
 #include "basgeneral.h"
+#include "demosettings.h"
 #include "frmdemo.h"
 
 #include <QApplication>
@@ -7,5 +8,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return Sessara::basGeneral::Main([] { return new Sessara::frmDemo(Sessara::basGeneral::ProgramFolder()); });
+    Sessara::DemoSettings::useUserSettings();
+    return Sessara::basGeneral::Main([] {
+        auto *window = new Sessara::frmDemo(Sessara::basGeneral::ProgramFolder());
+        // Once the window is up: the tip of this start.
+        QMetaObject::invokeMethod(window, &Sessara::frmDemo::showStartupTip, Qt::QueuedConnection);
+        return window;
+    });
 }

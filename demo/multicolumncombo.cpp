@@ -3,6 +3,7 @@
 #include "basgeneral.h"
 
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTreeView>
 
 namespace Sessara {
@@ -49,6 +50,21 @@ QVariant MultiColumnCombo::list(int row, int column) const
 {
     const QStandardItem *item = m_model->item(row, column);
     return item ? item->data(Qt::UserRole) : QVariant();
+}
+
+void MultiColumnCombo::showPopup()
+{
+    auto *list = qobject_cast<QTreeView *>(view());
+    if (list) {
+        int width = 0;
+        for (int column = 0; column < m_model->columnCount(); ++column) {
+            list->resizeColumnToContents(column);
+            width += list->columnWidth(column);
+        }
+        const int frame = 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        list->setMinimumWidth(width + frame);
+    }
+    QComboBox::showPopup();
 }
 
 QString MultiColumnCombo::text() const

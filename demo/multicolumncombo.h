@@ -50,6 +50,9 @@ public:
     /*! Removes every row. */
     void clearList() { clear(); }
 
+    /*! Opens the list with every column as wide as its widest value, and the list as wide as its columns. */
+    void showPopup() override;
+
 private:
     QStandardItemModel *m_model;
     int m_textColumn;

@@ -11,6 +11,11 @@ QString SessionTexts::BuildDefaultSubject(const QString &clientType, const QStri
         + QLatin1Char(')');
 }
 
+QString SessionTexts::followingSubject(const QString &subject, const QString &lastDefault, const QString &newDefault)
+{
+    return subject.isEmpty() || subject == lastDefault ? newDefault : subject;
+}
+
 QString SessionTexts::bookedClientName(const QVariant &organisationName, const QVariant &salutation,
                                        const QVariant &firstName, const QVariant &lastName)
 {

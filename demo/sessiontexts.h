@@ -21,6 +21,12 @@ public:
     static QString BuildDefaultSubject(const QString &clientType, const QString &sessionType, const QString &location,
                                        const QString &fullName);
     /*!
+        The subject after a field it is built from was left: \a newDefault while
+        \a subject is empty or still \a lastDefault (the default last put
+        there), else the subject the receptionist typed, \a subject.
+    */
+    static QString followingSubject(const QString &subject, const QString &lastDefault, const QString &newDefault);
+    /*!
         The booked client's name: the organisation's name when there is one,
         else salutation, first and last name, each trimmed, with one blank
         between them.

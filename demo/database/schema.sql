@@ -106,10 +106,16 @@ CREATE TABLE tblClientType (
     Description TEXT COLLATE NOCASE
 );
 
+CREATE TABLE tblCaseType (
+    CaseTypeID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Description TEXT COLLATE NOCASE
+);
+
 CREATE TABLE tblClientCase (
     ClientCaseID INTEGER PRIMARY KEY AUTOINCREMENT,
     ClientID INTEGER,
     Description TEXT COLLATE NOCASE,
+    CaseTypeID INTEGER,
     OpenedDate DATETIME CHECK (typeof(OpenedDate) IN ('integer', 'real', 'null'))
 );
 

@@ -2,9 +2,11 @@
 
 #include "basgeneral.h"
 #include "connection.h"
+#include "demosettings.h"
 #include "msgbox.h"
 #include "oledate.h"
 #include "recordset.h"
+#include "screenareas.h"
 
 using namespace OlvarControls;
 using namespace OlvarControls::DataAccess;
@@ -16,6 +18,8 @@ SessaraFixture::SessaraFixture()
     database.create();
     database.fillSample(sampleDay());
     basGeneral::resetState();
+    Sessara::DemoSettings::setFileName(QString());
+    Sessara::ScreenAreas::setAreas(std::nullopt);
     basGeneral::strConnectionString = basGeneral::ConnectionStringFor(folder.path());
     MsgBox::setApplicationTitle(basGeneral::applicationTitle());
 }
@@ -23,6 +27,8 @@ SessaraFixture::SessaraFixture()
 SessaraFixture::~SessaraFixture()
 {
     basGeneral::resetState();
+    Sessara::DemoSettings::setFileName(QString());
+    Sessara::ScreenAreas::setAreas(std::nullopt);
 }
 
 void SessaraFixture::run(const QString &statement)

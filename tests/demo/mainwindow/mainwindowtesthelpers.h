@@ -2,6 +2,7 @@
 
 #include "frmdemo.h"
 
+#include <QApplication>
 #include <QPoint>
 #include <QString>
 
@@ -18,6 +19,13 @@ std::unique_ptr<Sessara::frmDemo> openMainWindow(const QString &programFolder);
 inline int slotRow(int slot, int scroll)
 {
     return 59 + 16 * slot - scroll + 4;
+}
+
+/*! The modal dialog shown now, as a \a Dialog; nullptr when none is, or it is another kind. */
+template <typename Dialog>
+Dialog *modal()
+{
+    return qobject_cast<Dialog *>(QApplication::activeModalWidget());
 }
 
 /*! A double-click at \a point of \a widget in the window system's order: click, double-click press, release. */
