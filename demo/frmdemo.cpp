@@ -2,6 +2,7 @@
 
 #include "basgeneral.h"
 #include "calendar.h"
+#include "calendarexportdialog.h"
 #include "controlfactory.h"
 #include "counsellerranking.h"
 #include "democonnection.h"
@@ -17,6 +18,7 @@
 #include "periodictimer.h"
 #include "resumenext.h"
 #include "scheduler.h"
+#include "schedules.h"
 #include "twips.h"
 
 #include <QAction>
@@ -199,6 +201,12 @@ frmDemo::frmDemo(const QString &programFolder)
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("mnuFileExit"));
     connect(exit, &QAction::triggered, this, &frmDemo::mnuFileExit_Click);
+    QAction *exportCalendar = new QAction(QStringLiteral("Export Calendar..."), file);
+    exportCalendar->setObjectName(QStringLiteral("mnuFileExportCalendar"));
+    file->insertAction(exit, exportCalendar);
+    connect(exportCalendar, &QAction::triggered, this, [this] {
+        CalendarExportDialog(basGeneral::lngCounsellerID, d->monthView->selectedDate(), this).exec();
+    });
     const auto addMenu = [this](const char *name, const QString &caption,
                                 std::initializer_list<std::pair<const char *, const char *>> items) {
         QMenu *menu = menuBar()->addMenu(caption);
@@ -542,6 +550,11 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
         basGeneral::bolWeekView = true;
         resume([&] { d->setWeek("ActiveDate", QVariant::fromValue(shown)); });
         resume([&] { d->setWeek("Resource", basGeneral::lngCounsellerID); });
+    } else if (key == QStringLiteral("PreviewSchedule")) {
+        const OleDate day = basGeneral::bolWeekView ? shown : d->day->activeDate();
+        Schedules::previewResourceSchedule(this, basGeneral::lngCounsellerID, day, basGeneral::bolWeekView);
+    } else if (key == QStringLiteral("PreviewLocationSchedule")) {
+        Schedules::previewLocationSchedule(this, shown);
     }
     resume.clear();
 }
