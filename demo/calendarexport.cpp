@@ -100,7 +100,7 @@ CalendarExport::CalendarExport(const QString &connectionString)
 
 QList<CalendarSession> CalendarExport::sessions(qint32 counsellor, QDate from, QDate to) const
 {
-    const auto literal = [](QDate day) {
+    const auto literal = [](QDate day) -> QString {
         return QLatin1Char('#') + DateFormatter::format(OleDate::fromDate(day), QStringLiteral("mm/dd/yyyy"))
                 + QLatin1Char('#');
     };
