@@ -23,7 +23,7 @@ SchedulePrinter Schedules::resourceSchedule(const ScheduleSource &source, qint32
     const OleDate day = date.datePart();
     if (!week)
         return SchedulePrinter(heading, DateFormatter::format(day, LongDate), {source.counsellorDay(counsellor, day)},
-                               LongDate);
+                               ColumnDate);
     const OleDate monday = day.addDays(1 - day.date().dayOfWeek());
     QList<ScheduleColumn> columns;
     for (int i = 0; i < DaysInWeek; ++i)
