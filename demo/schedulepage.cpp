@@ -20,7 +20,7 @@ SchedulePage::SchedulePage(const QRectF &page, double dotsPerInch, int columns)
     const double byHeight = m_body.height() / dayHeight();
     const double byWidth = m_body.width() / (TimeScaleAllowance + m_columns * MinimumColumnWidth);
     m_scale = std::max(std::min(byHeight, byWidth), 1e-6);
-    const int logicalWidth = int(m_body.width() / m_scale);
+    const int logicalWidth = int(m_body.width() / m_scale + 1e-6); // no rounding error below the minimum
     m_width = std::max((logicalWidth - TimeScaleAllowance) / m_columns, 1);
 }
 

@@ -2,11 +2,14 @@
 
 #include "basgeneral.h"
 #include "dateformatter.h"
+#include "msgbox.h"
 
 #include <QInputDialog>
 #include <QStringList>
 
-using namespace OlvarControls;
+using OlvarControls::DateFormatter;
+using OlvarControls::MsgBox;
+using OlvarControls::OleDate;
 
 namespace Sessara {
 
@@ -51,6 +54,11 @@ void Schedules::previewLocationSchedule(QWidget *parent, OleDate date)
 {
     const ScheduleSource source(basGeneral::strConnectionString);
     const QList<QPair<qint32, QString>> rooms = source.locations();
+    if (rooms.isEmpty()) {
+        MsgBox::show(QStringLiteral("There are no rooms in the Location records to print a schedule for."),
+                     MsgBox::OkOnly | MsgBox::Information);
+        return;
+    }
     QStringList names;
     for (const auto &room : rooms)
         names.append(room.second);

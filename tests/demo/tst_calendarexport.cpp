@@ -4,8 +4,10 @@
 #include "basgeneral.h"
 #include "calendarexport.h"
 #include "calendarexportdialog.h"
+#include "scriptedmessageboxes.h"
 #include "sessarafixture.h"
 
+#include <QDateEdit>
 #include <QFile>
 
 #include <libical/ical.h>
@@ -209,4 +211,20 @@ TEST_F(CalendarExportTest, TheDialogWritesTheChosenCounsellorsRangeAndReportsAFi
                                    "and Cancelled = False and SessionDate >= #03/20/2026# and "
                                    "SessionDate <= #04/16/2026#")),
               events.size());
+}
+
+TEST_F(CalendarExportTest, TheDialogRefusesAReversedRangeAndReportsAnUnwritableFile)
+{
+    CalendarExportDialog dialog(1, QDate(2026, 3, 20));
+    dialog.findChild<QDateEdit *>(QStringLiteral("calTo"))->setDate(QDate(2026, 3, 19));
+    OlvarTest::messageBoxes().clear();
+    const QString file = folder.filePath(QStringLiteral("reversed.ics"));
+    EXPECT_FALSE(dialog.exportTo(file));
+    EXPECT_FALSE(QFile::exists(file));
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
+
+    dialog.findChild<QDateEdit *>(QStringLiteral("calTo"))->setDate(QDate(2026, 3, 27));
+    EXPECT_FALSE(dialog.exportTo(folder.filePath(QStringLiteral("no-such-folder/sessions.ics"))));
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
+    EXPECT_TRUE(OlvarTest::messageBoxes().last().prompt.startsWith(QStringLiteral("The calendar could not be written")));
 }

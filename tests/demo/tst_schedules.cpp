@@ -2,15 +2,28 @@
 // rendered to PDF and read back with pdftotext.
 
 #include "basgeneral.h"
+#include "calendarexportdialog.h"
 #include "dateformatter.h"
+#include "frmdemo.h"
+#include "hourlet.h"
 #include "oledate.h"
 #include "schedulepage.h"
 #include "schedules.h"
+#include "scriptedmessageboxes.h"
 #include "sessarafixture.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 using namespace OlvarControls;
 using namespace Sessara;
@@ -176,4 +189,92 @@ TEST_F(ScheduleTest, AnEmptyRoomDayStillPrintsItsHeader)
     const QString text = printed(Schedules::locationSchedule(source, 3, QStringLiteral("Quiet Room"),
                                                              OleDate::fromDate(day())));
     EXPECT_TRUE(text.contains(QStringLiteral("Location Schedule: Quiet Room"))) << text.toStdString();
+}
+
+class ScheduleWindowTest : public SessaraFixture
+{
+protected:
+    /*! Triggers the toolbar button \a key and answers each modal window it opens with \a answer, in turn. */
+    void trigger(const char *key, const QList<std::function<void(QWidget *)>> &answers)
+    {
+        frmDemo window(folder.path());
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        auto pending = std::make_shared<QList<std::function<void(QWidget *)>>>(answers);
+        auto answer = std::make_shared<std::function<void()>>();
+        *answer = [pending, answer] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || pending->isEmpty()) {
+                if (!pending->isEmpty())
+                    QTimer::singleShot(0, *answer);
+                return;
+            }
+            const auto next = pending->takeFirst();
+            next(modal);
+            if (!pending->isEmpty())
+                QTimer::singleShot(0, *answer);
+        };
+        QTimer::singleShot(0, *answer);
+        window.tbToolBar()->findChild<QAction *>(QString::fromLatin1(key))->trigger();
+        EXPECT_TRUE(pending->isEmpty()) << "a window that was expected did not open";
+        *answer = nullptr;
+    }
+};
+
+TEST_F(ScheduleWindowTest, ResourceScheduleOpensThePrintPreviewOfTheShownCounsellor)
+{
+    QString title;
+    trigger("PreviewSchedule", {[&](QWidget *modal) {
+                EXPECT_NE(qobject_cast<QPrintPreviewDialog *>(modal), nullptr);
+                title = modal->windowTitle();
+                static_cast<QDialog *>(modal)->reject();
+            }});
+    EXPECT_EQ(title, QStringLiteral("Resource Schedule: Aroha Ngata"));
+}
+
+TEST_F(ScheduleWindowTest, LocationScheduleAsksForTheRoomFirst)
+{
+    QStringList rooms;
+    QString title;
+    trigger("PreviewLocationSchedule",
+            {[&](QWidget *modal) {
+                 auto *chooser = qobject_cast<QInputDialog *>(modal);
+                 ASSERT_NE(chooser, nullptr);
+                 rooms = chooser->comboBoxItems();
+                 chooser->setTextValue(QStringLiteral("Room 2"));
+                 chooser->accept();
+             },
+             [&](QWidget *modal) {
+                 title = modal->windowTitle();
+                 static_cast<QDialog *>(modal)->reject();
+             }});
+    EXPECT_EQ(rooms, (QStringList{QStringLiteral("Group Room"), QStringLiteral("Room 1"), QStringLiteral("Room 2"),
+                                  QStringLiteral("Room 3")}));
+    EXPECT_EQ(title, QStringLiteral("Location Schedule: Room 2"));
+}
+
+TEST_F(ScheduleWindowTest, CancellingTheRoomChooserPrintsNothing)
+{
+    trigger("PreviewLocationSchedule", {[&](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); }});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(ScheduleWindowTest, FileMenuOffersTheCalendarExportBeforeExit)
+{
+    frmDemo window(folder.path());
+    auto *file = window.menuBar()->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    ASSERT_NE(file, nullptr);
+    QStringList captions;
+    for (QAction *action : file->actions())
+        captions << action->text();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Export Calendar..."), QStringLiteral("Exit")}));
+}
+
+TEST_F(ScheduleWindowTest, WithoutRoomsTheLocationScheduleSaysSoInsteadOfAnEmptyChooser)
+{
+    run(QStringLiteral("Delete from tblLocation"));
+    OlvarTest::messageBoxes().clear();
+    trigger("PreviewLocationSchedule", {});
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
+    EXPECT_TRUE(OlvarTest::messageBoxes().last().prompt.contains(QStringLiteral("no rooms")));
 }
