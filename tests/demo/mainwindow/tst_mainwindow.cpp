@@ -136,7 +136,7 @@ TEST_F(MainWindow, EveryChildCarriesItsName)
         }
         menus << menu->text() + QLatin1Char(':') + entries.join(QLatin1Char(','));
     }
-    EXPECT_EQ(menus, QStringList({QStringLiteral("File:Exit"), QStringLiteral("View:Day,Week,Month,-,Show Tips at Startup"),
+    EXPECT_EQ(menus, QStringList({QStringLiteral("File:Export Calendar...,Exit"), QStringLiteral("View:Day,Week,Month,-,Show Tips at Startup"),
                                   QStringLiteral("Maintenance:Sessions,Cases,Location,Case Types,Session Types,-,Options"),
                                   QStringLiteral("About:")}));
 
