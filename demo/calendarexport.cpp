@@ -12,6 +12,7 @@
 
 #include <libical/ical.h>
 
+#include <cstdlib>
 #include <memory>
 
 using namespace OlvarControls;
@@ -54,6 +55,9 @@ icaltimetype eventTime(const QDateTime &wallClock, const QTimeZone &zone, icalti
 
 icaltimezone *icalZoneOf(const QTimeZone &zone)
 {
+    // libical keeps the zones it loads for the whole process; they go with it.
+    static const bool freedAtExit = std::atexit(icaltimezone_free_builtin_timezones) == 0;
+    Q_UNUSED(freedAtExit);
     const QByteArray id = zone.id();
     if (id.isEmpty() || id == "UTC" || id == "Etc/UTC")
         return nullptr;
