@@ -4,18 +4,23 @@
 #include "hourletappearance.h"
 #include "hourletlayout.h"
 #include "hourletpainter.h"
+#include "oleerror.h"
 #include "schedulepage.h"
 
+#include <QLoggingCategory>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+
+#include <memory>
 
 using namespace OlvarControls;
 
 namespace Sessara {
 
 namespace {
+Q_LOGGING_CATEGORY(lcPrint, "olvar.sessara.schedule.print")
 constexpr int TitleLeft = 6;   // the column title in the header's grey row
 constexpr int TitleTop = 30;
 } // namespace
@@ -52,8 +57,13 @@ void SchedulePrinter::paint(QPainter &painter, const QRectF &page, double dotsPe
     const SchedulePage layout(page, dotsPerInch, int(m_columns.size()));
     paintHeader(painter, layout.headerRect());
     for (int i = 0; i < m_columns.size(); ++i) {
-        paintColumn(painter, m_columns.at(i), layout.columnTransform(i),
-                    QSize(layout.columnWidth(i), SchedulePage::dayHeight()), i == 0);
+        // As the day view's repaint does, a failing column is skipped and the page goes on.
+        try {
+            paintColumn(painter, m_columns.at(i), layout.columnTransform(i),
+                        QSize(layout.columnWidth(i), SchedulePage::dayHeight()), i == 0);
+        } catch (const OleError &error) {
+            qCWarning(lcPrint) << "Schedule column left unfinished:" << error.description();
+        }
     }
 }
 
@@ -78,6 +88,7 @@ void SchedulePrinter::paintColumn(QPainter &painter, const ScheduleColumn &colum
                                   QSize size, bool timeScale) const
 {
     painter.save();
+    const std::unique_ptr<QPainter, void (*)(QPainter *)> restore(&painter, [](QPainter *p) { p->restore(); });
     painter.setTransform(transform, true);
     GdiSurface surface(size);
     surface.setMirror(&painter);
@@ -97,8 +108,6 @@ void SchedulePrinter::paintColumn(QPainter &painter, const ScheduleColumn &colum
         surface.SetTextColor(look.TimeScaleForeColor);
         surface.TextOutA(TitleLeft + layout.headerLeft(), TitleTop, column.title);
     }
-    surface.setMirror(nullptr);
-    painter.restore();
 }
 
 void SchedulePrinter::preview(QWidget *parent) const
