@@ -228,3 +228,13 @@ TEST_F(CalendarExportTest, TheDialogRefusesAReversedRangeAndReportsAnUnwritableF
     ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
     EXPECT_TRUE(OlvarTest::messageBoxes().last().prompt.startsWith(QStringLiteral("The calendar could not be written")));
 }
+
+TEST_F(CalendarExportTest, ASessionWithoutTimesIsLeftOutAndTheRestWritten)
+{
+    const int broken = session(QDate(2027, 5, 4), QTime(9, 0), QTime(10, 0), 1, 1, QStringLiteral("No times"), QString());
+    run(QStringLiteral("Update tblSession set StartTime=NULL where SessionID=%1").arg(broken));
+    session(QDate(2027, 5, 4), QTime(11, 0), QTime(12, 0), 1, 1, QStringLiteral("Kept"), QString());
+    const QList<Event> events = parse(exported(1, QDate(2027, 5, 4), QDate(2027, 5, 4), QTimeZone("Europe/Berlin")));
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events.at(0).summary, QStringLiteral("Kept"));
+}

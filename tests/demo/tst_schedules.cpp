@@ -278,3 +278,14 @@ TEST_F(ScheduleWindowTest, WithoutRoomsTheLocationScheduleSaysSoInsteadOfAnEmpty
     ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
     EXPECT_TRUE(OlvarTest::messageBoxes().last().prompt.contains(QStringLiteral("no rooms")));
 }
+
+TEST_F(ScheduleTest, ASessionWithoutTimesDoesNotStopTheRoomsPage)
+{
+    const int broken = session(day(), QTime(9, 0), QTime(10, 0), 1, 3, QStringLiteral("No Times"));
+    run(QStringLiteral("Update tblSession set StartTime=NULL, EndTime=NULL where SessionID=%1").arg(broken));
+    session(day(), QTime(11, 0), QTime(12, 0), 1, 3, QStringLiteral("Still Printed"));
+    const QString text = printed(Schedules::locationSchedule(source, 3, QStringLiteral("Room 3"),
+                                                             OleDate::fromDate(day())));
+    EXPECT_TRUE(text.contains(QStringLiteral("Still Printed"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(counsellorName(1))) << text.toStdString();
+}
