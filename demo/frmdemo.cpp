@@ -2,6 +2,7 @@
 
 #include "basgeneral.h"
 #include "calendar.h"
+#include "calendarexportdialog.h"
 #include "controlfactory.h"
 #include "clientnotices.h"
 #include "counsellerranking.h"
@@ -31,6 +32,7 @@
 #include "sessiontime.h"
 #include "slotgeometry.h"
 #include "startuptips.h"
+#include "schedules.h"
 #include "twips.h"
 #include "windowplacement.h"
 
@@ -230,6 +232,12 @@ frmDemo::frmDemo(const QString &programFolder)
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("mnuFileExit"));
     connect(exit, &QAction::triggered, this, &frmDemo::mnuFileExit_Click);
+    QAction *exportCalendar = new QAction(QStringLiteral("Export Calendar..."), file);
+    exportCalendar->setObjectName(QStringLiteral("mnuFileExportCalendar"));
+    file->insertAction(exit, exportCalendar);
+    connect(exportCalendar, &QAction::triggered, this, [this] {
+        CalendarExportDialog(basGeneral::lngCounsellerID, d->monthView->selectedDate(), this).exec();
+    });
     const auto addMenu = [this](const char *name, const QString &caption,
                                 std::initializer_list<std::pair<const char *, const char *>> items) {
         QMenu *menu = menuBar()->addMenu(caption);
@@ -608,6 +616,11 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
         AddBooking();
     } else if (key == QStringLiteral("ViewCases")) {
         openCases();
+    } else if (key == QStringLiteral("PreviewSchedule")) {
+        const OleDate day = basGeneral::bolWeekView ? shown : d->day->activeDate();
+        Schedules::previewResourceSchedule(this, basGeneral::lngCounsellerID, day, basGeneral::bolWeekView);
+    } else if (key == QStringLiteral("PreviewLocationSchedule")) {
+        Schedules::previewLocationSchedule(this, shown);
     }
     resume.clear();
 }

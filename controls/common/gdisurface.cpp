@@ -151,6 +151,8 @@ public:
     /*! Fills the logical pixels of \a area (on the surface). */
     void fill(const QRect &area, QRgb color);
     void fillDevice(const QRect &deviceArea, QRgb color);
+    void mirrorLine(QPoint from, QPoint to, QRgb color, int width);
+    void mirrorText(const QString &text, QPoint baseline, QRgb color, const QRect &clip);
     void drawThinLine(QPoint from, QPoint to, QRgb color, const DashPattern &pattern);
     void drawWideLine(QPoint from, QPoint to, QRgb color, int width);
     void drawTextLine(const DrawTextLayout &layout, const DrawTextLayout::Line &line, qint64 x, qint64 y,
@@ -171,7 +173,35 @@ public:
     QSet<quint32> created;
     QPoint position;
     QHash<QString, DrawTextLayout> layouts; // controls repaint the same texts over and over
+    QPainter *mirror = nullptr;
 };
+
+void GdiSurfacePrivate::mirrorLine(QPoint from, QPoint to, QRgb color, int width)
+{
+    // Pixel centres, so that a line along a row covers that row; the end point is left out as on the image.
+    const QLineF line(QPointF(from) + QPointF(0.5, 0.5), QPointF(to) + QPointF(0.5, 0.5));
+    if (line.length() <= 0.0)
+        return;
+    const QLineF shortened(line.p1(), line.pointAt(std::max(0.0, 1.0 - 1.0 / line.length())));
+    mirror->save();
+    mirror->setClipRect(image.rect());
+    mirror->setPen(QPen(QColor(color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    mirror->drawLine(shortened);
+    mirror->restore();
+}
+
+void GdiSurfacePrivate::mirrorText(const QString &text, QPoint baseline, QRgb color, const QRect &clip)
+{
+    QFont f = font;
+    if (f.pointSizeF() > 0 && mirror->device())
+        f.setPointSizeF(f.pointSizeF() * 96.0 / mirror->device()->logicalDpiY());
+    mirror->save();
+    mirror->setClipRect(clip);
+    mirror->setFont(f);
+    mirror->setPen(QColor(color));
+    mirror->drawText(baseline, text);
+    mirror->restore();
+}
 
 const DrawTextLayout &GdiSurfacePrivate::layoutOf(const QString &text, quint32 format, int wrapWidth)
 {
@@ -225,6 +255,8 @@ void GdiSurfacePrivate::fillDevice(const QRect &area, QRgb color)
         auto *line = reinterpret_cast<QRgb *>(bits + stride * y);
         std::fill(line + area.left(), line + area.right() + 1, color);
     }
+    if (mirror && !area.isEmpty())
+        mirror->fillRect(area, QColor(color));
 }
 
 void GdiSurfacePrivate::drawThinLine(QPoint from, QPoint to, QRgb color, const DashPattern &pattern)
@@ -296,6 +328,8 @@ void GdiSurfacePrivate::drawWideLine(QPoint from, QPoint to, QRgb color, int wid
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(QLineF(a, b));
+    if (mirror)
+        mirrorLine(from, to, color, width);
 }
 
 void GdiSurfacePrivate::drawTextLine(const DrawTextLayout &layout, const DrawTextLayout::Line &line, qint64 x,
@@ -318,8 +352,12 @@ void GdiSurfacePrivate::drawTextLine(const DrawTextLayout &layout, const DrawTex
     painter.setFont(drawingFont());
     painter.setPen(QColor(rgb(textColor)));
     painter.setClipRect(clip);
-    for (const DrawTextLayout::Run &run : layout.runs(line))
-        painter.drawText(QPoint(left + run.x, top + fm.ascent()), layout.text().mid(run.start, run.length));
+    for (const DrawTextLayout::Run &run : layout.runs(line)) {
+        const QPoint baseline(left + run.x, top + fm.ascent());
+        painter.drawText(baseline, layout.text().mid(run.start, run.length));
+        if (mirror)
+            mirrorText(layout.text().mid(run.start, run.length), baseline, rgb(textColor), clip);
+    }
 
     const int end = line.start + line.length;
     for (int position : layout.underlined()) {
@@ -569,6 +607,8 @@ bool GdiSurface::LineTo(int x, int y)
         d->drawWideLine(from, d->position, color, pen.width());
     else
         d->drawThinLine(from, d->position, color, dashPattern(pen.style()));
+    if (d->mirror && pen.width() <= 1)
+        d->mirrorLine(from, d->position, color, 1);
     return true;
 }
 
@@ -660,6 +700,11 @@ int GdiSurface::DrawTextA(const QString &text, GdiRect &rect, quint32 format)
         }
     }
     return saturated(textBottom - rect.top);
+}
+
+void GdiSurface::setMirror(QPainter *painter)
+{
+    d->mirror = painter;
 }
 
 OleColor GdiSurface::GetPixel(int x, int y) const

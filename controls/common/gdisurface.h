@@ -12,6 +12,10 @@
 
 #include <memory>
 
+QT_BEGIN_NAMESPACE
+class QPainter;
+QT_END_NAMESPACE
+
 namespace OlvarControls {
 
 class GdiSurfacePrivate;
@@ -137,6 +141,15 @@ public:
         those do not fit 32 bits.
     */
     int DrawTextA(const QString &text, GdiRect &rect, quint32 format);
+
+    /*!
+        Also draws every later fill, line and text on \a painter (none for
+        nullptr), in surface pixels, clipped to the surface, as vectors and
+        real text: the painter's transform places and scales them, so a
+        printer or PDF painter gets the drawing at its own resolution. Text is
+        sized for the surface's 96 dots per inch. The image is drawn as always.
+    */
+    void setMirror(QPainter *painter);
 
     /*! The colour of the pixel at (\a x, \a y); 0xFFFFFFFF outside the surface. */
     OleColor GetPixel(int x, int y) const;

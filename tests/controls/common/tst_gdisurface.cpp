@@ -1,6 +1,8 @@
 #include "gdisurface.h"
 #include "surfacetesthelpers.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -259,4 +261,45 @@ TEST(GdiSurface, PixelsCanBeReadAndWrittenOnTheSurfaceOnly)
     EXPECT_EQ(surface.GetPixel(2, 1), Red);
     EXPECT_FALSE(surface.SetPixelV(3, 1, Red));
     EXPECT_EQ(surface.GetPixel(-1, 0), OleColor(0xFFFFFFFFu));
+}
+
+TEST(GdiSurface, AMirrorPainterGetsTheSameDrawingAndTheImageStaysAsItWas)
+{
+    const auto draw = [](GdiSurface &surface) {
+        surface.fillSolidRect(GdiRect{2, 3, 30, 12}, 0x0000FF);
+        surface.MoveToEx(0, 20);
+        surface.LineTo(40, 20);
+        surface.fillSolidRect(GdiRect{-5, 30, 100, 200}, 0x00FF00); // clipped to the surface on both
+        surface.SetTextColor(0x000000);
+        surface.TextOutA(2, 22, QStringLiteral("Mirrored"));
+    };
+    GdiSurface plain(QSize(48, 40));
+    draw(plain);
+
+    // Twice the size through the painter's transform, as a printer at 192 dots per inch would get it.
+    QImage device(96, 80, QImage::Format_RGB32);
+    device.fill(Qt::white);
+    QPainter painter(&device);
+    painter.scale(2, 2);
+    GdiSurface mirrored(QSize(48, 40));
+    mirrored.setMirror(&painter);
+    draw(mirrored);
+    mirrored.setMirror(nullptr);
+    mirrored.fillSolidRect(GdiRect{0, 0, 48, 2}, 0x000000); // after the mirror is taken away: image only
+    painter.end();
+
+    for (int y = 2; y < 40; ++y)
+        for (int x = 0; x < 48; ++x)
+            ASSERT_EQ(mirrored.GetPixel(x, y), plain.GetPixel(x, y)) << x << "," << y;
+    EXPECT_EQ(device.pixel(4, 6), qRgb(255, 0, 0));     // the fill, scaled: (2, 3) -> (4, 6)
+    EXPECT_EQ(device.pixel(59, 23), qRgb(255, 0, 0));   // (29, 11), its last pixel
+    EXPECT_EQ(device.pixel(60, 24), qRgb(255, 255, 255));
+    EXPECT_EQ(device.pixel(40, 41), qRgb(0, 0, 0));     // the line along row 20
+    EXPECT_EQ(device.pixel(0, 79), qRgb(0, 255, 0));    // the clipped fill reaches the surface's last row
+    EXPECT_EQ(device.pixel(0, 0), qRgb(255, 255, 255)); // drawn without the mirror
+    int dark = 0;                                        // the text, in the rows of its cell
+    for (int y = 44; y < 60; ++y)
+        for (int x = 4; x < 90; ++x)
+            dark += qGray(device.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(dark, 20);
 }
