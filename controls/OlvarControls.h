@@ -42,6 +42,7 @@
 #include "appointmentlist.h"
 #include "slotgeometry.h"
 #include "hourletlayout.h"
+#include "overlaplayout.h"
 #include "hourletappearance.h"
 #include "hourletpainter.h"
 #include "selectionsweep.h"

@@ -15,6 +15,7 @@
 #include "windowupdatelock.h"
 
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScopedValueRollback>
@@ -25,7 +26,11 @@ namespace OlvarControls {
 
 OLVAR_REGISTER_CONTROL(Hourlet, "OlvarControls.Hourlet");
 
+Q_LOGGING_CATEGORY(lcHourlet, "olvar.hourlet")
+
 namespace {
+
+constexpr int MSecsPerMinute = 60 * 1000;
 
 /* Runs one step of a full repaint; a step that fails is left out. */
 template<typename Step>
@@ -109,7 +114,64 @@ bool HourletPrivate::scrollBarShown() const
 
 HourletLayout HourletPrivate::layout() const
 {
-    return HourletLayout(q->size(), showTimeScale, scrollBarShown(), scrollValue());
+    HourletLayout where(q->size(), showTimeScale, scrollBarShown(), scrollValue());
+    if (const auto band = SlotGeometry::workingSlots(workDayStart, workDayEnd))
+        where.setWorkingSlots(band->first, band->second);
+    return where;
+}
+
+void HourletPrivate::prepare(HourletPainter &painter) const
+{
+    painter.setSideBySide(overlapLayout);
+    if (!showNowLine)
+        return;
+    const auto coordinate = SlotGeometry::coordinateOfInstant(activeDate, Scheduler::instance().now());
+    if (coordinate)
+        painter.setNowLine(*coordinate, nowLineColor);
+}
+
+bool HourletPrivate::boxHoldsX(qsizetype index, float x) const
+{
+    const QList<GdiRect> boxes = layout().appointmentBoxes(list, activeDate, true);
+    const GdiRect &box = boxes.at(index);
+    return box.left <= x && x <= box.right;
+}
+
+void HourletPrivate::setWorkDay(OleDate start, OleDate end)
+{
+    if (!SlotGeometry::workingSlots(start, end))
+        throw OleError(ErrorNumber::InvalidPropertyValue);
+    const bool startChanged = start != workDayStart;
+    const bool endChanged = end != workDayEnd;
+    workDayStart = start;
+    workDayEnd = end;
+    fullRepaint();
+    if (startChanged) {
+        q->propertyChanged(QStringLiteral("WorkDayStart"));
+        Q_EMIT q->workDayStartChanged(start);
+    }
+    if (endChanged) {
+        q->propertyChanged(QStringLiteral("WorkDayEnd"));
+        Q_EMIT q->workDayEndChanged(end);
+    }
+}
+
+void HourletPrivate::updateNowTimer()
+{
+    Scheduler &scheduler = Scheduler::instance();
+    if (nowTimer != 0)
+        scheduler.stopTimer(nowTimer);
+    nowTimer = 0;
+    if (!showNowLine)
+        return;
+    const int toNextMinute = MSecsPerMinute - int(scheduler.now().timeMSecs() % MSecsPerMinute);
+    nowTimer = scheduler.startTimer(toNextMinute, [this] { onNowTimer(); });
+}
+
+void HourletPrivate::onNowTimer()
+{
+    updateNowTimer();
+    atEventBoundary("now line", [this] { fullRepaint(); });
 }
 
 void HourletPrivate::placeScrollBar()
@@ -127,6 +189,7 @@ void HourletPrivate::fullRepaint(bool show)
         runStep([&] {
             const HourletLayout where = layout();
             HourletPainter painter(retained.surface(), where, look, font);
+            prepare(painter);
             draw(painter);
         });
     };
@@ -147,6 +210,7 @@ void HourletPrivate::fullRepaint(bool show)
     runStep([this] { binding.load(list, activeDate, resource); });
     if (binding.hasDatabase())
         paintStep([this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
+    paintStep([](HourletPainter &painter) { painter.drawNowLine(); });
     paintStep([this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
     if (show)
         refresh();
@@ -156,6 +220,7 @@ void HourletPrivate::paintHighlight()
 {
     const HourletLayout where = layout();
     HourletPainter painter(retained.surface(), where, look, font);
+    prepare(painter);
     painter.paintHighlight(sweep.selection(), list, activeDate, dateFormat, vScroll->width());
     refresh();
 }
@@ -223,7 +288,10 @@ void HourletPrivate::autoScroll(float y)
 void HourletPrivate::release(qint16 button, qint16 shift, float x, float y)
 {
     const float content = float(scrollValue()) + y;
-    sweep.release(button == VirtualKeys::LeftButton, content, list, activeDate);
+    std::function<bool(qsizetype)> underPointer;
+    if (overlapLayout)
+        underPointer = [this, x](qsizetype index) { return boxHoldsX(index, x); };
+    sweep.release(button == VirtualKeys::LeftButton, content, list, activeDate, underPointer);
     Q_EMIT q->MouseUp(button, shift, x, content);
 }
 
@@ -298,6 +366,17 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
             colorKey("SlotsBorderColor", &HourletAppearance::SlotsBorderColor),
             colorKey("AvailableColor", &HourletAppearance::AvailableColor),
             colorKey("UnAvailableColor", &HourletAppearance::UnAvailableColor),
+            {QStringLiteral("WorkDayStart"), QVariant::fromValue(Hourlet::defaultWorkDayStart()),
+             [this] { return QVariant::fromValue(workDayStart); },
+             [this](const QVariant &v) { workDayStart = NumberConversion::toDate(v); }},
+            {QStringLiteral("WorkDayEnd"), QVariant::fromValue(Hourlet::defaultWorkDayEnd()),
+             [this] { return QVariant::fromValue(workDayEnd); },
+             [this](const QVariant &v) { workDayEnd = NumberConversion::toDate(v); }},
+            boolKey("ShowNowLine", false, showNowLine),
+            {QStringLiteral("NowLineColor"), QVariant::fromValue(OleColor(Hourlet::DefaultNowLineColor)),
+             [this] { return QVariant::fromValue(nowLineColor); },
+             [this](const QVariant &v) { nowLineColor = NumberConversion::toColor(v); }},
+            boolKey("OverlapLayout", false, overlapLayout),
     };
 }
 
@@ -306,6 +385,16 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
 QString Hourlet::defaultDateFormat()
 {
     return QStringLiteral("dddd mmmm dd, yyyy");
+}
+
+OleDate Hourlet::defaultWorkDayStart()
+{
+    return OleDate::fromTime(QTime(9, 0));
+}
+
+OleDate Hourlet::defaultWorkDayEnd()
+{
+    return OleDate::fromTime(QTime(17, 0));
 }
 
 Hourlet::Hourlet(QWidget *parent)
@@ -319,7 +408,11 @@ Hourlet::Hourlet(QWidget *parent)
     d->fullRepaint();
 }
 
-Hourlet::~Hourlet() = default;
+Hourlet::~Hourlet()
+{
+    if (d->nowTimer != 0)
+        Scheduler::instance().stopTimer(d->nowTimer);
+}
 
 void Hourlet::InitProperties()
 {
@@ -335,6 +428,13 @@ void Hourlet::InitProperties()
 void Hourlet::ReadProperties(const PropertyBag &bag)
 {
     PersistedKey::readAll(d->persistedKeys(), bag);
+    if (!SlotGeometry::workingSlots(d->workDayStart, d->workDayEnd)) {
+        qCWarning(lcHourlet, "ReadProperties: the saved working day %s to %s is empty or reversed; 09:00 to 17:00 used",
+                  qPrintable(DateText::general(d->workDayStart)), qPrintable(DateText::general(d->workDayEnd)));
+        d->workDayStart = defaultWorkDayStart();
+        d->workDayEnd = defaultWorkDayEnd();
+    }
+    d->updateNowTimer();
     d->fullRepaint();
 }
 
@@ -612,6 +712,49 @@ QString Hourlet::subject() const { return d->sweep.selection().ApptSubject; }
 QString Hourlet::startTime() const { return DateText::general(d->sweep.selection().ApptTimeStart); }
 QString Hourlet::endTime() const { return DateText::general(d->sweep.selection().ApptTimeEnd); }
 qint32 Hourlet::itemCount() const { return d->list.upperBound(); }
+
+OleDate Hourlet::workDayStart() const { return d->workDayStart; }
+void Hourlet::setWorkDayStart(const OleDate &time) { d->setWorkDay(time, d->workDayEnd); }
+OleDate Hourlet::workDayEnd() const { return d->workDayEnd; }
+void Hourlet::setWorkDayEnd(const OleDate &time) { d->setWorkDay(d->workDayStart, time); }
+
+bool Hourlet::showNowLine() const { return d->showNowLine; }
+
+void Hourlet::setShowNowLine(bool show)
+{
+    if (show == d->showNowLine)
+        return;
+    d->showNowLine = show;
+    d->updateNowTimer();
+    d->fullRepaint();
+    propertyChanged(QStringLiteral("ShowNowLine"));
+    Q_EMIT showNowLineChanged(show);
+}
+
+OleColor Hourlet::nowLineColor() const { return d->nowLineColor; }
+
+void Hourlet::setNowLineColor(OleColor color)
+{
+    if (color == d->nowLineColor)
+        return;
+    d->nowLineColor = color;
+    if (d->showNowLine)
+        d->fullRepaint();
+    propertyChanged(QStringLiteral("NowLineColor"));
+    Q_EMIT nowLineColorChanged(color);
+}
+
+bool Hourlet::overlapLayout() const { return d->overlapLayout; }
+
+void Hourlet::setOverlapLayout(bool sideBySide)
+{
+    if (sideBySide == d->overlapLayout)
+        return;
+    d->overlapLayout = sideBySide;
+    d->fullRepaint();
+    propertyChanged(QStringLiteral("OverlapLayout"));
+    Q_EMIT overlapLayoutChanged(sideBySide);
+}
 
 // --- Events ----------------------------------------------------------------------------------
 

@@ -20,8 +20,12 @@ class PropertyBag;
 /*!
     The day view "OlvarControls.Hourlet": one day (ActiveDate) of one resource
     (Resource) as a column of 48 half-hour slots under a header band with the
-    date, with a time scale, the working hours 09:00 to 17:00 and the
-    appointments as boxes. Its vertical scroll bar is the child "vScroll".
+    date, with a time scale, the working hours (09:00 to 17:00 unless
+    WorkDayStart and WorkDayEnd say otherwise) and the appointments as boxes.
+    Its vertical scroll bar is the child "vScroll".
+
+    Opt-in additions, all off for a new control: OverlapLayout lays
+    overlapping appointments side by side, ShowNowLine marks the current time.
 
     With a ConnectionString, every full repaint reads the resource's sessions
     of the day from the database; SetAppointment() and DeleteAppointment()
@@ -68,6 +72,11 @@ class OLVAR_EXPORT Hourlet : public ControlBase
     Q_PROPERTY(QString StartTime READ startTime)
     Q_PROPERTY(QString EndTime READ endTime)
     Q_PROPERTY(qint32 ItemCount READ itemCount)
+    Q_PROPERTY(OlvarControls::OleDate WorkDayStart READ workDayStart WRITE setWorkDayStart NOTIFY workDayStartChanged)
+    Q_PROPERTY(OlvarControls::OleDate WorkDayEnd READ workDayEnd WRITE setWorkDayEnd NOTIFY workDayEndChanged)
+    Q_PROPERTY(bool ShowNowLine READ showNowLine WRITE setShowNowLine NOTIFY showNowLineChanged)
+    Q_PROPERTY(OlvarControls::OleColor NowLineColor READ nowLineColor WRITE setNowLineColor NOTIFY nowLineColorChanged)
+    Q_PROPERTY(bool OverlapLayout READ overlapLayout WRITE setOverlapLayout NOTIFY overlapLayoutChanged)
 
 public:
     /*! Slot lengths MinutesPerSlot names; the grid keeps half-hour slots whatever is chosen. */
@@ -105,6 +114,12 @@ public:
 
     /*! The date format of a new control. */
     static QString defaultDateFormat();
+    /*! The working day's start of a new control, 09:00. */
+    static OleDate defaultWorkDayStart();
+    /*! The working day's end of a new control, 17:00. */
+    static OleDate defaultWorkDayEnd();
+    /*! The now line's colour of a new control, red. */
+    static constexpr OleColor DefaultNowLineColor = 0x0000FF;
 
     explicit Hourlet(QWidget *parent = nullptr);
     ~Hourlet() override;
@@ -226,6 +241,29 @@ public:
     /*! The highest index of the appointment list (not the number of appointments). */
     qint32 itemCount() const;
 
+    /*! Where the working hours (drawn in AvailableColor) begin: a time of day. */
+    OleDate workDayStart() const;
+    /*!
+        Begins the working hours at \a time, a time of day on day 0; the band
+        widens to the slot boundary before it. A time outside the day, or one
+        that leaves no band before WorkDayEnd, raises OleError 380.
+    */
+    void setWorkDayStart(const OleDate &time);
+    /*! Where the working hours end: a time of day, 1 standing for 24:00. */
+    OleDate workDayEnd() const;
+    /*! Ends the working hours at \a time, widened to the next slot boundary; as setWorkDayStart() refuses. */
+    void setWorkDayEnd(const OleDate &time);
+    /*! Whether a line marks the current time on the day that is today by the scheduler's clock. */
+    bool showNowLine() const;
+    /*! Shows or hides the now line, which moves each minute while shown. */
+    void setShowNowLine(bool show);
+    OleColor nowLineColor() const;
+    void setNowLineColor(OleColor color);
+    /*! Whether overlapping appointments share the width side by side. */
+    bool overlapLayout() const;
+    /*! Lays overlapping appointments side by side, or full width over each other; hit testing follows. */
+    void setOverlapLayout(bool sideBySide);
+
 Q_SIGNALS:
     /*! The scroll value has changed; the day is repainted after it. */
     void VScrollChange();
@@ -247,6 +285,17 @@ Q_SIGNALS:
     void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     /*! A release; \a Y is the content coordinate (client row plus scroll value). */
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+
+    /*! WorkDayStart has become \a time. */
+    void workDayStartChanged(const OlvarControls::OleDate &time);
+    /*! WorkDayEnd has become \a time. */
+    void workDayEndChanged(const OlvarControls::OleDate &time);
+    /*! ShowNowLine has become \a show. */
+    void showNowLineChanged(bool show);
+    /*! NowLineColor has become \a color. */
+    void nowLineColorChanged(OlvarControls::OleColor color);
+    /*! OverlapLayout has become \a sideBySide. */
+    void overlapLayoutChanged(bool sideBySide);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -14,6 +14,7 @@
 
 namespace OlvarControls {
 
+class HourletPainter;
 class VScrollBar;
 
 /*! The state of an Hourlet and the work its members share. */
@@ -44,6 +45,17 @@ public:
     void release(qint16 button, qint16 shift, float x, float y);
     void autoScroll(float y);
 
+    /*! Sets the working hours to \a start to \a end; OleError 380 for an empty or reversed band. */
+    void setWorkDay(OleDate start, OleDate end);
+    /*! Starts or stops the timer that moves the now line at each minute. */
+    void updateNowTimer();
+    /*! Repaints at a whole minute and waits for the next. */
+    void onNowTimer();
+    /*! Tells \a painter the now line and whether appointments go side by side. */
+    void prepare(HourletPainter &painter) const;
+    /*! Whether the box drawn for record \a index holds the client column \a x. */
+    bool boxHoldsX(qsizetype index, float x) const;
+
     void setColor(OleColor HourletAppearance::*field, OleColor color, const QString &name, bool repaint);
     void setFlag(bool &field, bool value, const QString &name);
     /*! The persisted properties in the order they are read and written. */
@@ -65,6 +77,12 @@ public:
     bool selectionHighlight = false;
     OleDate activeDate;
     Hourlet::Time_Slot_Type minutesPerSlot = Hourlet::ts_30Minute;
+    OleDate workDayStart = Hourlet::defaultWorkDayStart();
+    OleDate workDayEnd = Hourlet::defaultWorkDayEnd();
+    bool showNowLine = false;
+    OleColor nowLineColor = Hourlet::DefaultNowLineColor;
+    bool overlapLayout = false;
+    int nowTimer = 0; //!< the scheduler's timer that moves the now line; 0 for none
 
     bool refreshRequested = false; //!< the next paint event shows the surface without repainting the day
     bool repainting = false;       //!< a full repaint is running

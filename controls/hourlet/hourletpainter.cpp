@@ -5,6 +5,8 @@
 #include "dateformatter.h"
 #include "gdisurface.h"
 
+#include <algorithm>
+
 namespace OlvarControls {
 
 namespace {
@@ -159,19 +161,31 @@ void HourletPainter::fillSelection(const Appointment &selection)
                             m_look.HighLightColor);
 }
 
+void HourletPainter::setNowLine(int coordinate, OleColor color)
+{
+    m_nowLine = coordinate;
+    m_nowColor = color;
+}
+
+void HourletPainter::drawNowLine()
+{
+    if (m_nowLine >= 0)
+        m_surface.fillSolidRect(m_layout.nowLine(m_nowLine), m_nowColor);
+}
+
 void HourletPainter::drawAppointments(const AppointmentList &list, OleDate activeDate)
 {
-    for (const Appointment &record : list.records()) {
+    const QList<GdiRect> boxes = m_layout.appointmentBoxes(list, activeDate, m_sideBySide);
+    for (qsizetype i = 0; i < list.size(); ++i) {
         setControlFont(SmallPointSize, false);
+        const Appointment &record = list.at(i);
         if (record.isShown())
-            drawAppointment(record, activeDate);
+            drawAppointment(record, boxes.at(i));
     }
 }
 
-void HourletPainter::drawAppointment(const Appointment &record, OleDate activeDate)
+void HourletPainter::drawAppointment(const Appointment &record, const GdiRect &box)
 {
-    const GdiRect box = m_layout.appointmentBox(
-            SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd));
     m_surface.fillSolidRect(box, m_look.AppItemBackColor);
     {
         const ForeColorScope border(m_surface, m_look.AppItemBorderColor);
@@ -183,7 +197,10 @@ void HourletPainter::drawAppointment(const Appointment &record, OleDate activeDa
         GdiRect area = HourletLayout::appointmentTextArea(box);
         m_surface.DrawTextA(record.ApptSubject, area, SubjectFormat);
     }
-    const GdiRect bar = HourletLayout::appointmentBar(box);
+    // Side by side, every bar stays in the bar strip.
+    GdiRect bar = HourletLayout::appointmentBar(box);
+    bar.left = std::min(bar.left, m_layout.barLineX() + 1 - HourletLayout::BarWidth);
+    bar.right = bar.left + HourletLayout::BarWidth - 1;
     m_surface.fillSolidRect(bar, m_look.AppItemBarColor);
     const ForeColorScope barBorder(m_surface, m_look.AppItemBarBorderColor);
     traceBar(bar);
@@ -214,6 +231,7 @@ void HourletPainter::paintHighlight(const Appointment &selection, const Appointm
     drawGrid(false);
     drawBar();
     drawAppointments(list, activeDate);
+    drawNowLine();
     drawHeader(activeDate, dateFormat, scrollBarWidth);
 }
 

@@ -56,11 +56,12 @@ void SelectionSweep::extendTo(double y, OleDate activeDate)
     }
 }
 
-void SelectionSweep::release(bool leftButton, double y, const AppointmentList &list, OleDate activeDate)
+void SelectionSweep::release(bool leftButton, double y, const AppointmentList &list, OleDate activeDate,
+                             const std::function<bool(qsizetype)> &accepts)
 {
     if (leftButton)
         m_sweeping = false;
-    const qint32 hit = list.hitTest(y);
+    const qint32 hit = list.hitTest(y, accepts);
     if (hit >= 0) {
         m_selection = list.at(hit);
     } else {

@@ -3,6 +3,8 @@
 #include "appointment.h"
 #include "olvarglobal.h"
 
+#include <functional>
+
 namespace OlvarControls {
 
 class AppointmentList;
@@ -29,9 +31,11 @@ public:
     /*!
         A release at \a y: ends the sweep when \a leftButton, then selects the
         appointment of \a list under \a y, or no appointment over the swept
-        slots, with start and end in order.
+        slots, with start and end in order. With \a accepts only the records it
+        accepts by index can be hit (the boxes drawn under the pointer).
     */
-    void release(bool leftButton, double y, const AppointmentList &list, OleDate activeDate);
+    void release(bool leftButton, double y, const AppointmentList &list, OleDate activeDate,
+                 const std::function<bool(qsizetype)> &accepts = {});
 
     /*! Moves the selected slots' times to \a activeDate, when a slot is selected. */
     void moveToDate(OleDate activeDate);

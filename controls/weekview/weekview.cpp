@@ -5,11 +5,13 @@
 #include "numberconversion.h"
 #include "oleerror.h"
 #include "propertybag.h"
+#include "slotgeometry.h"
 #include "twips.h"
 #include "weekdates.h"
 #include "weeklayout.h"
 
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -18,6 +20,8 @@
 namespace OlvarControls {
 
 OLVAR_REGISTER_CONTROL(WeekView, "OlvarControls.WeekView");
+
+Q_LOGGING_CATEGORY(lcWeekView, "olvar.weekview")
 
 namespace {
 
@@ -285,7 +289,38 @@ QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
             {QStringLiteral("HighLightColor"), QVariant::fromValue(OleColor(0)),
              [first] { return QVariant::fromValue(first->highLightColor()); },
              [this](const QVariant &value) { applyHighLightColor(NumberConversion::toColor(value)); }},
+            {QStringLiteral("WorkDayStart"), QVariant::fromValue(defaults.workDayStart),
+             [this] { return QVariant::fromValue(v.workDayStart); },
+             [this](const QVariant &value) { v.workDayStart = NumberConversion::toDate(value); }},
+            {QStringLiteral("WorkDayEnd"), QVariant::fromValue(defaults.workDayEnd),
+             [this] { return QVariant::fromValue(v.workDayEnd); },
+             [this](const QVariant &value) { v.workDayEnd = NumberConversion::toDate(value); }},
+            boolKey("ShowNowLine", &StoredValues::showNowLine),
+            colorKey("NowLineColor", &StoredValues::nowLineColor),
+            boolKey("OverlapLayout", &StoredValues::overlapLayout),
     };
+}
+
+void WeekViewPrivate::forwardAdditions()
+{
+    if (!SlotGeometry::workingSlots(v.workDayStart, v.workDayEnd)) {
+        qCWarning(lcWeekView, "ReadProperties: the saved working day is empty or reversed; 09:00 to 17:00 used");
+        v.workDayStart = Hourlet::defaultWorkDayStart();
+        v.workDayEnd = Hourlet::defaultWorkDayEnd();
+    }
+    for (Hourlet *hourlet : columns) {
+        // The end first when the band moves later, so that no step leaves it reversed.
+        if (v.workDayStart >= hourlet->workDayEnd()) {
+            hourlet->setWorkDayEnd(v.workDayEnd);
+            hourlet->setWorkDayStart(v.workDayStart);
+        } else {
+            hourlet->setWorkDayStart(v.workDayStart);
+            hourlet->setWorkDayEnd(v.workDayEnd);
+        }
+        hourlet->setShowNowLine(v.showNowLine);
+        hourlet->setNowLineColor(v.nowLineColor);
+        hourlet->setOverlapLayout(v.overlapLayout);
+    }
 }
 
 // --- WeekView --------------------------------------------------------------------------------
@@ -311,6 +346,7 @@ void WeekView::InitProperties()
 void WeekView::ReadProperties(const PropertyBag &bag)
 {
     PersistedKey::readAll(d->persistedKeys(), bag);
+    d->forwardAdditions();
 }
 
 void WeekView::WriteProperties(PropertyBag &bag)
@@ -588,6 +624,37 @@ void WeekView::setUnAvailableColor(OleColor color)
 {
     d->forwardColor(&WeekViewPrivate::StoredValues::unAvailableColor, &Hourlet::setUnAvailableColor, color,
                     "UnAvailableColor");
+}
+
+OleDate WeekView::workDayStart() const { return d->v.workDayStart; }
+void WeekView::setWorkDayStart(const OleDate &time)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayStart, &Hourlet::setWorkDayStart, time, "WorkDayStart",
+                       &WeekView::workDayStartChanged);
+}
+OleDate WeekView::workDayEnd() const { return d->v.workDayEnd; }
+void WeekView::setWorkDayEnd(const OleDate &time)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayEnd, &Hourlet::setWorkDayEnd, time, "WorkDayEnd",
+                       &WeekView::workDayEndChanged);
+}
+bool WeekView::showNowLine() const { return d->v.showNowLine; }
+void WeekView::setShowNowLine(bool show)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::showNowLine, &Hourlet::setShowNowLine, show, "ShowNowLine",
+                       &WeekView::showNowLineChanged);
+}
+OleColor WeekView::nowLineColor() const { return d->v.nowLineColor; }
+void WeekView::setNowLineColor(OleColor color)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::nowLineColor, &Hourlet::setNowLineColor, color,
+                       "NowLineColor", &WeekView::nowLineColorChanged);
+}
+bool WeekView::overlapLayout() const { return d->v.overlapLayout; }
+void WeekView::setOverlapLayout(bool sideBySide)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::overlapLayout, &Hourlet::setOverlapLayout, sideBySide,
+                       "OverlapLayout", &WeekView::overlapLayoutChanged);
 }
 
 // --- Events ----------------------------------------------------------------------------------

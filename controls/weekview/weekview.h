@@ -31,6 +31,11 @@ class WeekViewPrivate;
     that last took the focus or a mouse press) and raises Click() and
     DblClick() after a column's. Its key and mouse events are never raised.
 
+    The additions of the day view (WorkDayStart, WorkDayEnd, ShowNowLine,
+    NowLineColor, OverlapLayout) are forwarded to all seven columns, saved
+    after the other keys when they differ from their defaults, and handed to
+    the columns again when loaded.
+
     The layout is in twips: the control's width less 240 twips for the scroll
     bar (and 840 for the time scale) is shared equally by the columns. It
     follows every resize, not a change of ShowTimeScale.
@@ -67,6 +72,11 @@ class OLVAR_EXPORT WeekView : public ControlBase
     Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor)
     Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor)
     Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor)
+    Q_PROPERTY(OlvarControls::OleDate WorkDayStart READ workDayStart WRITE setWorkDayStart NOTIFY workDayStartChanged)
+    Q_PROPERTY(OlvarControls::OleDate WorkDayEnd READ workDayEnd WRITE setWorkDayEnd NOTIFY workDayEndChanged)
+    Q_PROPERTY(bool ShowNowLine READ showNowLine WRITE setShowNowLine NOTIFY showNowLineChanged)
+    Q_PROPERTY(OlvarControls::OleColor NowLineColor READ nowLineColor WRITE setNowLineColor NOTIFY nowLineColorChanged)
+    Q_PROPERTY(bool OverlapLayout READ overlapLayout WRITE setOverlapLayout NOTIFY overlapLayoutChanged)
 
 public:
     explicit WeekView(QWidget *parent = nullptr);
@@ -174,6 +184,23 @@ public:
     /*! Sets column 0's highlight colour, then gives every other column the one column 0 took. */
     void setHighLightColor(OleColor color);
 
+    /*! The columns' working day start (Hourlet::WorkDayStart). */
+    OleDate workDayStart() const;
+    /*! Gives every column \a time; a band the columns refuse raises OleError 380 and changes nothing. */
+    void setWorkDayStart(const OleDate &time);
+    /*! The columns' working day end (Hourlet::WorkDayEnd). */
+    OleDate workDayEnd() const;
+    /*! As setWorkDayStart(), for the end. */
+    void setWorkDayEnd(const OleDate &time);
+    /*! Whether the columns mark the current time (Hourlet::ShowNowLine). */
+    bool showNowLine() const;
+    void setShowNowLine(bool show);
+    OleColor nowLineColor() const;
+    void setNowLineColor(OleColor color);
+    /*! Whether the columns lay overlapping appointments side by side (Hourlet::OverlapLayout). */
+    bool overlapLayout() const;
+    void setOverlapLayout(bool sideBySide);
+
 Q_SIGNALS:
     /*! A column was clicked; it is the active column now. */
     void Click();
@@ -191,6 +218,17 @@ Q_SIGNALS:
     void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     /*! Published for hosts; never raised. */
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+
+    /*! WorkDayStart has become \a time. */
+    void workDayStartChanged(const OlvarControls::OleDate &time);
+    /*! WorkDayEnd has become \a time. */
+    void workDayEndChanged(const OlvarControls::OleDate &time);
+    /*! ShowNowLine has become \a show. */
+    void showNowLineChanged(bool show);
+    /*! NowLineColor has become \a color. */
+    void nowLineColorChanged(OlvarControls::OleColor color);
+    /*! OverlapLayout has become \a sideBySide. */
+    void overlapLayoutChanged(bool sideBySide);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -49,6 +49,11 @@ public:
         OleColor timeScaleBackColor = 0xFFCCCC;
         OleColor timeScaleForeColor = 0;
         OleColor unAvailableColor = 0x8CD5CF;
+        OleDate workDayStart = Hourlet::defaultWorkDayStart();
+        OleDate workDayEnd = Hourlet::defaultWorkDayEnd();
+        bool showNowLine = false;
+        OleColor nowLineColor = Hourlet::DefaultNowLineColor;
+        bool overlapLayout = false;
     };
 
     /*! The active date of a new control. */
@@ -84,6 +89,27 @@ public:
     /*! Stores \a color in \a field, hands it to every column through \a set and notifies \a name. */
     void forwardColor(OleColor StoredValues::*field, void (Hourlet::*set)(OleColor), OleColor color,
                       const char *name);
+    /*!
+        Hands \a value to every column through \a set (a column may refuse it,
+        which stops here with \a field unchanged), then stores it in \a field;
+        when it differs from the value before, notifies \a name and emits
+        \a changed.
+    */
+    template<typename T, typename Setter, typename Signal>
+    void forwardAddition(T StoredValues::*field, Setter set, const T &value, const char *name, Signal changed)
+    {
+        for (Hourlet *hourlet : columns)
+            (hourlet->*set)(value);
+        const bool differs = !(v.*field == value);
+        v.*field = value;
+        if (!differs)
+            return;
+        q->propertyChanged(QString::fromLatin1(name));
+        Q_EMIT(q->*changed)(value);
+    }
+    /*! Hands the stored additions to the columns, after loading. */
+    void forwardAdditions();
+
     /*! Gives column 0 \a color and the other columns the colour column 0 took. */
     void applyHighLightColor(OleColor color);
     /*! Gives every column's font (through \a get and \a set) the name of \a font. */

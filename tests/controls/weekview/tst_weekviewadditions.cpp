@@ -1,0 +1,69 @@
+#include "datetestsupport.h"
+#include "hourlettesthelpers.h"
+#include "propertybag.h"
+#include "weekviewtesthelpers.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace OlvarControls;
+using namespace OlvarTest;
+using DateTestSupport::errorNumberOf;
+
+TEST(WeekViewAdditions, EachIsHandedToEveryColumnNotifiedOnceAndRefusedWhole)
+{
+    auto view = shownWeekView();
+    QSignalSpy notices(view.get(), &ControlBase::PropertyChanged);
+    QSignalSpy overlap(view.get(), &WeekView::overlapLayoutChanged);
+    view->setOverlapLayout(true);
+    view->setOverlapLayout(true);
+    view->setShowNowLine(true);
+    view->setNowLineColor(0x00FF00);
+    view->setWorkDayEnd(timeOfDay(19));
+    view->setWorkDayStart(timeOfDay(7, 30));
+    EXPECT_EQ(overlap.count(), 1);
+    EXPECT_EQ(notices.count(), 5);
+    for (int i = 0; i < 7; ++i) {
+        const Hourlet *column = view->column(i);
+        EXPECT_TRUE(column->overlapLayout());
+        EXPECT_TRUE(column->showNowLine());
+        EXPECT_EQ(column->nowLineColor(), OleColor(0x00FF00));
+        EXPECT_EQ(column->workDayStart(), timeOfDay(7, 30));
+        EXPECT_EQ(column->workDayEnd(), timeOfDay(19));
+    }
+    EXPECT_EQ(errorNumberOf([&] { view->setWorkDayStart(timeOfDay(20)); }), 380);
+    EXPECT_EQ(view->workDayStart(), timeOfDay(7, 30));
+    EXPECT_EQ(view->column(3)->workDayStart(), timeOfDay(7, 30));
+}
+
+TEST(WeekViewAdditions, SavedAfterTheOtherKeysOnlyWhenSetAndHandedToTheColumnsOnLoading)
+{
+    auto view = shownWeekView();
+    view->InitProperties();
+    PropertyBag plain;
+    view->WriteProperties(plain);
+    for (const char *key : {"WorkDayStart", "WorkDayEnd", "ShowNowLine", "NowLineColor", "OverlapLayout"})
+        EXPECT_FALSE(plain.contains(QString::fromLatin1(key))) << key;
+
+    view->setWorkDayEnd(timeOfDay(20));
+    view->setWorkDayStart(timeOfDay(18));
+    view->setOverlapLayout(true);
+    PropertyBag bag;
+    view->WriteProperties(bag);
+    const QStringList keys = bag.keys();
+    EXPECT_EQ(keys.mid(keys.indexOf(QStringLiteral("HighLightColor")) + 1),
+              (QStringList{QStringLiteral("WorkDayStart"), QStringLiteral("WorkDayEnd"),
+                           QStringLiteral("OverlapLayout")}));
+
+    WeekView restored;
+    restored.ReadProperties(bag);
+    EXPECT_EQ(restored.workDayStart(), timeOfDay(18));
+    EXPECT_TRUE(restored.overlapLayout());
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(restored.column(i)->workDayStart(), timeOfDay(18)); // moved past the old end: end set first
+        EXPECT_EQ(restored.column(i)->workDayEnd(), timeOfDay(20));
+        EXPECT_TRUE(restored.column(i)->overlapLayout());
+        EXPECT_FALSE(restored.column(i)->showNowLine());
+    }
+}
