@@ -43,6 +43,8 @@
 #include "slotgeometry.h"
 #include "hourletlayout.h"
 #include "overlaplayout.h"
+#include "appointmentroles.h"
+#include "appointmentlistmodel.h"
 #include "hourletappearance.h"
 #include "hourletpainter.h"
 #include "selectionsweep.h"

@@ -207,13 +207,40 @@ void HourletPrivate::fullRepaint(bool show)
         vScroll->hide();
     paintStep([](HourletPainter &painter) { painter.drawGrid(true); });
     paintStep([](HourletPainter &painter) { painter.drawBar(); });
-    runStep([this] { binding.load(list, activeDate, resource); });
-    if (binding.hasDatabase())
+    runStep([this] { load(); });
+    if (hasSource())
         paintStep([this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
     paintStep([](HourletPainter &painter) { painter.drawNowLine(); });
     paintStep([this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
     if (show)
         refresh();
+}
+
+bool HourletPrivate::hasSource() const
+{
+    return modelBinding.hasModel() || binding.hasDatabase();
+}
+
+void HourletPrivate::load()
+{
+    if (modelBinding.hasModel())
+        modelBinding.load(list, activeDate, resource);
+    else
+        binding.load(list, activeDate, resource);
+}
+
+qint32 HourletPrivate::save(const Appointment &record)
+{
+    if (!modelBinding.hasModel())
+        return binding.save(record);
+    const QScopedValueRollback<bool> writing(writingModel, true);
+    return modelBinding.save(record, resource);
+}
+
+void HourletPrivate::onModelChanged()
+{
+    if (!writingModel)
+        atEventBoundary("model change", [this] { fullRepaint(); });
 }
 
 void HourletPrivate::paintHighlight()
@@ -483,27 +510,69 @@ qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin
         record.AppBorderColor = orDefault(BorderColor, OleColor(), &NumberConversion::toColor);
         record.AppBarColor = orDefault(AppBarColor, d->look.AppItemBarColor, &NumberConversion::toColor);
         d->list.append(record);
-        return d->binding.save(record);
+        return d->save(record);
     }
     const qint32 index = d->list.indexOfId(id);
     if (index < 0)
         return 0;
     Appointment &record = d->list[index];
     setDetails(record, ApptDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location);
-    return d->binding.save(record);
+    return d->save(record);
 }
 
 quint8 Hourlet::DeleteAppointment(qint32 RecordNumber)
 {
     const qint32 upperBound = d->list.upperBound();
-    const bool deleted = d->binding.deleteSession(RecordNumber, [this, RecordNumber, upperBound] {
+    const auto hide = [this, RecordNumber, upperBound] {
         d->list.markDeleted(RecordNumber, upperBound);
         d->paintHighlight();
-    });
+    };
+    bool deleted = false;
+    if (d->modelBinding.hasModel()) {
+        {
+            const QScopedValueRollback<bool> writing(d->writingModel, true);
+            deleted = d->modelBinding.deleteRows(RecordNumber);
+        }
+        if (deleted)
+            hide();
+    } else {
+        deleted = d->binding.deleteSession(RecordNumber, hide);
+    }
     if (!deleted)
         return 0;
     d->refresh();
     return 1;
+}
+
+void Hourlet::setModel(QAbstractItemModel *model)
+{
+    for (const QMetaObject::Connection &connection : std::as_const(d->modelConnections))
+        disconnect(connection);
+    d->modelConnections.clear();
+    d->modelBinding.setModel(model);
+    if (model) {
+        const auto changed = [this] { d->onModelChanged(); };
+        d->modelConnections = {
+                connect(model, &QAbstractItemModel::rowsInserted, this, changed),
+                connect(model, &QAbstractItemModel::rowsRemoved, this, changed),
+                connect(model, &QAbstractItemModel::rowsMoved, this, changed),
+                connect(model, &QAbstractItemModel::dataChanged, this, changed),
+                connect(model, &QAbstractItemModel::modelReset, this, changed),
+                connect(model, &QAbstractItemModel::layoutChanged, this, changed),
+                connect(model, &QObject::destroyed, this,
+                        [this] {
+                            d->modelBinding.setModel(nullptr);
+                            d->modelConnections.clear();
+                            d->onModelChanged();
+                        }),
+        };
+    }
+    d->fullRepaint();
+}
+
+QAbstractItemModel *Hourlet::model() const
+{
+    return d->modelBinding.model();
 }
 
 void Hourlet::UpdateDisplay()
@@ -587,7 +656,7 @@ qint32 Hourlet::resource() const { return d->resource; }
 void Hourlet::setResource(qint32 resource)
 {
     d->resource = resource;
-    d->binding.load(d->list, d->activeDate, d->resource);
+    d->load();
     d->fullRepaint();
 }
 

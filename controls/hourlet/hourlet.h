@@ -11,6 +11,8 @@
 
 #include <memory>
 
+class QAbstractItemModel;
+
 namespace OlvarControls {
 
 class GdiSurface;
@@ -162,6 +164,18 @@ public:
     Q_INVOKABLE quint8 DeleteAppointment(qint32 RecordNumber);
     /*! Repaints the day fully, reading it from the database, and shows it. */
     Q_INVOKABLE void UpdateDisplay();
+    /*!
+        Takes the appointments from \a model (rows with Olvar::AppointmentRole
+        data) instead of the database: every full repaint reads the active
+        date's rows of the resource from it, each change the model signals is
+        followed by one repaint, and SetAppointment() and DeleteAppointment()
+        write to it when it is editable. nullptr goes back to ConnectionString.
+        The control does not own the model.
+    */
+    void setModel(QAbstractItemModel *model);
+    /*! The appointment model; nullptr when the appointments come from the database. */
+    QAbstractItemModel *model() const;
+
     /*! Redraws the scroll bar; the day is not repainted. */
     Q_INVOKABLE void Paint();
     /*! Shows the drawing as it is. */

@@ -6,6 +6,7 @@
 #include "hourletappearance.h"
 #include "hourletbinding.h"
 #include "hourletlayout.h"
+#include "hourletmodelbinding.h"
 #include "retainedsurface.h"
 #include "selectionsweep.h"
 
@@ -45,6 +46,15 @@ public:
     void release(qint16 button, qint16 shift, float x, float y);
     void autoScroll(float y);
 
+    /*! Whether appointments come from somewhere: a model, or a database. */
+    bool hasSource() const;
+    /*! Loads the list from the model when one is set, else from the database. */
+    void load();
+    /*! Saves \a record where the appointments come from; the identifier, or 0. */
+    qint32 save(const Appointment &record);
+    /*! Follows a change of the model with one repaint, unless the control is writing to it. */
+    void onModelChanged();
+
     /*! Sets the working hours to \a start to \a end; OleError 380 for an empty or reversed band. */
     void setWorkDay(OleDate start, OleDate end);
     /*! Starts or stops the timer that moves the now line at each minute. */
@@ -67,6 +77,9 @@ public:
     AppointmentList list;
     SelectionSweep sweep;
     HourletBinding binding;
+    HourletModelBinding modelBinding;
+    QList<QMetaObject::Connection> modelConnections;
+    bool writingModel = false; //!< the control's own writes to the model are under way
     HourletAppearance look;
     QFont font;
     OleColor backColor = OleColor::system(OleColor::Window);

@@ -186,13 +186,13 @@ void HourletPainter::drawAppointments(const AppointmentList &list, OleDate activ
 
 void HourletPainter::drawAppointment(const Appointment &record, const GdiRect &box)
 {
-    m_surface.fillSolidRect(box, m_look.AppItemBackColor);
+    m_surface.fillSolidRect(box, record.OwnBackColor.value_or(m_look.AppItemBackColor));
     {
-        const ForeColorScope border(m_surface, m_look.AppItemBorderColor);
+        const ForeColorScope border(m_surface, record.OwnBorderColor.value_or(m_look.AppItemBorderColor));
         traceBox(box);
     }
     {
-        const ForeColorScope text(m_surface, m_look.AppItemForeColor);
+        const ForeColorScope text(m_surface, record.OwnForeColor.value_or(m_look.AppItemForeColor));
         const FontScope font(m_surface, m_look.AppItemFont);
         GdiRect area = HourletLayout::appointmentTextArea(box);
         m_surface.DrawTextA(record.ApptSubject, area, SubjectFormat);
@@ -201,7 +201,7 @@ void HourletPainter::drawAppointment(const Appointment &record, const GdiRect &b
     GdiRect bar = HourletLayout::appointmentBar(box);
     bar.left = std::min(bar.left, m_layout.barLineX() + 1 - HourletLayout::BarWidth);
     bar.right = bar.left + HourletLayout::BarWidth - 1;
-    m_surface.fillSolidRect(bar, m_look.AppItemBarColor);
+    m_surface.fillSolidRect(bar, record.OwnBarColor.value_or(m_look.AppItemBarColor));
     const ForeColorScope barBorder(m_surface, m_look.AppItemBarBorderColor);
     traceBar(bar);
 }

@@ -390,6 +390,18 @@ QVariant WeekView::GetSelectedAppt(int ApptDetailType) const
     return d->requireActive().GetSelectedAppt(ApptDetailType);
 }
 
+void WeekView::setModel(QAbstractItemModel *model)
+{
+    for (Hourlet *hourlet : d->columns)
+        hourlet->setModel(model);
+    d->repaint();
+}
+
+QAbstractItemModel *WeekView::model() const
+{
+    return d->column(0)->model();
+}
+
 void WeekView::UpdateDisplay()
 {
     for (Hourlet *hourlet : d->columns)

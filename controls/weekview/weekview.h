@@ -103,6 +103,10 @@ public:
     Q_INVOKABLE QVariant GetSelectedAppt(OlvarControls::Hourlet::Appt_Detail_Type ApptDetailType) const;
     /*! As above, for a plain number. */
     Q_INVOKABLE QVariant GetSelectedAppt(int ApptDetailType) const;
+    /*! Gives every column \a model as its appointment source (Hourlet::setModel()); nullptr goes back to the database. */
+    void setModel(QAbstractItemModel *model);
+    /*! The appointment model of the columns; nullptr for the database. */
+    QAbstractItemModel *model() const;
     /*! Repaints every column fully (each reads its day again), then the week. */
     Q_INVOKABLE void UpdateDisplay();
     /*! Shows every column's drawing again and redraws the scroll bar; never fails. */

@@ -1,3 +1,4 @@
+#include "appointmentlistmodel.h"
 #include "datetestsupport.h"
 #include "hourlettesthelpers.h"
 #include "propertybag.h"
@@ -66,4 +67,26 @@ TEST(WeekViewAdditions, SavedAfterTheOtherKeysOnlyWhenSetAndHandedToTheColumnsOn
         EXPECT_TRUE(restored.column(i)->overlapLayout());
         EXPECT_FALSE(restored.column(i)->showNowLine());
     }
+}
+
+TEST(WeekViewAdditions, TheModelIsEveryColumnsSourceUntilUnset)
+{
+    auto view = shownWeekView();
+    Olvar::AppointmentListModel model;
+    const QDate wednesday(2026, 3, 11);
+    model.addAppointment(QDateTime(wednesday, QTime(10, 0)), QDateTime(wednesday, QTime(11, 0)),
+                         QStringLiteral("Wednesday"), 1);
+    view->setResource(1);
+    view->setActiveDate(OleDate::fromDate(wednesday));
+    view->setModel(&model);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(view->column(i)->model(), &model);
+    EXPECT_EQ(view->column(4)->itemCount(), 0); // Wednesday: one appointment, upper bound 0
+    model.addAppointment(QDateTime(wednesday, QTime(12, 0)), QDateTime(wednesday, QTime(13, 0)),
+                         QStringLiteral("Later"), 1);
+    EXPECT_EQ(view->column(4)->itemCount(), 1);
+    EXPECT_EQ(view->column(3)->itemCount(), 0);
+    view->setModel(nullptr);
+    EXPECT_EQ(view->model(), nullptr);
+    EXPECT_EQ(view->column(6)->model(), nullptr);
 }
