@@ -3,6 +3,7 @@
 
 #include "controlfactory.h"
 #include "datetext.h"
+#include "hourletaccessible.h"
 #include "hourletpainter.h"
 #include "numberconversion.h"
 #include "oleerror.h"
@@ -123,11 +124,83 @@ HourletLayout HourletPrivate::layout() const
 void HourletPrivate::prepare(HourletPainter &painter) const
 {
     painter.setSideBySide(overlapLayout);
+    painter.setFocusFrame(keyboardSelection && q->hasFocus());
     if (!showNowLine)
         return;
     const auto coordinate = SlotGeometry::coordinateOfInstant(activeDate, Scheduler::instance().now());
     if (coordinate)
         painter.setNowLine(*coordinate, nowLineColor);
+}
+
+bool HourletPrivate::handleKey(int key, bool shift)
+{
+    if (!keyboardSelection)
+        return false;
+    const HourletLayout where = layout();
+    const int page = std::max(1, (q->height() - SlotGeometry::HeaderHeight) / SlotGeometry::SlotHeight);
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int step = key == Qt::Key_Up ? -1 : 1;
+        const auto selected = sweep.selectedSlots();
+        const bool ours = selected && keyFocus >= 0 && selected->first == std::min(keyAnchor, keyFocus)
+                && selected->second == std::max(keyAnchor, keyFocus);
+        if (!selected) {
+            keyAnchor = keyFocus = where.firstWorkingSlot() - step;
+        } else if (!ours) {
+            keyAnchor = step > 0 ? selected->first : selected->second;
+            keyFocus = step > 0 ? selected->second : selected->first;
+        }
+        moveFocusSlot(keyFocus + step, shift);
+        return true;
+    }
+    case Qt::Key_Home:
+        moveFocusSlot(where.firstWorkingSlot(), shift);
+        return true;
+    case Qt::Key_End:
+        moveFocusSlot(where.endWorkingSlot() - 1, shift);
+        return true;
+    case Qt::Key_PageUp:
+        scrollBy(-page * SlotGeometry::SlotHeight);
+        return true;
+    case Qt::Key_PageDown:
+        scrollBy(page * SlotGeometry::SlotHeight);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Q_EMIT q->DblClick();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void HourletPrivate::moveFocusSlot(int slot, bool extend)
+{
+    keyFocus = qBound(0, slot, SlotGeometry::SlotCount - 1);
+    if (!extend || keyAnchor < 0)
+        keyAnchor = keyFocus;
+    sweep.selectSlots(std::min(keyAnchor, keyFocus), std::max(keyAnchor, keyFocus), activeDate);
+    const int before = scrollValue();
+    scrollToSlot(keyFocus);
+    if (scrollValue() == before) // a scroll has repainted everything already
+        paintHighlight();
+}
+
+void HourletPrivate::scrollBy(int pixels)
+{
+    vScroll->setValue(qBound(vScroll->min(), vScroll->value() + pixels, std::max(vScroll->min(), vScroll->max())));
+}
+
+void HourletPrivate::scrollToSlot(int slot)
+{
+    const int top = SlotGeometry::slotTop(slot) - SlotGeometry::HeaderHeight;   // scroll value with the slot first
+    const int bottom = SlotGeometry::slotBottom(slot) + 1 - q->height();        // scroll value with the slot last
+    const int value = vScroll->value();
+    if (value > top)
+        scrollBy(top - value);
+    else if (value < bottom) // whole slots, so that the slot lines stay where a mouse scroll puts them
+        scrollBy((bottom + SlotGeometry::SlotHeight - 1) / SlotGeometry::SlotHeight * SlotGeometry::SlotHeight - value);
 }
 
 bool HourletPrivate::boxHoldsX(qsizetype index, float x) const
@@ -201,7 +274,7 @@ void HourletPrivate::fullRepaint(bool show)
     runStep([this] { placeScrollBar(); });
     paintStep([](HourletPainter &painter) { painter.fillTimeScale(); });
     paintStep([](HourletPainter &painter) { painter.fillSlots(); });
-    if (selectionHighlight)
+    if (drawsSelection())
         runStep([this] { paintHighlight(); });
     if (q->height() > SlotGeometry::DayHeight)
         vScroll->hide();
@@ -211,6 +284,8 @@ void HourletPrivate::fullRepaint(bool show)
     if (hasSource())
         paintStep([this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
     paintStep([](HourletPainter &painter) { painter.drawNowLine(); });
+    if (keyboardSelection && q->hasFocus())
+        paintStep([this](HourletPainter &painter) { painter.drawFocusFrame(sweep.selection()); });
     paintStep([this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
     if (show)
         refresh();
@@ -404,6 +479,7 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
              [this] { return QVariant::fromValue(nowLineColor); },
              [this](const QVariant &v) { nowLineColor = NumberConversion::toColor(v); }},
             boolKey("OverlapLayout", false, overlapLayout),
+            boolKey("KeyboardSelection", false, keyboardSelection),
     };
 }
 
@@ -428,6 +504,7 @@ Hourlet::Hourlet(QWidget *parent)
     : ControlBase(parent)
     , d(std::make_unique<HourletPrivate>(this))
 {
+    HourletAccessible::install();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(d->vScroll, &VScrollBar::Change, this, [this] { d->onScrollChange(); });
@@ -825,6 +902,18 @@ void Hourlet::setOverlapLayout(bool sideBySide)
     Q_EMIT overlapLayoutChanged(sideBySide);
 }
 
+bool Hourlet::keyboardSelection() const { return d->keyboardSelection; }
+
+void Hourlet::setKeyboardSelection(bool on)
+{
+    if (on == d->keyboardSelection)
+        return;
+    d->keyboardSelection = on;
+    d->fullRepaint();
+    propertyChanged(QStringLiteral("KeyboardSelection"));
+    Q_EMIT keyboardSelectionChanged(on);
+}
+
 // --- Events ----------------------------------------------------------------------------------
 
 void Hourlet::paintEvent(QPaintEvent *event)
@@ -898,10 +987,25 @@ void Hourlet::mouseDoubleClickEvent(QMouseEvent *event)
 void Hourlet::keyPressEvent(QKeyEvent *event)
 {
     atEventBoundary("key press", [this, event] {
+        d->handleKey(event->key(), event->modifiers().testFlag(Qt::ShiftModifier));
         Q_EMIT KeyDown(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
         if (!event->text().isEmpty())
             Q_EMIT KeyPress(VirtualKeys::keyAscii(event->text()));
     });
+}
+
+void Hourlet::focusInEvent(QFocusEvent *event)
+{
+    ControlBase::focusInEvent(event);
+    if (d->keyboardSelection)
+        atEventBoundary("focus", [this] { d->paintHighlight(); });
+}
+
+void Hourlet::focusOutEvent(QFocusEvent *event)
+{
+    ControlBase::focusOutEvent(event);
+    if (d->keyboardSelection)
+        atEventBoundary("focus", [this] { d->paintHighlight(); });
 }
 
 void Hourlet::keyReleaseEvent(QKeyEvent *event)

@@ -79,6 +79,7 @@ class OLVAR_EXPORT Hourlet : public ControlBase
     Q_PROPERTY(bool ShowNowLine READ showNowLine WRITE setShowNowLine NOTIFY showNowLineChanged)
     Q_PROPERTY(OlvarControls::OleColor NowLineColor READ nowLineColor WRITE setNowLineColor NOTIFY nowLineColorChanged)
     Q_PROPERTY(bool OverlapLayout READ overlapLayout WRITE setOverlapLayout NOTIFY overlapLayoutChanged)
+    Q_PROPERTY(bool KeyboardSelection READ keyboardSelection WRITE setKeyboardSelection NOTIFY keyboardSelectionChanged)
 
 public:
     /*! Slot lengths MinutesPerSlot names; the grid keeps half-hour slots whatever is chosen. */
@@ -277,6 +278,15 @@ public:
     bool overlapLayout() const;
     /*! Lays overlapping appointments side by side, or full width over each other; hit testing follows. */
     void setOverlapLayout(bool sideBySide);
+    /*!
+        Whether the keyboard selects: Up and Down move the selected slot (Shift
+        extends the selection), PageUp and PageDown scroll by a page, Home and
+        End go to the working day's start and end, Return raises DblClick. The
+        selection is then always drawn, with a focus frame while the control
+        has the focus. The key events are raised for every key either way.
+    */
+    bool keyboardSelection() const;
+    void setKeyboardSelection(bool on);
 
 Q_SIGNALS:
     /*! The scroll value has changed; the day is repainted after it. */
@@ -310,6 +320,8 @@ Q_SIGNALS:
     void nowLineColorChanged(OlvarControls::OleColor color);
     /*! OverlapLayout has become \a sideBySide. */
     void overlapLayoutChanged(bool sideBySide);
+    /*! KeyboardSelection has become \a on. */
+    void keyboardSelectionChanged(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -321,9 +333,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     friend class HourletPrivate;
+    friend class HourletAccessible;
     std::unique_ptr<HourletPrivate> d;
 };
 

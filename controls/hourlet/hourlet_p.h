@@ -55,6 +55,17 @@ public:
     /*! Follows a change of the model with one repaint, unless the control is writing to it. */
     void onModelChanged();
 
+    /*! Whether the selection is drawn: SelectionHighlight or KeyboardSelection. */
+    bool drawsSelection() const { return selectionHighlight || keyboardSelection; }
+    /*! The keyboard's part of a key press; false for keys it leaves alone. */
+    bool handleKey(int key, bool shift);
+    /*! Moves the keyboard's focus slot to \a slot, extending the selection with \a extend. */
+    void moveFocusSlot(int slot, bool extend);
+    /*! Scrolls by \a pixels, within the scroll bar's range. */
+    void scrollBy(int pixels);
+    /*! Scrolls so that slot \a slot is in view. */
+    void scrollToSlot(int slot);
+
     /*! Sets the working hours to \a start to \a end; OleError 380 for an empty or reversed band. */
     void setWorkDay(OleDate start, OleDate end);
     /*! Starts or stops the timer that moves the now line at each minute. */
@@ -95,6 +106,9 @@ public:
     bool showNowLine = false;
     OleColor nowLineColor = Hourlet::DefaultNowLineColor;
     bool overlapLayout = false;
+    bool keyboardSelection = false;
+    int keyAnchor = -1; //!< the slot a keyboard selection started from
+    int keyFocus = -1;  //!< the slot the keyboard moved to last
     int nowTimer = 0; //!< the scheduler's timer that moves the now line; 0 for none
 
     bool refreshRequested = false; //!< the next paint event shows the surface without repainting the day

@@ -161,6 +161,16 @@ void HourletPainter::fillSelection(const Appointment &selection)
                             m_look.HighLightColor);
 }
 
+void HourletPainter::drawFocusFrame(const Appointment &selection)
+{
+    const GdiRect rect = m_layout.selectionRect(selection.ApptStartCoord, selection.ApptEndCoord);
+    if (rect.isEmpty())
+        return;
+    BasApi::SelectPen(m_surface, Gdi::PS_DOT, 1, m_surface.foreColor());
+    traceBox({rect.left, rect.top, rect.right - 1, rect.bottom - 1});
+    BasApi::RestorePen(m_surface);
+}
+
 void HourletPainter::setNowLine(int coordinate, OleColor color)
 {
     m_nowLine = coordinate;
@@ -232,6 +242,8 @@ void HourletPainter::paintHighlight(const Appointment &selection, const Appointm
     drawBar();
     drawAppointments(list, activeDate);
     drawNowLine();
+    if (m_focusFrame)
+        drawFocusFrame(selection);
     drawHeader(activeDate, dateFormat, scrollBarWidth);
 }
 

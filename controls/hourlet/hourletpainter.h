@@ -55,6 +55,10 @@ public:
     void setSideBySide(bool sideBySide) { m_sideBySide = sideBySide; }
     /*! Draws the now line at the content coordinate \a coordinate in \a color with the appointments; -1 for none. */
     void setNowLine(int coordinate, OleColor color);
+    /*! Draws a dotted focus frame round the selection in paintHighlight() from now on. */
+    void setFocusFrame(bool frame) { m_focusFrame = frame; }
+    /*! The dotted focus frame round the selection rectangle of \a selection. */
+    void drawFocusFrame(const Appointment &selection);
     /*! The now line, if one is set. */
     void drawNowLine();
     /*! The shown appointments of \a list, in list order, placed by their times on \a activeDate. */
@@ -85,6 +89,7 @@ private:
     const HourletAppearance &m_look;
     QFont &m_font;
     bool m_sideBySide = false;
+    bool m_focusFrame = false;
     int m_nowLine = -1;
     OleColor m_nowColor;
 };

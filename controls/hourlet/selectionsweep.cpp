@@ -3,6 +3,7 @@
 #include "appointmentlist.h"
 #include "slotgeometry.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace OlvarControls {
@@ -73,6 +74,32 @@ void SelectionSweep::release(bool leftButton, double y, const AppointmentList &l
         std::swap(m_selection.ApptTimeStart, m_selection.ApptTimeEnd);
         std::swap(m_selection.ApptStartCoord, m_selection.ApptEndCoord);
     }
+}
+
+void SelectionSweep::selectSlots(int first, int last, OleDate activeDate)
+{
+    clearAppointment(activeDate);
+    const double top = SlotGeometry::slotTop(first);
+    m_selection.ApptTimeStart = SlotGeometry::slotStartAt(activeDate, top);
+    m_selection.ApptTimeEnd = slotEndAt(activeDate, SlotGeometry::slotTop(last));
+    const CoordinatePair pair = SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart,
+                                                                     m_selection.ApptTimeEnd);
+    m_selection.ApptStartCoord = pair.top;
+    m_selection.ApptEndCoord = pair.bottom;
+    m_selection.ApptDeleted = 0;
+    m_selection.ApptType = -1;
+    m_anchor = m_selection.ApptTimeEnd;
+}
+
+std::optional<std::pair<int, int>> SelectionSweep::selectedSlots() const
+{
+    const int top = std::min(m_selection.ApptStartCoord, m_selection.ApptEndCoord);
+    const int bottom = std::max(m_selection.ApptStartCoord, m_selection.ApptEndCoord);
+    if (top < SlotGeometry::DayTop || top >= SlotGeometry::BelowDay)
+        return std::nullopt;
+    const int last = std::min(bottom, SlotGeometry::BelowDay - 1);
+    return std::make_pair((top - SlotGeometry::DayTop) / SlotGeometry::SlotHeight,
+                          (last - SlotGeometry::DayTop) / SlotGeometry::SlotHeight);
 }
 
 void SelectionSweep::moveToDate(OleDate activeDate)

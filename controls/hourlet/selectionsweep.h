@@ -4,6 +4,8 @@
 #include "olvarglobal.h"
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace OlvarControls {
 
@@ -36,6 +38,11 @@ public:
     */
     void release(bool leftButton, double y, const AppointmentList &list, OleDate activeDate,
                  const std::function<bool(qsizetype)> &accepts = {});
+
+    /*! Selects the slots \a first to \a last (0 to 47) on \a activeDate as a press and sweep would, without a sweep. */
+    void selectSlots(int first, int last, OleDate activeDate);
+    /*! The first and last slot the selection covers; nothing when no slot is selected. */
+    std::optional<std::pair<int, int>> selectedSlots() const;
 
     /*! Moves the selected slots' times to \a activeDate, when a slot is selected. */
     void moveToDate(OleDate activeDate);

@@ -298,6 +298,7 @@ QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
             boolKey("ShowNowLine", &StoredValues::showNowLine),
             colorKey("NowLineColor", &StoredValues::nowLineColor),
             boolKey("OverlapLayout", &StoredValues::overlapLayout),
+            boolKey("KeyboardSelection", &StoredValues::keyboardSelection),
     };
 }
 
@@ -320,6 +321,7 @@ void WeekViewPrivate::forwardAdditions()
         hourlet->setShowNowLine(v.showNowLine);
         hourlet->setNowLineColor(v.nowLineColor);
         hourlet->setOverlapLayout(v.overlapLayout);
+        hourlet->setKeyboardSelection(v.keyboardSelection);
     }
 }
 
@@ -667,6 +669,13 @@ void WeekView::setOverlapLayout(bool sideBySide)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::overlapLayout, &Hourlet::setOverlapLayout, sideBySide,
                        "OverlapLayout", &WeekView::overlapLayoutChanged);
+}
+
+bool WeekView::keyboardSelection() const { return d->v.keyboardSelection; }
+void WeekView::setKeyboardSelection(bool on)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::keyboardSelection, &Hourlet::setKeyboardSelection, on,
+                       "KeyboardSelection", &WeekView::keyboardSelectionChanged);
 }
 
 // --- Events ----------------------------------------------------------------------------------

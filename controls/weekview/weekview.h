@@ -32,7 +32,7 @@ class WeekViewPrivate;
     DblClick() after a column's. Its key and mouse events are never raised.
 
     The additions of the day view (WorkDayStart, WorkDayEnd, ShowNowLine,
-    NowLineColor, OverlapLayout) are forwarded to all seven columns, saved
+    NowLineColor, OverlapLayout, KeyboardSelection) are forwarded to all seven columns, saved
     after the other keys when they differ from their defaults, and handed to
     the columns again when loaded.
 
@@ -77,6 +77,7 @@ class OLVAR_EXPORT WeekView : public ControlBase
     Q_PROPERTY(bool ShowNowLine READ showNowLine WRITE setShowNowLine NOTIFY showNowLineChanged)
     Q_PROPERTY(OlvarControls::OleColor NowLineColor READ nowLineColor WRITE setNowLineColor NOTIFY nowLineColorChanged)
     Q_PROPERTY(bool OverlapLayout READ overlapLayout WRITE setOverlapLayout NOTIFY overlapLayoutChanged)
+    Q_PROPERTY(bool KeyboardSelection READ keyboardSelection WRITE setKeyboardSelection NOTIFY keyboardSelectionChanged)
 
 public:
     explicit WeekView(QWidget *parent = nullptr);
@@ -204,6 +205,9 @@ public:
     /*! Whether the columns lay overlapping appointments side by side (Hourlet::OverlapLayout). */
     bool overlapLayout() const;
     void setOverlapLayout(bool sideBySide);
+    /*! Whether the columns select with the keyboard (Hourlet::KeyboardSelection). */
+    bool keyboardSelection() const;
+    void setKeyboardSelection(bool on);
 
 Q_SIGNALS:
     /*! A column was clicked; it is the active column now. */
@@ -233,6 +237,8 @@ Q_SIGNALS:
     void nowLineColorChanged(OlvarControls::OleColor color);
     /*! OverlapLayout has become \a sideBySide. */
     void overlapLayoutChanged(bool sideBySide);
+    /*! KeyboardSelection has become \a on. */
+    void keyboardSelectionChanged(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -54,6 +54,7 @@ public:
         bool showNowLine = false;
         OleColor nowLineColor = Hourlet::DefaultNowLineColor;
         bool overlapLayout = false;
+        bool keyboardSelection = false;
     };
 
     /*! The active date of a new control. */

@@ -90,3 +90,17 @@ TEST(WeekViewAdditions, TheModelIsEveryColumnsSourceUntilUnset)
     EXPECT_EQ(view->model(), nullptr);
     EXPECT_EQ(view->column(6)->model(), nullptr);
 }
+
+TEST(WeekViewAdditions, KeyboardSelectionReachesEveryColumnAndIsSaved)
+{
+    auto view = shownWeekView();
+    view->setKeyboardSelection(true);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(view->column(i)->keyboardSelection());
+    PropertyBag bag;
+    view->WriteProperties(bag);
+    EXPECT_EQ(bag.keys().last(), QStringLiteral("KeyboardSelection"));
+    WeekView restored;
+    restored.ReadProperties(bag);
+    EXPECT_TRUE(restored.column(2)->keyboardSelection());
+}
