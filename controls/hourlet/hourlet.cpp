@@ -132,6 +132,84 @@ void HourletPrivate::prepare(HourletPainter &painter) const
         painter.setNowLine(*coordinate, nowLineColor);
 }
 
+void HourletPrivate::beginDrag(float x, float y)
+{
+    drag = AppointmentDrag();
+    dragMoved = false;
+    if (!allowDragEdit || y < SlotGeometry::HeaderHeight)
+        return;
+    const QList<GdiRect> boxes = layout().appointmentBoxes(list, activeDate, overlapLayout);
+    for (qsizetype i = list.size() - 1; i >= 0; --i) {
+        const GdiRect &box = boxes.at(i);
+        const Appointment &record = list.at(i);
+        if (!record.isShown() || x < box.left || x > box.right || y < box.top || y > box.bottom)
+            continue;
+        drag = AppointmentDrag(AppointmentDrag::kindAt(int(y), box.top, box.bottom), record.ApptID,
+                               record.ApptTimeStart, record.ApptTimeEnd, double(scrollValue()) + y);
+        return;
+    }
+}
+
+void HourletPrivate::showDrag(float y)
+{
+    const double content = double(scrollValue()) + y;
+    if (!drag.hasMoved(content) && !dragMoved)
+        return;
+    dragMoved = true;
+    const HourletLayout where = layout();
+    HourletPainter painter(retained.surface(), where, look, font);
+    prepare(painter);
+    const Appointment none;
+    painter.paintHighlight(drawsSelection() ? sweep.selection() : none, list, activeDate, dateFormat,
+                           vScroll->width());
+    painter.drawDragOutline(SlotGeometry::timeRangeToCoordinates(activeDate, drag.newStart(content),
+                                                                 drag.newEnd(content)));
+    refresh();
+}
+
+void HourletPrivate::cancelDrag()
+{
+    const bool shown = dragMoved;
+    drag = AppointmentDrag();
+    dragMoved = false;
+    if (shown)
+        fullRepaint();
+}
+
+void HourletPrivate::finishDrag(float x, float y)
+{
+    const AppointmentDrag finished = drag;
+    const bool moved = dragMoved;
+    drag = AppointmentDrag();
+    dragMoved = false;
+    const double content = double(scrollValue()) + y;
+    if (!moved)
+        return;
+    std::optional<qint64> days;
+    if (q->rect().contains(QPoint(int(x), int(y))))
+        days = 0;
+    else if (dayLocator && finished.kind() == AppointmentDrag::Move)
+        if (const auto day = dayLocator(q->mapToGlobal(QPoint(int(x), int(y)))))
+            days = day->dayNumber() - activeDate.dayNumber();
+    const qint32 index = list.indexOfId(finished.id());
+    if (!days || index < 0) {
+        fullRepaint();
+        return;
+    }
+    const OleDate start = finished.newStart(content, int(*days));
+    const OleDate end = finished.newEnd(content, int(*days));
+    bool cancel = false;
+    Q_EMIT q->BeforeAppointmentChange(finished.id(), start, end, cancel);
+    if (!cancel) {
+        const Appointment record = list.at(index);
+        q->SetAppointment(start.datePart(), start, end, record.ApptSubject, record.ApptDetail, record.ApptType,
+                          record.Location, finished.id());
+    }
+    fullRepaint();
+    if (!cancel)
+        Q_EMIT q->appointmentDragged(finished.id());
+}
+
 bool HourletPrivate::handleKey(int key, bool shift)
 {
     if (!keyboardSelection)
@@ -366,7 +444,9 @@ void HourletPrivate::press(qint16 button, qint16 shift, float x, float y)
 
 void HourletPrivate::move(qint16 buttons, qint16 shift, float x, float y)
 {
-    if (sweep.isSweeping() && selectionHighlight) {
+    if (drag.isActive()) {
+        showDrag(y);
+    } else if (sweep.isSweeping() && selectionHighlight) {
         sweep.extendTo(double(scrollValue()) + y, activeDate);
         paintHighlight();
         autoScroll(y);
@@ -389,6 +469,8 @@ void HourletPrivate::autoScroll(float y)
 
 void HourletPrivate::release(qint16 button, qint16 shift, float x, float y)
 {
+    if (button == VirtualKeys::LeftButton && drag.isActive())
+        finishDrag(x, y);
     const float content = float(scrollValue()) + y;
     std::function<bool(qsizetype)> underPointer;
     if (overlapLayout)
@@ -480,6 +562,7 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
              [this](const QVariant &v) { nowLineColor = NumberConversion::toColor(v); }},
             boolKey("OverlapLayout", false, overlapLayout),
             boolKey("KeyboardSelection", false, keyboardSelection),
+            boolKey("AllowDragEdit", false, allowDragEdit),
     };
 }
 
@@ -914,6 +997,23 @@ void Hourlet::setKeyboardSelection(bool on)
     Q_EMIT keyboardSelectionChanged(on);
 }
 
+bool Hourlet::allowDragEdit() const { return d->allowDragEdit; }
+
+void Hourlet::setAllowDragEdit(bool allow)
+{
+    if (allow == d->allowDragEdit)
+        return;
+    d->allowDragEdit = allow;
+    d->cancelDrag();
+    propertyChanged(QStringLiteral("AllowDragEdit"));
+    Q_EMIT allowDragEditChanged(allow);
+}
+
+void Hourlet::setDayLocator(std::function<std::optional<OleDate>(const QPoint &)> locator)
+{
+    d->dayLocator = std::move(locator);
+}
+
 // --- Events ----------------------------------------------------------------------------------
 
 void Hourlet::paintEvent(QPaintEvent *event)
@@ -943,6 +1043,8 @@ void Hourlet::mousePressEvent(QMouseEvent *event)
             d->clickPending = true;
         d->press(VirtualKeys::buttons(event->button()), VirtualKeys::shiftState(event->modifiers()),
                  float(event->position().x()), float(event->position().y()));
+        if (event->button() == Qt::LeftButton)
+            d->beginDrag(float(event->position().x()), float(event->position().y()));
     });
 }
 
@@ -987,6 +1089,8 @@ void Hourlet::mouseDoubleClickEvent(QMouseEvent *event)
 void Hourlet::keyPressEvent(QKeyEvent *event)
 {
     atEventBoundary("key press", [this, event] {
+        if (event->key() == Qt::Key_Escape && d->drag.isActive())
+            d->cancelDrag();
         d->handleKey(event->key(), event->modifiers().testFlag(Qt::ShiftModifier));
         Q_EMIT KeyDown(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
         if (!event->text().isEmpty())

@@ -6,10 +6,13 @@
 #include "olvarglobal.h"
 
 #include <QFont>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAbstractItemModel;
 
@@ -80,6 +83,7 @@ class OLVAR_EXPORT Hourlet : public ControlBase
     Q_PROPERTY(OlvarControls::OleColor NowLineColor READ nowLineColor WRITE setNowLineColor NOTIFY nowLineColorChanged)
     Q_PROPERTY(bool OverlapLayout READ overlapLayout WRITE setOverlapLayout NOTIFY overlapLayoutChanged)
     Q_PROPERTY(bool KeyboardSelection READ keyboardSelection WRITE setKeyboardSelection NOTIFY keyboardSelectionChanged)
+    Q_PROPERTY(bool AllowDragEdit READ allowDragEdit WRITE setAllowDragEdit NOTIFY allowDragEditChanged)
 
 public:
     /*! Slot lengths MinutesPerSlot names; the grid keeps half-hour slots whatever is chosen. */
@@ -287,6 +291,22 @@ public:
     */
     bool keyboardSelection() const;
     void setKeyboardSelection(bool on);
+    /*!
+        Whether the user moves an appointment by dragging its body and changes
+        its end by dragging its bottom edge, in half-hour steps. Before the
+        change BeforeAppointmentChange() is raised; unless the host cancels,
+        the change is stored as SetAppointment() stores an update and the day
+        is repainted. A drag let go outside the control, or ended with Escape,
+        changes nothing.
+    */
+    bool allowDragEdit() const;
+    void setAllowDragEdit(bool allow);
+    /*!
+        For a container of day views such as WeekView: \a locator names the day
+        shown under a screen point outside this view (nothing for none), so
+        that a drag let go there moves the appointment to that day.
+    */
+    void setDayLocator(std::function<std::optional<OleDate>(const QPoint &globalPosition)> locator);
 
 Q_SIGNALS:
     /*! The scroll value has changed; the day is repainted after it. */
@@ -322,6 +342,16 @@ Q_SIGNALS:
     void overlapLayoutChanged(bool sideBySide);
     /*! KeyboardSelection has become \a on. */
     void keyboardSelectionChanged(bool on);
+    /*! AllowDragEdit has become \a allow. */
+    void allowDragEditChanged(bool allow);
+    /*!
+        A drag is about to move the appointment \a ApptID to \a NewStart to
+        \a NewEnd; setting \a Cancel keeps it where it is.
+    */
+    void BeforeAppointmentChange(qint32 ApptID, const OlvarControls::OleDate &NewStart,
+                                 const OlvarControls::OleDate &NewEnd, bool &Cancel);
+    /*! A drag has stored the new times of the appointment \a ApptID. */
+    void appointmentDragged(qint32 ApptID);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appointmentdrag.h"
 #include "appointmentlist.h"
 #include "hourlet.h"
 #include "persistedkey_p.h"
@@ -66,6 +67,15 @@ public:
     /*! Scrolls so that slot \a slot is in view. */
     void scrollToSlot(int slot);
 
+    /*! Arms a drag when a left press at client (\a x, \a y) lands on an appointment's box. */
+    void beginDrag(float x, float y);
+    /*! Shows where the dragged appointment would go for the pointer at client row \a y. */
+    void showDrag(float y);
+    /*! Ends the drag at client (\a x, \a y): raises BeforeAppointmentChange and stores the change unless cancelled. */
+    void finishDrag(float x, float y);
+    /*! Drops the drag without a change. */
+    void cancelDrag();
+
     /*! Sets the working hours to \a start to \a end; OleError 380 for an empty or reversed band. */
     void setWorkDay(OleDate start, OleDate end);
     /*! Starts or stops the timer that moves the now line at each minute. */
@@ -107,6 +117,10 @@ public:
     OleColor nowLineColor = Hourlet::DefaultNowLineColor;
     bool overlapLayout = false;
     bool keyboardSelection = false;
+    bool allowDragEdit = false;
+    AppointmentDrag drag;
+    bool dragMoved = false; //!< the drag has moved the appointment by a step at some point
+    std::function<std::optional<OleDate>(const QPoint &)> dayLocator;
     int keyAnchor = -1; //!< the slot a keyboard selection started from
     int keyFocus = -1;  //!< the slot the keyboard moved to last
     int nowTimer = 0; //!< the scheduler's timer that moves the now line; 0 for none

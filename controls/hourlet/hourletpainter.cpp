@@ -164,10 +164,19 @@ void HourletPainter::fillSelection(const Appointment &selection)
 void HourletPainter::drawFocusFrame(const Appointment &selection)
 {
     const GdiRect rect = m_layout.selectionRect(selection.ApptStartCoord, selection.ApptEndCoord);
-    if (rect.isEmpty())
-        return;
+    if (!rect.isEmpty())
+        dottedBox({rect.left, rect.top, rect.right - 1, rect.bottom - 1});
+}
+
+void HourletPainter::drawDragOutline(CoordinatePair coordinates)
+{
+    dottedBox(m_layout.appointmentBox(coordinates));
+}
+
+void HourletPainter::dottedBox(const GdiRect &box)
+{
     BasApi::SelectPen(m_surface, Gdi::PS_DOT, 1, m_surface.foreColor());
-    traceBox({rect.left, rect.top, rect.right - 1, rect.bottom - 1});
+    traceBox(box);
     BasApi::RestorePen(m_surface);
 }
 

@@ -59,6 +59,8 @@ public:
     void setFocusFrame(bool frame) { m_focusFrame = frame; }
     /*! The dotted focus frame round the selection rectangle of \a selection. */
     void drawFocusFrame(const Appointment &selection);
+    /*! The dotted outline of an appointment box at \a coordinates: where a drag would put it. */
+    void drawDragOutline(CoordinatePair coordinates);
     /*! The now line, if one is set. */
     void drawNowLine();
     /*! The shown appointments of \a list, in list order, placed by their times on \a activeDate. */
@@ -82,6 +84,7 @@ private:
     void traceBox(const GdiRect &box);
     /*! The border of an appointment bar, from its top-left corner across. */
     void traceBar(const GdiRect &bar);
+    void dottedBox(const GdiRect &box);
     void drawAppointment(const Appointment &record, const GdiRect &box);
 
     GdiSurface &m_surface;

@@ -92,6 +92,9 @@ void WeekViewPrivate::createColumns()
         QObject::connect(hourlet, &Hourlet::Click, q, [this, index] { columnClicked(index); });
         QObject::connect(hourlet, &Hourlet::DblClick, q, [this, index] { columnDoubleClicked(index); });
         QObject::connect(hourlet, &Hourlet::VScrollChange, q, [this] { synchroniseScroll(); });
+        QObject::connect(hourlet, &Hourlet::BeforeAppointmentChange, q, &WeekView::BeforeAppointmentChange);
+        QObject::connect(hourlet, &Hourlet::appointmentDragged, q, [this] { q->UpdateDisplay(); });
+        hourlet->setDayLocator([this](const QPoint &global) { return dayAt(global); });
     }
 }
 
@@ -299,7 +302,16 @@ QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
             colorKey("NowLineColor", &StoredValues::nowLineColor),
             boolKey("OverlapLayout", &StoredValues::overlapLayout),
             boolKey("KeyboardSelection", &StoredValues::keyboardSelection),
+            boolKey("AllowDragEdit", &StoredValues::allowDragEdit),
     };
+}
+
+std::optional<OleDate> WeekViewPrivate::dayAt(const QPoint &global) const
+{
+    for (Hourlet *hourlet : columns)
+        if (hourlet->rect().contains(hourlet->mapFromGlobal(global)))
+            return hourlet->activeDate();
+    return std::nullopt;
 }
 
 void WeekViewPrivate::forwardAdditions()
@@ -322,6 +334,7 @@ void WeekViewPrivate::forwardAdditions()
         hourlet->setNowLineColor(v.nowLineColor);
         hourlet->setOverlapLayout(v.overlapLayout);
         hourlet->setKeyboardSelection(v.keyboardSelection);
+        hourlet->setAllowDragEdit(v.allowDragEdit);
     }
 }
 
@@ -676,6 +689,13 @@ void WeekView::setKeyboardSelection(bool on)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::keyboardSelection, &Hourlet::setKeyboardSelection, on,
                        "KeyboardSelection", &WeekView::keyboardSelectionChanged);
+}
+
+bool WeekView::allowDragEdit() const { return d->v.allowDragEdit; }
+void WeekView::setAllowDragEdit(bool allow)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::allowDragEdit, &Hourlet::setAllowDragEdit, allow,
+                       "AllowDragEdit", &WeekView::allowDragEditChanged);
 }
 
 // --- Events ----------------------------------------------------------------------------------

@@ -32,7 +32,7 @@ class WeekViewPrivate;
     DblClick() after a column's. Its key and mouse events are never raised.
 
     The additions of the day view (WorkDayStart, WorkDayEnd, ShowNowLine,
-    NowLineColor, OverlapLayout, KeyboardSelection) are forwarded to all seven columns, saved
+    NowLineColor, OverlapLayout, KeyboardSelection, AllowDragEdit) are forwarded to all seven columns, saved
     after the other keys when they differ from their defaults, and handed to
     the columns again when loaded.
 
@@ -78,6 +78,7 @@ class OLVAR_EXPORT WeekView : public ControlBase
     Q_PROPERTY(OlvarControls::OleColor NowLineColor READ nowLineColor WRITE setNowLineColor NOTIFY nowLineColorChanged)
     Q_PROPERTY(bool OverlapLayout READ overlapLayout WRITE setOverlapLayout NOTIFY overlapLayoutChanged)
     Q_PROPERTY(bool KeyboardSelection READ keyboardSelection WRITE setKeyboardSelection NOTIFY keyboardSelectionChanged)
+    Q_PROPERTY(bool AllowDragEdit READ allowDragEdit WRITE setAllowDragEdit NOTIFY allowDragEditChanged)
 
 public:
     explicit WeekView(QWidget *parent = nullptr);
@@ -208,6 +209,9 @@ public:
     /*! Whether the columns select with the keyboard (Hourlet::KeyboardSelection). */
     bool keyboardSelection() const;
     void setKeyboardSelection(bool on);
+    /*! Whether appointments can be dragged (Hourlet::AllowDragEdit), also into another day's column. */
+    bool allowDragEdit() const;
+    void setAllowDragEdit(bool allow);
 
 Q_SIGNALS:
     /*! A column was clicked; it is the active column now. */
@@ -239,6 +243,11 @@ Q_SIGNALS:
     void overlapLayoutChanged(bool sideBySide);
     /*! KeyboardSelection has become \a on. */
     void keyboardSelectionChanged(bool on);
+    /*! AllowDragEdit has become \a allow. */
+    void allowDragEditChanged(bool allow);
+    /*! A column's drag is about to move \a ApptID (Hourlet::BeforeAppointmentChange()); \a Cancel keeps it. */
+    void BeforeAppointmentChange(qint32 ApptID, const OlvarControls::OleDate &NewStart,
+                                 const OlvarControls::OleDate &NewEnd, bool &Cancel);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

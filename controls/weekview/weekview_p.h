@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include <array>
+#include <optional>
 
 namespace OlvarControls {
 
@@ -55,6 +56,7 @@ public:
         OleColor nowLineColor = Hourlet::DefaultNowLineColor;
         bool overlapLayout = false;
         bool keyboardSelection = false;
+        bool allowDragEdit = false;
     };
 
     /*! The active date of a new control. */
@@ -108,6 +110,8 @@ public:
         q->propertyChanged(QString::fromLatin1(name));
         Q_EMIT(q->*changed)(value);
     }
+    /*! The date of the column under the screen point \a global; nothing outside the columns. */
+    std::optional<OleDate> dayAt(const QPoint &global) const;
     /*! Hands the stored additions to the columns, after loading. */
     void forwardAdditions();
 
