@@ -951,62 +951,44 @@ bool Hourlet::showNowLine() const { return d->showNowLine; }
 
 void Hourlet::setShowNowLine(bool show)
 {
-    if (show == d->showNowLine)
-        return;
-    d->showNowLine = show;
-    d->updateNowTimer();
-    d->fullRepaint();
-    propertyChanged(QStringLiteral("ShowNowLine"));
-    Q_EMIT showNowLineChanged(show);
+    d->setAddition(d->showNowLine, show, "ShowNowLine", &Hourlet::showNowLineChanged, [this] {
+        d->updateNowTimer();
+        d->fullRepaint();
+    });
 }
 
 OleColor Hourlet::nowLineColor() const { return d->nowLineColor; }
 
 void Hourlet::setNowLineColor(OleColor color)
 {
-    if (color == d->nowLineColor)
-        return;
-    d->nowLineColor = color;
-    if (d->showNowLine)
-        d->fullRepaint();
-    propertyChanged(QStringLiteral("NowLineColor"));
-    Q_EMIT nowLineColorChanged(color);
+    d->setAddition(d->nowLineColor, color, "NowLineColor", &Hourlet::nowLineColorChanged, [this] {
+        if (d->showNowLine)
+            d->fullRepaint();
+    });
 }
 
 bool Hourlet::overlapLayout() const { return d->overlapLayout; }
 
 void Hourlet::setOverlapLayout(bool sideBySide)
 {
-    if (sideBySide == d->overlapLayout)
-        return;
-    d->overlapLayout = sideBySide;
-    d->fullRepaint();
-    propertyChanged(QStringLiteral("OverlapLayout"));
-    Q_EMIT overlapLayoutChanged(sideBySide);
+    d->setAddition(d->overlapLayout, sideBySide, "OverlapLayout", &Hourlet::overlapLayoutChanged,
+                   [this] { d->fullRepaint(); });
 }
 
 bool Hourlet::keyboardSelection() const { return d->keyboardSelection; }
 
 void Hourlet::setKeyboardSelection(bool on)
 {
-    if (on == d->keyboardSelection)
-        return;
-    d->keyboardSelection = on;
-    d->fullRepaint();
-    propertyChanged(QStringLiteral("KeyboardSelection"));
-    Q_EMIT keyboardSelectionChanged(on);
+    d->setAddition(d->keyboardSelection, on, "KeyboardSelection", &Hourlet::keyboardSelectionChanged,
+                   [this] { d->fullRepaint(); });
 }
 
 bool Hourlet::allowDragEdit() const { return d->allowDragEdit; }
 
 void Hourlet::setAllowDragEdit(bool allow)
 {
-    if (allow == d->allowDragEdit)
-        return;
-    d->allowDragEdit = allow;
-    d->cancelDrag();
-    propertyChanged(QStringLiteral("AllowDragEdit"));
-    Q_EMIT allowDragEditChanged(allow);
+    d->setAddition(d->allowDragEdit, allow, "AllowDragEdit", &Hourlet::allowDragEditChanged,
+                   [this] { d->cancelDrag(); });
 }
 
 void Hourlet::setDayLocator(std::function<std::optional<OleDate>(const QPoint &)> locator)

@@ -87,6 +87,21 @@ public:
     /*! Whether the box drawn for record \a index holds the client column \a x. */
     bool boxHoldsX(qsizetype index, float x) const;
 
+    /*!
+        Sets an addition's \a field to \a value, then runs \a apply, notifies
+        \a name and emits \a changed; nothing when the value is the same.
+    */
+    template<typename T, typename Signal, typename Apply>
+    void setAddition(T &field, const T &value, const char *name, Signal changed, Apply apply)
+    {
+        if (field == value)
+            return;
+        field = value;
+        apply();
+        q->propertyChanged(QString::fromLatin1(name));
+        Q_EMIT(q->*changed)(value);
+    }
+
     void setColor(OleColor HourletAppearance::*field, OleColor color, const QString &name, bool repaint);
     void setFlag(bool &field, bool value, const QString &name);
     /*! The persisted properties in the order they are read and written. */

@@ -25,19 +25,23 @@ void SelectionSweep::clearAppointment(OleDate activeDate)
     m_selection.ApptDetail.clear();
 }
 
-void SelectionSweep::press(double y, OleDate activeDate)
+void SelectionSweep::selectRange(OleDate start, OleDate end, OleDate activeDate)
 {
     clearAppointment(activeDate);
-    m_sweeping = true;
-    m_selection.ApptTimeStart = SlotGeometry::slotStartAt(activeDate, y);
-    m_selection.ApptTimeEnd = slotEndAt(activeDate, y);
-    const CoordinatePair pair = SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart,
-                                                                     m_selection.ApptTimeEnd);
+    m_selection.ApptTimeStart = start;
+    m_selection.ApptTimeEnd = end;
+    const CoordinatePair pair = SlotGeometry::timeRangeToCoordinates(activeDate, start, end);
     m_selection.ApptStartCoord = pair.top;
     m_selection.ApptEndCoord = pair.bottom;
     m_selection.ApptDeleted = 0;
     m_selection.ApptType = -1;
-    m_anchor = m_selection.ApptTimeEnd;
+    m_anchor = end;
+}
+
+void SelectionSweep::press(double y, OleDate activeDate)
+{
+    m_sweeping = true;
+    selectRange(SlotGeometry::slotStartAt(activeDate, y), slotEndAt(activeDate, y), activeDate);
 }
 
 void SelectionSweep::extendTo(double y, OleDate activeDate)
@@ -78,17 +82,8 @@ void SelectionSweep::release(bool leftButton, double y, const AppointmentList &l
 
 void SelectionSweep::selectSlots(int first, int last, OleDate activeDate)
 {
-    clearAppointment(activeDate);
-    const double top = SlotGeometry::slotTop(first);
-    m_selection.ApptTimeStart = SlotGeometry::slotStartAt(activeDate, top);
-    m_selection.ApptTimeEnd = slotEndAt(activeDate, SlotGeometry::slotTop(last));
-    const CoordinatePair pair = SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart,
-                                                                     m_selection.ApptTimeEnd);
-    m_selection.ApptStartCoord = pair.top;
-    m_selection.ApptEndCoord = pair.bottom;
-    m_selection.ApptDeleted = 0;
-    m_selection.ApptType = -1;
-    m_anchor = m_selection.ApptTimeEnd;
+    selectRange(SlotGeometry::slotStartAt(activeDate, SlotGeometry::slotTop(first)),
+                slotEndAt(activeDate, SlotGeometry::slotTop(last)), activeDate);
 }
 
 std::optional<std::pair<int, int>> SelectionSweep::selectedSlots() const

@@ -49,6 +49,8 @@ public:
 
 private:
     void clearAppointment(OleDate activeDate);
+    /*! Selects no appointment over \a start to \a end, anchored at \a end. */
+    void selectRange(OleDate start, OleDate end, OleDate activeDate);
 
     Appointment m_selection;
     bool m_sweeping = false;
