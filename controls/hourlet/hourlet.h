@@ -369,6 +369,7 @@ protected:
 private:
     friend class HourletPrivate;
     friend class HourletAccessible;
+    friend class WeekViewPrivate;
     std::unique_ptr<HourletPrivate> d;
 };
 

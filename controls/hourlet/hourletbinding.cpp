@@ -66,7 +66,7 @@ void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 reso
     if (!hasDatabase())
         return;
     try {
-        Connection connection = openConnection(m_connectionString);
+        Connection connection = m_lent ? *m_lent : openConnection(m_connectionString);
         list.reset();
         Recordset rows;
         rows.Open(SessionStatements::loadQuery(activeDate, resource), connection, adOpenForwardOnly,
@@ -77,7 +77,8 @@ void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 reso
             rows.MoveNext();
         }
         rows.Close();
-        connection.Close();
+        if (!m_lent)
+            connection.Close();
     } catch (const OleError &error) {
         // A database that cannot be opened, or a result without a current row, ends the load quietly.
         const int number = error.number();

@@ -11,6 +11,9 @@ namespace OlvarControls {
 
 class AppointmentList;
 class OleError;
+namespace DataAccess {
+class Connection;
+}
 struct Appointment;
 
 /*!
@@ -53,11 +56,20 @@ public:
     */
     bool deleteSession(qint32 sessionId, const std::function<void()> &whileOpen) const;
 
+    /*!
+        Lends the open \a connection for the loads of one operation of a
+        container (nullptr ends the loan): they run their queries on it then,
+        instead of opening and closing a connection of their own, and so still
+        read the database as it is at that moment.
+    */
+    void lend(const DataAccess::Connection *connection) { m_lent = connection; }
+
     /*! Shows \a error as the day view reports database failures. */
     static void report(const OleError &error);
 
 private:
     QString m_connectionString;
+    const DataAccess::Connection *m_lent = nullptr;
 };
 
 } // namespace OlvarControls

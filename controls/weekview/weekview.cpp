@@ -1,7 +1,9 @@
 #include "weekview.h"
 #include "weekview_p.h"
 
+#include "connection.h"
 #include "controlfactory.h"
+#include "hourlet_p.h"
 #include "numberconversion.h"
 #include "oleerror.h"
 #include "propertybag.h"
@@ -125,6 +127,7 @@ Hourlet &WeekViewPrivate::requireActive() const
 
 void WeekViewPrivate::assignDates(OleDate date)
 {
+    const SharedConnection shared(*this);
     for (int index = 0; index < WeekLayout::ColumnCount; ++index)
         column(index)->setActiveDate(WeekDates::columnDate(date, index));
 }
@@ -164,6 +167,7 @@ void WeekViewPrivate::repaint()
 
 void WeekViewPrivate::synchroniseScroll()
 {
+    const SharedConnection shared(*this);
     for (int index = 1; index < WeekLayout::ColumnCount; ++index)
         column(index)->setVScrollValue(column(WeekLayout::ScrollBarColumn)->vScrollValue());
 }
@@ -306,6 +310,37 @@ QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
     };
 }
 
+WeekViewPrivate::SharedConnection::SharedConnection(WeekViewPrivate &week)
+    : m_week(week)
+{
+    if (week.lending || week.connectionString.isEmpty())
+        return;
+    try {
+        auto connection = std::make_unique<DataAccess::Connection>(week.connectionString);
+        connection->Open();
+        m_connection = std::move(connection);
+    } catch (const OleError &) {
+        return; // each column meets and handles the failure itself
+    }
+    week.lending = true;
+    for (Hourlet *hourlet : week.columns)
+        hourlet->d->binding.lend(m_connection.get());
+}
+
+WeekViewPrivate::SharedConnection::~SharedConnection()
+{
+    if (!m_connection)
+        return;
+    for (Hourlet *hourlet : m_week.columns)
+        hourlet->d->binding.lend(nullptr);
+    m_week.lending = false;
+    try {
+        m_connection->Close();
+    } catch (const OleError &error) {
+        qCWarning(lcWeekView, "closing the shared connection failed: %s", qPrintable(error.messageText()));
+    }
+}
+
 std::optional<OleDate> WeekViewPrivate::dayAt(const QPoint &global) const
 {
     for (Hourlet *hourlet : columns)
@@ -419,6 +454,7 @@ QAbstractItemModel *WeekView::model() const
 
 void WeekView::UpdateDisplay()
 {
+    const WeekViewPrivate::SharedConnection shared(*d);
     for (Hourlet *hourlet : d->columns)
         hourlet->UpdateDisplay();
     d->repaint();
@@ -446,6 +482,7 @@ qint32 WeekView::resource() const { return d->v.resource; }
 void WeekView::setResource(qint32 resource)
 {
     d->v.resource = resource;
+    const WeekViewPrivate::SharedConnection shared(*d);
     for (Hourlet *hourlet : d->columns)
         hourlet->setResource(resource);
     d->repaint();

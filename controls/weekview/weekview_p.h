@@ -13,9 +13,14 @@
 #include <QVariant>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace OlvarControls {
+
+namespace DataAccess {
+class Connection;
+}
 
 /*! The state of a WeekView and the work its members share. */
 class WeekViewPrivate
@@ -110,6 +115,28 @@ public:
         q->propertyChanged(QString::fromLatin1(name));
         Q_EMIT(q->*changed)(value);
     }
+    /*!
+        For one week-wide operation (a date, resource or scroll change, a
+        redisplay): opens one connection and lends it to the seven columns'
+        loads, which run their queries on it as the operation goes on, instead
+        of opening seven; it is closed when the operation ends, so that no
+        connection stays open between operations. Nested operations share the
+        outer one's; without a connection string, or when it cannot be opened,
+        the columns open their own as before.
+    */
+    class SharedConnection
+    {
+    public:
+        explicit SharedConnection(WeekViewPrivate &week);
+        ~SharedConnection();
+        SharedConnection(const SharedConnection &) = delete;
+        SharedConnection &operator=(const SharedConnection &) = delete;
+
+    private:
+        WeekViewPrivate &m_week;
+        std::unique_ptr<DataAccess::Connection> m_connection;
+    };
+
     /*! The date of the column under the screen point \a global; nothing outside the columns. */
     std::optional<OleDate> dayAt(const QPoint &global) const;
     /*! Hands the stored additions to the columns, after loading. */
@@ -129,6 +156,7 @@ public:
     std::array<Hourlet *, 7> columns{};
     QPointer<Hourlet> active;
     QString connectionString;
+    bool lending = false; //!< a SharedConnection is lending its connection to the columns
     QFont font;
     StoredValues v;
 };

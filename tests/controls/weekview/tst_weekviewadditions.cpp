@@ -104,3 +104,29 @@ TEST(WeekViewAdditions, KeyboardSelectionReachesEveryColumnAndIsSaved)
     restored.ReadProperties(bag);
     EXPECT_TRUE(restored.column(2)->keyboardSelection());
 }
+
+TEST(WeekViewAdditions, EachWeekOperationReadsTheDatabaseAsItIsThen)
+{
+    SessionDatabase database;
+    const QDate wednesday(2026, 3, 11);
+    auto view = shownWeekView();
+    view->setConnectionString(database.connectionString());
+    view->setResource(12);
+    view->setActiveDate(OleDate::fromDate(wednesday));
+    EXPECT_EQ(view->column(4)->itemCount(), 0);
+
+    database.addSession(OleDate::fromDate(wednesday), at(wednesday, 9), at(wednesday, 10), QStringLiteral("One"));
+    database.addSession(OleDate::fromDate(wednesday), at(wednesday, 11), at(wednesday, 12), QStringLiteral("Two"));
+    view->column(0)->setVScrollValue(32); // a scroll step reloads every column
+    EXPECT_EQ(view->column(4)->itemCount(), 1);
+
+    database.addSession(OleDate::fromDate(wednesday.addDays(1)), at(wednesday.addDays(1), 9),
+                        at(wednesday.addDays(1), 10), QStringLiteral("Thursday"));
+    database.addSession(OleDate::fromDate(wednesday.addDays(1)), at(wednesday.addDays(1), 11),
+                        at(wednesday.addDays(1), 12), QStringLiteral("Thursday too"));
+    view->UpdateDisplay();
+    EXPECT_EQ(view->column(3)->itemCount(), 1);
+    database.execute(QStringLiteral("DELETE FROM tblSession"));
+    view->setActiveDate(OleDate::fromDate(wednesday.addDays(1)));
+    EXPECT_EQ(view->column(3)->itemCount(), 0);
+}
