@@ -23,8 +23,8 @@ int main(int argc, char **argv)
     day.setResource(1);
     day.setModel(&sessions); // instead of ConnectionString
     day.resize(480, 600);
-    day.setVScrollValue(272); // 08:30 at the top
     day.show();
+    day.setVScrollValue(272); // 08:30 at the top, once shown (showing it scrolls to the top)
 
     // SetAppointment() and DeleteAppointment() now write to `sessions`.
     return app.exec();
