@@ -263,6 +263,7 @@ void HourletPrivate::moveFocusSlot(int slot, bool extend)
     scrollToSlot(keyFocus);
     if (scrollValue() == before) // a scroll has repainted everything already
         paintHighlight();
+    HourletAccessible::selectionMoved(q);
 }
 
 void HourletPrivate::scrollBy(int pixels)
@@ -294,6 +295,8 @@ void HourletPrivate::setWorkDay(OleDate start, OleDate end)
         throw OleError(ErrorNumber::InvalidPropertyValue);
     const bool startChanged = start != workDayStart;
     const bool endChanged = end != workDayEnd;
+    if (!startChanged && !endChanged)
+        return;
     workDayStart = start;
     workDayEnd = end;
     fullRepaint();
@@ -476,6 +479,7 @@ void HourletPrivate::release(qint16 button, qint16 shift, float x, float y)
     if (overlapLayout)
         underPointer = [this, x](qsizetype index) { return boxHoldsX(index, x); };
     sweep.release(button == VirtualKeys::LeftButton, content, list, activeDate, underPointer);
+    HourletAccessible::selectionMoved(q);
     Q_EMIT q->MouseUp(button, shift, x, content);
 }
 

@@ -82,6 +82,17 @@ void HourletAccessible::install()
     Q_UNUSED(installed);
 }
 
+void HourletAccessible::selectionMoved(Hourlet *hourlet)
+{
+    if (!hourlet->hasFocus())
+        return;
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(hourlet);
+    if (QAccessibleInterface *item = view ? view->focusChild() : nullptr) {
+        QAccessibleEvent event(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 Hourlet *HourletAccessible::hourlet() const
 {
     return static_cast<Hourlet *>(widget());

@@ -25,6 +25,8 @@ public:
 
     /*! Makes QAccessible::queryAccessibleInterface() answer with this class for day views; once is enough. */
     static void install();
+    /*! Tells assistive technology that the selection of \a hourlet, which has the focus, has moved. */
+    static void selectionMoved(Hourlet *hourlet);
 
     QString text(QAccessible::Text t) const override;
     int childCount() const override;
