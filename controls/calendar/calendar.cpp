@@ -157,12 +157,14 @@ Calendar::Calendar(QWidget *parent)
 
     d->upDown = new UpDownArrows(this);
     d->upDown->setObjectName(QStringLiteral("UpDown"));
+    d->upDown->setAccessibleName(QStringLiteral("Change the date by a day"));
     connect(d->upDown, &UpDownArrows::UpClick, this, [this] { guarded([this] { stepDay(1); }); });
     connect(d->upDown, &UpDownArrows::DownClick, this, [this] { guarded([this] { stepDay(-1); }); });
 
     d->btnDropCalendar = new QToolButton(this);
     d->btnDropCalendar->setObjectName(QStringLiteral("btnDropCalendar"));
     d->btnDropCalendar->setArrowType(Qt::DownArrow);
+    d->btnDropCalendar->setAccessibleName(QStringLiteral("Choose a date"));
     d->btnDropCalendar->setFocusPolicy(Qt::StrongFocus);
     connect(d->btnDropCalendar, &QToolButton::clicked, this, [this] { guarded([this] { dropDown(); }); });
 

@@ -6,10 +6,11 @@ namespace OlvarControls {
 
 namespace {
 
-QToolButton *makeArrow(QWidget *parent, Qt::ArrowType arrow, const QString &name)
+QToolButton *makeArrow(QWidget *parent, Qt::ArrowType arrow, const QString &name, const QString &accessibleName)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRaise(false);
@@ -20,8 +21,8 @@ QToolButton *makeArrow(QWidget *parent, Qt::ArrowType arrow, const QString &name
 
 UpDownArrows::UpDownArrows(QWidget *parent)
     : QWidget(parent)
-    , m_up(makeArrow(this, Qt::UpArrow, QStringLiteral("UpArrow")))
-    , m_down(makeArrow(this, Qt::DownArrow, QStringLiteral("DownArrow")))
+    , m_up(makeArrow(this, Qt::UpArrow, QStringLiteral("UpArrow"), QStringLiteral("Next day")))
+    , m_down(makeArrow(this, Qt::DownArrow, QStringLiteral("DownArrow"), QStringLiteral("Previous day")))
 {
     connect(m_up, &QToolButton::clicked, this, &UpDownArrows::UpClick);
     connect(m_down, &QToolButton::clicked, this, &UpDownArrows::DownClick);

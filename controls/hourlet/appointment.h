@@ -36,6 +36,10 @@ struct OLVAR_EXPORT Appointment
     OleColor AppBarColor;
     OleColor AppBarBorderColor;
     OleColor AppBorderColor;
+    std::optional<OleColor> OwnBackColor;   //!< from an appointment model: drawn instead of AppItemBackColor
+    std::optional<OleColor> OwnForeColor;   //!< from an appointment model: drawn instead of AppItemForeColor
+    std::optional<OleColor> OwnBarColor;    //!< from an appointment model: drawn instead of AppItemBarColor
+    std::optional<OleColor> OwnBorderColor; //!< from an appointment model: drawn instead of AppItemBorderColor
 
     /*! Whether appointment painting draws it, and the hit test can find it: live and stored. */
     bool isShown() const { return ApptDeleted == 0 && ApptID > 0; }

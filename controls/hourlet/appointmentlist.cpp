@@ -42,12 +42,12 @@ void AppointmentList::markDeleted(qint32 id, qint32 upperBound)
     }
 }
 
-qint32 AppointmentList::hitTest(double y) const
+qint32 AppointmentList::hitTest(double y, const std::function<bool(qsizetype)> &accepts) const
 {
     qint32 hit = -1;
     for (qsizetype i = 0; i < m_records.size(); ++i) {
         const Appointment &record = m_records.at(i);
-        if (record.isShown() && record.ApptStartCoord <= y && y <= record.ApptEndCoord)
+        if (record.isShown() && record.ApptStartCoord <= y && y <= record.ApptEndCoord && (!accepts || accepts(i)))
             hit = qint32(i);
     }
     return hit;

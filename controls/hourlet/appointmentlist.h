@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <functional>
+
 namespace OlvarControls {
 
 /*!
@@ -43,9 +45,10 @@ public:
     /*!
         The index of the shown record (Appointment::isShown()) that covers the
         content coordinate \a y from its start to its end coordinate; the
-        highest such index when several do, -1 when none does.
+        highest such index when several do, -1 when none does. With \a accepts,
+        only the records it accepts by index count.
     */
-    qint32 hitTest(double y) const;
+    qint32 hitTest(double y, const std::function<bool(qsizetype)> &accepts = {}) const;
 
 private:
     QList<Appointment> m_records;

@@ -3,6 +3,7 @@
 
 #include "controlfactory.h"
 #include "datetext.h"
+#include "hourletaccessible.h"
 #include "hourletpainter.h"
 #include "numberconversion.h"
 #include "oleerror.h"
@@ -16,6 +17,7 @@
 #include "windowupdatelock.h"
 
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScopedValueRollback>
@@ -26,7 +28,11 @@ namespace OlvarControls {
 
 OLVAR_REGISTER_CONTROL(Hourlet, "OlvarControls.Hourlet");
 
+Q_LOGGING_CATEGORY(lcHourlet, "olvar.hourlet")
+
 namespace {
+
+constexpr int MSecsPerMinute = 60 * 1000;
 
 /* Runs one step of a full repaint; a step that fails is left out. */
 template<typename Step>
@@ -97,7 +103,217 @@ bool HourletPrivate::scrollBarShown() const
 
 HourletLayout HourletPrivate::layout() const
 {
-    return HourletLayout(q->size(), showTimeScale, scrollBarShown(), scrollValue());
+    HourletLayout where(q->size(), showTimeScale, scrollBarShown(), scrollValue());
+    if (const auto band = SlotGeometry::workingSlots(workDayStart, workDayEnd))
+        where.setWorkingSlots(band->first, band->second);
+    return where;
+}
+
+void HourletPrivate::prepare(HourletPainter &painter) const
+{
+    painter.setSideBySide(overlapLayout);
+    painter.setFocusFrame(keyboardSelection && q->hasFocus());
+    if (!showNowLine)
+        return;
+    const auto coordinate = SlotGeometry::coordinateOfInstant(activeDate, Scheduler::instance().now());
+    if (coordinate)
+        painter.setNowLine(*coordinate, nowLineColor);
+}
+
+void HourletPrivate::beginDrag(float x, float y)
+{
+    drag = AppointmentDrag();
+    dragMoved = false;
+    if (!allowDragEdit || y < SlotGeometry::HeaderHeight)
+        return;
+    const QList<GdiRect> boxes = layout().appointmentBoxes(list, activeDate, overlapLayout);
+    for (qsizetype i = list.size() - 1; i >= 0; --i) {
+        const GdiRect &box = boxes.at(i);
+        const Appointment &record = list.at(i);
+        if (!record.isShown() || x < box.left || x > box.right || y < box.top || y > box.bottom)
+            continue;
+        drag = AppointmentDrag(AppointmentDrag::kindAt(int(y), box.top, box.bottom), record.ApptID,
+                               record.ApptTimeStart, record.ApptTimeEnd, double(scrollValue()) + y);
+        return;
+    }
+}
+
+void HourletPrivate::showDrag(float y)
+{
+    const double content = double(scrollValue()) + y;
+    if (!drag.hasMoved(content) && !dragMoved)
+        return;
+    dragMoved = true;
+    const HourletLayout where = layout();
+    HourletPainter painter(retained.surface(), where, look, font);
+    prepare(painter);
+    const Appointment none;
+    painter.paintHighlight(drawsSelection() ? sweep.selection() : none, list, activeDate, dateFormat,
+                           vScroll->width());
+    painter.drawDragOutline(SlotGeometry::timeRangeToCoordinates(activeDate, drag.newStart(content),
+                                                                 drag.newEnd(content)));
+    refresh();
+}
+
+void HourletPrivate::cancelDrag()
+{
+    const bool shown = dragMoved;
+    drag = AppointmentDrag();
+    dragMoved = false;
+    if (shown)
+        fullRepaint();
+}
+
+void HourletPrivate::finishDrag(float x, float y)
+{
+    const AppointmentDrag finished = drag;
+    const bool moved = dragMoved;
+    drag = AppointmentDrag();
+    dragMoved = false;
+    const double content = double(scrollValue()) + y;
+    if (!moved)
+        return;
+    std::optional<qint64> days;
+    if (q->rect().contains(QPoint(int(x), int(y))))
+        days = 0;
+    else if (dayLocator && finished.kind() == AppointmentDrag::Move)
+        if (const auto day = dayLocator(q->mapToGlobal(QPoint(int(x), int(y)))))
+            days = day->dayNumber() - activeDate.dayNumber();
+    const qint32 index = list.indexOfId(finished.id());
+    if (!days || index < 0) {
+        fullRepaint();
+        return;
+    }
+    const OleDate start = finished.newStart(content, int(*days));
+    const OleDate end = finished.newEnd(content, int(*days));
+    bool cancel = false;
+    Q_EMIT q->BeforeAppointmentChange(finished.id(), start, end, cancel);
+    if (!cancel) {
+        const Appointment record = list.at(index);
+        q->SetAppointment(start.datePart(), start, end, record.ApptSubject, record.ApptDetail, record.ApptType,
+                          record.Location, finished.id());
+    }
+    fullRepaint();
+    if (!cancel)
+        Q_EMIT q->appointmentDragged(finished.id());
+}
+
+bool HourletPrivate::handleKey(int key, bool shift)
+{
+    if (!keyboardSelection)
+        return false;
+    const HourletLayout where = layout();
+    const int page = std::max(1, (q->height() - SlotGeometry::HeaderHeight) / SlotGeometry::SlotHeight);
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int step = key == Qt::Key_Up ? -1 : 1;
+        const auto selected = sweep.selectedSlots();
+        const bool ours = selected && keyFocus >= 0 && selected->first == std::min(keyAnchor, keyFocus)
+                && selected->second == std::max(keyAnchor, keyFocus);
+        if (!selected) {
+            keyAnchor = keyFocus = where.firstWorkingSlot() - step;
+        } else if (!ours) {
+            keyAnchor = step > 0 ? selected->first : selected->second;
+            keyFocus = step > 0 ? selected->second : selected->first;
+        }
+        moveFocusSlot(keyFocus + step, shift);
+        return true;
+    }
+    case Qt::Key_Home:
+        moveFocusSlot(where.firstWorkingSlot(), shift);
+        return true;
+    case Qt::Key_End:
+        moveFocusSlot(where.endWorkingSlot() - 1, shift);
+        return true;
+    case Qt::Key_PageUp:
+        scrollBy(-page * SlotGeometry::SlotHeight);
+        return true;
+    case Qt::Key_PageDown:
+        scrollBy(page * SlotGeometry::SlotHeight);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Q_EMIT q->DblClick();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void HourletPrivate::moveFocusSlot(int slot, bool extend)
+{
+    keyFocus = qBound(0, slot, SlotGeometry::SlotCount - 1);
+    if (!extend || keyAnchor < 0)
+        keyAnchor = keyFocus;
+    sweep.selectSlots(std::min(keyAnchor, keyFocus), std::max(keyAnchor, keyFocus), activeDate);
+    const int before = scrollValue();
+    scrollToSlot(keyFocus);
+    if (scrollValue() == before) // a scroll has repainted everything already
+        paintHighlight();
+    HourletAccessible::selectionMoved(q);
+}
+
+void HourletPrivate::scrollBy(int pixels)
+{
+    vScroll->setValue(qBound(vScroll->min(), vScroll->value() + pixels, std::max(vScroll->min(), vScroll->max())));
+}
+
+void HourletPrivate::scrollToSlot(int slot)
+{
+    const int top = SlotGeometry::slotTop(slot) - SlotGeometry::HeaderHeight;   // scroll value with the slot first
+    const int bottom = SlotGeometry::slotBottom(slot) + 1 - q->height();        // scroll value with the slot last
+    const int value = vScroll->value();
+    if (value > top)
+        scrollBy(top - value);
+    else if (value < bottom) // whole slots, so that the slot lines stay where a mouse scroll puts them
+        scrollBy((bottom + SlotGeometry::SlotHeight - 1) / SlotGeometry::SlotHeight * SlotGeometry::SlotHeight - value);
+}
+
+bool HourletPrivate::boxHoldsX(qsizetype index, float x) const
+{
+    const QList<GdiRect> boxes = layout().appointmentBoxes(list, activeDate, true);
+    const GdiRect &box = boxes.at(index);
+    return box.left <= x && x <= box.right;
+}
+
+void HourletPrivate::setWorkDay(OleDate start, OleDate end)
+{
+    if (!SlotGeometry::workingSlots(start, end))
+        throw OleError(ErrorNumber::InvalidPropertyValue);
+    const bool startChanged = start != workDayStart;
+    const bool endChanged = end != workDayEnd;
+    if (!startChanged && !endChanged)
+        return;
+    workDayStart = start;
+    workDayEnd = end;
+    fullRepaint();
+    if (startChanged) {
+        q->propertyChanged(QStringLiteral("WorkDayStart"));
+        Q_EMIT q->WorkDayStartChanged(start);
+    }
+    if (endChanged) {
+        q->propertyChanged(QStringLiteral("WorkDayEnd"));
+        Q_EMIT q->WorkDayEndChanged(end);
+    }
+}
+
+void HourletPrivate::updateNowTimer()
+{
+    Scheduler &scheduler = Scheduler::instance();
+    if (nowTimer != 0)
+        scheduler.stopTimer(nowTimer);
+    nowTimer = 0;
+    if (!showNowLine)
+        return;
+    const int toNextMinute = MSecsPerMinute - int(scheduler.now().timeMSecs() % MSecsPerMinute);
+    nowTimer = scheduler.startTimer(toNextMinute, [this] { onNowTimer(); });
+}
+
+void HourletPrivate::onNowTimer()
+{
+    updateNowTimer();
+    QtBoundary::run(q, "now line", [this] { fullRepaint(); });
 }
 
 void HourletPrivate::placeScrollBar()
@@ -115,6 +331,7 @@ void HourletPrivate::fullRepaint(bool show)
         runStep([&] {
             const HourletLayout where = layout();
             HourletPainter painter(retained.surface(), where, look, font);
+            prepare(painter);
             draw(painter);
         });
     };
@@ -126,24 +343,55 @@ void HourletPrivate::fullRepaint(bool show)
     runStep([this] { placeScrollBar(); });
     paintStep([](HourletPainter &painter) { painter.fillTimeScale(); });
     paintStep([](HourletPainter &painter) { painter.fillSlots(); });
-    if (selectionHighlight)
+    if (drawsSelection())
         runStep([this] { paintHighlight(); });
     if (q->height() > SlotGeometry::DayHeight)
         vScroll->hide();
     paintStep([](HourletPainter &painter) { painter.drawGrid(true); });
     paintStep([](HourletPainter &painter) { painter.drawBar(); });
-    runStep([this] { binding.load(list, activeDate, resource); });
-    if (binding.hasDatabase())
+    runStep([this] { load(); });
+    if (hasSource())
         paintStep([this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
+    paintStep([](HourletPainter &painter) { painter.drawNowLine(); });
+    if (keyboardSelection && q->hasFocus())
+        paintStep([this](HourletPainter &painter) { painter.drawFocusFrame(sweep.selection()); });
     paintStep([this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
     if (show)
         refresh();
+}
+
+bool HourletPrivate::hasSource() const
+{
+    return modelBinding.hasModel() || binding.hasDatabase();
+}
+
+void HourletPrivate::load()
+{
+    if (modelBinding.hasModel())
+        modelBinding.load(list, activeDate, resource);
+    else
+        binding.load(list, activeDate, resource);
+}
+
+qint32 HourletPrivate::save(const Appointment &record)
+{
+    if (!modelBinding.hasModel())
+        return binding.save(record);
+    const QScopedValueRollback<bool> writing(writingModel, true);
+    return modelBinding.save(record, resource);
+}
+
+void HourletPrivate::onModelChanged()
+{
+    if (!writingModel)
+        QtBoundary::run(q, "model change", [this] { fullRepaint(); });
 }
 
 void HourletPrivate::paintHighlight()
 {
     const HourletLayout where = layout();
     HourletPainter painter(retained.surface(), where, look, font);
+    prepare(painter);
     painter.paintHighlight(sweep.selection(), list, activeDate, dateFormat, vScroll->width());
     refresh();
 }
@@ -188,7 +436,9 @@ void HourletPrivate::press(qint16 button, qint16 shift, float x, float y)
 
 void HourletPrivate::move(qint16 buttons, qint16 shift, float x, float y)
 {
-    if (sweep.isSweeping() && selectionHighlight) {
+    if (drag.isActive()) {
+        showDrag(y);
+    } else if (sweep.isSweeping() && selectionHighlight) {
         sweep.extendTo(double(scrollValue()) + y, activeDate);
         paintHighlight();
         autoScroll(y);
@@ -211,8 +461,14 @@ void HourletPrivate::autoScroll(float y)
 
 void HourletPrivate::release(qint16 button, qint16 shift, float x, float y)
 {
+    if (button == VirtualKeys::LeftButton && drag.isActive())
+        finishDrag(x, y);
     const float content = float(scrollValue()) + y;
-    sweep.release(button == VirtualKeys::LeftButton, content, list, activeDate);
+    std::function<bool(qsizetype)> underPointer;
+    if (overlapLayout)
+        underPointer = [this, x](qsizetype index) { return boxHoldsX(index, x); };
+    sweep.release(button == VirtualKeys::LeftButton, content, list, activeDate, underPointer);
+    HourletAccessible::selectionMoved(q);
     Q_EMIT q->MouseUp(button, shift, x, content);
 }
 
@@ -289,6 +545,19 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
             colorKey("SlotsBorderColor", &HourletAppearance::SlotsBorderColor),
             colorKey("AvailableColor", &HourletAppearance::AvailableColor),
             colorKey("UnAvailableColor", &HourletAppearance::UnAvailableColor),
+            {QStringLiteral("WorkDayStart"), QVariant::fromValue(Hourlet::defaultWorkDayStart()),
+             [this] { return QVariant::fromValue(workDayStart); },
+             [this](const QVariant &v) { workDayStart = NumberConversion::toDate(v); }},
+            {QStringLiteral("WorkDayEnd"), QVariant::fromValue(Hourlet::defaultWorkDayEnd()),
+             [this] { return QVariant::fromValue(workDayEnd); },
+             [this](const QVariant &v) { workDayEnd = NumberConversion::toDate(v); }},
+            boolKey("ShowNowLine", false, showNowLine),
+            {QStringLiteral("NowLineColor"), QVariant::fromValue(OleColor(Hourlet::DefaultNowLineColor)),
+             [this] { return QVariant::fromValue(nowLineColor); },
+             [this](const QVariant &v) { nowLineColor = NumberConversion::toColor(v); }},
+            boolKey("OverlapLayout", false, overlapLayout),
+            boolKey("KeyboardSelection", false, keyboardSelection),
+            boolKey("AllowDragEdit", false, allowDragEdit),
     };
 }
 
@@ -299,10 +568,21 @@ QString Hourlet::defaultDateFormat()
     return QStringLiteral("dddd mmmm dd, yyyy");
 }
 
+OleDate Hourlet::defaultWorkDayStart()
+{
+    return OleDate::fromTime(QTime(9, 0));
+}
+
+OleDate Hourlet::defaultWorkDayEnd()
+{
+    return OleDate::fromTime(QTime(17, 0));
+}
+
 Hourlet::Hourlet(QWidget *parent)
     : ControlBase(parent)
     , d(std::make_unique<HourletPrivate>(this))
 {
+    HourletAccessible::install();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(d->vScroll, &VScrollBar::Change, this, [this] { d->onScrollChange(); });
@@ -310,7 +590,11 @@ Hourlet::Hourlet(QWidget *parent)
     d->fullRepaint();
 }
 
-Hourlet::~Hourlet() = default;
+Hourlet::~Hourlet()
+{
+    if (d->nowTimer != 0)
+        Scheduler::instance().stopTimer(d->nowTimer);
+}
 
 void Hourlet::InitProperties()
 {
@@ -326,6 +610,13 @@ void Hourlet::InitProperties()
 void Hourlet::ReadProperties(const PropertyBag &bag)
 {
     PersistedKey::readAll(d->persistedKeys(), bag);
+    if (!SlotGeometry::workingSlots(d->workDayStart, d->workDayEnd)) {
+        qCWarning(lcHourlet, "ReadProperties: the saved working day %s to %s is empty or reversed; 09:00 to 17:00 used",
+                  qPrintable(DateText::general(d->workDayStart)), qPrintable(DateText::general(d->workDayEnd)));
+        d->workDayStart = defaultWorkDayStart();
+        d->workDayEnd = defaultWorkDayEnd();
+    }
+    d->updateNowTimer();
     d->fullRepaint();
 }
 
@@ -374,27 +665,69 @@ qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin
         record.AppBorderColor = orDefault(BorderColor, OleColor(), &NumberConversion::toColor);
         record.AppBarColor = orDefault(AppBarColor, d->look.AppItemBarColor, &NumberConversion::toColor);
         d->list.append(record);
-        return d->binding.save(record);
+        return d->save(record);
     }
     const qint32 index = d->list.indexOfId(id);
     if (index < 0)
         return 0;
     Appointment &record = d->list[index];
     setDetails(record, ApptDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location);
-    return d->binding.save(record);
+    return d->save(record);
 }
 
 quint8 Hourlet::DeleteAppointment(qint32 RecordNumber)
 {
     const qint32 upperBound = d->list.upperBound();
-    const bool deleted = d->binding.deleteSession(RecordNumber, [this, RecordNumber, upperBound] {
+    const auto hide = [this, RecordNumber, upperBound] {
         d->list.markDeleted(RecordNumber, upperBound);
         d->paintHighlight();
-    });
+    };
+    bool deleted = false;
+    if (d->modelBinding.hasModel()) {
+        {
+            const QScopedValueRollback<bool> writing(d->writingModel, true);
+            deleted = d->modelBinding.deleteRows(RecordNumber);
+        }
+        if (deleted)
+            hide();
+    } else {
+        deleted = d->binding.deleteSession(RecordNumber, hide);
+    }
     if (!deleted)
         return 0;
     d->refresh();
     return 1;
+}
+
+void Hourlet::setModel(QAbstractItemModel *model)
+{
+    for (const QMetaObject::Connection &connection : std::as_const(d->modelConnections))
+        disconnect(connection);
+    d->modelConnections.clear();
+    d->modelBinding.setModel(model);
+    if (model) {
+        const auto changed = [this] { d->onModelChanged(); };
+        d->modelConnections = {
+                connect(model, &QAbstractItemModel::rowsInserted, this, changed),
+                connect(model, &QAbstractItemModel::rowsRemoved, this, changed),
+                connect(model, &QAbstractItemModel::rowsMoved, this, changed),
+                connect(model, &QAbstractItemModel::dataChanged, this, changed),
+                connect(model, &QAbstractItemModel::modelReset, this, changed),
+                connect(model, &QAbstractItemModel::layoutChanged, this, changed),
+                connect(model, &QObject::destroyed, this,
+                        [this] {
+                            d->modelBinding.setModel(nullptr);
+                            d->modelConnections.clear();
+                            d->onModelChanged();
+                        }),
+        };
+    }
+    d->fullRepaint();
+}
+
+QAbstractItemModel *Hourlet::model() const
+{
+    return d->modelBinding.model();
 }
 
 void Hourlet::UpdateDisplay()
@@ -484,7 +817,7 @@ qint32 Hourlet::resource() const { return d->resource; }
 void Hourlet::setResource(qint32 resource)
 {
     d->resource = resource;
-    d->binding.load(d->list, d->activeDate, d->resource);
+    d->load();
     d->fullRepaint();
     emitPropertyNotify(QStringLiteral("Resource"));
 }
@@ -622,6 +955,60 @@ QString Hourlet::startTime() const { return DateText::general(d->sweep.selection
 QString Hourlet::endTime() const { return DateText::general(d->sweep.selection().ApptTimeEnd); }
 qint32 Hourlet::itemCount() const { return d->list.upperBound(); }
 
+OleDate Hourlet::workDayStart() const { return d->workDayStart; }
+void Hourlet::setWorkDayStart(const OleDate &time) { d->setWorkDay(time, d->workDayEnd); }
+OleDate Hourlet::workDayEnd() const { return d->workDayEnd; }
+void Hourlet::setWorkDayEnd(const OleDate &time) { d->setWorkDay(d->workDayStart, time); }
+
+bool Hourlet::showNowLine() const { return d->showNowLine; }
+
+void Hourlet::setShowNowLine(bool show)
+{
+    d->setAddition(d->showNowLine, show, "ShowNowLine", &Hourlet::ShowNowLineChanged, [this] {
+        d->updateNowTimer();
+        d->fullRepaint();
+    });
+}
+
+OleColor Hourlet::nowLineColor() const { return d->nowLineColor; }
+
+void Hourlet::setNowLineColor(OleColor color)
+{
+    d->setAddition(d->nowLineColor, color, "NowLineColor", &Hourlet::NowLineColorChanged, [this] {
+        if (d->showNowLine)
+            d->fullRepaint();
+    });
+}
+
+bool Hourlet::overlapLayout() const { return d->overlapLayout; }
+
+void Hourlet::setOverlapLayout(bool sideBySide)
+{
+    d->setAddition(d->overlapLayout, sideBySide, "OverlapLayout", &Hourlet::OverlapLayoutChanged,
+                   [this] { d->fullRepaint(); });
+}
+
+bool Hourlet::keyboardSelection() const { return d->keyboardSelection; }
+
+void Hourlet::setKeyboardSelection(bool on)
+{
+    d->setAddition(d->keyboardSelection, on, "KeyboardSelection", &Hourlet::KeyboardSelectionChanged,
+                   [this] { d->fullRepaint(); });
+}
+
+bool Hourlet::allowDragEdit() const { return d->allowDragEdit; }
+
+void Hourlet::setAllowDragEdit(bool allow)
+{
+    d->setAddition(d->allowDragEdit, allow, "AllowDragEdit", &Hourlet::AllowDragEditChanged,
+                   [this] { d->cancelDrag(); });
+}
+
+void Hourlet::setDayLocator(std::function<std::optional<OleDate>(const QPoint &)> locator)
+{
+    d->dayLocator = std::move(locator);
+}
+
 // --- Events ----------------------------------------------------------------------------------
 
 void Hourlet::paintEvent(QPaintEvent *event)
@@ -651,6 +1038,8 @@ void Hourlet::mousePressEvent(QMouseEvent *event)
             d->clickPending = true;
         d->press(VirtualKeys::buttons(event->button()), VirtualKeys::shiftState(event->modifiers()),
                  float(event->position().x()), float(event->position().y()));
+        if (event->button() == Qt::LeftButton)
+            d->beginDrag(float(event->position().x()), float(event->position().y()));
     });
 }
 
@@ -695,10 +1084,27 @@ void Hourlet::mouseDoubleClickEvent(QMouseEvent *event)
 void Hourlet::keyPressEvent(QKeyEvent *event)
 {
     QtBoundary::run(this, "key press", [this, event] {
+        if (event->key() == Qt::Key_Escape && d->drag.isActive())
+            d->cancelDrag();
+        d->handleKey(event->key(), event->modifiers().testFlag(Qt::ShiftModifier));
         Q_EMIT KeyDown(VirtualKeys::keyCode(event), VirtualKeys::shiftState(event->modifiers()));
         if (!event->text().isEmpty())
             Q_EMIT KeyPress(VirtualKeys::keyAscii(event->text()));
     });
+}
+
+void Hourlet::focusInEvent(QFocusEvent *event)
+{
+    ControlBase::focusInEvent(event);
+    if (d->keyboardSelection)
+        QtBoundary::run(this, "focus", [this] { d->paintHighlight(); });
+}
+
+void Hourlet::focusOutEvent(QFocusEvent *event)
+{
+    ControlBase::focusOutEvent(event);
+    if (d->keyboardSelection)
+        QtBoundary::run(this, "focus", [this] { d->paintHighlight(); });
 }
 
 void Hourlet::keyReleaseEvent(QKeyEvent *event)

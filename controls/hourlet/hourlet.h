@@ -6,10 +6,15 @@
 #include "olvarglobal.h"
 
 #include <QFont>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
+#include <optional>
+
+class QAbstractItemModel;
 
 namespace OlvarControls {
 
@@ -20,8 +25,12 @@ class PropertyBag;
 /*!
     The day view "OlvarControls.Hourlet": one day (ActiveDate) of one resource
     (Resource) as a column of 48 half-hour slots under a header band with the
-    date, with a time scale, the working hours 09:00 to 17:00 and the
-    appointments as boxes. Its vertical scroll bar is the child "vScroll".
+    date, with a time scale, the working hours (09:00 to 17:00 unless
+    WorkDayStart and WorkDayEnd say otherwise) and the appointments as boxes.
+    Its vertical scroll bar is the child "vScroll".
+
+    Opt-in additions, all off for a new control: OverlapLayout lays
+    overlapping appointments side by side, ShowNowLine marks the current time.
 
     With a ConnectionString, every full repaint reads the resource's sessions
     of the day from the database; SetAppointment() and DeleteAppointment()
@@ -68,6 +77,13 @@ class OLVAR_EXPORT Hourlet : public ControlBase
     Q_PROPERTY(QString StartTime READ startTime)
     Q_PROPERTY(QString EndTime READ endTime)
     Q_PROPERTY(qint32 ItemCount READ itemCount)
+    Q_PROPERTY(OlvarControls::OleDate WorkDayStart READ workDayStart WRITE setWorkDayStart NOTIFY WorkDayStartChanged)
+    Q_PROPERTY(OlvarControls::OleDate WorkDayEnd READ workDayEnd WRITE setWorkDayEnd NOTIFY WorkDayEndChanged)
+    Q_PROPERTY(bool ShowNowLine READ showNowLine WRITE setShowNowLine NOTIFY ShowNowLineChanged)
+    Q_PROPERTY(OlvarControls::OleColor NowLineColor READ nowLineColor WRITE setNowLineColor NOTIFY NowLineColorChanged)
+    Q_PROPERTY(bool OverlapLayout READ overlapLayout WRITE setOverlapLayout NOTIFY OverlapLayoutChanged)
+    Q_PROPERTY(bool KeyboardSelection READ keyboardSelection WRITE setKeyboardSelection NOTIFY KeyboardSelectionChanged)
+    Q_PROPERTY(bool AllowDragEdit READ allowDragEdit WRITE setAllowDragEdit NOTIFY AllowDragEditChanged)
 
 public:
     /*!
@@ -108,6 +124,12 @@ public:
 
     /*! The date format of a new control. */
     static QString defaultDateFormat();
+    /*! The working day's start of a new control, 09:00. */
+    static OleDate defaultWorkDayStart();
+    /*! The working day's end of a new control, 17:00. */
+    static OleDate defaultWorkDayEnd();
+    /*! The now line's colour of a new control, red. */
+    static constexpr OleColor DefaultNowLineColor = 0x0000FF;
 
     explicit Hourlet(QWidget *parent = nullptr);
     ~Hourlet() override;
@@ -150,6 +172,18 @@ public:
     Q_INVOKABLE quint8 DeleteAppointment(qint32 RecordNumber);
     /*! Repaints the day fully, reading it from the database, and shows it. */
     Q_INVOKABLE void UpdateDisplay();
+    /*!
+        Takes the appointments from \a model (rows with Olvar::AppointmentRole
+        data) instead of the database: every full repaint reads the active
+        date's rows of the resource from it, each change the model signals is
+        followed by one repaint, and SetAppointment() and DeleteAppointment()
+        write to it when it is editable. nullptr goes back to ConnectionString.
+        The control does not own the model.
+    */
+    void setModel(QAbstractItemModel *model);
+    /*! The appointment model; nullptr when the appointments come from the database. */
+    QAbstractItemModel *model() const;
+
     /*! Redraws the scroll bar; the day is not repainted. */
     Q_INVOKABLE void Paint();
     /*! Shows the drawing as it is. */
@@ -233,6 +267,54 @@ public:
     /*! The highest index of the appointment list (not the number of appointments). */
     qint32 itemCount() const;
 
+    /*! Where the working hours (drawn in AvailableColor) begin: a time of day. */
+    OleDate workDayStart() const;
+    /*!
+        Begins the working hours at \a time, a time of day on day 0; the band
+        widens to the slot boundary before it. A time outside the day, or one
+        that leaves no band before WorkDayEnd, raises OleError 380.
+    */
+    void setWorkDayStart(const OleDate &time);
+    /*! Where the working hours end: a time of day, 1 standing for 24:00. */
+    OleDate workDayEnd() const;
+    /*! Ends the working hours at \a time, widened to the next slot boundary; as setWorkDayStart() refuses. */
+    void setWorkDayEnd(const OleDate &time);
+    /*! Whether a line marks the current time on the day that is today by the scheduler's clock. */
+    bool showNowLine() const;
+    /*! Shows or hides the now line, which moves each minute while shown. */
+    void setShowNowLine(bool show);
+    OleColor nowLineColor() const;
+    void setNowLineColor(OleColor color);
+    /*! Whether overlapping appointments share the width side by side. */
+    bool overlapLayout() const;
+    /*! Lays overlapping appointments side by side, or full width over each other; hit testing follows. */
+    void setOverlapLayout(bool sideBySide);
+    /*!
+        Whether the keyboard selects: Up and Down move the selected slot (Shift
+        extends the selection), PageUp and PageDown scroll by a page, Home and
+        End go to the working day's start and end, Return raises DblClick. The
+        selection is then always drawn, with a focus frame while the control
+        has the focus. The key events are raised for every key either way.
+    */
+    bool keyboardSelection() const;
+    void setKeyboardSelection(bool on);
+    /*!
+        Whether the user moves an appointment by dragging its body and changes
+        its end by dragging its bottom edge, in half-hour steps. Before the
+        change BeforeAppointmentChange() is raised; unless the host cancels,
+        the change is stored as SetAppointment() stores an update and the day
+        is repainted. A drag let go outside the control, or ended with Escape,
+        changes nothing.
+    */
+    bool allowDragEdit() const;
+    void setAllowDragEdit(bool allow);
+    /*!
+        For a container of day views such as WeekView: \a locator names the day
+        shown under a screen point outside this view (nothing for none), so
+        that a drag let go there moves the appointment to that day.
+    */
+    void setDayLocator(std::function<std::optional<OleDate>(const QPoint &globalPosition)> locator);
+
 Q_SIGNALS:
     /*! The scroll value has changed; the day is repainted after it. */
     void VScrollChange();
@@ -310,6 +392,28 @@ Q_SIGNALS:
     void AvailableColorChanged(OlvarControls::OleColor AvailableColor);
     /*! UnAvailableColor has changed to \a UnAvailableColor. */
     void UnAvailableColorChanged(OlvarControls::OleColor UnAvailableColor);
+    /*! WorkDayStart has become \a time. */
+    void WorkDayStartChanged(const OlvarControls::OleDate &time);
+    /*! WorkDayEnd has become \a time. */
+    void WorkDayEndChanged(const OlvarControls::OleDate &time);
+    /*! ShowNowLine has become \a show. */
+    void ShowNowLineChanged(bool show);
+    /*! NowLineColor has become \a color. */
+    void NowLineColorChanged(OlvarControls::OleColor color);
+    /*! OverlapLayout has become \a sideBySide. */
+    void OverlapLayoutChanged(bool sideBySide);
+    /*! KeyboardSelection has become \a on. */
+    void KeyboardSelectionChanged(bool on);
+    /*! AllowDragEdit has become \a allow. */
+    void AllowDragEditChanged(bool allow);
+    /*!
+        A drag is about to move the appointment \a ApptID to \a NewStart to
+        \a NewEnd; setting \a Cancel keeps it where it is.
+    */
+    void BeforeAppointmentChange(qint32 ApptID, const OlvarControls::OleDate &NewStart,
+                                 const OlvarControls::OleDate &NewEnd, bool &Cancel);
+    /*! A drag has stored the new times of the appointment \a ApptID. */
+    void appointmentDragged(qint32 ApptID);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -321,12 +425,16 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // The meta-object system's write: a refused value is logged, never raised into Qt.
     void writeVScrollValue(qint16 value) noexcept;
 
     friend class HourletPrivate;
+    friend class HourletAccessible;
+    friend class WeekViewPrivate;
     std::unique_ptr<HourletPrivate> d;
 };
 

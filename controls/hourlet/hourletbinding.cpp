@@ -121,7 +121,7 @@ void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 reso
         return;
     const LoadSource source{m_connectionString, activeDate.value(), resource};
     try {
-        Connection connection = openConnection(m_connectionString);
+        Connection connection = m_lent ? *m_lent : openConnection(m_connectionString);
         list.reset();
         Recordset rows;
         rows.Open(SessionStatements::loadQuery(activeDate, resource), connection, adOpenForwardOnly,
@@ -132,7 +132,8 @@ void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 reso
             rows.MoveNext();
         }
         rows.Close();
-        connection.Close();
+        if (!m_lent)
+            connection.Close();
         m_failedLoad.reset();
     } catch (const OleError &error) {
         // A database that cannot be opened, or a result without a current row, ends the load quietly.

@@ -12,6 +12,9 @@ namespace OlvarControls {
 
 class AppointmentList;
 class OleError;
+namespace DataAccess {
+class Connection;
+}
 struct Appointment;
 
 /*!
@@ -59,6 +62,14 @@ public:
     */
     bool deleteSession(qint32 sessionId, const std::function<void()> &whileOpen) const;
 
+    /*!
+        Lends the open \a connection for the loads of one operation of a
+        container (nullptr ends the loan): they run their queries on it then,
+        instead of opening and closing a connection of their own, and so still
+        read the database as it is at that moment.
+    */
+    void lend(const DataAccess::Connection *connection) { m_lent = connection; }
+
     /*! Shows \a error as the day view reports database failures. */
     static void report(const OleError &error);
 
@@ -76,6 +87,7 @@ private:
 
     QString m_connectionString;
     std::optional<LoadSource> m_failedLoad;
+    const DataAccess::Connection *m_lent = nullptr;
 };
 
 } // namespace OlvarControls

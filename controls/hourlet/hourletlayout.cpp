@@ -1,6 +1,8 @@
 #include "hourletlayout.h"
 
+#include "appointmentlist.h"
 #include "numberconversion.h"
+#include "overlaplayout.h"
 
 namespace OlvarControls {
 
@@ -43,8 +45,46 @@ GdiRect HourletLayout::slotArea() const
 
 GdiRect HourletLayout::availableBand() const
 {
-    return {slotAreaLeft(), clientRow(SlotGeometry::slotTop(AvailableFirstSlot)), m_width,
-            clientRow(SlotGeometry::slotTop(AvailableEndSlot))};
+    return {slotAreaLeft(), clientRow(SlotGeometry::slotTop(m_workFirst)), m_width,
+            clientRow(SlotGeometry::slotTop(m_workEnd))};
+}
+
+void HourletLayout::setWorkingSlots(int first, int end)
+{
+    m_workFirst = first;
+    m_workEnd = end;
+}
+
+GdiRect HourletLayout::nowLine(int coordinate) const
+{
+    return {slotAreaLeft(), clientRow(coordinate), m_width, clientRow(coordinate) + 2};
+}
+
+QList<GdiRect> HourletLayout::appointmentBoxes(const AppointmentList &list, OleDate activeDate, bool sideBySide) const
+{
+    QList<GdiRect> boxes(list.size());
+    QList<OverlapLayout::Range> ranges;
+    QList<qsizetype> shown;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Appointment &record = list.at(i);
+        if (!record.isShown())
+            continue;
+        const CoordinatePair pair =
+                SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd);
+        boxes[i] = appointmentBox(pair);
+        ranges.append({pair.top, pair.bottom + 1});
+        shown.append(i);
+    }
+    if (!sideBySide)
+        return boxes;
+    const QList<OverlapLayout::Placement> placements = OverlapLayout::place(ranges);
+    for (qsizetype n = 0; n < shown.size(); ++n) {
+        GdiRect &box = boxes[shown.at(n)];
+        const auto [left, right] = OverlapLayout::horizontalExtent(placements.at(n), box.left, box.right);
+        box.left = left;
+        box.right = right;
+    }
+    return boxes;
 }
 
 int HourletLayout::hourLineRow(int hour) const

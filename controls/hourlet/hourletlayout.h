@@ -4,9 +4,12 @@
 #include "olvarglobal.h"
 #include "slotgeometry.h"
 
+#include <QList>
 #include <QSize>
 
 namespace OlvarControls {
+
+class AppointmentList;
 
 /*!
     Where the day view draws, for one client size, time-scale setting,
@@ -46,8 +49,14 @@ public:
     GdiRect timeScaleColumn() const;
     /*! The slot area, filled with the colour outside working hours. */
     GdiRect slotArea() const;
-    /*! The working hours, 09:00 to 17:00. */
+    /*! The working hours: slots firstWorkingSlot() up to endWorkingSlot(), 09:00 to 17:00 unless set. */
     GdiRect availableBand() const;
+    /*! Sets the working hours to slots \a first up to (not including) \a end. */
+    void setWorkingSlots(int first, int end);
+    int firstWorkingSlot() const { return m_workFirst; }
+    int endWorkingSlot() const { return m_workEnd; }
+    /*! The 2-pixel line across the slot area at the content coordinate \a coordinate. */
+    GdiRect nowLine(int coordinate) const;
     /*! The client row of hour line \a hour (0 to 24). */
     int hourLineRow(int hour) const;
     /*! Where the half-hour lines start: after the hour labels, or at the hour lines' start. */
@@ -61,6 +70,12 @@ public:
 
     /*! The box of an appointment at \a coordinates, as appointment painting draws it. */
     GdiRect appointmentBox(CoordinatePair coordinates) const;
+    /*!
+        The boxes of \a list's records on \a activeDate by index: full width, or
+        with \a sideBySide overlapping ones side by side (OverlapLayout). Records
+        appointment painting leaves out get an empty rectangle at (0, 0).
+    */
+    QList<GdiRect> appointmentBoxes(const AppointmentList &list, OleDate activeDate, bool sideBySide) const;
     /*! The bar left of \a box. */
     static GdiRect appointmentBar(const GdiRect &box);
     /*! Where the subject is written inside \a box. */
@@ -94,6 +109,8 @@ private:
     bool m_timeScale;
     bool m_scrollBar;
     int m_scroll;
+    int m_workFirst = AvailableFirstSlot;
+    int m_workEnd = AvailableEndSlot;
 };
 
 } // namespace OlvarControls

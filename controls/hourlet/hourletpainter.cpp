@@ -5,6 +5,8 @@
 #include "dateformatter.h"
 #include "gdisurface.h"
 
+#include <algorithm>
+
 namespace OlvarControls {
 
 namespace {
@@ -159,32 +161,66 @@ void HourletPainter::fillSelection(const Appointment &selection)
                             m_look.HighLightColor);
 }
 
+void HourletPainter::drawFocusFrame(const Appointment &selection)
+{
+    const GdiRect rect = m_layout.selectionRect(selection.ApptStartCoord, selection.ApptEndCoord);
+    if (!rect.isEmpty())
+        dottedBox({rect.left, rect.top, rect.right - 1, rect.bottom - 1});
+}
+
+void HourletPainter::drawDragOutline(CoordinatePair coordinates)
+{
+    dottedBox(m_layout.appointmentBox(coordinates));
+}
+
+void HourletPainter::dottedBox(const GdiRect &box)
+{
+    BasApi::SelectPen(m_surface, Gdi::PS_DOT, 1, m_surface.foreColor());
+    traceBox(box);
+    BasApi::RestorePen(m_surface);
+}
+
+void HourletPainter::setNowLine(int coordinate, OleColor color)
+{
+    m_nowLine = coordinate;
+    m_nowColor = color;
+}
+
+void HourletPainter::drawNowLine()
+{
+    if (m_nowLine >= 0)
+        m_surface.fillSolidRect(m_layout.nowLine(m_nowLine), m_nowColor);
+}
+
 void HourletPainter::drawAppointments(const AppointmentList &list, OleDate activeDate)
 {
-    for (const Appointment &record : list.records()) {
+    const QList<GdiRect> boxes = m_layout.appointmentBoxes(list, activeDate, m_sideBySide);
+    for (qsizetype i = 0; i < list.size(); ++i) {
         setControlFont(SmallPointSize, false);
+        const Appointment &record = list.at(i);
         if (record.isShown())
-            drawAppointment(record, activeDate);
+            drawAppointment(record, boxes.at(i));
     }
 }
 
-void HourletPainter::drawAppointment(const Appointment &record, OleDate activeDate)
+void HourletPainter::drawAppointment(const Appointment &record, const GdiRect &box)
 {
-    const GdiRect box = m_layout.appointmentBox(
-            SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd));
-    m_surface.fillSolidRect(box, m_look.AppItemBackColor);
+    m_surface.fillSolidRect(box, record.OwnBackColor.value_or(m_look.AppItemBackColor));
     {
-        const ForeColorScope border(m_surface, m_look.AppItemBorderColor);
+        const ForeColorScope border(m_surface, record.OwnBorderColor.value_or(m_look.AppItemBorderColor));
         traceBox(box);
     }
     {
-        const ForeColorScope text(m_surface, m_look.AppItemForeColor);
+        const ForeColorScope text(m_surface, record.OwnForeColor.value_or(m_look.AppItemForeColor));
         const FontScope font(m_surface, m_look.AppItemFont);
         GdiRect area = HourletLayout::appointmentTextArea(box);
         m_surface.DrawTextA(record.ApptSubject, area, SubjectFormat);
     }
-    const GdiRect bar = HourletLayout::appointmentBar(box);
-    m_surface.fillSolidRect(bar, m_look.AppItemBarColor);
+    // Side by side, every bar stays in the bar strip.
+    GdiRect bar = HourletLayout::appointmentBar(box);
+    bar.left = std::min(bar.left, m_layout.barLineX() + 1 - HourletLayout::BarWidth);
+    bar.right = bar.left + HourletLayout::BarWidth - 1;
+    m_surface.fillSolidRect(bar, record.OwnBarColor.value_or(m_look.AppItemBarColor));
     const ForeColorScope barBorder(m_surface, m_look.AppItemBarBorderColor);
     traceBar(bar);
 }
@@ -214,6 +250,9 @@ void HourletPainter::paintHighlight(const Appointment &selection, const Appointm
     drawGrid(false);
     drawBar();
     drawAppointments(list, activeDate);
+    drawNowLine();
+    if (m_focusFrame)
+        drawFocusFrame(selection);
     drawHeader(activeDate, dateFormat, scrollBarWidth);
 }
 

@@ -51,6 +51,18 @@ public:
     void drawBar();
     /*! The selection rectangle of \a selection. */
     void fillSelection(const Appointment &selection);
+    /*! Lays overlapping appointments side by side (OverlapLayout) from now on. */
+    void setSideBySide(bool sideBySide) { m_sideBySide = sideBySide; }
+    /*! Draws the now line at the content coordinate \a coordinate in \a color with the appointments; -1 for none. */
+    void setNowLine(int coordinate, OleColor color);
+    /*! Draws a dotted focus frame round the selection in paintHighlight() from now on. */
+    void setFocusFrame(bool frame) { m_focusFrame = frame; }
+    /*! The dotted focus frame round the selection rectangle of \a selection. */
+    void drawFocusFrame(const Appointment &selection);
+    /*! The dotted outline of an appointment box at \a coordinates: where a drag would put it. */
+    void drawDragOutline(CoordinatePair coordinates);
+    /*! The now line, if one is set. */
+    void drawNowLine();
     /*! The shown appointments of \a list, in list order, placed by their times on \a activeDate. */
     void drawAppointments(const AppointmentList &list, OleDate activeDate);
     /*! The header band with \a activeDate written in \a dateFormat, beside a scroll bar \a scrollBarWidth wide. */
@@ -72,12 +84,17 @@ private:
     void traceBox(const GdiRect &box);
     /*! The border of an appointment bar, from its top-left corner across. */
     void traceBar(const GdiRect &bar);
-    void drawAppointment(const Appointment &record, OleDate activeDate);
+    void dottedBox(const GdiRect &box);
+    void drawAppointment(const Appointment &record, const GdiRect &box);
 
     GdiSurface &m_surface;
     const HourletLayout &m_layout;
     const HourletAppearance &m_look;
     QFont &m_font;
+    bool m_sideBySide = false;
+    bool m_focusFrame = false;
+    int m_nowLine = -1;
+    OleColor m_nowColor;
 };
 
 } // namespace OlvarControls

@@ -3,6 +3,10 @@
 #include "appointment.h"
 #include "olvarglobal.h"
 
+#include <functional>
+#include <optional>
+#include <utility>
+
 namespace OlvarControls {
 
 class AppointmentList;
@@ -29,15 +33,24 @@ public:
     /*!
         A release at \a y: ends the sweep when \a leftButton, then selects the
         appointment of \a list under \a y, or no appointment over the swept
-        slots, with start and end in order.
+        slots, with start and end in order. With \a accepts only the records it
+        accepts by index can be hit (the boxes drawn under the pointer).
     */
-    void release(bool leftButton, double y, const AppointmentList &list, OleDate activeDate);
+    void release(bool leftButton, double y, const AppointmentList &list, OleDate activeDate,
+                 const std::function<bool(qsizetype)> &accepts = {});
+
+    /*! Selects the slots \a first to \a last (0 to 47) on \a activeDate as a press and sweep would, without a sweep. */
+    void selectSlots(int first, int last, OleDate activeDate);
+    /*! The first and last slot the selection covers; nothing when no slot is selected. */
+    std::optional<std::pair<int, int>> selectedSlots() const;
 
     /*! Moves the selected slots' times to \a activeDate, when a slot is selected. */
     void moveToDate(OleDate activeDate);
 
 private:
     void clearAppointment(OleDate activeDate);
+    /*! Selects no appointment over \a start to \a end, anchored at \a end. */
+    void selectRange(OleDate start, OleDate end, OleDate activeDate);
 
     Appointment m_selection;
     bool m_sweeping = false;

@@ -75,4 +75,20 @@ int SlotGeometry::scrollMaximum(int height)
     return int(std::clamp<qint64>(maximum, -32768, 32767));
 }
 
+std::optional<std::pair<int, int>> SlotGeometry::workingSlots(OleDate start, OleDate end)
+{
+    const qint64 from = start.toMSecs();
+    const qint64 to = end.toMSecs();
+    if (from < 0 || to > OleDate::MSecsPerDay || from >= to)
+        return std::nullopt;
+    return std::make_pair(int(from / MSecsPerSlot), int((to + MSecsPerSlot - 1) / MSecsPerSlot));
+}
+
+std::optional<int> SlotGeometry::coordinateOfInstant(OleDate activeDate, OleDate time)
+{
+    if (time.date() != activeDate.date())
+        return std::nullopt;
+    return DayTop + int(time.timeMSecs() * SlotHeight / MSecsPerSlot);
+}
+
 } // namespace OlvarControls

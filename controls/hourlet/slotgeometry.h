@@ -4,6 +4,7 @@
 #include "olvarglobal.h"
 
 #include <optional>
+#include <utility>
 
 namespace OlvarControls {
 
@@ -72,6 +73,16 @@ public:
         within the scroll bar's 16-bit range.
     */
     static int scrollMaximum(int height);
+
+    /*!
+        The slots of the working hours from \a start to \a end, times of day on
+        day 0 (1 stands for 24:00): the first slot, and the slot after the last.
+        The band widens to the slot boundaries around the times. Nothing for an
+        empty or reversed band, or a time outside the day.
+    */
+    static std::optional<std::pair<int, int>> workingSlots(OleDate start, OleDate end);
+    /*! The content coordinate of the instant \a time on \a activeDate; nothing on another day. */
+    static std::optional<int> coordinateOfInstant(OleDate activeDate, OleDate time);
 };
 
 } // namespace OlvarControls

@@ -1,16 +1,20 @@
 #include "weekview.h"
 #include "weekview_p.h"
 
+#include "connection.h"
 #include "controlfactory.h"
+#include "hourlet_p.h"
 #include "numberconversion.h"
 #include "oleerror.h"
 #include "propertybag.h"
 #include "qtboundary_p.h"
+#include "slotgeometry.h"
 #include "twips.h"
 #include "weekdates.h"
 #include "weeklayout.h"
 
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -19,6 +23,8 @@
 namespace OlvarControls {
 
 OLVAR_REGISTER_CONTROL(WeekView, "OlvarControls.WeekView");
+
+Q_LOGGING_CATEGORY(lcWeekView, "olvar.weekview")
 
 namespace {
 
@@ -76,6 +82,9 @@ void WeekViewPrivate::createColumns()
         QObject::connect(hourlet, &Hourlet::Click, q, [this, index] { columnClicked(index); });
         QObject::connect(hourlet, &Hourlet::DblClick, q, [this, index] { columnDoubleClicked(index); });
         QObject::connect(hourlet, &Hourlet::VScrollChange, q, [this] { synchroniseScroll(); });
+        QObject::connect(hourlet, &Hourlet::BeforeAppointmentChange, q, &WeekView::BeforeAppointmentChange);
+        QObject::connect(hourlet, &Hourlet::appointmentDragged, q, [this] { q->UpdateDisplay(); });
+        hourlet->setDayLocator([this](const QPoint &global) { return dayAt(global); });
     }
 }
 
@@ -106,6 +115,7 @@ Hourlet &WeekViewPrivate::requireActive() const
 
 void WeekViewPrivate::assignDates(OleDate date)
 {
+    const SharedConnection shared(*this);
     for (int index = 0; index < WeekLayout::ColumnCount; ++index)
         column(index)->setActiveDate(WeekDates::columnDate(date, index));
 }
@@ -151,6 +161,7 @@ void WeekViewPrivate::repaint()
 
 void WeekViewPrivate::synchroniseScroll()
 {
+    const SharedConnection shared(*this);
     for (int index = 1; index < WeekLayout::ColumnCount; ++index)
         column(index)->setVScrollValue(column(WeekLayout::ScrollBarColumn)->vScrollValue());
 }
@@ -281,7 +292,81 @@ QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
             {QStringLiteral("HighLightColor"), QVariant::fromValue(OleColor(0)),
              [first] { return QVariant::fromValue(first->highLightColor()); },
              [this](const QVariant &value) { applyHighLightColor(NumberConversion::toColor(value)); }},
+            {QStringLiteral("WorkDayStart"), QVariant::fromValue(defaults.workDayStart),
+             [this] { return QVariant::fromValue(v.workDayStart); },
+             [this](const QVariant &value) { v.workDayStart = NumberConversion::toDate(value); }},
+            {QStringLiteral("WorkDayEnd"), QVariant::fromValue(defaults.workDayEnd),
+             [this] { return QVariant::fromValue(v.workDayEnd); },
+             [this](const QVariant &value) { v.workDayEnd = NumberConversion::toDate(value); }},
+            boolKey("ShowNowLine", &StoredValues::showNowLine),
+            colorKey("NowLineColor", &StoredValues::nowLineColor),
+            boolKey("OverlapLayout", &StoredValues::overlapLayout),
+            boolKey("KeyboardSelection", &StoredValues::keyboardSelection),
+            boolKey("AllowDragEdit", &StoredValues::allowDragEdit),
     };
+}
+
+WeekViewPrivate::SharedConnection::SharedConnection(WeekViewPrivate &week)
+    : m_week(week)
+{
+    if (week.lending || week.connectionString.isEmpty())
+        return;
+    try {
+        auto connection = std::make_unique<DataAccess::Connection>(week.connectionString);
+        connection->Open();
+        m_connection = std::move(connection);
+    } catch (const OleError &) {
+        return; // each column meets and handles the failure itself
+    }
+    week.lending = true;
+    for (Hourlet *hourlet : week.columns)
+        hourlet->d->binding.lend(m_connection.get());
+}
+
+WeekViewPrivate::SharedConnection::~SharedConnection()
+{
+    if (!m_connection)
+        return;
+    for (Hourlet *hourlet : m_week.columns)
+        hourlet->d->binding.lend(nullptr);
+    m_week.lending = false;
+    try {
+        m_connection->Close();
+    } catch (const OleError &error) {
+        qCWarning(lcWeekView, "closing the shared connection failed: %s", qPrintable(error.messageText()));
+    }
+}
+
+std::optional<OleDate> WeekViewPrivate::dayAt(const QPoint &global) const
+{
+    for (Hourlet *hourlet : columns)
+        if (hourlet->rect().contains(hourlet->mapFromGlobal(global)))
+            return hourlet->activeDate();
+    return std::nullopt;
+}
+
+void WeekViewPrivate::forwardAdditions()
+{
+    if (!SlotGeometry::workingSlots(v.workDayStart, v.workDayEnd)) {
+        qCWarning(lcWeekView, "ReadProperties: the saved working day is empty or reversed; 09:00 to 17:00 used");
+        v.workDayStart = Hourlet::defaultWorkDayStart();
+        v.workDayEnd = Hourlet::defaultWorkDayEnd();
+    }
+    for (Hourlet *hourlet : columns) {
+        // The end first when the band moves later, so that no step leaves it reversed.
+        if (v.workDayStart >= hourlet->workDayEnd()) {
+            hourlet->setWorkDayEnd(v.workDayEnd);
+            hourlet->setWorkDayStart(v.workDayStart);
+        } else {
+            hourlet->setWorkDayStart(v.workDayStart);
+            hourlet->setWorkDayEnd(v.workDayEnd);
+        }
+        hourlet->setShowNowLine(v.showNowLine);
+        hourlet->setNowLineColor(v.nowLineColor);
+        hourlet->setOverlapLayout(v.overlapLayout);
+        hourlet->setKeyboardSelection(v.keyboardSelection);
+        hourlet->setAllowDragEdit(v.allowDragEdit);
+    }
 }
 
 // --- WeekView --------------------------------------------------------------------------------
@@ -307,6 +392,7 @@ void WeekView::InitProperties()
 void WeekView::ReadProperties(const PropertyBag &bag)
 {
     PersistedKey::readAll(d->persistedKeys(), bag);
+    d->forwardAdditions();
 }
 
 void WeekView::WriteProperties(PropertyBag &bag)
@@ -350,8 +436,21 @@ QVariant WeekView::GetSelectedAppt(int ApptDetailType) const
     return d->requireActive().GetSelectedAppt(ApptDetailType);
 }
 
+void WeekView::setModel(QAbstractItemModel *model)
+{
+    for (Hourlet *hourlet : d->columns)
+        hourlet->setModel(model);
+    d->repaint();
+}
+
+QAbstractItemModel *WeekView::model() const
+{
+    return d->column(0)->model();
+}
+
 void WeekView::UpdateDisplay()
 {
+    const WeekViewPrivate::SharedConnection shared(*d);
     for (Hourlet *hourlet : d->columns)
         hourlet->UpdateDisplay();
     d->repaint();
@@ -390,6 +489,7 @@ qint32 WeekView::resource() const { return d->v.resource; }
 void WeekView::setResource(qint32 resource)
 {
     d->v.resource = resource;
+    const WeekViewPrivate::SharedConnection shared(*d);
     for (Hourlet *hourlet : d->columns)
         hourlet->setResource(resource);
     d->repaint();
@@ -596,6 +696,51 @@ void WeekView::setUnAvailableColor(OleColor color)
 {
     d->forwardColor(&WeekViewPrivate::StoredValues::unAvailableColor, &Hourlet::setUnAvailableColor, color,
                     "UnAvailableColor");
+}
+
+OleDate WeekView::workDayStart() const { return d->v.workDayStart; }
+void WeekView::setWorkDayStart(const OleDate &time)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayStart, &Hourlet::setWorkDayStart, time, "WorkDayStart",
+                       &WeekView::WorkDayStartChanged);
+}
+OleDate WeekView::workDayEnd() const { return d->v.workDayEnd; }
+void WeekView::setWorkDayEnd(const OleDate &time)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayEnd, &Hourlet::setWorkDayEnd, time, "WorkDayEnd",
+                       &WeekView::WorkDayEndChanged);
+}
+bool WeekView::showNowLine() const { return d->v.showNowLine; }
+void WeekView::setShowNowLine(bool show)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::showNowLine, &Hourlet::setShowNowLine, show, "ShowNowLine",
+                       &WeekView::ShowNowLineChanged);
+}
+OleColor WeekView::nowLineColor() const { return d->v.nowLineColor; }
+void WeekView::setNowLineColor(OleColor color)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::nowLineColor, &Hourlet::setNowLineColor, color,
+                       "NowLineColor", &WeekView::NowLineColorChanged);
+}
+bool WeekView::overlapLayout() const { return d->v.overlapLayout; }
+void WeekView::setOverlapLayout(bool sideBySide)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::overlapLayout, &Hourlet::setOverlapLayout, sideBySide,
+                       "OverlapLayout", &WeekView::OverlapLayoutChanged);
+}
+
+bool WeekView::keyboardSelection() const { return d->v.keyboardSelection; }
+void WeekView::setKeyboardSelection(bool on)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::keyboardSelection, &Hourlet::setKeyboardSelection, on,
+                       "KeyboardSelection", &WeekView::KeyboardSelectionChanged);
+}
+
+bool WeekView::allowDragEdit() const { return d->v.allowDragEdit; }
+void WeekView::setAllowDragEdit(bool allow)
+{
+    d->forwardAddition(&WeekViewPrivate::StoredValues::allowDragEdit, &Hourlet::setAllowDragEdit, allow,
+                       "AllowDragEdit", &WeekView::AllowDragEditChanged);
 }
 
 // --- Events ----------------------------------------------------------------------------------

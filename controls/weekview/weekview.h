@@ -31,6 +31,11 @@ class WeekViewPrivate;
     that last took the focus or a mouse press) and raises Click() and
     DblClick() after a column's. Its key and mouse events are never raised.
 
+    The additions of the day view (WorkDayStart, WorkDayEnd, ShowNowLine,
+    NowLineColor, OverlapLayout, KeyboardSelection, AllowDragEdit) are forwarded to all seven columns, saved
+    after the other keys when they differ from their defaults, and handed to
+    the columns again when loaded.
+
     The layout is in twips: the control's width less 240 twips for the scroll
     bar (and 840 for the time scale) is shared equally by the columns. It
     follows every resize, not a change of ShowTimeScale.
@@ -67,6 +72,13 @@ class OLVAR_EXPORT WeekView : public ControlBase
     Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor NOTIFY TimeScaleForeColorChanged)
     Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor NOTIFY UnAvailableColorChanged)
     Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor NOTIFY HighLightColorChanged)
+    Q_PROPERTY(OlvarControls::OleDate WorkDayStart READ workDayStart WRITE setWorkDayStart NOTIFY WorkDayStartChanged)
+    Q_PROPERTY(OlvarControls::OleDate WorkDayEnd READ workDayEnd WRITE setWorkDayEnd NOTIFY WorkDayEndChanged)
+    Q_PROPERTY(bool ShowNowLine READ showNowLine WRITE setShowNowLine NOTIFY ShowNowLineChanged)
+    Q_PROPERTY(OlvarControls::OleColor NowLineColor READ nowLineColor WRITE setNowLineColor NOTIFY NowLineColorChanged)
+    Q_PROPERTY(bool OverlapLayout READ overlapLayout WRITE setOverlapLayout NOTIFY OverlapLayoutChanged)
+    Q_PROPERTY(bool KeyboardSelection READ keyboardSelection WRITE setKeyboardSelection NOTIFY KeyboardSelectionChanged)
+    Q_PROPERTY(bool AllowDragEdit READ allowDragEdit WRITE setAllowDragEdit NOTIFY AllowDragEditChanged)
 
 public:
     explicit WeekView(QWidget *parent = nullptr);
@@ -93,6 +105,10 @@ public:
     Q_INVOKABLE QVariant GetSelectedAppt(OlvarControls::Hourlet::Appt_Detail_Type ApptDetailType) const;
     /*! As above, for a plain number. */
     Q_INVOKABLE QVariant GetSelectedAppt(int ApptDetailType) const;
+    /*! Gives every column \a model as its appointment source (Hourlet::setModel()); nullptr goes back to the database. */
+    void setModel(QAbstractItemModel *model);
+    /*! The appointment model of the columns; nullptr for the database. */
+    QAbstractItemModel *model() const;
     /*! Repaints every column fully (each reads its day again), then the week. */
     Q_INVOKABLE void UpdateDisplay();
     /*! Shows every column's drawing again and redraws the scroll bar; never fails. */
@@ -178,6 +194,29 @@ public:
     /*! Sets column 0's highlight colour, then gives every other column the one column 0 took. */
     void setHighLightColor(OleColor color);
 
+    /*! The columns' working day start (Hourlet::WorkDayStart). */
+    OleDate workDayStart() const;
+    /*! Gives every column \a time; a band the columns refuse raises OleError 380 and changes nothing. */
+    void setWorkDayStart(const OleDate &time);
+    /*! The columns' working day end (Hourlet::WorkDayEnd). */
+    OleDate workDayEnd() const;
+    /*! As setWorkDayStart(), for the end. */
+    void setWorkDayEnd(const OleDate &time);
+    /*! Whether the columns mark the current time (Hourlet::ShowNowLine). */
+    bool showNowLine() const;
+    void setShowNowLine(bool show);
+    OleColor nowLineColor() const;
+    void setNowLineColor(OleColor color);
+    /*! Whether the columns lay overlapping appointments side by side (Hourlet::OverlapLayout). */
+    bool overlapLayout() const;
+    void setOverlapLayout(bool sideBySide);
+    /*! Whether the columns select with the keyboard (Hourlet::KeyboardSelection). */
+    bool keyboardSelection() const;
+    void setKeyboardSelection(bool on);
+    /*! Whether appointments can be dragged (Hourlet::AllowDragEdit), also into another day's column. */
+    bool allowDragEdit() const;
+    void setAllowDragEdit(bool allow);
+
 Q_SIGNALS:
     /*! A column was clicked; it is the active column now. */
     void Click();
@@ -253,6 +292,23 @@ Q_SIGNALS:
     void UnAvailableColorChanged(OlvarControls::OleColor UnAvailableColor);
     /*! HighLightColor has changed to \a HighLightColor. */
     void HighLightColorChanged(OlvarControls::OleColor HighLightColor);
+    /*! WorkDayStart has become \a time. */
+    void WorkDayStartChanged(const OlvarControls::OleDate &time);
+    /*! WorkDayEnd has become \a time. */
+    void WorkDayEndChanged(const OlvarControls::OleDate &time);
+    /*! ShowNowLine has become \a show. */
+    void ShowNowLineChanged(bool show);
+    /*! NowLineColor has become \a color. */
+    void NowLineColorChanged(OlvarControls::OleColor color);
+    /*! OverlapLayout has become \a sideBySide. */
+    void OverlapLayoutChanged(bool sideBySide);
+    /*! KeyboardSelection has become \a on. */
+    void KeyboardSelectionChanged(bool on);
+    /*! AllowDragEdit has become \a allow. */
+    void AllowDragEditChanged(bool allow);
+    /*! A column's drag is about to move \a ApptID (Hourlet::BeforeAppointmentChange()); \a Cancel keeps it. */
+    void BeforeAppointmentChange(qint32 ApptID, const OlvarControls::OleDate &NewStart,
+                                 const OlvarControls::OleDate &NewEnd, bool &Cancel);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

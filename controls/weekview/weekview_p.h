@@ -13,8 +13,14 @@
 #include <QVariant>
 
 #include <array>
+#include <memory>
+#include <optional>
 
 namespace OlvarControls {
+
+namespace DataAccess {
+class Connection;
+}
 
 /*! The state of a WeekView and the work its members share. */
 class WeekViewPrivate
@@ -49,6 +55,13 @@ public:
         OleColor timeScaleBackColor = OleColor::fromOle(0xFFCCCC);
         OleColor timeScaleForeColor = OleColor::fromOle(0);
         OleColor unAvailableColor = OleColor::fromOle(0x8CD5CF);
+        OleDate workDayStart = Hourlet::defaultWorkDayStart();
+        OleDate workDayEnd = Hourlet::defaultWorkDayEnd();
+        bool showNowLine = false;
+        OleColor nowLineColor = Hourlet::DefaultNowLineColor;
+        bool overlapLayout = false;
+        bool keyboardSelection = false;
+        bool allowDragEdit = false;
     };
 
     /*! The active date of a new control. */
@@ -86,6 +99,51 @@ public:
     /*! Stores \a color in \a field, hands it to every column through \a set and notifies \a name. */
     void forwardColor(OleColor StoredValues::*field, void (Hourlet::*set)(OleColor), OleColor color,
                       const char *name);
+    /*!
+        Hands \a value to every column through \a set (a column may refuse it,
+        which stops here with \a field unchanged), then stores it in \a field;
+        when it differs from the value before, notifies \a name and emits
+        \a changed.
+    */
+    template<typename T, typename Setter, typename Signal>
+    void forwardAddition(T StoredValues::*field, Setter set, const T &value, const char *name, Signal changed)
+    {
+        for (Hourlet *hourlet : columns)
+            (hourlet->*set)(value);
+        const bool differs = !(v.*field == value);
+        v.*field = value;
+        if (!differs)
+            return;
+        q->propertyChanged(QString::fromLatin1(name));
+        Q_EMIT(q->*changed)(value);
+    }
+    /*!
+        For one week-wide operation (a date, resource or scroll change, a
+        redisplay): opens one connection and lends it to the seven columns'
+        loads, which run their queries on it as the operation goes on, instead
+        of opening seven; it is closed when the operation ends, so that no
+        connection stays open between operations. Nested operations share the
+        outer one's; without a connection string, or when it cannot be opened,
+        the columns open their own as before.
+    */
+    class SharedConnection
+    {
+    public:
+        explicit SharedConnection(WeekViewPrivate &week);
+        ~SharedConnection();
+        SharedConnection(const SharedConnection &) = delete;
+        SharedConnection &operator=(const SharedConnection &) = delete;
+
+    private:
+        WeekViewPrivate &m_week;
+        std::unique_ptr<DataAccess::Connection> m_connection;
+    };
+
+    /*! The date of the column under the screen point \a global; nothing outside the columns. */
+    std::optional<OleDate> dayAt(const QPoint &global) const;
+    /*! Hands the stored additions to the columns, after loading. */
+    void forwardAdditions();
+
     /*! Gives column 0 \a color and the other columns the colour column 0 took. */
     void applyHighLightColor(OleColor color);
     /*! Gives every column's font (through \a get and \a set) the name of \a font. */
@@ -100,6 +158,7 @@ public:
     std::array<Hourlet *, 7> columns{};
     QPointer<Hourlet> active;
     QString connectionString;
+    bool lending = false; //!< a SharedConnection is lending its connection to the columns
     QFont font;
     StoredValues v;
 };
