@@ -290,11 +290,9 @@ void HourletPrivate::setWorkDay(OleDate start, OleDate end)
     fullRepaint();
     if (startChanged) {
         q->propertyChanged(QStringLiteral("WorkDayStart"));
-        Q_EMIT q->WorkDayStartChanged(start);
     }
     if (endChanged) {
         q->propertyChanged(QStringLiteral("WorkDayEnd"));
-        Q_EMIT q->WorkDayEndChanged(end);
     }
 }
 
@@ -869,6 +867,16 @@ void Hourlet::setActiveDate(const QDateTime &dateTime)
     setActiveDate(OleDate::fromDateTime(dateTime));
 }
 
+void Hourlet::setWorkDayStart(const QDateTime &dateTime)
+{
+    setWorkDayStart(OleDate::fromTime(dateTime.time()));
+}
+
+void Hourlet::setWorkDayEnd(const QDateTime &dateTime)
+{
+    setWorkDayEnd(OleDate::fromTime(dateTime.time()));
+}
+
 void Hourlet::setActiveDate(QDate date)
 {
     setActiveDate(OleDate::fromDate(date));
@@ -964,7 +972,7 @@ bool Hourlet::showNowLine() const { return d->showNowLine; }
 
 void Hourlet::setShowNowLine(bool show)
 {
-    d->setAddition(d->showNowLine, show, "ShowNowLine", &Hourlet::ShowNowLineChanged, [this] {
+    d->setAddition(d->showNowLine, show, "ShowNowLine", [this] {
         d->updateNowTimer();
         d->fullRepaint();
     });
@@ -974,7 +982,7 @@ OleColor Hourlet::nowLineColor() const { return d->nowLineColor; }
 
 void Hourlet::setNowLineColor(OleColor color)
 {
-    d->setAddition(d->nowLineColor, color, "NowLineColor", &Hourlet::NowLineColorChanged, [this] {
+    d->setAddition(d->nowLineColor, color, "NowLineColor", [this] {
         if (d->showNowLine)
             d->fullRepaint();
     });
@@ -984,7 +992,7 @@ bool Hourlet::overlapLayout() const { return d->overlapLayout; }
 
 void Hourlet::setOverlapLayout(bool sideBySide)
 {
-    d->setAddition(d->overlapLayout, sideBySide, "OverlapLayout", &Hourlet::OverlapLayoutChanged,
+    d->setAddition(d->overlapLayout, sideBySide, "OverlapLayout",
                    [this] { d->fullRepaint(); });
 }
 
@@ -992,7 +1000,7 @@ bool Hourlet::keyboardSelection() const { return d->keyboardSelection; }
 
 void Hourlet::setKeyboardSelection(bool on)
 {
-    d->setAddition(d->keyboardSelection, on, "KeyboardSelection", &Hourlet::KeyboardSelectionChanged,
+    d->setAddition(d->keyboardSelection, on, "KeyboardSelection",
                    [this] { d->fullRepaint(); });
 }
 
@@ -1000,7 +1008,7 @@ bool Hourlet::allowDragEdit() const { return d->allowDragEdit; }
 
 void Hourlet::setAllowDragEdit(bool allow)
 {
-    d->setAddition(d->allowDragEdit, allow, "AllowDragEdit", &Hourlet::AllowDragEditChanged,
+    d->setAddition(d->allowDragEdit, allow, "AllowDragEdit",
                    [this] { d->cancelDrag(); });
 }
 

@@ -129,7 +129,7 @@ public:
     /*! The working day's end of a new control, 17:00. */
     static OleDate defaultWorkDayEnd();
     /*! The now line's colour of a new control, red. */
-    static constexpr OleColor DefaultNowLineColor = 0x0000FF;
+    static constexpr OleColor DefaultNowLineColor = OleColor::fromOle(0x0000FF);
 
     explicit Hourlet(QWidget *parent = nullptr);
     ~Hourlet() override;
@@ -279,6 +279,10 @@ public:
     OleDate workDayEnd() const;
     /*! Ends the working hours at \a time, widened to the next slot boundary; as setWorkDayStart() refuses. */
     void setWorkDayEnd(const OleDate &time);
+    /*! Starts the working hours at the time of day of \a dateTime (a form's time), as setWorkDayStart(const OleDate &). */
+    void setWorkDayStart(const QDateTime &dateTime);
+    /*! Ends the working hours at the time of day of \a dateTime (a form's time), as setWorkDayEnd(const OleDate &). */
+    void setWorkDayEnd(const QDateTime &dateTime);
     /*! Whether a line marks the current time on the day that is today by the scheduler's clock. */
     bool showNowLine() const;
     /*! Shows or hides the now line, which moves each minute while shown. */

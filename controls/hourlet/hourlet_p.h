@@ -91,15 +91,14 @@ public:
         Sets an addition's \a field to \a value, then runs \a apply, notifies
         \a name and emits \a changed; nothing when the value is the same.
     */
-    template<typename T, typename Signal, typename Apply>
-    void setAddition(T &field, const T &value, const char *name, Signal changed, Apply apply)
+    template<typename T, typename Apply>
+    void setAddition(T &field, const T &value, const char *name, Apply apply)
     {
         if (field == value)
             return;
         field = value;
         apply();
-        q->propertyChanged(QString::fromLatin1(name));
-        Q_EMIT(q->*changed)(value);
+        q->propertyChanged(QString::fromLatin1(name)); // with the property's NOTIFY signal
     }
 
     void setColor(OleColor HourletAppearance::*field, OleColor color, const QString &name, bool repaint);

@@ -479,6 +479,16 @@ void WeekView::setActiveDate(const QDateTime &dateTime)
     setActiveDate(OleDate::fromDateTime(dateTime));
 }
 
+void WeekView::setWorkDayStart(const QDateTime &dateTime)
+{
+    setWorkDayStart(OleDate::fromTime(dateTime.time()));
+}
+
+void WeekView::setWorkDayEnd(const QDateTime &dateTime)
+{
+    setWorkDayEnd(OleDate::fromTime(dateTime.time()));
+}
+
 void WeekView::setActiveDate(QDate date)
 {
     setActiveDate(OleDate::fromDate(date));
@@ -701,46 +711,43 @@ void WeekView::setUnAvailableColor(OleColor color)
 OleDate WeekView::workDayStart() const { return d->v.workDayStart; }
 void WeekView::setWorkDayStart(const OleDate &time)
 {
-    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayStart, &Hourlet::setWorkDayStart, time, "WorkDayStart",
-                       &WeekView::WorkDayStartChanged);
+    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayStart, qOverload<const OleDate &>(&Hourlet::setWorkDayStart), time, "WorkDayStart");
 }
 OleDate WeekView::workDayEnd() const { return d->v.workDayEnd; }
 void WeekView::setWorkDayEnd(const OleDate &time)
 {
-    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayEnd, &Hourlet::setWorkDayEnd, time, "WorkDayEnd",
-                       &WeekView::WorkDayEndChanged);
+    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayEnd, qOverload<const OleDate &>(&Hourlet::setWorkDayEnd), time, "WorkDayEnd");
 }
 bool WeekView::showNowLine() const { return d->v.showNowLine; }
 void WeekView::setShowNowLine(bool show)
 {
-    d->forwardAddition(&WeekViewPrivate::StoredValues::showNowLine, &Hourlet::setShowNowLine, show, "ShowNowLine",
-                       &WeekView::ShowNowLineChanged);
+    d->forwardAddition(&WeekViewPrivate::StoredValues::showNowLine, &Hourlet::setShowNowLine, show, "ShowNowLine");
 }
 OleColor WeekView::nowLineColor() const { return d->v.nowLineColor; }
 void WeekView::setNowLineColor(OleColor color)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::nowLineColor, &Hourlet::setNowLineColor, color,
-                       "NowLineColor", &WeekView::NowLineColorChanged);
+                       "NowLineColor");
 }
 bool WeekView::overlapLayout() const { return d->v.overlapLayout; }
 void WeekView::setOverlapLayout(bool sideBySide)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::overlapLayout, &Hourlet::setOverlapLayout, sideBySide,
-                       "OverlapLayout", &WeekView::OverlapLayoutChanged);
+                       "OverlapLayout");
 }
 
 bool WeekView::keyboardSelection() const { return d->v.keyboardSelection; }
 void WeekView::setKeyboardSelection(bool on)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::keyboardSelection, &Hourlet::setKeyboardSelection, on,
-                       "KeyboardSelection", &WeekView::KeyboardSelectionChanged);
+                       "KeyboardSelection");
 }
 
 bool WeekView::allowDragEdit() const { return d->v.allowDragEdit; }
 void WeekView::setAllowDragEdit(bool allow)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::allowDragEdit, &Hourlet::setAllowDragEdit, allow,
-                       "AllowDragEdit", &WeekView::AllowDragEditChanged);
+                       "AllowDragEdit");
 }
 
 // --- Events ----------------------------------------------------------------------------------

@@ -202,6 +202,10 @@ public:
     OleDate workDayEnd() const;
     /*! As setWorkDayStart(), for the end. */
     void setWorkDayEnd(const OleDate &time);
+    /*! Gives every column the time of day of \a dateTime (a form's time), as setWorkDayStart(const OleDate &). */
+    void setWorkDayStart(const QDateTime &dateTime);
+    /*! Gives every column the time of day of \a dateTime (a form's time), as setWorkDayEnd(const OleDate &). */
+    void setWorkDayEnd(const QDateTime &dateTime);
     /*! Whether the columns mark the current time (Hourlet::ShowNowLine). */
     bool showNowLine() const;
     void setShowNowLine(bool show);

@@ -105,8 +105,8 @@ public:
         when it differs from the value before, notifies \a name and emits
         \a changed.
     */
-    template<typename T, typename Setter, typename Signal>
-    void forwardAddition(T StoredValues::*field, Setter set, const T &value, const char *name, Signal changed)
+    template<typename T, typename Setter>
+    void forwardAddition(T StoredValues::*field, Setter set, const T &value, const char *name)
     {
         for (Hourlet *hourlet : columns)
             (hourlet->*set)(value);
@@ -114,8 +114,7 @@ public:
         v.*field = value;
         if (!differs)
             return;
-        q->propertyChanged(QString::fromLatin1(name));
-        Q_EMIT(q->*changed)(value);
+        q->propertyChanged(QString::fromLatin1(name)); // with the property's NOTIFY signal
     }
     /*!
         For one week-wide operation (a date, resource or scroll change, a

@@ -266,11 +266,11 @@ TEST(GdiSurface, PixelsCanBeReadAndWrittenOnTheSurfaceOnly)
 TEST(GdiSurface, AMirrorPainterGetsTheSameDrawingAndTheImageStaysAsItWas)
 {
     const auto draw = [](GdiSurface &surface) {
-        surface.fillSolidRect(GdiRect{2, 3, 30, 12}, 0x0000FF);
+        surface.fillSolidRect(GdiRect{2, 3, 30, 12}, OleColor::fromOle(0x0000FF));
         surface.MoveToEx(0, 20);
         surface.LineTo(40, 20);
-        surface.fillSolidRect(GdiRect{-5, 30, 100, 200}, 0x00FF00); // clipped to the surface on both
-        surface.SetTextColor(0x000000);
+        surface.fillSolidRect(GdiRect{-5, 30, 100, 200}, OleColor::fromOle(0x00FF00)); // clipped to the surface on both
+        surface.SetTextColor(OleColor::fromOle(0x000000));
         surface.TextOutA(2, 22, QStringLiteral("Mirrored"));
     };
     GdiSurface plain(QSize(48, 40));
@@ -285,7 +285,7 @@ TEST(GdiSurface, AMirrorPainterGetsTheSameDrawingAndTheImageStaysAsItWas)
     mirrored.setMirror(&painter);
     draw(mirrored);
     mirrored.setMirror(nullptr);
-    mirrored.fillSolidRect(GdiRect{0, 0, 48, 2}, 0x000000); // after the mirror is taken away: image only
+    mirrored.fillSolidRect(GdiRect{0, 0, 48, 2}, OleColor::fromOle(0x000000)); // after the mirror is taken away: image only
     painter.end();
 
     for (int y = 2; y < 40; ++y)

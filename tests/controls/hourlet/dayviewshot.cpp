@@ -51,8 +51,8 @@ int main(int argc, char **argv)
         view.setWorkDayStart(OleDate::fromTime(QTime(8, 0)));
         view.setOverlapLayout(true);
         view.setShowNowLine(true);
-        view.setAppItemBackColor(0xF4EDE3);
-        view.setAppItemBorderColor(0x8C6A4B);
+        view.setAppItemBackColor(OleColor::fromOle(0xF4EDE3));
+        view.setAppItemBorderColor(OleColor::fromOle(0x8C6A4B));
         view.setActiveDate(OleDate::fromDate(day));
         view.setResource(1);
         view.setModel(&sessions);

@@ -18,7 +18,7 @@ using DateTestSupport::errorNumberOf;
 
 namespace {
 
-constexpr OleColor Green = 0x00FF00;
+constexpr OleColor Green = OleColor::fromOle(0x00FF00);
 
 QImage imageOf(const Hourlet &hourlet)
 {

@@ -17,7 +17,7 @@ using namespace OlvarTest::Colours;
 
 namespace {
 
-constexpr OleColor Magenta = 0xFF00FF;
+constexpr OleColor Magenta = OleColor::fromOle(0xFF00FF);
 
 /* A shown, focused day view on testDay() at 07:00 that selects with the keyboard. */
 class HourletKeyboard : public testing::Test

@@ -17,7 +17,7 @@ using Olvar::AppointmentListModel;
 
 namespace {
 
-constexpr OleColor Green = 0x00FF00;
+constexpr OleColor Green = OleColor::fromOle(0x00FF00);
 
 QDateTime when(int dayOffset, int hour, int minute = 0)
 {

@@ -20,7 +20,7 @@ TEST(WeekViewAdditions, EachIsHandedToEveryColumnNotifiedOnceAndRefusedWhole)
     view->setOverlapLayout(true);
     view->setOverlapLayout(true);
     view->setShowNowLine(true);
-    view->setNowLineColor(0x00FF00);
+    view->setNowLineColor(OleColor::fromOle(0x00FF00));
     view->setWorkDayEnd(timeOfDay(19));
     view->setWorkDayStart(timeOfDay(7, 30));
     EXPECT_EQ(overlap.count(), 1);
