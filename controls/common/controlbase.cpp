@@ -98,7 +98,7 @@ AmbientProperties ControlBase::ambientPropertiesAt(const QWidget *widget)
 
 void ControlBase::propertyChanged(const QString &name)
 {
-    emit PropertyChanged(name);
+    Q_EMIT PropertyChanged(name);
 }
 
 } // namespace OlvarControls

@@ -26,6 +26,7 @@ class OLVAR_EXPORT ControlBase : public QWidget
     Q_OBJECT
 
 public:
+    /*! A control with no properties set yet; the host calls InitProperties() or ReadProperties() next. */
     explicit ControlBase(QWidget *parent = nullptr);
     ~ControlBase() override;
 
@@ -55,7 +56,7 @@ public:
     /*! The ambient properties a control placed at \a widget sees. */
     static AmbientProperties ambientPropertiesAt(const QWidget *widget);
 
-signals:
+Q_SIGNALS:
     /*! The change notice: the property \a name has changed and the host should save again. */
     void PropertyChanged(const QString &name);
 

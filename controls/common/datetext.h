@@ -21,7 +21,7 @@ namespace OlvarControls {
     year and the long time no time-zone name, so that every text written here
     reads back as the same instant.
 */
-class OLVAR_EXPORT DateText
+class DateText
 {
 public:
     /*! The general date text of \a date in \a locale. Throws OleError 5 for a date out of range. */

@@ -38,7 +38,7 @@ void WindowTimer::restart()
     scheduler.stopTimer(m_timerId);
     m_timerId = 0;
     if (m_enabled && m_interval > 0)
-        m_timerId = scheduler.startTimer(m_interval, [this] { emit Timer(); });
+        m_timerId = scheduler.startTimer(m_interval, [this] { Q_EMIT Timer(); });
 }
 
 } // namespace OlvarControls

@@ -14,7 +14,7 @@ namespace OlvarControls {
     Setting either property starts the countdown afresh. An \c Interval of 0
     leaves the timer inactive; values outside 0 to 65535 raise OleError 380.
 */
-class OLVAR_EXPORT WindowTimer : public QObject
+class WindowTimer : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int Interval READ interval WRITE setInterval)
@@ -38,7 +38,7 @@ public:
     /*! Whether the timer is counting down: enabled with a non-zero interval. */
     bool isActive() const { return m_timerId != 0; }
 
-signals:
+Q_SIGNALS:
     /*! The interval has elapsed. */
     void Timer();
 

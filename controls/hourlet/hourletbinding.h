@@ -23,7 +23,7 @@ struct Appointment;
     CR LF, the description; OK only) and reported by the result; nothing is
     thrown. A load that cannot open the database ends silently.
 */
-class OLVAR_EXPORT HourletBinding
+class HourletBinding
 {
 public:
     /*! The text that opens the database; empty for none. */
