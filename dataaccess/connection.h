@@ -2,6 +2,7 @@
 
 #include "dataaccessenums.h"
 #include "olvarglobal.h"
+#include "recordset.h" // what Execute() returns
 
 #include <QString>
 
@@ -10,7 +11,6 @@
 namespace OlvarControls::DataAccess {
 
 class ConnectionPrivate;
-class Recordset;
 
 /*!
     A connection to a database, opened from a connection string:
