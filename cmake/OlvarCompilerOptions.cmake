@@ -20,6 +20,7 @@ function(olvar_set_compile_options target)
     endif()
     target_compile_definitions(${target} PRIVATE
         QT_NO_CAST_FROM_ASCII
+        QT_NO_KEYWORDS
         QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
         QT_USE_QSTRINGBUILDER)
 endfunction()

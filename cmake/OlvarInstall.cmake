@@ -3,15 +3,17 @@
 
 include(CMakePackageConfigHelpers)
 
-get_target_property(_olvar_public_headers Olvar OLVAR_PUBLIC_HEADERS)
 install(TARGETS Olvar EXPORT OlvarTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/Olvar)
-if(_olvar_public_headers)
-    install(FILES ${_olvar_public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/Olvar)
-endif()
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The public headers only (cmake/OlvarPublicHeaders.cmake), under include/Olvar.
+install(FILES
+    ${OLVAR_PUBLIC_HEADER_FILES}
+    ${OLVAR_CLASS_HEADERS}
+    ${OLVAR_PUBLIC_INCLUDE_DIR}/Olvar/olvar_export.h
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/Olvar)
+install(FILES ${PROJECT_SOURCE_DIR}/controls/OlvarControls.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 install(EXPORT OlvarTargets
     NAMESPACE Olvar::

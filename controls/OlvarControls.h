@@ -1,70 +1,39 @@
 #pragma once
 
 /*! \file OlvarControls.h
-    The one header a host includes to use the Olvar controls. */
+    Every public header of the Olvar control library in one: the controls,
+    their platform services and the data access. A host may include this, or
+    only the headers it needs, as <Olvar/Hourlet> or <Olvar/hourlet.h>. */
 
-#include "olvarglobal.h"
+#include <Olvar/olvarglobal.h>
 
-#include "olecolor.h"
-#include "oledate.h"
-#include "datetext.h"
-#include "dateformatter.h"
-#include "numberconversion.h"
-#include "oleerror.h"
-#include "olevariant.h"
+#include <Olvar/olecolor.h>
+#include <Olvar/oledate.h>
+#include <Olvar/oleerror.h>
 
-#include "ambientproperties.h"
-#include "controlbase.h"
-#include "controlfactory.h"
-#include "desktop.h"
-#include "messageboxservice.h"
-#include "msgbox.h"
-#include "propertybag.h"
-#include "qtscheduler.h"
-#include "scheduler.h"
-#include "virtualscheduler.h"
-#include "windowtimer.h"
-#include "gdiobjects.h"
-#include "gdisurface.h"
-#include "basapi.h"
-#include "windowupdatelock.h"
-#include "retainedsurface.h"
-#include "scrollbarmodel.h"
-#include "vscrollbar.h"
-#include "twips.h"
-#include "virtualkeys.h"
-#include "latebinding.h"
-#include "soundservice.h"
-#include "libraryfolder.h"
+#include <Olvar/ambientproperties.h>
+#include <Olvar/controlbase.h>
+#include <Olvar/controlfactory.h>
+#include <Olvar/latebinding.h>
+#include <Olvar/messageboxservice.h>
+#include <Olvar/msgbox.h>
+#include <Olvar/propertybag.h>
+#include <Olvar/scheduler.h>
+#include <Olvar/soundservice.h>
+#include <Olvar/virtualscheduler.h>
 
-#include "hourlet.h"
-#include "appointment.h"
-#include "appointmentlist.h"
-#include "slotgeometry.h"
-#include "hourletlayout.h"
-#include "overlaplayout.h"
-#include "appointmentroles.h"
-#include "appointmentlistmodel.h"
-#include "hourletappearance.h"
-#include "hourletpainter.h"
-#include "selectionsweep.h"
-#include "sessionstatements.h"
-#include "hourletbinding.h"
-#include "settings.h"
+#include <Olvar/hourlet.h>
+#include <Olvar/settings.h>
+#include <Olvar/appointmentroles.h>
+#include <Olvar/appointmentlistmodel.h>
+#include <Olvar/weekview.h>
+#include <Olvar/calendar.h>
+#include <Olvar/periodictimer.h>
+#include <Olvar/analogclock.h>
 
-#include "weekview.h"
-#include "weeklayout.h"
-#include "weekdates.h"
-
-#include "calendar.h"
-#include "periodictimer.h"
-#include "analogclock.h"
-
-#include "command.h"
-#include "connection.h"
-#include "connectionstringparser.h"
-#include "dataaccessenums.h"
-#include "datalink.h"
-#include "field.h"
-#include "fields.h"
-#include "recordset.h"
+#include <Olvar/command.h>
+#include <Olvar/connection.h>
+#include <Olvar/dataaccessenums.h>
+#include <Olvar/field.h>
+#include <Olvar/fields.h>
+#include <Olvar/recordset.h>

@@ -2,6 +2,7 @@
 
 #include "dataaccessenums.h"
 #include "olvarglobal.h"
+#include "recordset.h" // what Execute() returns
 
 #include <QString>
 
@@ -10,7 +11,6 @@
 namespace OlvarControls::DataAccess {
 
 class ConnectionPrivate;
-class Recordset;
 
 /*!
     A connection to a database, opened from a connection string:
@@ -31,7 +31,9 @@ public:
     /*! A closed connection that will open with \a connectionString. */
     explicit Connection(const QString &connectionString);
     ~Connection();
+    /*! Another handle on the same connection: opening or closing one opens or closes both. */
     Connection(const Connection &other);
+    /*! Makes this a handle on \a other's connection. */
     Connection &operator=(const Connection &other);
 
     /*! The connection string the connection opens with. */

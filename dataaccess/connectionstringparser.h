@@ -14,7 +14,7 @@ namespace OlvarControls::DataAccess {
     values do not count; a value may be put between double or single quotes (the
     quote doubled inside stands for itself), so that it can hold a semicolon.
 */
-class OLVAR_EXPORT ConnectionStringParser
+class ConnectionStringParser
 {
 public:
     /*! Parses \a connectionString; raises error -2147467259 for a part that is no \c key=value pair. */

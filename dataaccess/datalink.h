@@ -11,7 +11,7 @@ namespace OlvarControls::DataAccess {
     that hold an "[oledb]" section, comment lines starting with ";" and the
     connection string on a line of its own.
 */
-class OLVAR_EXPORT DataLink
+class DataLink
 {
 public:
     /*!

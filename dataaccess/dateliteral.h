@@ -23,7 +23,7 @@ namespace OlvarControls::DataAccess {
     - times alone, on day 0 (#10:00:00#, #9:30 PM#);
     - dates followed by a time.
 */
-class OLVAR_EXPORT DateLiteral
+class DateLiteral
 {
 public:
     /*! The date that \a text (without the "#" delimiters) means, or nothing when it is no date. */

@@ -51,7 +51,7 @@ struct TranslatedStatement
     IIf, [Name] identifiers, the joins, GROUP BY ... HAVING, DISTINCT and
     ORDER BY ... DESC need no change.
 */
-class OLVAR_EXPORT DialectTranslator
+class DialectTranslator
 {
 public:
     /*! Reads a text as the date it means, in the user's locale; nothing when it is no date. */

@@ -31,7 +31,7 @@ struct ColumnInfo
     return whether they reached a row. A cursor whose session has closed is no
     longer open, and its moves and values must not be used.
 */
-class OLVAR_EXPORT EngineCursor
+class EngineCursor
 {
 public:
     virtual ~EngineCursor() = default;
@@ -62,7 +62,7 @@ enum class CursorMovement {
 };
 
 /*! One open connection to a database. */
-class OLVAR_EXPORT EngineSession
+class EngineSession
 {
 public:
     virtual ~EngineSession() = default;
@@ -92,7 +92,7 @@ public:
 };
 
 /*! A database engine: opens sessions. */
-class OLVAR_EXPORT Engine
+class Engine
 {
 public:
     virtual ~Engine() = default;

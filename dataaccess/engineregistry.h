@@ -16,7 +16,7 @@ class Engine;
     registered for "SQLite", "Microsoft.Jet.OLEDB.3.51" and
     "Microsoft.Jet.OLEDB.4.0", and serves connection strings that name no provider.
 */
-class OLVAR_EXPORT EngineRegistry
+class EngineRegistry
 {
 public:
     /*! The engine for \a provider (case-insensitive); raises error 3706 for a provider no engine serves. */

@@ -27,7 +27,7 @@ public:
 
 private:
     friend class Fields;
-    Field(std::shared_ptr<RecordsetPrivate> recordset, int index);
+    OLVAR_NO_EXPORT Field(std::shared_ptr<RecordsetPrivate> recordset, int index);
 
     std::shared_ptr<RecordsetPrivate> m_recordset;
     int m_index;

@@ -29,7 +29,7 @@ public:
 
 private:
     friend class Recordset;
-    explicit Fields(std::shared_ptr<RecordsetPrivate> recordset);
+    OLVAR_NO_EXPORT explicit Fields(std::shared_ptr<RecordsetPrivate> recordset);
 
     std::shared_ptr<RecordsetPrivate> m_recordset;
 };

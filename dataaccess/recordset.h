@@ -36,7 +36,9 @@ public:
     /*! A closed recordset. */
     Recordset();
     ~Recordset();
+    /*! Another handle on the same recordset, sharing its rows and position. */
     Recordset(const Recordset &other);
+    /*! Makes this a handle on \a other's recordset. */
     Recordset &operator=(const Recordset &other);
 
     /*! adUseServer (2, the default) or adUseClient (3). */
@@ -87,8 +89,8 @@ public:
 
 private:
     friend class Connection;
-    void openOn(const std::shared_ptr<EngineSession> &session, const QString &source, int cursorType, int lockType,
-                int options);
+    OLVAR_NO_EXPORT void openOn(const std::shared_ptr<EngineSession> &session, const QString &source,
+                                int cursorType, int lockType, int options);
 
     std::shared_ptr<RecordsetPrivate> d;
 };

@@ -9,7 +9,7 @@
 namespace OlvarControls::DataAccess {
 
 /*! What a dialect translator may ask about the tables of the database it translates for. */
-class OLVAR_EXPORT SchemaInfo
+class SchemaInfo
 {
 public:
     /*! The kinds of column whose values the translator treats apart. */

@@ -45,7 +45,7 @@ struct SqlToken
     bracketed names and date literals are single tokens whose insides are never
     looked at again.
 */
-class OLVAR_EXPORT SqlTokenizer
+class SqlTokenizer
 {
 public:
     /*! The tokens of \a statement. An unterminated literal or name raises error -2147217900. */

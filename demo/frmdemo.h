@@ -81,7 +81,7 @@ public:
     QLabel *lblCounseller() const;
     QFrame *picHourletDetails() const;
 
-public slots:
+public Q_SLOTS:
     /*! Fills the navigation bar: a "Resources" bar of counsellors and the maintenance items. */
     void BuildListBar();
     /*! Fills the client box, after its "No Client Selected" row. */

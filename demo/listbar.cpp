@@ -30,7 +30,7 @@ QListWidget *ListBar::addBar(const QString &key, const QString &caption)
     list->setSpacing(4);
     list->setWordWrap(true);
     connect(list, &QListWidget::itemClicked, this, [this, key](QListWidgetItem *clicked) {
-        emit ItemClick(keyOf(clicked), clicked->text(), key);
+        Q_EMIT ItemClick(keyOf(clicked), clicked->text(), key);
     });
     QToolBox::addItem(list, caption);
     return list;
@@ -87,7 +87,7 @@ bool ListBar::clickItem(const QString &barKey, const QString &key)
     if (!entry)
         return false;
     entry->listWidget()->setCurrentItem(entry);
-    emit entry->listWidget()->itemClicked(entry);
+    Q_EMIT entry->listWidget()->itemClicked(entry);
     return true;
 }
 

@@ -38,7 +38,7 @@ public:
     /*! Clicks the item \a key of the bar \a barKey as the user would; false when there is none. */
     bool clickItem(const QString &barKey, const QString &key);
 
-signals:
+Q_SIGNALS:
     /*! The item \a itemKey with \a itemCaption on the bar \a barKey was clicked. */
     void ItemClick(const QString &itemKey, const QString &itemCaption, const QString &barKey);
 };

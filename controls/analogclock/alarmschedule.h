@@ -17,7 +17,7 @@ namespace OlvarControls {
     at. Each part counts for its leading number, rounded, so that "ab.cd" is
     00:00. A text of another length leaves the last time in force.
 */
-class OLVAR_EXPORT AlarmSchedule
+class AlarmSchedule
 {
 public:
     /*! Parses \a text into the alarm time; false, with the time unchanged, when it is not 4 or 5 characters long. */

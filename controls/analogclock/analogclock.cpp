@@ -133,7 +133,7 @@ qint16 checkedStyle(qint16 style)
 
 } // namespace
 
-struct AnalogClock::Private
+struct OLVAR_NO_EXPORT AnalogClock::Private
 {
     explicit Private(AnalogClock *q)
         : q(q)

@@ -29,19 +29,23 @@ class OLVAR_EXPORT AnalogClock : public ControlBase
     Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE writeBorderStyle NOTIFY BorderStyleChanged)
 
 public:
+    /*! A clock showing the scheduler's time, its panel hidden. */
     explicit AnalogClock(QWidget *parent = nullptr);
     ~AnalogClock() override;
 
     /*! The surface colour; the system button-face colour by default. */
     OleColor backColor() const;
+    /*! Sets \c BackColor. */
     void setBackColor(OleColor color);
 
     /*! 1 (default) paints the surface in \c BackColor, 0 leaves it transparent. Other values raise OleError 380. */
     qint16 backStyle() const;
+    /*! Sets \c BackStyle. */
     void setBackStyle(qint16 style);
 
     /*! 0 (default) no border, 1 a single line. Other values raise OleError 380. */
     qint16 borderStyle() const;
+    /*! Sets \c BorderStyle. */
     void setBorderStyle(qint16 style);
 
     /*! Whether the panel (alarm, chimes, stopwatch) is shown. */
@@ -80,10 +84,12 @@ Q_SIGNALS:
     void BorderStyleChanged(qint16 BorderStyle);
 
 protected:
+    //! \cond internal
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    //! \endcond
 
 private:
     // The meta-object system's writes: a refused value is logged, never raised into Qt.

@@ -13,7 +13,7 @@ namespace OlvarControls {
     replaces the one before, so the hour chime wins over the minute chime and
     the minute chime over the second chime.
 */
-class OLVAR_EXPORT ChimeSchedule
+class ChimeSchedule
 {
 public:
     enum Chime {

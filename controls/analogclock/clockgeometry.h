@@ -19,7 +19,7 @@ namespace OlvarControls {
     turn clockwise from twelve o'clock (0 and 60 both at twelve). Until the
     first layOut() every point is (0, 0).
 */
-class OLVAR_EXPORT ClockGeometry
+class ClockGeometry
 {
 public:
     /*! The radii the tables are computed for, as factors of the dial radius. */

@@ -19,7 +19,7 @@ namespace OlvarControls {
     the chime boxes at the bottom right; \c Label1 and \c txtAlarmTime keep
     their places at the top left whatever the size.
 */
-class OLVAR_EXPORT ClockPanelLayout
+class ClockPanelLayout
 {
 public:
     /*! The lowest control height, in twips, at which the panel is shown. */

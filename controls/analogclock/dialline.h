@@ -13,7 +13,7 @@ namespace OlvarControls {
     in twips, a colour and a width in pixels. The clock paints it; it has no
     window.
 */
-class OLVAR_EXPORT DialLine : public QObject
+class DialLine : public QObject
 {
     Q_OBJECT
 

@@ -16,7 +16,7 @@ namespace OlvarControls {
     The clock draws its sixty marks yellow (every fifth) and blue; the
     stopwatch's running mark draws single positions green and blue again.
 */
-class OLVAR_EXPORT DialMarks
+class DialMarks
 {
 public:
     static constexpr OleColor Yellow = OleColor(0x00FFFF);

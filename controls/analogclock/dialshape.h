@@ -12,7 +12,7 @@ namespace OlvarControls {
     A circle shape drawn on the analog clock's dial: a rectangle in twips, a
     border and an optional solid fill. The clock paints it; it has no window.
 */
-class OLVAR_EXPORT DialShape : public QObject
+class DialShape : public QObject
 {
     Q_OBJECT
 

@@ -14,7 +14,7 @@ namespace OlvarControls {
     moment of the start, so that late timer ticks only update less often.
     Each start measures from zero.
 */
-class OLVAR_EXPORT Stopwatch
+class Stopwatch
 {
 public:
     /*! What a press of the button does. */

@@ -107,7 +107,7 @@ bool isCommandKey(const QKeyEvent *event)
 
 } // namespace
 
-struct Calendar::Private
+struct OLVAR_NO_EXPORT Calendar::Private
 {
     QLineEdit *txtDate = nullptr;
     UpDownArrows *upDown = nullptr;

@@ -43,11 +43,13 @@ class OLVAR_EXPORT Calendar : public ControlBase
     Q_PROPERTY(QDate date READ date WRITE writeDate NOTIFY dateChanged USER true DESIGNABLE false STORED false)
 
 public:
+    /*! A date entry showing no date, with the up-down arrows and the drop button. */
     explicit Calendar(QWidget *parent = nullptr);
     ~Calendar() override;
 
     /*! Whether the up-down arrows are shown; true by default. */
     bool isUpDownVisible() const;
+    /*! Sets \c UpDownVisible. */
     void setUpDownVisible(bool visible);
 
     /*! The text box's text. */
@@ -70,42 +72,52 @@ public:
 
     /*! Whether the control takes input. */
     bool isControlEnabled() const;
+    /*! Sets \c Enabled. */
     void setControlEnabled(bool enabled);
 
     /*! The text box's font. */
     QFont textFont() const;
+    /*! Sets \c Font. */
     void setTextFont(const QFont &font);
 
     /*! The text box's background; the system window colour by default. */
     OleColor backColor() const;
+    /*! Sets \c BackColor. */
     void setBackColor(OleColor color);
 
     /*! The text box's text colour; the system window-text colour by default. */
     OleColor foreColor() const;
+    /*! Sets \c ForeColor. */
     void setForeColor(OleColor color);
 
     /*! The text box's border: 0 none, 1 (default) a single line. Other values raise OleError 380. */
     qint16 borderStyle() const;
+    /*! Sets \c BorderStyle. */
     void setBorderStyle(qint16 style);
 
     /*! Whether the popup shows \c btnToday; true by default. */
     bool buttonToday() const;
+    /*! Sets \c ButtonToday. */
     void setButtonToday(bool show);
 
     /*! Whether the popup shows \c btnNone; true by default. */
     bool buttonNone() const;
+    /*! Sets \c ButtonNone. */
     void setButtonNone(bool show);
 
     /*! \c btnToday's caption when not empty ("Today" otherwise). */
     QString buttonTodayText() const;
+    /*! Sets \c ButtonTodayText. */
     void setButtonTodayText(const QString &text);
 
     /*! \c btnNone's caption when not empty ("None" otherwise). */
     QString buttonNoneText() const;
+    /*! Sets \c ButtonNoneText. */
     void setButtonNoneText(const QString &text);
 
     /*! Whether the drop button is shown (as last assigned); true by default. */
     bool isCalendarVisible() const;
+    /*! Sets \c Calendar. */
     void setCalendar(bool visible);
 
     /*! The pattern dates are written into the text box with; "dd/mm/yyyy" by default. */
@@ -169,8 +181,10 @@ Q_SIGNALS:
     void DateFormatChanged(const QVariant &DateFormat);
 
 protected:
+    //! \cond internal
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    //! \endcond
 
 private:
     // The writes of the meta-object system (QUiLoader, Qt Designer, setProperty):

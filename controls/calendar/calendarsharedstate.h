@@ -16,7 +16,7 @@ namespace OlvarControls {
     button settings are the ones most recently assigned or loaded by any date
     entry.
 */
-struct OLVAR_EXPORT CalendarSharedState
+struct CalendarSharedState
 {
     /*! In: the date entry's date (or its text); out: the chosen date. Empty for none. */
     QVariant selectedDate;

@@ -12,7 +12,7 @@ namespace OlvarControls {
     up-down arrows and the drop button sit over its right end, 30 twips from
     its top, bottom and right edges. Hiding either leaves the other in place.
 */
-class OLVAR_EXPORT DateEntryLayout
+class DateEntryLayout
 {
 public:
     /*! The narrowest a date entry gets. */

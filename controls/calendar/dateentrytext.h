@@ -19,7 +19,7 @@ namespace OlvarControls {
     month ("dd/mm/yyyy" reads "05/03/2024" as 5 March in every locale), and in
     the locale's order otherwise or when that gives no date.
 */
-class OLVAR_EXPORT DateEntryText
+class DateEntryText
 {
 public:
     /*! The text of an empty date mask: "  /  /    ". */

@@ -14,7 +14,7 @@ namespace OlvarControls {
     the separators ".", ":", "/" and "\" as "/", and backspace. Everything
     else is swallowed.
 */
-class OLVAR_EXPORT DateKeyFilter
+class DateKeyFilter
 {
 public:
     /*! The character \a typed becomes, or nothing when it is swallowed. */

@@ -32,7 +32,7 @@ class MonthGrid;
     "YearList", "MonthDn", "MonthUp", "btnToday", "btnNone", "PicCalendar",
     "Frame1".
 */
-class OLVAR_EXPORT frmCalendar : public QDialog
+class frmCalendar : public QDialog
 {
     Q_OBJECT
 

@@ -16,7 +16,7 @@ namespace OlvarControls {
     Weekdays are numbered Sunday = 1 to Saturday = 7, as OleDate numbers them;
     columns and cells count from 0.
 */
-class OLVAR_EXPORT MonthGrid
+class MonthGrid
 {
 public:
     static constexpr int Columns = 7;

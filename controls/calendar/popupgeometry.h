@@ -13,7 +13,7 @@ namespace OlvarControls {
     placement against the date entry that opens it, and of its Today/None
     layout. Heights and lefts are in twips, screen positions in pixels.
 */
-class OLVAR_EXPORT PopupGeometry
+class PopupGeometry
 {
 public:
     /*! The height of the popup's month part, and of the whole popup without buttons. */

@@ -14,7 +14,7 @@ namespace OlvarControls {
     A pair of small arrow buttons, up over down, that report their clicks
     separately. They never take the focus.
 */
-class OLVAR_EXPORT UpDownArrows : public QWidget
+class UpDownArrows : public QWidget
 {
     Q_OBJECT
 

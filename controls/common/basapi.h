@@ -23,7 +23,7 @@ class GdiSurface;
     Arguments the routines take as 16-bit integers raise error 6 outside
     -32768 to 32767.
 */
-class OLVAR_EXPORT BasApi
+class BasApi
 {
 public:
     BasApi() = delete;

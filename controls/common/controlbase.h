@@ -26,6 +26,7 @@ class OLVAR_EXPORT ControlBase : public QWidget
     Q_OBJECT
 
 public:
+    /*! A control with no properties set yet; the host calls InitProperties() or ReadProperties() next. */
     explicit ControlBase(QWidget *parent = nullptr);
     ~ControlBase() override;
 

@@ -47,11 +47,12 @@ public:
     static QString typeNameOf(const QMetaObject *metaObject);
 };
 
-/*! \internal Registers \a Control for as long as it lives; see OLVAR_REGISTER_CONTROL. */
+/*! Registers \a Control for as long as it lives; OLVAR_REGISTER_CONTROL makes one. */
 template <typename Control>
 class ControlRegistrar
 {
 public:
+    /*! Registers \a Control under \a typeName (ASCII); a taken name leaves the registration as it is. */
     explicit ControlRegistrar(const char *typeName)
         : m_typeName(QString::fromLatin1(typeName))
         , m_registered(ControlFactory::registerType(

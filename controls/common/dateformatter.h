@@ -29,7 +29,7 @@ namespace OlvarControls {
     as they stand, and so is every other character, "/" and ":" included. Names
     are the locale's.
 */
-class OLVAR_EXPORT DateFormatter
+class DateFormatter
 {
 public:
     /*!

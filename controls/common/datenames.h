@@ -16,7 +16,7 @@ namespace OlvarControls {
     forms, abbreviations with or without their trailing dot) it knows the English
     ones, case-insensitively.
 */
-class OLVAR_EXPORT DateNames
+class DateNames
 {
 public:
     /*! Half of a day named by a word such as "am" or "PM". */

@@ -23,7 +23,7 @@ namespace OlvarControls {
     would not read back, a plainer form of that locale is written instead (see
     ReadableDateForms): "09.03.2026 11:00:00" in Danish, "9.03.2026" in Bulgarian.
 */
-class OLVAR_EXPORT DateText
+class DateText
 {
 public:
     /*! The general date text of \a date in \a locale. Throws OleError 5 for a date out of range. */

@@ -23,7 +23,7 @@ namespace OlvarControls {
     ignored. Years below 100 fall in 2000 to 2029 (00 to 29) or 1930 to 1999.
     Impossible dates and times are not read.
 */
-class OLVAR_EXPORT DateTextParser
+class DateTextParser
 {
 public:
     /*! The order in which three numbers name the day, the month and the year. */

@@ -35,7 +35,7 @@ struct DateTextToken
     it. A dot may end the text; any other separator there, or a character no
     date uses, makes the text unreadable.
 */
-class OLVAR_EXPORT DateTextTokenizer
+class DateTextTokenizer
 {
 public:
     /*! The tokens of \a text, or nothing when it holds a character no date uses. */

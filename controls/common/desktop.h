@@ -15,7 +15,7 @@ namespace OlvarControls {
     buttons are down, where the screens are and what they show. Replaceable as one service; the
     production desktop asks Qt.
 */
-class OLVAR_EXPORT Desktop
+class Desktop
 {
 public:
     virtual ~Desktop();

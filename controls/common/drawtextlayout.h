@@ -23,7 +23,7 @@ namespace OlvarControls {
     - With DT_EXPANDTABS a tab moves to the next multiple of eight average
       character widths.
 */
-class OLVAR_EXPORT DrawTextLayout
+class DrawTextLayout
 {
 public:
     /*! One laid-out line: a range of text() and its width in pixels. */

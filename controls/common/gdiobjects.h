@@ -76,7 +76,7 @@ struct GdiRect
     identifies one creation so that a surface can tell live objects from deleted
     ones. The default-constructed handle is the null handle.
 */
-class OLVAR_EXPORT GdiObject
+class GdiObject
 {
 public:
     constexpr GdiObject() = default;
@@ -104,7 +104,7 @@ private:
 };
 
 /*! A pen: style, width in pixels (0 and 1 both draw one pixel wide) and colour. */
-class OLVAR_EXPORT GdiPen : public GdiObject
+class GdiPen : public GdiObject
 {
 public:
     constexpr GdiPen() = default;
@@ -133,7 +133,7 @@ private:
 };
 
 /*! A solid brush. */
-class OLVAR_EXPORT GdiBrush : public GdiObject
+class GdiBrush : public GdiObject
 {
 public:
     constexpr GdiBrush() = default;

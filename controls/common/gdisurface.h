@@ -49,7 +49,7 @@ class GdiSurfacePrivate;
     it, and setting it sets the text colour too. Pens and brushes are immutable
     values; the surface counts the objects created on it and not yet deleted.
 */
-class OLVAR_EXPORT GdiSurface
+class GdiSurface
 {
 public:
     /*! A surface of \a size pixels, cleared to backColor(). */

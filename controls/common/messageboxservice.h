@@ -13,10 +13,12 @@ struct OLVAR_EXPORT MessageBoxRequest
     int buttons = 0; //!< the button set, icon and default button, as MsgBox numbers them
     QString title;   //!< the window title, already resolved
 
+    /*! The same text, buttons and title. */
     friend bool operator==(const MessageBoxRequest &a, const MessageBoxRequest &b)
     {
         return a.prompt == b.prompt && a.buttons == b.buttons && a.title == b.title;
     }
+    /*! A different text, buttons or title. */
     friend bool operator!=(const MessageBoxRequest &a, const MessageBoxRequest &b) { return !(a == b); }
 };
 

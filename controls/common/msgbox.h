@@ -25,34 +25,34 @@ class OLVAR_EXPORT MsgBox
 {
 public:
     // Button sets
-    static constexpr int OkOnly = 0;
-    static constexpr int OkCancel = 1;
-    static constexpr int AbortRetryIgnore = 2;
-    static constexpr int YesNoCancel = 3;
-    static constexpr int YesNo = 4;
-    static constexpr int RetryCancel = 5;
+    static constexpr int OkOnly = 0; //!< an OK button
+    static constexpr int OkCancel = 1; //!< OK and Cancel
+    static constexpr int AbortRetryIgnore = 2; //!< Abort, Retry and Ignore
+    static constexpr int YesNoCancel = 3; //!< Yes, No and Cancel
+    static constexpr int YesNo = 4; //!< Yes and No
+    static constexpr int RetryCancel = 5; //!< Retry and Cancel
     // Icons
-    static constexpr int Critical = 16;
-    static constexpr int Question = 32;
-    static constexpr int Exclamation = 48;
-    static constexpr int Information = 64;
+    static constexpr int Critical = 16; //!< the critical (stop) icon
+    static constexpr int Question = 32; //!< the question icon
+    static constexpr int Exclamation = 48; //!< the warning icon
+    static constexpr int Information = 64; //!< the information icon
     // Default button (the first one unless given)
-    static constexpr int DefaultButton1 = 0;
-    static constexpr int DefaultButton2 = 256;
-    static constexpr int DefaultButton3 = 512;
+    static constexpr int DefaultButton1 = 0; //!< the first button is the default
+    static constexpr int DefaultButton2 = 256; //!< the second button is the default
+    static constexpr int DefaultButton3 = 512; //!< the third button is the default
 
-    static constexpr int ButtonSetMask = 0x00F;
-    static constexpr int IconMask = 0x0F0;
-    static constexpr int DefaultButtonMask = 0xF00;
+    static constexpr int ButtonSetMask = 0x00F; //!< the bits of the button set
+    static constexpr int IconMask = 0x0F0; //!< the bits of the icon
+    static constexpr int DefaultButtonMask = 0xF00; //!< the bits of the default button
 
     // Answers
-    static constexpr int Ok = 1;
-    static constexpr int Cancel = 2;
-    static constexpr int Abort = 3;
-    static constexpr int Retry = 4;
-    static constexpr int Ignore = 5;
-    static constexpr int Yes = 6;
-    static constexpr int No = 7;
+    static constexpr int Ok = 1; //!< OK was chosen
+    static constexpr int Cancel = 2; //!< Cancel was chosen, or the box closed
+    static constexpr int Abort = 3; //!< Abort was chosen
+    static constexpr int Retry = 4; //!< Retry was chosen
+    static constexpr int Ignore = 5; //!< Ignore was chosen
+    static constexpr int Yes = 6; //!< Yes was chosen
+    static constexpr int No = 7; //!< No was chosen
 
     MsgBox() = delete;
 

@@ -20,7 +20,7 @@ class OleDate;
     -1 and false 0; dates count as their serial value, colours as their 32-bit
     value.
 */
-class OLVAR_EXPORT NumberConversion
+class NumberConversion
 {
 public:
     /*! \a value rounded to the nearest integer, halves to the even one (2.5 gives 2). Throws OleError 6 when it does not fit. */

@@ -73,8 +73,11 @@ public:
     /*! The system colour index (meaningful when isSystemColor()). */
     constexpr quint8 systemIndex() const { return quint8(m_value & 0xFF); }
 
+    /*! The red byte (the lowest); of the index for a system colour. */
     constexpr int red() const { return int(m_value & 0xFF); }
+    /*! The green byte. */
     constexpr int green() const { return int((m_value >> 8) & 0xFF); }
+    /*! The blue byte. */
     constexpr int blue() const { return int((m_value >> 16) & 0xFF); }
 
     /*! The colour to draw with: system colours through \a palette, others as they are. */
@@ -85,7 +88,9 @@ public:
     /*! The palette role that stands in for the system colour \a index. */
     static QPalette::ColorRole paletteRole(quint8 index);
 
+    /*! The same 32-bit value: a system colour never equals the RGB colour it shows. */
     friend constexpr bool operator==(OleColor a, OleColor b) { return a.m_value == b.m_value; }
+    /*! Different 32-bit values. */
     friend constexpr bool operator!=(OleColor a, OleColor b) { return a.m_value != b.m_value; }
 
 private:

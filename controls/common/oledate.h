@@ -20,7 +20,7 @@ namespace OlvarControls {
 class OLVAR_EXPORT OleDate
 {
 public:
-    static constexpr qint64 MSecsPerDay = 86400000;
+    static constexpr qint64 MSecsPerDay = 86400000; //!< milliseconds in one day of the count
 
     /*! Day 0 at 00:00 (30 December 1899). */
     constexpr OleDate() = default;
@@ -100,11 +100,17 @@ public:
     /*! The number of hour boundaries crossed from \a from to \a to: 9:59 to 10:00 is one. */
     static qint64 hourBoundariesBetween(OleDate from, OleDate to);
 
+    /*! The same instant, to the millisecond. */
     friend bool operator==(OleDate a, OleDate b) { return a.toMSecs() == b.toMSecs(); }
+    /*! Different instants. */
     friend bool operator!=(OleDate a, OleDate b) { return !(a == b); }
+    /*! \a a is earlier than \a b. */
     friend bool operator<(OleDate a, OleDate b) { return a.toMSecs() < b.toMSecs(); }
+    /*! \a a is later than \a b. */
     friend bool operator>(OleDate a, OleDate b) { return b < a; }
+    /*! \a a is not later than \a b. */
     friend bool operator<=(OleDate a, OleDate b) { return !(b < a); }
+    /*! \a a is not earlier than \a b. */
     friend bool operator>=(OleDate a, OleDate b) { return !(a < b); }
 
 private:

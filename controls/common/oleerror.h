@@ -55,6 +55,7 @@ public:
     /*! The text a control shows for this error: the decimal number, CR LF, the description. */
     QString messageText() const;
 
+    /*! "number: description" in UTF-8. */
     const char *what() const noexcept override { return m_what.constData(); }
 
     /*! The platform's usual description of \a number; a generic text for numbers it has none for. */

@@ -3,10 +3,7 @@
 #include <QtCore/qglobal.h>
 
 /*! \file olvarglobal.h
-    Export macro of the Olvar control library. */
+    Export macro of the Olvar control library: OLVAR_EXPORT marks the public
+    classes and functions, the only ones the shared library exports. */
 
-#if defined(OLVAR_BUILD_LIBRARY)
-#  define OLVAR_EXPORT Q_DECL_EXPORT
-#else
-#  define OLVAR_EXPORT Q_DECL_IMPORT
-#endif
+#include "olvar_export.h"

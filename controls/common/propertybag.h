@@ -44,6 +44,7 @@ public:
     QStringList keys() const;
     /*! The number of stored values. */
     int count() const;
+    /*! Whether the bag holds no value. */
     bool isEmpty() const { return count() == 0; }
     /*! Removes every value. */
     void clear();
@@ -69,6 +70,7 @@ public:
 
     /*! Same keys (exact case), in the same order, with values of the same types and values. */
     friend OLVAR_EXPORT bool operator==(const PropertyBag &a, const PropertyBag &b);
+    /*! Not equal, as operator==() compares. */
     friend bool operator!=(const PropertyBag &a, const PropertyBag &b) { return !(a == b); }
 
 private:

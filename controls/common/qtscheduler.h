@@ -7,7 +7,7 @@
 namespace OlvarControls {
 
 /*! The production scheduler: the system clock, precise Qt timers and Qt's event loop. */
-class OLVAR_EXPORT QtScheduler : public Scheduler
+class QtScheduler : public Scheduler
 {
 public:
     QtScheduler();

@@ -30,7 +30,7 @@ namespace OlvarControls {
 
     A control keeps one as a member and calls paint() from its paintEvent().
 */
-class OLVAR_EXPORT RetainedSurface : public QObject
+class RetainedSurface : public QObject
 {
     Q_OBJECT
 

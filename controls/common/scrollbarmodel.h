@@ -24,7 +24,7 @@ namespace OlvarControls {
     - Dragging the thumb raises scrolled() for each new thumb position; the
       value changes only when the thumb is released.
 */
-class OLVAR_EXPORT ScrollBarModel : public QObject
+class ScrollBarModel : public QObject
 {
     Q_OBJECT
 

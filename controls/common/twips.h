@@ -20,20 +20,20 @@ namespace Twips {
 constexpr int PerPixel = 15;
 
 /*! \a pixels in twips. */
-OLVAR_EXPORT int fromPixels(int pixels);
+int fromPixels(int pixels);
 /*! \a twips in whole pixels, rounded to the nearest. */
-OLVAR_EXPORT int toPixels(int twips);
+int toPixels(int twips);
 /*! \a twips in pixels, unrounded. */
 constexpr double toPixelsF(double twips) { return twips / PerPixel; }
 
 /*! A rectangle in twips (left, top, width, height) in pixels; each is converted on its own. */
-OLVAR_EXPORT QRect toPixels(const QRect &twips);
+QRect toPixels(const QRect &twips);
 /*! A rectangle in pixels in twips. */
-OLVAR_EXPORT QRect fromPixels(const QRect &pixels);
+QRect fromPixels(const QRect &pixels);
 /*! A size in twips in pixels. */
-OLVAR_EXPORT QSize toPixels(QSize twips);
+QSize toPixels(QSize twips);
 /*! A size in pixels in twips. */
-OLVAR_EXPORT QSize fromPixels(QSize pixels);
+QSize fromPixels(QSize pixels);
 
 } // namespace Twips
 

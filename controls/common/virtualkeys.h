@@ -20,7 +20,7 @@ namespace OlvarControls {
     symbol gives the key it is typed with ("!" is 49). Keys without a number
     give 0.
 */
-class OLVAR_EXPORT VirtualKeys
+class VirtualKeys
 {
 public:
     VirtualKeys() = delete;

@@ -10,7 +10,7 @@
 
 namespace OlvarControls {
 
-struct VirtualScheduler::Private
+struct OLVAR_NO_EXPORT VirtualScheduler::Private
 {
     struct Timer
     {

@@ -18,7 +18,7 @@ namespace OlvarControls {
 
     Its default width is 16 pixels.
 */
-class OLVAR_EXPORT VScrollBar : public QWidget
+class VScrollBar : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(int Min READ min WRITE setMin)

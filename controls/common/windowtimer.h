@@ -14,7 +14,7 @@ namespace OlvarControls {
     Setting either property starts the countdown afresh. An \c Interval of 0
     leaves the timer inactive; values outside 0 to 65535 raise OleError 380.
 */
-class OLVAR_EXPORT WindowTimer : public QObject
+class WindowTimer : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int Interval READ interval WRITE setInterval)

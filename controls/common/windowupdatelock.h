@@ -23,7 +23,7 @@ namespace OlvarControls {
     or an object of this class, which releases the lock it took when it goes
     out of scope.
 */
-class OLVAR_EXPORT WindowUpdateLock
+class WindowUpdateLock
 {
 public:
     /*! Locks \a window; isHeld() tells whether that succeeded. */

@@ -17,7 +17,7 @@ namespace OlvarControls {
     also the layout of the selection record. Fields keep the names hosts know
     them by.
 */
-struct OLVAR_EXPORT Appointment
+struct Appointment
 {
     qint32 ApptID = 0;          //!< the session's identifier; 0 never stored; -1 in a selection of no appointment
     OleDate ApptDate;           //!< the appointment's day

@@ -15,7 +15,7 @@ namespace OlvarControls {
     load, hold one blank record. Records are never removed, only marked
     deleted, until the next reset.
 */
-class OLVAR_EXPORT AppointmentList
+class AppointmentList
 {
 public:
     /*! A list of one blank record. */

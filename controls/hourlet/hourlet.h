@@ -131,6 +131,7 @@ public:
     /*! The now line's colour of a new control, red. */
     static constexpr OleColor DefaultNowLineColor = OleColor::fromOle(0x0000FF);
 
+    /*! A day view showing today, loading nothing until ConnectionString is set. */
     explicit Hourlet(QWidget *parent = nullptr);
     ~Hourlet() override;
 
@@ -192,38 +193,65 @@ public:
     /*! The drawing surface the control paints on and shows in its window. */
     const GdiSurface &drawingSurface() const;
 
+    /*! BackColor: the colour of the control's surface; the system window colour by default. */
     OleColor backColor() const;
+    /*! Sets BackColor and repaints the day fully. */
     void setBackColor(OleColor color);
+    /*! Sets Enabled (read with isEnabled()); persisted under "Enabled". */
     void setControlEnabled(bool enabled);
     /*! The control's font, which painting leaves at 8 points, not bold. */
     QFont controlFont() const;
+    /*! Sets Font; persisted under "Font", the ambient font by default. */
     void setControlFont(const QFont &font);
+    /*! BorderStyle: kept and persisted; 0 on a new control, 1 when the key is missing. */
     qint16 borderStyle() const;
+    /*! Sets BorderStyle. */
     void setBorderStyle(qint16 style);
+    /*! ConnectionString: the database the day is read from and written to; empty binds no database. Not persisted. */
     QString connectionString() const;
+    /*! Sets ConnectionString; each database operation opens its own connection with it. */
     void setConnectionString(const QString &connectionString);
+    /*! ShowVscroll: whether the vertical scroll bar shows; a control taller than the whole day hides it at the next full repaint. */
     bool showVscroll() const;
+    /*! Shows or hides the scroll bar. */
     void setShowVscroll(bool show);
+    /*! VScrollValue: the content row at the top of the slots; 224 (07:00) at construction, 0 after a resize. */
     qint16 vScrollValue() const;
     /*! Scrolls to \a value, the maximum at most; below the minimum raises OleError 380. */
     void setVScrollValue(qint16 value);
+    /*! Resource: the counsellor whose sessions the day shows and to whom new ones are linked. Not persisted. */
     qint32 resource() const;
     /*! Shows the resource \a resource's sessions. */
     void setResource(qint32 resource);
+    /*! ShowTimeScale: whether a time scale is drawn left of the slots; off on a new control. */
     bool showTimeScale() const;
+    /*! Sets ShowTimeScale and updates the display. */
     void setShowTimeScale(bool show);
+    /*! DateFormat: the pattern of the header's date (see the date format patterns); "dddd mmmm dd, yyyy" by default. */
     QString dateFormat() const;
+    /*! Sets DateFormat and updates the display. */
     void setDateFormat(const QString &format);
+    /*! SelectionHighlight: whether the selected slots are filled with HighLightColor and a drag extends the selection; off by default. */
     bool selectionHighlight() const;
+    /*! Sets SelectionHighlight without repainting and without a change notice. */
     void setSelectionHighlight(bool highlight);
+    /*! AppItemBarColor: the bar colour of appointments added with SetAppointment(); FF0000 (blue). Persisted under "AppBarDefaultColor". */
     OleColor appItemBarColor() const;
+    /*! Sets AppItemBarColor for appointments added from now on. */
     void setAppItemBarColor(OleColor color);
+    /*! AppItemBackColor: the colour of appointment boxes; FFFFFF. Persisted under "DefaultAppBackColor". */
     OleColor appItemBackColor() const;
+    /*! Sets AppItemBackColor. */
     void setAppItemBackColor(OleColor color);
+    /*! AppItemFont: the font of appointment texts; the ambient font by default. */
     QFont appItemFont() const;
+    /*! Sets AppItemFont. */
     void setAppItemFont(const QFont &font);
+    /*! AppItemForeColor: the colour of appointment texts; 000000. */
     OleColor appItemForeColor() const;
+    /*! Sets AppItemForeColor. */
     void setAppItemForeColor(OleColor color);
+    /*! ActiveDate: the day shown; today (time 00:00) on a new control. */
     OleDate activeDate() const;
     /*! Shows \a date; a selected slot moves to the same times on it. */
     void setActiveDate(const OleDate &date);
@@ -231,27 +259,49 @@ public:
     void setActiveDate(const QDateTime &dateTime);
     /*! Shows \a date at 00:00 as setActiveDate(OleDate) does. */
     void setActiveDate(QDate date);
+    /*! MinutesPerSlot: kept and persisted only; the grid keeps half-hour slots. */
     Time_Slot_Type minutesPerSlot() const;
+    /*! Sets MinutesPerSlot; nothing is redrawn. */
     void setMinutesPerSlot(Time_Slot_Type type);
+    /*! AppItemBorderColor: the border colour of appointments added with SetAppointment(); 000000. */
     OleColor appItemBorderColor() const;
+    /*! Sets AppItemBorderColor for appointments added from now on. */
     void setAppItemBorderColor(OleColor color);
+    /*! AppItemBarBorderColor: kept and persisted for the host; 000000. */
     OleColor appItemBarBorderColor() const;
+    /*! Sets AppItemBarBorderColor. */
     void setAppItemBarBorderColor(OleColor color);
+    /*! HighLightColor: the fill of the selected slots when SelectionHighlight is on; FFFFFF. */
     OleColor highLightColor() const;
+    /*! Sets HighLightColor. */
     void setHighLightColor(OleColor color);
+    /*! SlotLineColor: the colour of the lines between slots; A7A7A7. */
     OleColor slotLineColor() const;
+    /*! Sets SlotLineColor; it shows from the next full repaint. */
     void setSlotLineColor(OleColor color);
+    /*! BarColor: the colour of the bar left of the slots; FFFFFF. */
     OleColor barColor() const;
+    /*! Sets BarColor and repaints the day fully. */
     void setBarColor(OleColor color);
+    /*! TimeScaleBackColor: the time scale's background; FFCCCC. */
     OleColor timeScaleBackColor() const;
+    /*! Sets TimeScaleBackColor and repaints the day fully. */
     void setTimeScaleBackColor(OleColor color);
+    /*! TimeScaleForeColor: the time scale's text colour; 000000. */
     OleColor timeScaleForeColor() const;
+    /*! Sets TimeScaleForeColor and repaints the day fully. */
     void setTimeScaleForeColor(OleColor color);
+    /*! SlotsBorderColor: the colour of the border round the slots; A7A7A7. */
     OleColor slotsBorderColor() const;
+    /*! Sets SlotsBorderColor; it shows from the next full repaint. */
     void setSlotsBorderColor(OleColor color);
+    /*! AvailableColor: the colour of the working-hours slots (09:00 to 17:00); B6E4E1. */
     OleColor availableColor() const;
+    /*! Sets AvailableColor and repaints the day fully. */
     void setAvailableColor(OleColor color);
+    /*! UnAvailableColor: the colour of the slots outside working hours; 8CD5CF. */
     OleColor unAvailableColor() const;
+    /*! Sets UnAvailableColor and repaints the day fully. */
     void setUnAvailableColor(OleColor color);
 
     /*! The selected session's identifier; -1 for free slots. */
@@ -420,6 +470,7 @@ Q_SIGNALS:
     void appointmentDragged(qint32 ApptID);
 
 protected:
+    //! \cond internal
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -431,6 +482,7 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    //! \endcond
 
 private:
     // The meta-object system's write: a refused value is logged, never raised into Qt.

@@ -8,7 +8,7 @@
 namespace OlvarControls {
 
 /*! The colours and the appointment font the day view paints with, each at the value of a newly placed control. */
-struct OLVAR_EXPORT HourletAppearance
+struct HourletAppearance
 {
     OleColor TimeScaleBackColor = OleColor::fromOle(0xFFCCCC);
     OleColor TimeScaleForeColor = OleColor::fromOle(0x000000);

@@ -29,7 +29,7 @@ struct Appointment;
     failure is shown once: the same load failing again is only logged, until
     a load succeeds or the connection string, date or resource changes.
 */
-class OLVAR_EXPORT HourletBinding
+class HourletBinding
 {
 public:
     /*! The text that opens the database; empty for none. */

@@ -18,7 +18,7 @@ class AppointmentList;
     bottom row, as GdiSurface::FillRect() does; an appointment whose end lies
     above its start gives an upside-down rectangle.
 */
-class OLVAR_EXPORT HourletLayout
+class HourletLayout
 {
 public:
     static constexpr int TimeScaleWidth = 55;  //!< the time scale column, x 0 to 54

@@ -27,7 +27,7 @@ struct Appointment;
     leaves it at 8 points, not bold. Lines drawn without a pen of their own use
     the surface's current pen in the control's foreground colour.
 */
-class OLVAR_EXPORT HourletPainter
+class HourletPainter
 {
 public:
     static constexpr int HourNumberPointSize = 14;

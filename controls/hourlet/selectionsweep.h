@@ -17,7 +17,7 @@ class AppointmentList;
     selection from the slot it began in, and a release resolves it to the
     appointment under the pointer. Positions are content coordinates.
 */
-class OLVAR_EXPORT SelectionSweep
+class SelectionSweep
 {
 public:
     /*! The selection record. */

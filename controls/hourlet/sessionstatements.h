@@ -15,7 +15,7 @@ struct Appointment;
     texts between apostrophes; texts are spliced between apostrophes with each
     apostrophe doubled, so that any text is stored as it stands.
 */
-class OLVAR_EXPORT SessionStatements
+class SessionStatements
 {
 public:
     SessionStatements() = delete;

@@ -44,6 +44,7 @@ public:
     /*! Whether \a object has every property the page edits. */
     static bool canEdit(const QObject *object);
 
+    /*! An empty page; setSelectedControls() fills it. */
     explicit Settings(QWidget *parent = nullptr);
     ~Settings() override;
 
@@ -54,6 +55,7 @@ public:
 
     /*! Whether the page has been edited since it was last applied. */
     bool changed() const;
+    /*! Marks the page as edited, or as applied. */
     void setChanged(bool changed);
 
     /*! Loads the editors from the first selected control; does nothing without a selection. */

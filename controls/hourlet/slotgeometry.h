@@ -27,7 +27,7 @@ struct CoordinatePair
     covers content coordinates 59 + 16k to 74 + 16k. Coordinate 827, the first
     row below the day, stands for times that do not fall on the grid.
 */
-class OLVAR_EXPORT SlotGeometry
+class SlotGeometry
 {
 public:
     SlotGeometry() = delete;

@@ -75,7 +75,7 @@ void CInfoTip::Hide()
     stopTimeOut();
     delete m_window.data();
     m_window.clear();
-    emit Hidden();
+    Q_EMIT Hidden();
 }
 
 void CInfoTip::About()

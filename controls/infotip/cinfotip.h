@@ -25,7 +25,7 @@ namespace OlvarControls {
     MInfoTip, which keeps a shared-owned tip alive until the next timed tip.
     Destroying the object hides the tip.
 */
-class OLVAR_EXPORT CInfoTip : public QObject, public std::enable_shared_from_this<CInfoTip>
+class CInfoTip : public QObject, public std::enable_shared_from_this<CInfoTip>
 {
     Q_OBJECT
     Q_PROPERTY(QString Text READ text WRITE setText)

@@ -20,7 +20,7 @@ namespace OlvarControls {
     is wider) plus 2P wide and the text height plus P high, plus the title height
     plus P when the title is shown. Half the padding is P / 2 rounded half to even.
 */
-class OLVAR_EXPORT InfoTipLayout
+class InfoTipLayout
 {
 public:
     /*! The width and height of the drop shadow to the right of and below the body. */

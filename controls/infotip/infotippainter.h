@@ -15,7 +15,7 @@ namespace OlvarControls {
     border, the bold title with the separator below it, the text, and the drop
     shadow in the window's right and bottom margins.
 */
-class OLVAR_EXPORT InfoTipPainter
+class InfoTipPainter
 {
 public:
     /*! A painter of \a style on \a surface; both must outlive it. */

@@ -12,7 +12,7 @@ namespace OlvarControls {
     How an info tip looks and behaves: the settings behind its properties, with
     their defaults, and the fonts they make.
 */
-struct OLVAR_EXPORT InfoTipStyle
+struct InfoTipStyle
 {
     /*! Alignments of the title and the text. */
     enum Alignment : qint32 { AlignLeft = 0, AlignCenter = 1, AlignRight = 2 };

@@ -13,7 +13,7 @@ namespace OlvarControls {
     once per show; the window keeps that drawing and paints it again whenever
     the platform asks.
 */
-class OLVAR_EXPORT InfoTipWindow : public QWidget
+class InfoTipWindow : public QWidget
 {
     Q_OBJECT
 

@@ -17,7 +17,7 @@ class CInfoTip;
     otherwise kept; a tip owned through a std::shared_ptr is kept alive by it
     until then, so that a host can show a tip and let go of it.
 */
-class OLVAR_EXPORT MInfoTip
+class MInfoTip
 {
 public:
     MInfoTip() = delete;

@@ -14,7 +14,7 @@ namespace OlvarControls {
     minute left raises the event. The control applies timer() to its window
     timer after every arm() and tick().
 */
-class OLVAR_EXPORT PeriodicCountdown
+class PeriodicCountdown
 {
 public:
     /*! What the control's properties say about the period. */

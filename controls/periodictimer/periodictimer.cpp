@@ -72,7 +72,7 @@ QPixmap drawFace(qreal ratio)
 
 } // namespace
 
-struct PeriodicTimer::Private
+struct OLVAR_NO_EXPORT PeriodicTimer::Private
 {
     eTimerMode timerMode = Periodic;
     qint32 interval = 0;
@@ -259,7 +259,7 @@ void PeriodicTimer::onTick()
     if (!due)
         return;
     try {
-        emit Timer();
+        Q_EMIT Timer();
     } catch (const OleError &error) {
         // The host's handler failed; the timer reports it and goes on.
         MsgBox::showFromLibrary(error.messageText(), MsgBox::OkOnly | MsgBox::Critical);

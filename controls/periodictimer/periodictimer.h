@@ -43,27 +43,33 @@ public:
     /*! The largest \c MinuteInterval accepted, plus one. */
     static constexpr qint16 MinuteLimit = 60;
 
+    /*! A periodic timer with no period yet; it ticks once a period is set, only outside a designer. */
     explicit PeriodicTimer(QWidget *parent = nullptr);
     ~PeriodicTimer() override;
 
     /*! Periodic (default) or one-time. An unknown mode is reported as error 380 and kept. */
     eTimerMode timerMode() const;
+    /*! Sets \c TimerMode. */
     void setTimerMode(eTimerMode mode);
 
     /*! Milliseconds of the period, 0 to 59999; 0 by default. */
     qint32 interval() const;
+    /*! Sets \c Interval. */
     void setInterval(qint32 ms);
 
     /*! Minutes of the period, 0 to 59; 0 by default. */
     qint16 minuteInterval() const;
+    /*! Sets \c MinuteInterval. */
     void setMinuteInterval(qint16 minutes);
 
     /*! Hours of the period; 0 by default. With the minutes the period stays within 32767 minutes. */
     qint16 hourInterval() const;
+    /*! Sets \c HourInterval. */
     void setHourInterval(qint16 hours);
 
     /*! Whether the timer runs; true by default. */
     bool isTimerEnabled() const;
+    /*! Sets \c Enabled. */
     void setTimerEnabled(bool enabled);
 
     void InitProperties() override;
@@ -94,7 +100,9 @@ Q_SIGNALS:
     void EnabledChanged(bool Enabled);
 
 protected:
+    //! \cond internal
     void paintEvent(QPaintEvent *event) override;
+    //! \endcond
 
 private:
     void onTick();

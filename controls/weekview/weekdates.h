@@ -12,7 +12,7 @@ namespace OlvarControls {
     locale, so a week always starts on Monday. Whole days are added to the
     active date, so its time of day goes into every column's date.
 */
-class OLVAR_EXPORT WeekDates
+class WeekDates
 {
 public:
     WeekDates() = delete;

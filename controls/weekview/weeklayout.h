@@ -17,7 +17,7 @@ namespace OlvarControls {
     (columnWidth() not positive) the columns keep their widths; heights and
     left edges are set all the same.
 */
-class OLVAR_EXPORT WeekLayout
+class WeekLayout
 {
 public:
     /*! The number of day columns. */

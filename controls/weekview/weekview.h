@@ -81,6 +81,7 @@ class OLVAR_EXPORT WeekView : public ControlBase
     Q_PROPERTY(bool AllowDragEdit READ allowDragEdit WRITE setAllowDragEdit NOTIFY AllowDragEditChanged)
 
 public:
+    /*! A week view of seven day columns, Monday on the left, showing the current week. */
     explicit WeekView(QWidget *parent = nullptr);
     ~WeekView() override;
 
@@ -114,6 +115,7 @@ public:
     /*! Shows every column's drawing again and redraws the scroll bar; never fails. */
     Q_INVOKABLE void Refresh();
 
+    /*! ActiveDate: a day of the week shown; the columns show Monday to Sunday of its week. */
     OleDate activeDate() const;
     /*! Shows the week of \a date; every column reads its day. */
     void setActiveDate(const OleDate &date);
@@ -121,32 +123,42 @@ public:
     void setActiveDate(const QDateTime &dateTime);
     /*! Shows \a date at 00:00 as setActiveDate(OleDate) does. */
     void setActiveDate(QDate date);
+    /*! Resource: the counsellor every column shows. Not persisted. */
     qint32 resource() const;
     /*! Shows \a resource's week; every column reads its day. */
     void setResource(qint32 resource);
     /*! The connection string last assigned. */
     QString connectionString() const;
+    /*! Gives every column \a connectionString, the database they read and write. */
     void setConnectionString(const QString &connectionString);
     /*! The active column, or nullptr before any column has taken the focus or a mouse press. */
     QObject *activeControl() const;
 
+    /*! BackColor: the colour round the columns. */
     OleColor backColor() const;
+    /*! Sets BackColor and repaints the week (the columns keep theirs). */
     void setBackColor(OleColor color);
+    /*! ForeColor: kept and persisted for the host. */
     OleColor foreColor() const;
     /*! Stored and saved only. */
     void setForeColor(OleColor color);
+    /*! Sets Enabled (read with isEnabled()). */
     void setControlEnabled(bool enabled);
+    /*! Font: the week view's font. */
     QFont controlFont() const;
     /*! The week view's font; the columns take its name only. */
     void setControlFont(const QFont &font);
+    /*! BackStyle: kept and persisted for the host. */
     qint16 backStyle() const;
     /*! Stored and saved only. */
     void setBackStyle(qint16 style);
+    /*! BorderStyle: 1 for a single-line border, 0 for none. */
     qint16 borderStyle() const;
     /*! 1 draws a single-line border, 0 none. */
     void setBorderStyle(qint16 style);
     /*! Whether column 0 shows its scroll bar. */
     bool showVscroll() const;
+    /*! Shows or hides column 0's scroll bar, which scrolls every column. */
     void setShowVscroll(bool show);
     /*! Whether column 6 shows its time scale. */
     bool showTimeScale() const;
@@ -154,40 +166,67 @@ public:
     void setShowTimeScale(bool show);
     /*! The date format last assigned; empty until then (the columns show "ddd, dd mmm"). */
     QString dateFormat() const;
+    /*! Gives every column \a format for its header date. */
     void setDateFormat(const QString &format);
     /*! The value last assigned; the columns are not scrolled by it. */
     qint16 vScrollValue() const;
+    /*! Stores \a value and persists it; the columns keep their scroll position. */
     void setVScrollValue(qint16 value);
+    /*! SelectionHighlight: whether the columns fill their selection with HighLightColor. */
     bool selectionHighlight() const;
     /*! Sets every column's SelectionHighlight; while on, a click leaves only the clicked column highlighting. */
     void setSelectionHighlight(bool highlight);
+    /*! BarColor: kept and persisted; the columns keep their own. */
     OleColor barColor() const;
     /*! Stored and saved only. */
     void setBarColor(OleColor color);
+    /*! AppItemBackColor, given to every column (see Hourlet::appItemBackColor()). */
     OleColor appItemBackColor() const;
+    /*! Sets AppItemBackColor on the week and every column. */
     void setAppItemBackColor(OleColor color);
+    /*! AppItemBarBorderColor, given to every column. */
     OleColor appItemBarBorderColor() const;
+    /*! Sets AppItemBarBorderColor on the week and every column. */
     void setAppItemBarBorderColor(OleColor color);
+    /*! AppItemBarColor, given to every column (see Hourlet::appItemBarColor()). */
     OleColor appItemBarColor() const;
+    /*! Sets AppItemBarColor on the week and every column. */
     void setAppItemBarColor(OleColor color);
+    /*! AppItemBorderColor, given to every column. */
     OleColor appItemBorderColor() const;
+    /*! Sets AppItemBorderColor on the week and every column. */
     void setAppItemBorderColor(OleColor color);
+    /*! AppItemFont: the font last assigned. */
     QFont appItemFont() const;
     /*! Stores \a font; the columns' AppItemFont take its name only. */
     void setAppItemFont(const QFont &font);
+    /*! AppItemForeColor, given to every column. */
     OleColor appItemForeColor() const;
+    /*! Sets AppItemForeColor on the week and every column. */
     void setAppItemForeColor(OleColor color);
+    /*! AvailableColor, given to every column (see Hourlet::availableColor()). */
     OleColor availableColor() const;
+    /*! Sets AvailableColor on the week and every column. */
     void setAvailableColor(OleColor color);
+    /*! SlotLineColor, given to every column. */
     OleColor slotLineColor() const;
+    /*! Sets SlotLineColor on the week and every column. */
     void setSlotLineColor(OleColor color);
+    /*! SlotsBorderColor, given to every column. */
     OleColor slotsBorderColor() const;
+    /*! Sets SlotsBorderColor on the week and every column. */
     void setSlotsBorderColor(OleColor color);
+    /*! TimeScaleBackColor, given to every column. */
     OleColor timeScaleBackColor() const;
+    /*! Sets TimeScaleBackColor on the week and every column. */
     void setTimeScaleBackColor(OleColor color);
+    /*! TimeScaleForeColor, given to every column. */
     OleColor timeScaleForeColor() const;
+    /*! Sets TimeScaleForeColor on the week and every column. */
     void setTimeScaleForeColor(OleColor color);
+    /*! UnAvailableColor, given to every column (see Hourlet::unAvailableColor()). */
     OleColor unAvailableColor() const;
+    /*! Sets UnAvailableColor on the week and every column. */
     void setUnAvailableColor(OleColor color);
     /*! Column 0's highlight colour. */
     OleColor highLightColor() const;
@@ -315,9 +354,11 @@ Q_SIGNALS:
                                  const OlvarControls::OleDate &NewEnd, bool &Cancel);
 
 protected:
+    //! \cond internal
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    //! \endcond
 
 private:
     friend class WeekViewPrivate;

@@ -22,6 +22,8 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    OlvarTest::ScriptedMessageBoxes::setFailureHandler(
+            [](const QString &message) { ADD_FAILURE() << message.toStdString(); });
     OlvarTest::resetTestEnvironment();
 
     testing::InitGoogleTest(&argc, argv);

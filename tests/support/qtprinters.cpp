@@ -1,5 +1,7 @@
 #include "qtprinters.h"
 
+#include "scriptedmessageboxes.h"
+
 void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
@@ -11,4 +13,9 @@ void PrintTo(const QVariant &value, std::ostream *os)
     if (value.canConvert<QString>())
         *os << ", \"" << value.toString().toStdString() << '"';
     *os << ')';
+}
+
+void OlvarControls::PrintTo(const MessageBoxRequest &request, std::ostream *os)
+{
+    *os << OlvarTest::describe(request).toStdString();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messageboxservice.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -10,3 +12,7 @@
 
 void PrintTo(const QString &text, std::ostream *os);
 void PrintTo(const QVariant &value, std::ostream *os);
+
+namespace OlvarControls {
+void PrintTo(const MessageBoxRequest &request, std::ostream *os);
+}

@@ -30,7 +30,9 @@ void resetTestEnvironment()
     OlvarControls::Scheduler::setInstance(std::make_unique<OlvarControls::VirtualScheduler>(defaultTestNow()));
     OlvarControls::MsgBox::setService(std::make_unique<ScriptedMessageBoxes>());
     OlvarControls::MsgBox::setApplicationTitle(QString());
+#if defined(OLVAR_TEST_INTERNALS)
     OlvarControls::Desktop::setInstance(std::make_unique<VirtualDesktop>());
+#endif
     OlvarControls::AmbientProperties::resetDefaults();
     OlvarControls::SoundService::setInstance(std::make_unique<RecordingSoundService>());
 }

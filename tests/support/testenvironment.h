@@ -4,8 +4,10 @@
 #include "qtprinters.h"
 #include "recordingsoundservice.h"
 #include "scriptedmessageboxes.h"
-#include "virtualdesktop.h"
 #include "virtualscheduler.h"
+#if defined(OLVAR_TEST_INTERNALS)
+#  include "virtualdesktop.h"
+#endif
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -22,8 +24,9 @@ OlvarControls::OleDate defaultTestNow();
 /*!
     Puts the process back into the pinned test state: en_GB, UTC, a fresh
     VirtualScheduler at defaultTestNow(), fresh ScriptedMessageBoxes, a fresh
-    VirtualDesktop, a fresh RecordingSoundService, default ambient properties and message box title. Runs
-    before and after every test.
+    VirtualDesktop (in tests of the internals), a fresh RecordingSoundService,
+    default ambient properties and message box title. Runs before and after
+    every test.
 */
 void resetTestEnvironment();
 

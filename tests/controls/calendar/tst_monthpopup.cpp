@@ -322,9 +322,9 @@ TEST_F(MonthPopup, ChoosingInTheListsShowsThatMonth)
     auto *months = child<QComboBox>(popup.get(), QStringLiteral("MonthList"));
     auto *years = child<QComboBox>(popup.get(), QStringLiteral("YearList"));
     months->setCurrentIndex(4);
-    emit months->activated(4);
+    Q_EMIT months->activated(4);
     years->setCurrentIndex(years->findText(QStringLiteral("2025")));
-    emit years->activated(years->currentIndex());
+    Q_EMIT years->activated(years->currentIndex());
     EXPECT_EQ(caption(), QStringLiteral("May 2025"));
     QTest::mouseClick(dayCell(*popup, 31), Qt::LeftButton);
     EXPECT_EQ(shared().selectedDate.value<OleDate>(), dateOf(2025, 5, 31));

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using namespace OlvarControls;
@@ -48,6 +49,24 @@ TEST(MsgBox, ScriptedAnswersAndTheFirstButtonOtherwise)
     EXPECT_EQ(MsgBox::show(QStringLiteral("Go?"), MsgBox::RetryCancel), MsgBox::Retry);
     EXPECT_EQ(messageBoxes().requests().at(0).buttons, MsgBox::YesNo | MsgBox::Question);
     EXPECT_EQ(messageBoxes().pendingAnswers(), 0);
+}
+
+/* Olvar::Test's script reports its faults to the test framework, and stands in for any other service. */
+TEST(MsgBox, ScriptFaultsReachTheTestAndTheScriptReplacesAnotherService)
+{
+    EXPECT_NONFATAL_FAILURE(
+            {
+                messageBoxes().answerNext(MsgBox::Yes);
+                MsgBox::show(QStringLiteral("Saved."), MsgBox::OkOnly);
+            },
+            "scripted answer 6 is not a button of the box {prompt \"Saved.\", buttons 0");
+    EXPECT_NONFATAL_FAILURE(OlvarTest::ScriptedMessageBoxes().last(), "no message box was shown");
+
+    MsgBox::setService(nullptr); // the production boxes
+    EXPECT_NONFATAL_FAILURE(messageBoxes(), "is not ScriptedMessageBoxes");
+    EXPECT_EQ(&messageBoxes(), &MsgBox::service());
+    MsgBox::show(QStringLiteral("Scripted."));
+    EXPECT_EQ(messageBoxes().last().prompt, QStringLiteral("Scripted."));
 }
 
 TEST(MsgBox, RefusesButtonsItCannotShow)

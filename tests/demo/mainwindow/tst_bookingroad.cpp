@@ -85,7 +85,7 @@ protected:
 TEST_F(BookingRoad, AFreeSlotBookedInTheDayViewIsStoredAndDrawnInItsSlot)
 {
     Hourlet *day = window->ZOVudeZozo1();
-    emit window->mvwHourlet()->clicked(saturday);
+    Q_EMIT window->mvwHourlet()->clicked(saturday);
     ASSERT_EQ(day->activeDate(), OleDate::fromDate(saturday));
     const int sessionsBefore = count(QStringLiteral("Select * from tblSession"));
     const int scroll = day->vScrollValue();

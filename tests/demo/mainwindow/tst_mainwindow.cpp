@@ -300,7 +300,7 @@ TEST_F(MainWindow, TheMonthViewAndTheTodayButtonChooseTheDay)
     open();
     QCalendarWidget *month = window->mvwHourlet();
     month->setSelectedDate(saturday);
-    emit month->clicked(saturday); // what a click on the date in the grid raises
+    Q_EMIT month->clicked(saturday); // what a click on the date in the grid raises
     EXPECT_EQ(day()->activeDate(), OleDate::fromDate(saturday));
 
     window->findChild<QPushButton *>(QStringLiteral("cmdToday"))->click();

@@ -1,23 +1,27 @@
 #pragma once
 
-#include "soundservice.h"
+#include <Olvar/soundservice.h>
 
 #include <QList>
 #include <QString>
 
 namespace OlvarTest {
 
-/*! A sound service that plays nothing and records what it was asked to start. */
+/*!
+    A sound service for a host's tests: plays nothing and records what it was
+    asked to start. Install it with SoundService::setInstance().
+*/
 class RecordingSoundService final : public OlvarControls::SoundService
 {
 public:
     /*! One sound started. */
     struct Play
     {
-        QString path;
-        bool async = false;
+        QString path;       //!< the wave file, as given to playWaveFile()
+        bool async = false; //!< whether the caller went on at once
     };
 
+    /*! The value of #devices. */
     int outputDeviceCount() const override { return devices; }
 
     /*! The file names (without folder) of the sounds started, in order. */
@@ -31,10 +35,11 @@ public:
     QList<Play> plays;
 
 protected:
+    /*! Records the play unless #deviceAccepts is false. */
     bool startPlayback(const QString &path, bool async) override;
 };
 
-/*! The recording sound service installed for the running test. */
+/*! The recording sound service installed with SoundService::setInstance(); installs one if another is. */
 RecordingSoundService &sounds();
 
 } // namespace OlvarTest

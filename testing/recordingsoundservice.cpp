@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <memory>
+
 namespace OlvarTest {
 
 QStringList RecordingSoundService::fileNames() const
@@ -22,7 +24,12 @@ bool RecordingSoundService::startPlayback(const QString &path, bool async)
 
 RecordingSoundService &sounds()
 {
-    return dynamic_cast<RecordingSoundService &>(OlvarControls::SoundService::instance());
+    if (auto *recording = dynamic_cast<RecordingSoundService *>(&OlvarControls::SoundService::instance()))
+        return *recording;
+    auto service = std::make_unique<RecordingSoundService>();
+    RecordingSoundService &installed = *service;
+    OlvarControls::SoundService::setInstance(std::move(service));
+    return installed;
 }
 
 } // namespace OlvarTest
