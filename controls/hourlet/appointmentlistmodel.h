@@ -22,6 +22,7 @@ class OLVAR_EXPORT AppointmentListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
+    /*! An empty model. */
     explicit AppointmentListModel(QObject *parent = nullptr);
     ~AppointmentListModel() override;
 
@@ -34,12 +35,19 @@ public:
                           const QVariant &resource = QVariant(), const QString &detail = QString(),
                           qint32 type = 0, const QString &location = QString());
 
+    /*! The number of appointments (none under a valid \a parent). */
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    /*! The appointment's value for \a role: an Olvar::AppointmentRole, or the subject for Qt::DisplayRole. */
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    /*! Stores \a value for \a role (Qt::EditRole sets the subject); false for a role the model does not hold. */
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    /*! Every appointment is selectable, enabled and editable. */
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    /*! Inserts \a count empty appointments at \a row, for the caller to fill with setData(). */
     bool insertRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
+    /*! Removes \a count appointments from \a row. */
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
+    /*! The roles' names, for QML and item views: "id", "start", "end" and so on. */
     QHash<int, QByteArray> roleNames() const override;
 
 private:

@@ -337,7 +337,9 @@ public:
     bool showNowLine() const;
     /*! Shows or hides the now line, which moves each minute while shown. */
     void setShowNowLine(bool show);
+    /*! The now line's colour; red (0000FF) by default. */
     OleColor nowLineColor() const;
+    /*! Draws the now line in \a color from the next repaint. */
     void setNowLineColor(OleColor color);
     /*! Whether overlapping appointments share the width side by side. */
     bool overlapLayout() const;
@@ -351,6 +353,7 @@ public:
         has the focus. The key events are raised for every key either way.
     */
     bool keyboardSelection() const;
+    /*! Lets the keyboard select (\a on), or leaves keys to the key events alone. */
     void setKeyboardSelection(bool on);
     /*!
         Whether the user moves an appointment by dragging its body and changes
@@ -361,6 +364,7 @@ public:
         changes nothing.
     */
     bool allowDragEdit() const;
+    /*! Lets the user drag appointments (\a allow), or keeps the mouse to selecting. */
     void setAllowDragEdit(bool allow);
     /*!
         For a container of day views such as WeekView: \a locator names the day

@@ -247,17 +247,23 @@ public:
     void setWorkDayEnd(const QDateTime &dateTime);
     /*! Whether the columns mark the current time (Hourlet::ShowNowLine). */
     bool showNowLine() const;
+    /*! Shows or hides every column's now line. */
     void setShowNowLine(bool show);
+    /*! The columns' now line colour (Hourlet::NowLineColor). */
     OleColor nowLineColor() const;
+    /*! Gives every column \a color for its now line. */
     void setNowLineColor(OleColor color);
     /*! Whether the columns lay overlapping appointments side by side (Hourlet::OverlapLayout). */
     bool overlapLayout() const;
+    /*! Gives every column \a sideBySide. */
     void setOverlapLayout(bool sideBySide);
     /*! Whether the columns select with the keyboard (Hourlet::KeyboardSelection). */
     bool keyboardSelection() const;
+    /*! Gives every column \a on. */
     void setKeyboardSelection(bool on);
     /*! Whether appointments can be dragged (Hourlet::AllowDragEdit), also into another day's column. */
     bool allowDragEdit() const;
+    /*! Gives every column \a allow. */
     void setAllowDragEdit(bool allow);
 
 Q_SIGNALS:
