@@ -29,7 +29,7 @@ class EngineSession;
     unit.commit();
     \\endcode
 */
-class OLVAR_EXPORT BookingUnit
+class BookingUnit
 {
 public:
     /*! The kinds of what a unit locks. */

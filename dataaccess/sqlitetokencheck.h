@@ -15,7 +15,7 @@ namespace OlvarControls::DataAccess {
     text that SQLite would read as a comment, a parameter, a longer name or
     number, or a string ending elsewhere.
 */
-class OLVAR_EXPORT SqliteTokenCheck
+class SqliteTokenCheck
 {
 public:
     /*!

@@ -14,16 +14,16 @@ QT_END_NAMESPACE
 namespace OlvarControls {
 
 /*! Property writes through the meta-object system that a control refused ("olvar.properties"). */
-OLVAR_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcOlvarProperties)
+Q_DECLARE_LOGGING_CATEGORY(lcOlvarProperties)
 /*! Errors of event handlers, queued calls and timer ticks, which Qt's own frames cannot take ("olvar.events"). */
-OLVAR_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcOlvarEvents)
+Q_DECLARE_LOGGING_CATEGORY(lcOlvarEvents)
 
 /*!
     Where the library's code runs under Qt's own frames (QMetaProperty::write
     from QUiLoader or Qt Designer, queued calls, event handlers, timer ticks):
     nothing it raises may cross them. Typed C++ calls keep raising OleError.
 */
-class OLVAR_EXPORT QtBoundary
+class QtBoundary
 {
 public:
     QtBoundary() = delete;
@@ -59,7 +59,7 @@ public:
         through the meta-object system is kept here rather than logged, so that
         LateBinding raises it to its caller with its error number.
     */
-    class OLVAR_EXPORT RefusalCapture
+    class RefusalCapture
     {
     public:
         RefusalCapture(const QObject *object, const char *property);

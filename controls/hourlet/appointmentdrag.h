@@ -11,7 +11,7 @@ namespace OlvarControls {
     that has moved from where the drag began, and, for a move, by whole days
     into another day.
 */
-class OLVAR_EXPORT AppointmentDrag
+class AppointmentDrag
 {
 public:
     enum Kind { Move, Resize };

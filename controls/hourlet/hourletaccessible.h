@@ -17,7 +17,7 @@ class Hourlet;
     as "10:00 am to 11:00 am, Adult Counselling (Room 1)"; the selected one is
     reported as selected, and focused while the view has the focus.
 */
-class OLVAR_EXPORT HourletAccessible : public QAccessibleWidget
+class HourletAccessible : public QAccessibleWidget
 {
 public:
     explicit HourletAccessible(Hourlet *hourlet);

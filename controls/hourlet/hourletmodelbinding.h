@@ -22,7 +22,7 @@ struct HourletAppearance;
     Writing needs an editable model (insertRows(), setData(), removeRows());
     failures are shown as HourletBinding shows them and reported by the result.
 */
-class OLVAR_EXPORT HourletModelBinding
+class HourletModelBinding
 {
 public:
     QAbstractItemModel *model() const { return m_model; }

@@ -18,7 +18,7 @@ namespace OlvarControls {
     beginning, then in the order given. A reversed range is taken from its
     smaller to its larger end.
 */
-class OLVAR_EXPORT OverlapLayout
+class OverlapLayout
 {
 public:
     /*! Where one item goes: its first column, how many columns it spans, and its cluster's column count. */
