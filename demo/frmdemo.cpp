@@ -25,6 +25,7 @@
 #include "numberconversion.h"
 #include "oleerror.h"
 #include "periodictimer.h"
+#include "practiceupgrade.h"
 #include "resumenext.h"
 #include "scheduler.h"
 #include "screenareas.h"
@@ -422,6 +423,7 @@ frmDemo::frmDemo(const QString &programFolder)
 
     // Initialisation.
     basGeneral::strConnectionString = basGeneral::ConnectionStringFor(d->programFolder);
+    PracticeUpgrade::apply(basGeneral::strConnectionString); // a practice file from an older Sessara
     BuildCboClient();
     resume([&] { d->day->setConnectionString(basGeneral::strConnectionString); });
     resume([&] { d->setWeek("ConnectionString", basGeneral::strConnectionString); });

@@ -4,6 +4,7 @@
 // without a database, or on a data-link file.
 
 #include "basgeneral.h"
+#include "connection.h"
 #include "hourlet.h"
 #include "listbar.h"
 #include "mainwindowtesthelpers.h"
@@ -11,6 +12,8 @@
 #include "multicolumncombo.h"
 #include "periodictimer.h"
 #include "practicedatabase.h"
+#include "practiceupgrade.h"
+#include "recordset.h"
 #include "sessarafixture.h"
 #include "twips.h"
 
@@ -510,5 +513,46 @@ TEST(MainWindowStart, ADataLinkFileBesideTheProgramPointsTheWindowElsewhere)
     EXPECT_EQ(window->lbrBooking()->itemKeys(QStringLiteral("Calendars")).size(), 5);
     EXPECT_EQ(window->cboClient()->count(), 21);
     EXPECT_EQ(window->lblCounseller()->text(), QStringLiteral("Aroha Ngata"));
+    basGeneral::resetState();
+}
+
+TEST(MainWindowStart, APracticeFileFromAnOlderSessaraGainsTheCaseTypesWithItsDataIntact)
+{
+    OlvarTest::TempFolder folder;
+    const QString file = folder.filePath(QStringLiteral("DIV97.mdb"));
+    Sessara::PracticeDatabase practice(file);
+    practice.create();
+    practice.fillSample(QDate(2026, 3, 4));
+    const QString connectionString = QStringLiteral("Provider=SQLite;Data Source=") + file;
+    const auto count = [&](const char *table) {
+        DataAccess::Connection connection(connectionString);
+        connection.Open();
+        return connection.Execute(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).Fields(0).Value().toInt();
+    };
+    {
+        // As an older Sessara wrote it: no case types.
+        DataAccess::Connection connection(connectionString);
+        connection.Open();
+        connection.Execute(QStringLiteral("INSERT INTO tblClientCase (ClientID, Description) VALUES (1, 'Grief')"));
+        connection.Execute(QStringLiteral("DROP TABLE tblCaseType"));
+        connection.Execute(QStringLiteral("ALTER TABLE tblClientCase DROP COLUMN CaseTypeID"));
+    }
+    const int cases = count("tblClientCase");
+    const int sessions = count("tblSession");
+
+    basGeneral::resetState();
+    const auto window = openMainWindow(folder.path());
+    EXPECT_EQ(OlvarTest::messageBoxes().count(), 0);
+    EXPECT_EQ(count("tblCaseType"), 0);
+    EXPECT_EQ(count("tblClientCase"), cases);
+    EXPECT_EQ(count("tblSession"), sessions);
+    DataAccess::Connection connection(connectionString);
+    connection.Open();
+    EXPECT_TRUE(connection.Execute(QStringLiteral("SELECT CaseTypeID FROM tblClientCase WHERE Description = 'Grief'"))
+                    .Fields(0)
+                    .Value()
+                    .isNull());
+    // A current file is left as it is.
+    EXPECT_EQ(Sessara::PracticeUpgrade::apply(connectionString), 0);
     basGeneral::resetState();
 }
