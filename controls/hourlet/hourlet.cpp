@@ -608,11 +608,11 @@ void Hourlet::InitProperties()
 void Hourlet::ReadProperties(const PropertyBag &bag)
 {
     PersistedKey::readAll(d->persistedKeys(), bag);
-    if (!SlotGeometry::workingSlots(d->workDayStart, d->workDayEnd)) {
+    const OleDate savedStart = d->workDayStart;
+    const OleDate savedEnd = d->workDayEnd;
+    if (d->resetInvalidWorkDay()) {
         qCWarning(lcHourlet, "ReadProperties: the saved working day %s to %s is empty or reversed; 09:00 to 17:00 used",
-                  qPrintable(DateText::general(d->workDayStart)), qPrintable(DateText::general(d->workDayEnd)));
-        d->workDayStart = defaultWorkDayStart();
-        d->workDayEnd = defaultWorkDayEnd();
+                  qPrintable(DateText::general(savedStart)), qPrintable(DateText::general(savedEnd)));
     }
     d->updateNowTimer();
     d->fullRepaint();

@@ -10,6 +10,7 @@
 #include "hourletmodelbinding.h"
 #include "retainedsurface.h"
 #include "selectionsweep.h"
+#include "viewadditions_p.h"
 
 #include <QList>
 
@@ -19,8 +20,8 @@ namespace OlvarControls {
 class HourletPainter;
 class VScrollBar;
 
-/*! The state of an Hourlet and the work its members share. */
-class HourletPrivate
+/*! The state of an Hourlet and the work its members share; the additions' values are its base. */
+class HourletPrivate : public ViewAdditions
 {
 public:
     using PersistedKey = OlvarControls::PersistedKey;
@@ -125,13 +126,6 @@ public:
     bool selectionHighlight = false;
     OleDate activeDate;
     Hourlet::Time_Slot_Type minutesPerSlot = Hourlet::ts_30Minute;
-    OleDate workDayStart = Hourlet::defaultWorkDayStart();
-    OleDate workDayEnd = Hourlet::defaultWorkDayEnd();
-    bool showNowLine = false;
-    OleColor nowLineColor = Hourlet::DefaultNowLineColor;
-    bool overlapLayout = false;
-    bool keyboardSelection = false;
-    bool allowDragEdit = false;
     AppointmentDrag drag;
     bool dragMoved = false; //!< the drag has moved the appointment by a step at some point
     std::function<std::optional<OleDate>(const QPoint &)> dayLocator;

@@ -8,7 +8,6 @@
 #include "oleerror.h"
 #include "propertybag.h"
 #include "qtboundary_p.h"
-#include "slotgeometry.h"
 #include "twips.h"
 #include "weekdates.h"
 #include "weeklayout.h"
@@ -347,11 +346,8 @@ std::optional<OleDate> WeekViewPrivate::dayAt(const QPoint &global) const
 
 void WeekViewPrivate::forwardAdditions()
 {
-    if (!SlotGeometry::workingSlots(v.workDayStart, v.workDayEnd)) {
+    if (v.resetInvalidWorkDay())
         qCWarning(lcWeekView, "ReadProperties: the saved working day is empty or reversed; 09:00 to 17:00 used");
-        v.workDayStart = Hourlet::defaultWorkDayStart();
-        v.workDayEnd = Hourlet::defaultWorkDayEnd();
-    }
     for (Hourlet *hourlet : columns) {
         // The end first when the band moves later, so that no step leaves it reversed.
         if (v.workDayStart >= hourlet->workDayEnd()) {

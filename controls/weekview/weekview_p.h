@@ -4,6 +4,7 @@
 #include "olecolor.h"
 #include "persistedkey_p.h"
 #include "oledate.h"
+#include "viewadditions_p.h"
 #include "weekview.h"
 
 #include <QFont>
@@ -29,7 +30,7 @@ public:
     using PersistedKey = OlvarControls::PersistedKey;
 
     /*! The values the week view keeps and saves, with those of a new control. */
-    struct StoredValues
+    struct StoredValues : ViewAdditions
     {
         OleDate activeDate;
         qint32 resource = 0;
@@ -55,13 +56,6 @@ public:
         OleColor timeScaleBackColor = OleColor::fromOle(0xFFCCCC);
         OleColor timeScaleForeColor = OleColor::fromOle(0);
         OleColor unAvailableColor = OleColor::fromOle(0x8CD5CF);
-        OleDate workDayStart = Hourlet::defaultWorkDayStart();
-        OleDate workDayEnd = Hourlet::defaultWorkDayEnd();
-        bool showNowLine = false;
-        OleColor nowLineColor = Hourlet::DefaultNowLineColor;
-        bool overlapLayout = false;
-        bool keyboardSelection = false;
-        bool allowDragEdit = false;
     };
 
     /*! The active date of a new control. */
@@ -106,7 +100,7 @@ public:
         \a changed.
     */
     template<typename T, typename Setter>
-    void forwardAddition(T StoredValues::*field, Setter set, const T &value, const char *name)
+    void forwardAddition(T ViewAdditions::*field, Setter set, const T &value, const char *name)
     {
         for (Hourlet *hourlet : columns)
             (hourlet->*set)(value);
