@@ -2,8 +2,11 @@
 
 namespace Sessara {
 
-void ResumeNext::remember(int number, const QString &description)
+Q_LOGGING_CATEGORY(lcSkipped, "olvar.sessara.skipped", QtWarningMsg)
+
+void ResumeNext::skip(int number, const QString &description)
 {
+    qCDebug(lcSkipped).noquote() << "skipped error" << number << description;
     m_number = number;
     m_description = description;
 }

@@ -2,6 +2,7 @@
 
 #include "oleerror.h"
 
+#include <QLoggingCategory>
 #include <QString>
 
 #include <exception>
@@ -9,17 +10,21 @@
 
 namespace Sessara {
 
+Q_DECLARE_LOGGING_CATEGORY(lcSkipped)
+
 /*!
     The demo's way with errors: a routine runs its statements one by one, a
     statement that fails is skipped and the routine goes on with the next.
-    Each statement is handed to the call operator; the last failure stays
-    pending until clear(), which a routine calls at its end.
+    Each statement is handed to the call operator. The last failure stays
+    pending until clear(), for a routine that asks whether anything failed;
+    every skipped failure is logged at debug level under
+    "olvar.sessara.skipped", so QT_LOGGING_RULES="olvar.*=true" shows what a
+    routine skipped.
 
     \code
     ResumeNext resume;
     resume([&] { view->setProperty("Resource", id); });
     resume([&] { view->UpdateDisplay(); });
-    resume.clear();
     \endcode
 */
 class ResumeNext
@@ -33,9 +38,9 @@ public:
             std::forward<Statement>(statement)();
             return true;
         } catch (const OlvarControls::OleError &error) {
-            remember(error.number(), error.description());
+            skip(error.number(), error.description());
         } catch (const std::exception &error) {
-            remember(OlvarControls::ErrorNumber::GeneralFailure, QString::fromLocal8Bit(error.what()));
+            skip(OlvarControls::ErrorNumber::GeneralFailure, QString::fromLocal8Bit(error.what()));
         }
         return false;
     }
@@ -46,12 +51,12 @@ public:
     int number() const { return m_number; }
     /*! The pending error's description; empty when none. */
     QString description() const { return m_description; }
-    /*! Keeps \a number with \a description as the pending error. */
-    void remember(int number, const QString &description);
     /*! Clears the pending error. */
     void clear();
 
 private:
+    void skip(int number, const QString &description);
+
     int m_number = 0;
     QString m_description;
 };

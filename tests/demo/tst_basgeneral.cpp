@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QWidget>
 
 using namespace OlvarControls;
@@ -91,6 +92,34 @@ TEST(ResumeNextForm, AFailingStatementIsSkippedAndTheRoutineGoesOn)
     resume.clear();
     EXPECT_FALSE(resume.failed());
     EXPECT_EQ(resume.number(), 0);
+}
+
+namespace {
+
+QStringList skippedLog;
+
+void recordSkipped(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    if (qstrcmp(context.category, "olvar.sessara.skipped") == 0)
+        skippedLog << message;
+}
+
+} // namespace
+
+TEST(ResumeNextForm, ASkippedErrorIsLoggedOnlyWhenTheSkippedCategoryIsOn)
+{
+    skippedLog.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordSkipped);
+    ResumeNext()([] { throw OleError(ErrorNumber::TypeMismatch); });
+    EXPECT_TRUE(skippedLog.isEmpty()); // quiet by default
+    QLoggingCategory::setFilterRules(QStringLiteral("olvar.*=true"));
+    ResumeNext()([] { throw OleError(ErrorNumber::TypeMismatch); });
+    ResumeNext()([] { throw std::runtime_error("disk gone"); });
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(skippedLog.size(), 2);
+    EXPECT_TRUE(skippedLog.at(0).contains(QStringLiteral("13"))) << qPrintable(skippedLog.at(0));
+    EXPECT_TRUE(skippedLog.at(1).contains(QStringLiteral("disk gone"))) << qPrintable(skippedLog.at(1));
 }
 
 TEST(StartUp, StartTitlesTheProgramAndShowsTheMainWindow)
