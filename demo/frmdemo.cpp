@@ -35,6 +35,7 @@
 #include "startuptips.h"
 #include "schedules.h"
 #include "twips.h"
+#include "weekview.h"
 #include "windowplacement.h"
 
 #include <QAction>
@@ -67,7 +68,6 @@ const QString CalendarsBar = QStringLiteral("Calendars");
 const QString MaintenanceBar = QStringLiteral("Maintenace");
 const QString CounsellorKeyPrefix = QStringLiteral("Coun");
 const QString GeometryKey = QStringLiteral("MainWindow/Geometry");
-constexpr int ObjectDoesNotSupport = 438;
 
 // The panel as designed, in pixels; the resize rules move and stretch it from there.
 constexpr int PanelWidth = 240;
@@ -136,7 +136,6 @@ void openSessionDialog(frmDemo &window, const SessionRequest &request)
     // A session stored, cancelled or deleted shows as it now is in whichever view is shown.
     if (dialog.changedSession())
         window.refreshShownView();
-    resume.clear();
 }
 
 OleDate today()
@@ -185,14 +184,14 @@ struct frmDemo::Private
         if (!week)
             throw OleError(ErrorNumber::ObjectNotSet);
         if (!week->setProperty(name, value))
-            throw OleError(ObjectDoesNotSupport, QStringLiteral("Object doesn't support this property or method"));
+            throw OleError(ErrorNumber::NotSupported);
     }
     void callWeek(const char *method) const
     {
         if (!week)
             throw OleError(ErrorNumber::ObjectNotSet);
         if (!QMetaObject::invokeMethod(week, method))
-            throw OleError(ObjectDoesNotSupport, QStringLiteral("Object doesn't support this property or method"));
+            throw OleError(ErrorNumber::NotSupported);
     }
     // The week view's selection, which is that of its active column.
     QVariant weekSelectedAppt(int field) const
@@ -201,7 +200,7 @@ struct frmDemo::Private
             throw OleError(ErrorNumber::ObjectNotSet);
         QVariant value;
         if (!QMetaObject::invokeMethod(week, "GetSelectedAppt", Q_RETURN_ARG(QVariant, value), Q_ARG(int, field)))
-            throw OleError(ObjectDoesNotSupport, QStringLiteral("Object doesn't support this property or method"));
+            throw OleError(ErrorNumber::NotSupported);
         return value;
     }
     // The day column of the week view that has the focus.
@@ -219,6 +218,34 @@ struct frmDemo::Private
     }
 };
 
+namespace {
+
+// A bold heading across the panel, at \a y.
+QLabel *panelHeading(QWidget *panel, const char *name, const QString &caption, int y)
+{
+    auto *label = new QLabel(caption, panel);
+    label->setObjectName(text(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Mid);
+    label->setIndent(4);
+    label->setGeometry(0, y, PanelWidth - 7, 20);
+    return label;
+}
+
+// One of the panel's field captions, numbered as the form numbers them.
+void panelFieldLabel(QWidget *panel, int index, const QString &caption, int x, int y)
+{
+    auto *label = new QLabel(caption, panel);
+    label->setObjectName(QStringLiteral("lblHourlet"));
+    label->setProperty("Index", index);
+    label->setGeometry(x, y, 120, LabelHeight);
+}
+
+} // namespace
+
 frmDemo::frmDemo(const QString &programFolder)
     : d(std::make_unique<Private>())
 {
@@ -226,8 +253,18 @@ frmDemo::frmDemo(const QString &programFolder)
     d->opener = openSessionDialog;
     setObjectName(QStringLiteral("frmDemo"));
     setWindowTitle(caption());
+    buildMenus();
+    buildClientArea();
+    buildBookingPanel();
+    buildOptionsPanel();
+    placeFormControls();
+    initialise();
+    load();
+    placeOnScreen();
+}
 
-    // Menus.
+void frmDemo::buildMenus()
+{
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction *exit = file->addAction(QStringLiteral("Exit"));
@@ -277,8 +314,10 @@ frmDemo::frmDemo(const QString &programFolder)
     tips->setCheckable(true);
     tips->setChecked(DemoSettings::value(StartupTips::optionKey(), true).toBool());
     connect(tips, &QAction::toggled, this, [](bool on) { DemoSettings::setValue(StartupTips::optionKey(), on); });
+}
 
-    // The client area: toolbar, the counsellor's name, the views and the panel.
+void frmDemo::buildClientArea()
+{
     d->client = new QWidget(this);
     d->client->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(d->client);
@@ -305,33 +344,17 @@ frmDemo::frmDemo(const QString &programFolder)
     d->lblCounseller->setFont(nameFont);
     d->lblCounseller->setIndent(6);
     d->lblCounseller->setGeometry(0, d->toolBar->height(), 780, 26);
+}
 
-    // The right-hand panel.
+void frmDemo::buildBookingPanel()
+{
     d->panel = new QFrame(d->client);
     d->panel->setObjectName(QStringLiteral("picHourletDetails"));
     d->panel->setFrameShape(QFrame::StyledPanel);
     d->panel->setGeometry(780, d->toolBar->height(), PanelWidth, 640);
     d->panel->installEventFilter(this);
-    const auto heading = [this](const char *name, const QString &caption, int y) {
-        auto *label = new QLabel(caption, d->panel);
-        label->setObjectName(text(name));
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        label->setAutoFillBackground(true);
-        label->setBackgroundRole(QPalette::Mid);
-        label->setIndent(4);
-        label->setGeometry(0, y, PanelWidth - 7, 20);
-        return label;
-    };
-    const auto fieldLabel = [this](int index, const QString &caption, int x, int y) {
-        auto *label = new QLabel(caption, d->panel);
-        label->setObjectName(QStringLiteral("lblHourlet"));
-        label->setProperty("Index", index);
-        label->setGeometry(x, y, 120, LabelHeight);
-    };
-    d->lblMakeBookingDetails = heading("lblMakeBookingDetails", QStringLiteral("New Booking Details"), 0);
-    fieldLabel(4, QStringLiteral("Client ID"), 6, 26);
+    d->lblMakeBookingDetails = panelHeading(d->panel, "lblMakeBookingDetails", QStringLiteral("New Booking Details"), 0);
+    panelFieldLabel(d->panel, 4, QStringLiteral("Client ID"), 6, 26);
     d->cboClient = new MultiColumnCombo(3, 0, d->panel);
     d->cboClient->setObjectName(QStringLiteral("cboClient"));
     d->cboClient->setGeometry(6, 42, 160, RowHeight);
@@ -340,19 +363,19 @@ frmDemo::frmDemo(const QString &programFolder)
     search->setGeometry(170, 42, 62, RowHeight);
     connect(search, &QPushButton::clicked, this, &frmDemo::cmdSearchClient_Click);
     connect(&ClientNotices::instance(), &ClientNotices::clientSaved, this, &frmDemo::refreshClientBox);
-    fieldLabel(3, QStringLiteral("Counseller ID"), 6, 70);
+    panelFieldLabel(d->panel, 3, QStringLiteral("Counseller ID"), 6, 70);
     d->cboCounseller = new MultiColumnCombo(5, 0, d->panel);
     d->cboCounseller->setObjectName(QStringLiteral("cboCounseller"));
     d->cboCounseller->setGeometry(6, 86, 226, RowHeight);
-    fieldLabel(0, QStringLiteral("Client Preference"), 6, 114);
+    panelFieldLabel(d->panel, 0, QStringLiteral("Client Preference"), 6, 114);
     auto *overRide = new QCheckBox(QStringLiteral("Over Ride"), d->panel);
     overRide->setObjectName(QStringLiteral("Check1"));
     overRide->setGeometry(130, 112, 100, 20);
-    fieldLabel(2, QStringLiteral("Location"), 6, 136);
+    panelFieldLabel(d->panel, 2, QStringLiteral("Location"), 6, 136);
     d->cboLocation = new QComboBox(d->panel);
     d->cboLocation->setObjectName(QStringLiteral("cboLocation"));
     d->cboLocation->setGeometry(6, 152, 226, RowHeight);
-    fieldLabel(1, QStringLiteral("Date"), 6, 180);
+    panelFieldLabel(d->panel, 1, QStringLiteral("Date"), 6, 180);
     d->monthView = new QCalendarWidget(d->panel);
     d->monthView->setObjectName(QStringLiteral("mvwHourlet"));
     d->monthView->setGridVisible(false);
@@ -364,7 +387,11 @@ frmDemo::frmDemo(const QString &programFolder)
     todayButton->setObjectName(QStringLiteral("cmdToday"));
     todayButton->setGeometry(6, 370, 80, 24);
     connect(todayButton, &QPushButton::clicked, this, &frmDemo::cmdToday_Click);
-    d->lblAdditionalOptions = heading("lblAdditionalOptions", QStringLiteral("Additional Options"), 402);
+}
+
+void frmDemo::buildOptionsPanel()
+{
+    d->lblAdditionalOptions = panelHeading(d->panel, "lblAdditionalOptions", QStringLiteral("Additional Options"), 402);
     d->listBar = new ListBar(d->panel);
     d->listBar->setObjectName(QStringLiteral("lbrBooking"));
     d->listBar->setGeometry(0, 423, PanelWidth - 7, 180);
@@ -380,8 +407,10 @@ frmDemo::frmDemo(const QString &programFolder)
     connect(d->cboClient, &QComboBox::currentIndexChanged, this, &frmDemo::cboClient_Click);
     connect(d->cboCounseller, &QComboBox::currentIndexChanged, this, &frmDemo::cboCounseller_Click);
     connect(d->listBar, &ListBar::ItemClick, this, &frmDemo::lbrBooking_ItemClick);
+}
 
-    // The controls of the form file, by their type names, with their design settings.
+void frmDemo::placeFormControls()
+{
     ResumeNext resume;
     QList<FormControl> controls;
     resume([&] { controls = FormFile::load(formFileName()); });
@@ -416,37 +445,45 @@ frmDemo::frmDemo(const QString &programFolder)
     d->timer->hide(); // a timer has no face at run time
     connect(d->timer, &PeriodicTimer::Timer, this, &frmDemo::PeriodicUpdateDisplay_Timer);
     connect(d->day, &Hourlet::DblClick, this, &frmDemo::ZOVudeZozo1_DblClick);
-    if (d->week && d->week->metaObject()->indexOfSignal("DblClick()") >= 0)
-        connect(d->week, SIGNAL(DblClick()), this, SLOT(WeekView1_DblClick()));
+    if (auto *week = qobject_cast<WeekView *>(d->week))
+        connect(week, &WeekView::DblClick, this, &frmDemo::WeekView1_DblClick);
     d->client->installEventFilter(this);
-    resume.clear();
+}
 
-    // Initialisation.
+void frmDemo::initialise()
+{
+    ResumeNext resume;
     basGeneral::strConnectionString = basGeneral::ConnectionStringFor(d->programFolder);
     PracticeUpgrade::apply(basGeneral::strConnectionString); // a practice file from an older Sessara
     BuildCboClient();
     resume([&] { d->day->setConnectionString(basGeneral::strConnectionString); });
     resume([&] { d->setWeek("ConnectionString", basGeneral::strConnectionString); });
     resume([&] { d->day->setSelectionHighlight(true); });
-    [&] {
-        DemoConnection cn;
-        DemoRecordset rs = cn.read(QStringLiteral("Select * from tblCounseller"));
-        if (cn.isOpen() && !cn.errors().failed() && rs.eof()) {
-            MsgBox::show(QStringLiteral("Please make sure that at a minimum one Counselor is entered in your "
-                                        "Counserllor records using the "),
-                         MsgBox::OkOnly);
-            return;
-        }
-        if (rs.eof())
-            return; // no database: nothing to show, and no message
-        const QVariant first = basGeneral::ValueOrDefault(rs.value(QStringLiteral("CounsellerID")), 1);
-        resume([&] { d->day->setResource(NumberConversion::toInt32(first)); });
-        resume([&] { d->setWeek("Resource", NumberConversion::toInt32(first)); });
-        resume([&] { basGeneral::lngCounsellerID = NumberConversion::toInt32(first); });
-    }();
-    resume.clear();
+    chooseFirstCounseller();
+}
 
-    // Load.
+void frmDemo::chooseFirstCounseller()
+{
+    ResumeNext resume;
+    DemoConnection cn;
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblCounseller"));
+    if (cn.isOpen() && !cn.errors().failed() && rs.eof()) {
+        MsgBox::show(QStringLiteral("Please make sure that at a minimum one Counselor is entered in your "
+                                    "Counserllor records using the "),
+                     MsgBox::OkOnly);
+        return;
+    }
+    if (rs.eof())
+        return; // no database: nothing to show, and no message
+    const QVariant first = basGeneral::ValueOrDefault(rs.value(QStringLiteral("CounsellerID")), 1);
+    resume([&] { d->day->setResource(NumberConversion::toInt32(first)); });
+    resume([&] { d->setWeek("Resource", NumberConversion::toInt32(first)); });
+    resume([&] { basGeneral::lngCounsellerID = NumberConversion::toInt32(first); });
+}
+
+void frmDemo::load()
+{
+    ResumeNext resume;
     d->lblCopyright->setText(legalNotice());
     BuildListBar();
     if (basGeneral::bolWeekView) {
@@ -458,12 +495,9 @@ frmDemo::frmDemo(const QString &programFolder)
         d->day->setVisible(true);
     }
     cmdToday_Click();
-    setDefaulCounsellerLabel();
+    setDefaultCounsellerLabel();
     if (d->week)
         d->week->move(d->day->pos());
-    resume.clear();
-
-    placeOnScreen();
 }
 
 void frmDemo::placeOnScreen()
@@ -577,10 +611,9 @@ void frmDemo::BuildCboCounseller()
             box->setList(row, 3, counsellor.rank);
     }
     box->setListIndex(-1);
-    resume.clear();
 }
 
-void frmDemo::setDefaulCounsellerLabel()
+void frmDemo::setDefaultCounsellerLabel()
 {
     DemoConnection cn;
     DemoRecordset rs = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=") + QString::number(1));
@@ -624,7 +657,6 @@ void frmDemo::tbToolBar_ButtonClick(const QString &key)
     } else if (key == QStringLiteral("PreviewLocationSchedule")) {
         Schedules::previewLocationSchedule(this, shown);
     }
-    resume.clear();
 }
 
 void frmDemo::cmdSearchClient_Click()
@@ -689,7 +721,6 @@ void frmDemo::lbrBooking_ItemClick(const QString &itemKey, const QString &itemCa
     } else if (barKey == MaintenanceBar) {
         openMaintenance(itemKey);
     }
-    resume.clear();
 }
 
 void frmDemo::openMaintenance(const QString &itemKey)
@@ -757,7 +788,6 @@ void frmDemo::AddBooking()
     request.endTime = SessionTime::timeText(OleDate::fromTime(free->addSecs(30 * 60)));
     if (d->opener)
         resume([&] { d->opener(*this, request); });
-    resume.clear();
 }
 
 void frmDemo::showMonth()
@@ -807,7 +837,6 @@ void frmDemo::openStoredSession(qint32 sessionId, qint32 counsellerId)
     resume([&] { d->opener(*this, request); });
     basGeneral::lngCounsellerID = shownCounsellor;
     refreshShownView();
-    resume.clear();
 }
 
 void frmDemo::mvwHourlet_DateClick(OleDate dateClicked)
@@ -817,7 +846,6 @@ void frmDemo::mvwHourlet_DateClick(OleDate dateClicked)
         resume([&] { d->setWeek("ActiveDate", QVariant::fromValue(dateClicked)); });
     else
         resume([&] { d->day->setActiveDate(dateClicked); });
-    resume.clear();
 }
 
 void frmDemo::cboClient_Click()
@@ -825,7 +853,6 @@ void frmDemo::cboClient_Click()
     ResumeNext resume;
     resume([&] { basGeneral::lngClientID = NumberConversion::toInt32(d->cboClient->chosen(0)); });
     BuildCboCounseller();
-    resume.clear();
 }
 
 void frmDemo::cboCounseller_Click()
@@ -838,7 +865,6 @@ void frmDemo::cboCounseller_Click()
         d->lblCounseller->setText(basGeneral::TextOf(box->chosen(2)) + QLatin1Char(' ') + basGeneral::TextOf(box->chosen(1)));
         resume([&] { d->day->UpdateDisplay(); });
     }
-    resume.clear();
 }
 
 void frmDemo::PeriodicUpdateDisplay_Timer()
@@ -849,7 +875,6 @@ void frmDemo::PeriodicUpdateDisplay_Timer()
     d->monthView->update();
     resume([&] { d->timer->setTimerEnabled(false); });
     resume([&] { d->timer->setTimerEnabled(true); });
-    resume.clear();
 }
 
 void frmDemo::ZOVudeZozo1_DblClick()
@@ -863,7 +888,6 @@ void frmDemo::ZOVudeZozo1_DblClick()
         view->GetSelectedAppt(Hourlet::ad7_ApptTimeEnd));
     if (d->opener)
         resume([&] { d->opener(*this, request); });
-    resume.clear();
 }
 
 void frmDemo::WeekView1_DblClick()
@@ -873,7 +897,6 @@ void frmDemo::WeekView1_DblClick()
     // would otherwise work on whichever session was opened last.
     Hourlet *column = nullptr;
     if (!resume([&] { column = d->weekActiveColumn(); })) {
-        resume.clear();
         return;
     }
     resume([&] { basGeneral::lngSessionID = NumberConversion::toInt32(d->weekSelectedAppt(Hourlet::ad0_ApptID)); });
@@ -883,7 +906,6 @@ void frmDemo::WeekView1_DblClick()
         column->GetSelectedAppt(Hourlet::ad7_ApptTimeEnd));
     if (d->opener)
         resume([&] { d->opener(*this, request); });
-    resume.clear();
 }
 
 void frmDemo::cmdToday_Click()
@@ -893,7 +915,6 @@ void frmDemo::cmdToday_Click()
     d->monthView->setSelectedDate(now.date());
     d->monthView->setCurrentPage(now.date().year(), now.date().month());
     resume([&] { d->day->setActiveDate(now); });
-    resume.clear();
 }
 
 void frmDemo::mnuFileExit_Click()
@@ -910,7 +931,6 @@ void frmDemo::scrollToWorkingDay()
         for (Hourlet *column : d->week->findChildren<Hourlet *>())
             resume([&] { column->setVScrollValue(qint16(SlotGeometry::InitialScrollValue)); });
     }
-    resume.clear();
 }
 
 void frmDemo::refreshShownView()
@@ -920,7 +940,6 @@ void frmDemo::refreshShownView()
         resume([&] { d->callWeek("UpdateDisplay"); });
     else
         resume([&] { d->day->UpdateDisplay(); });
-    resume.clear();
 }
 
 void frmDemo::showEvent(QShowEvent *event)

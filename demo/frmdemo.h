@@ -89,7 +89,7 @@ public Q_SLOTS:
     /*! Fills the counsellor box with the counsellors ranked for the chosen client. */
     void BuildCboCounseller();
     /*! Shows counsellor 1's name above the views. */
-    void setDefaulCounsellerLabel();
+    void setDefaultCounsellerLabel();
 
     /*! The handler of a click of the toolbar button \a key. */
     void tbToolBar_ButtonClick(const QString &key);
@@ -159,6 +159,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The constructor's steps, in their order.
+    void buildMenus();
+    void buildClientArea(); // toolbar and the counsellor's name
+    void buildBookingPanel(); // the right-hand panel's booking fields
+    void buildOptionsPanel(); // its options bar and legal notice
+    void placeFormControls(); // the form file's views and timer, or defaults
+    void initialise(); // the practice's connection, client box and first counsellor
+    void chooseFirstCounseller();
+    void load(); // today's date in the view the user last chose
     void placeOnScreen();
 
     struct Private;

@@ -10,12 +10,10 @@ namespace Sessara {
 
 namespace {
 
-constexpr int ObjectDoesNotSupport = 438;
-
 void invokeOrRaise(bool invoked)
 {
     if (!invoked)
-        throw OleError(ObjectDoesNotSupport, QStringLiteral("Object doesn't support this property or method"));
+        throw OleError(ErrorNumber::NotSupported);
 }
 
 } // namespace
