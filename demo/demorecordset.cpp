@@ -6,11 +6,6 @@ using namespace OlvarControls::DataAccess;
 
 namespace Sessara {
 
-DemoRecordset::DemoRecordset()
-    : m_errors(std::make_shared<ResumeNext>())
-{
-}
-
 DemoRecordset::DemoRecordset(Recordset recordset, std::shared_ptr<ResumeNext> errors)
     : m_recordset(std::move(recordset))
     , m_errors(std::move(errors))

@@ -19,8 +19,6 @@ namespace Sessara {
 class DemoRecordset
 {
 public:
-    /*! A closed recordset: at its end, with no values. */
-    DemoRecordset();
     /*! Reads \a recordset, keeping failures on \a errors. */
     DemoRecordset(OlvarControls::DataAccess::Recordset recordset, std::shared_ptr<ResumeNext> errors);
 

@@ -69,7 +69,6 @@ std::optional<qint32> frmFind::choose(FindQuery::Kind kind, QWidget *parent)
 
 QLineEdit *frmFind::txtFind() const { return d->find; }
 QTreeWidget *frmFind::lstFound() const { return d->found; }
-QPushButton *frmFind::cmdChoose() const { return d->choose; }
 std::optional<qint32> frmFind::chosen() const { return d->chosen; }
 
 void frmFind::search(const QString &typed)

@@ -34,7 +34,6 @@ public:
 
     QLineEdit *txtFind() const;
     QTreeWidget *lstFound() const;
-    QPushButton *cmdChoose() const;
     /*! The number of the match chosen; nothing until one is. */
     std::optional<qint32> chosen() const;
 
