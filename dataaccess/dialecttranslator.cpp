@@ -179,6 +179,9 @@ private:
                 write(SqlToken::Operator, QStringView(), true);
                 return;
             }
+            // '&' joins texts in the dialect; SQLite would read it as a bitwise AND.
+            if (text == QLatin1String("&"))
+                raiseSqlError(QStringLiteral("The text join '&' is not supported; nothing was run."));
             break;
         case SqlToken::Parameter:
             raiseSqlError(QStringLiteral("The statement holds the parameter marker %1, which has no value.").arg(text));

@@ -228,6 +228,7 @@ TEST_F(FaithfulTranslationTest, StatementsThatWouldRunAsSomethingElseAreRefusedA
     const QString statements[] = {
         QStringLiteral("DELETE FROM t WHERE a//2 = 1"),  // would run as "a" alone: 3 rows of 4 deleted
         QStringLiteral("UPDATE t SET b = #01/01/2000#0"), // would store ?10, an unbound NULL
+        QStringLiteral("UPDATE t SET b = b & 'x'"),       // a text join read as bitwise AND: would store 0
         QStringLiteral("UPDATE t SET b = $x"),            // would bind NULL to $x
         QStringLiteral("UPDATE t SET b = @\u20ac"),        // and to @€
         QStringLiteral("UPDATE t SET b = :\u20ac"),        // and to :€
