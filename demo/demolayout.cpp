@@ -25,16 +25,16 @@ MainWindowGeometry DemoLayout::arrangeWindow(const MainWindowGeometry &current, 
 {
     MainWindowGeometry g = current;
     if (g.panel.width() + Margin < windowWidth) {
-        g.counsellerLabel.moveTop(toolbarBottom);
-        setWidth(g.counsellerLabel, windowWidth - g.panel.width() - Margin);
+        g.counsellorLabel.moveTop(toolbarBottom);
+        setWidth(g.counsellorLabel, windowWidth - g.panel.width() - Margin);
 
-        const int viewTop = g.counsellerLabel.top() + g.counsellerLabel.height();
+        const int viewTop = g.counsellorLabel.top() + g.counsellorLabel.height();
         g.dayView.moveTo(0, viewTop);
         setHeight(g.dayView, innerHeight - viewTop);
         setWidth(g.dayView, windowWidth - g.panel.width() - Margin);
 
         g.panel.moveTop(toolbarBottom);
-        setHeight(g.panel, g.dayView.height() + g.counsellerLabel.height());
+        setHeight(g.panel, g.dayView.height() + g.counsellorLabel.height());
         g.panel.moveLeft(g.dayView.width());
         setWidth(g.panel, windowWidth - g.dayView.width() - Margin);
     }

@@ -7,7 +7,7 @@ namespace Sessara {
 /*! Where the main window's calendar area and right-hand panel go, in twips (x, y, width, height). */
 struct MainWindowGeometry
 {
-    QRect counsellerLabel; //!< the counsellor's name above the views
+    QRect counsellorLabel; //!< the counsellor's name above the views
     QRect dayView;
     QRect weekView;
     QRect panel;           //!< the right-hand panel

@@ -5,7 +5,7 @@
 #include "calendarexportdialog.h"
 #include "controlfactory.h"
 #include "clientnotices.h"
-#include "counsellerranking.h"
+#include "counsellorranking.h"
 #include "democonnection.h"
 #include "demosettings.h"
 #include "demolayout.h"
@@ -459,10 +459,10 @@ void frmDemo::initialise()
     resume([&] { d->day->setConnectionString(basGeneral::strConnectionString); });
     resume([&] { d->setWeek("ConnectionString", basGeneral::strConnectionString); });
     resume([&] { d->day->setSelectionHighlight(true); });
-    chooseFirstCounseller();
+    chooseFirstCounsellor();
 }
 
-void frmDemo::chooseFirstCounseller()
+void frmDemo::chooseFirstCounsellor()
 {
     ResumeNext resume;
     DemoConnection cn;
@@ -594,15 +594,15 @@ void frmDemo::BuildCboClient()
 void frmDemo::BuildCboCounseller()
 {
     ResumeNext resume;
-    QList<RankedCounseller> ranking;
-    resume([&] { ranking = CounsellerRanking::read(basGeneral::strConnectionString, d->cboClient->text()); });
+    QList<RankedCounsellor> ranking;
+    resume([&] { ranking = CounsellorRanking::read(basGeneral::strConnectionString, d->cboClient->text()); });
     MultiColumnCombo *box = d->cboCounseller;
     box->clearList();
     // The list filled afresh has no row chosen.
     const QSignalBlocker quiet(box);
-    for (const RankedCounseller &counsellor : ranking) {
+    for (const RankedCounsellor &counsellor : ranking) {
         const int row = box->addItem(counsellor.position - 1);
-        box->setList(row, 0, counsellor.counsellerId);
+        box->setList(row, 0, counsellor.counsellorId);
         if (!counsellor.lastName.isEmpty())
             box->setList(row, 1, counsellor.lastName);
         if (!counsellor.firstName.isEmpty())
@@ -817,7 +817,7 @@ void frmDemo::showStartupTip()
     MsgBox::show(StartupTips::forStart(start), MsgBox::Information, QStringLiteral("Tip of the Day"));
 }
 
-void frmDemo::openStoredSession(qint32 sessionId, qint32 counsellerId)
+void frmDemo::openStoredSession(qint32 sessionId, qint32 counsellorId)
 {
     ResumeNext resume;
     DemoConnection cn;
@@ -832,7 +832,7 @@ void frmDemo::openStoredSession(qint32 sessionId, qint32 counsellerId)
     rs.close();
     // The dialog checks and names the session's counsellor; the window's own comes back afterwards.
     const qint32 shownCounsellor = basGeneral::lngCounsellerID;
-    basGeneral::lngCounsellerID = counsellerId;
+    basGeneral::lngCounsellerID = counsellorId;
     basGeneral::lngSessionID = sessionId;
     resume([&] { d->opener(*this, request); });
     basGeneral::lngCounsellerID = shownCounsellor;
@@ -979,13 +979,13 @@ bool frmDemo::eventFilter(QObject *watched, QEvent *event)
         d->toolBar->setGeometry(0, 0, d->client->width(), d->toolBar->sizeHint().height());
         d->panel->hide();
         MainWindowGeometry g;
-        g.counsellerLabel = inTwips(d->lblCounseller);
+        g.counsellorLabel = inTwips(d->lblCounseller);
         g.dayView = inTwips(d->day);
         g.weekView = d->week ? inTwips(d->week) : g.dayView;
         g.panel = inTwips(d->panel);
         g = DemoLayout::arrangeWindow(g, Twips::fromPixels(d->client->width()), Twips::fromPixels(d->client->height()),
                                       Twips::fromPixels(d->toolBar->y() + d->toolBar->height()));
-        placeInTwips(d->lblCounseller, g.counsellerLabel);
+        placeInTwips(d->lblCounseller, g.counsellorLabel);
         placeInTwips(d->day, g.dayView);
         if (d->week)
             placeInTwips(d->week, g.weekView);

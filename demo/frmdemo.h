@@ -125,8 +125,8 @@ public Q_SLOTS:
         "MainCases") or of "Options".
     */
     void openMaintenance(const QString &itemKey);
-    /*! Opens stored session \a sessionId of counsellor \a counsellerId in the session dialog. */
-    void openStoredSession(qint32 sessionId, qint32 counsellerId);
+    /*! Opens stored session \a sessionId of counsellor \a counsellorId in the session dialog. */
+    void openStoredSession(qint32 sessionId, qint32 counsellorId);
     /*! "View Cases", "Cases": the case manager of the chosen client. */
     void openCases();
     /*!
@@ -166,7 +166,7 @@ private:
     void buildOptionsPanel(); // its options bar and legal notice
     void placeFormControls(); // the form file's views and timer, or defaults
     void initialise(); // the practice's connection, client box and first counsellor
-    void chooseFirstCounseller();
+    void chooseFirstCounsellor();
     void load(); // today's date in the view the user last chose
     void placeOnScreen();
 

@@ -26,7 +26,7 @@ struct frmSessionList::Private
     QTreeWidget *sessions = nullptr;
 };
 
-frmSessionList::frmSessionList(qint32 counsellerId, QDate day, SessionOpener opener, QWidget *parent)
+frmSessionList::frmSessionList(qint32 counsellorId, QDate day, SessionOpener opener, QWidget *parent)
     : QDialog(parent)
     , d(std::make_unique<Private>())
 {
@@ -44,7 +44,7 @@ frmSessionList::frmSessionList(qint32 counsellerId, QDate day, SessionOpener ope
             const QString name = basGeneral::TextOf(rs.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
                 + basGeneral::TextOf(rs.value(QStringLiteral("LastName")));
             d->counsellors->setList(row, 1, name);
-            if (basGeneral::TextOf(rs.value(QStringLiteral("CounsellerID"))) == QString::number(counsellerId))
+            if (basGeneral::TextOf(rs.value(QStringLiteral("CounsellerID"))) == QString::number(counsellorId))
                 d->counsellors->setListIndex(row);
         }
         cn.errors().clear();

@@ -25,11 +25,11 @@ class frmSessionList : public QDialog
     Q_OBJECT
 
 public:
-    /*! Opens session \a sessionId of counsellor \a counsellerId in the session dialog. */
-    using SessionOpener = std::function<void(qint32 sessionId, qint32 counsellerId)>;
+    /*! Opens session \a sessionId of counsellor \a counsellorId in the session dialog. */
+    using SessionOpener = std::function<void(qint32 sessionId, qint32 counsellorId)>;
 
-    /*! The list of counsellor \a counsellerId's sessions in the week of \a day; \a opener opens one. */
-    frmSessionList(qint32 counsellerId, QDate day, SessionOpener opener, QWidget *parent = nullptr);
+    /*! The list of counsellor \a counsellorId's sessions in the week of \a day; \a opener opens one. */
+    frmSessionList(qint32 counsellorId, QDate day, SessionOpener opener, QWidget *parent = nullptr);
     ~frmSessionList() override;
 
     MultiColumnCombo *cboCounseller() const;

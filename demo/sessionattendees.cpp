@@ -89,9 +89,9 @@ QList<SessionAttendees::Attendee> SessionAttendees::counsellors(qint32 sessionId
     DemoConnection cn;
     DemoRecordset links = cn.read(QStringLiteral("select * from tblCounsellerSessionLink where sessionID=") + id(sessionId));
     for (; !links.eof(); links.moveNext()) {
-        const QString counsellerId = field(links, "CounsellerID");
-        DemoRecordset counsellor = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=") + counsellerId);
-        rows.append({counsellerId, counsellorName(counsellor), QString()});
+        const QString counsellorId = field(links, "CounsellerID");
+        DemoRecordset counsellor = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=") + counsellorId);
+        rows.append({counsellorId, counsellorName(counsellor), QString()});
         counsellor.close();
     }
     return rows;
@@ -131,11 +131,11 @@ SessionAttendees::Result SessionAttendees::addCounsellor(qint32 sessionId, const
 {
     if (typed.trimmed().isEmpty() || sessionId < 1)
         return {};
-    const std::optional<qint32> counsellerId = identifier(typed);
-    if (!counsellerId)
+    const std::optional<qint32> counsellorId = identifier(typed);
+    if (!counsellorId)
         return {Outcome::NotFound, {}};
     const QString session = id(sessionId);
-    const QString counsellor = id(*counsellerId);
+    const QString counsellor = id(*counsellorId);
     {
         DemoConnection cn;
         const std::optional<bool> attending = found(cn, QStringLiteral("select * from tblCounsellerSessionLink where "
@@ -146,7 +146,7 @@ SessionAttendees::Result SessionAttendees::addCounsellor(qint32 sessionId, const
         if (*attending)
             return {Outcome::AlreadyAttending, {}};
     }
-    switch (BookingConflict::CheckForBookingConflict(*counsellerId, booking.date, booking.startTime, booking.endTime,
+    switch (BookingConflict::CheckForBookingConflict(*counsellorId, booking.date, booking.startTime, booking.endTime,
                                                      sessionId)) {
     case BookingConflict::Check::Conflict:
         return {Outcome::Conflict, {}};

@@ -10,13 +10,13 @@ using namespace OlvarControls;
 
 namespace Sessara {
 
-QString SessionListQuery::statement(qint32 counsellerId, QDate from, QDate to)
+QString SessionListQuery::statement(qint32 counsellorId, QDate from, QDate to)
 {
     // Day numbers rather than date literals: the same in every locale.
     return QStringLiteral("Select tblSession.* from tblSession INNER JOIN tblCounsellerSessionLink ON "
                           "tblSession.SessionID = tblCounsellerSessionLink.SessionID where "
                           "tblCounsellerSessionLink.CounsellerID = ")
-        + QString::number(counsellerId) + QStringLiteral(" and tblSession.SessionDate >= ")
+        + QString::number(counsellorId) + QStringLiteral(" and tblSession.SessionDate >= ")
         + QString::number(OleDate::fromDate(from).value(), 'g', 17) + QStringLiteral(" and tblSession.SessionDate < ")
         + QString::number(OleDate::fromDate(to.addDays(1)).value(), 'g', 17)
         + QStringLiteral(" order by tblSession.SessionDate, tblSession.StartTime");

@@ -28,8 +28,8 @@ public:
         bool cancelled = false;
     };
 
-    /*! The sessions of counsellor \a counsellerId from \a from to \a to, both included, by date and start. */
-    static QString statement(qint32 counsellerId, QDate from, QDate to);
+    /*! The sessions of counsellor \a counsellorId from \a from to \a to, both included, by date and start. */
+    static QString statement(qint32 counsellorId, QDate from, QDate to);
     /*! The row of a session whose column values \a fieldValue gives. */
     static Row row(const std::function<QVariant(const QString &)> &fieldValue);
     /*! What the list shows in the Cancelled column: "Cancelled" or nothing. */

@@ -33,10 +33,10 @@ QString SessionUpdate::forNewSession(const Fields &fields, qint32 sessionId)
         + QString::number(sessionId);
 }
 
-QString SessionUpdate::counsellorLink(qint32 sessionId, qint32 counsellerId)
+QString SessionUpdate::counsellorLink(qint32 sessionId, qint32 counsellorId)
 {
     return QStringLiteral("Insert into tblCounsellerSessionLink (SessionID, CounsellerID) values(")
-        + QString::number(sessionId) + QStringLiteral(", ") + QString::number(counsellerId) + QStringLiteral(" )");
+        + QString::number(sessionId) + QStringLiteral(", ") + QString::number(counsellorId) + QStringLiteral(" )");
 }
 
 bool SessionUpdate::isClientNumber(const QString &bookedClientId)

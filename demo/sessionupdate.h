@@ -33,8 +33,8 @@ public:
     static QString forStoredSession(const Fields &fields, qint32 sessionId);
     /*! The update of the session \a sessionId just created, which also makes it chargeable. */
     static QString forNewSession(const Fields &fields, qint32 sessionId);
-    /*! The link of the counsellor \a counsellerId to the session \a sessionId. */
-    static QString counsellorLink(qint32 sessionId, qint32 counsellerId);
+    /*! The link of the counsellor \a counsellorId to the session \a sessionId. */
+    static QString counsellorLink(qint32 sessionId, qint32 counsellorId);
     /*! Whether \a bookedClientId, trimmed, is a client number the update can hold, or empty for none. */
     static bool isClientNumber(const QString &bookedClientId);
 };

@@ -14,7 +14,7 @@ namespace {
 MainWindowGeometry designed()
 {
     MainWindowGeometry g;
-    g.counsellerLabel = QRect(0, 600, 8000, 360);
+    g.counsellorLabel = QRect(0, 600, 8000, 360);
     g.dayView = QRect(0, 960, 8000, 6000);
     g.weekView = QRect(0, 960, 8000, 6000);
     g.panel = QRect(8000, 600, 3600, 6360);
@@ -37,7 +37,7 @@ TEST(DemoLayout, TheViewsFillTheWindowLeftOfThePanelUnderTheToolbarAndTheName)
 {
     const MainWindowGeometry g = DemoLayout::arrangeWindow(designed(), 15000, 9000, 420);
     // The name line: under the toolbar, as wide as the views.
-    EXPECT_EQ(g.counsellerLabel, QRect(0, 420, 15000 - 3600 - 100, 360));
+    EXPECT_EQ(g.counsellorLabel, QRect(0, 420, 15000 - 3600 - 100, 360));
     // The day view: from the name line down to the bottom, the panel and margin to its right.
     EXPECT_EQ(g.dayView, QRect(0, 780, 11300, 9000 - 780));
     // The week view takes the day view's size but keeps its own place.
@@ -50,7 +50,7 @@ TEST(DemoLayout, AWindowTooNarrowForThePanelLeavesTheViewsWhereTheyWere)
 {
     for (const int width : {3700, 3600, 1000}) {
         const MainWindowGeometry g = DemoLayout::arrangeWindow(designed(), width, 9000, 420);
-        EXPECT_EQ(g.counsellerLabel, designed().counsellerLabel) << width;
+        EXPECT_EQ(g.counsellorLabel, designed().counsellorLabel) << width;
         EXPECT_EQ(g.dayView, designed().dayView) << width;
         EXPECT_EQ(g.panel, designed().panel) << width;
         EXPECT_EQ(g.weekView, designed().dayView) << width; // still follows the day view

@@ -1,14 +1,14 @@
 // The counsellor ranking on the sample practice.
 
-#include "counsellerranking.h"
+#include "counsellorranking.h"
 #include "oleerror.h"
 #include "practicedatabase.h"
 #include "testenvironment.h"
 
 #include <gtest/gtest.h>
 
-using Sessara::CounsellerRanking;
-using Sessara::RankedCounseller;
+using Sessara::CounsellorRanking;
+using Sessara::RankedCounsellor;
 
 namespace {
 
@@ -22,9 +22,9 @@ protected:
         database.fillSample(QDate(2026, 3, 4));
     }
 
-    QList<RankedCounseller> rankFor(const QString &client)
+    QList<RankedCounsellor> rankFor(const QString &client)
     {
-        return CounsellerRanking::read(database.connectionString(), client);
+        return CounsellorRanking::read(database.connectionString(), client);
     }
 
     OlvarTest::TempFolder folder;
@@ -37,9 +37,9 @@ TEST_F(SampleRanking, SharedLanguagesAndEthnicitiesRankACounsellorFirst)
 {
     // Tama Wiremu (client 2) shares Māori and both his languages with Aroha Ngata,
     // and English only with the others.
-    const QList<RankedCounseller> rows = rankFor(QStringLiteral("2"));
+    const QList<RankedCounsellor> rows = rankFor(QStringLiteral("2"));
     ASSERT_EQ(rows.size(), 5);
-    EXPECT_EQ(rows.at(0).counsellerId, 1);
+    EXPECT_EQ(rows.at(0).counsellorId, 1);
     EXPECT_EQ(rows.at(0).firstName, QStringLiteral("Aroha"));
     EXPECT_EQ(rows.at(0).lastName, QStringLiteral("Ngata"));
     EXPECT_EQ(rows.at(0).rank, QStringLiteral("2.01")); // (0.99 + 0.01) + (0.99 + 0.02)
@@ -52,20 +52,20 @@ TEST_F(SampleRanking, SharedLanguagesAndEthnicitiesRankACounsellorFirst)
 TEST_F(SampleRanking, CounsellorsWithoutAnyMatchComeLastWithRankZero)
 {
     // Wei Zhang (client 6) shares Chinese and Mandarin with Mei Chen only.
-    const QList<RankedCounseller> rows = rankFor(QStringLiteral("6"));
+    const QList<RankedCounsellor> rows = rankFor(QStringLiteral("6"));
     ASSERT_EQ(rows.size(), 5);
-    EXPECT_EQ(rows.at(0).counsellerId, 3);
+    EXPECT_EQ(rows.at(0).counsellorId, 3);
     EXPECT_EQ(rows.at(0).rank, QStringLiteral("2"));
     QList<qint32> rest;
     for (int i = 1; i < rows.size(); ++i) {
         EXPECT_EQ(rows.at(i).rank, QStringLiteral("0")) << i;
-        rest.append(rows.at(i).counsellerId);
+        rest.append(rows.at(i).counsellorId);
     }
     std::sort(rest.begin(), rest.end());
     EXPECT_EQ(rest, QList<qint32>({1, 2, 4, 5}));
 
     // The placeholder row of the client box (-1) matches nobody.
-    for (const RankedCounseller &row : rankFor(QStringLiteral("-1")))
+    for (const RankedCounsellor &row : rankFor(QStringLiteral("-1")))
         EXPECT_EQ(row.rank, QStringLiteral("0"));
 }
 
@@ -82,7 +82,7 @@ TEST_F(SampleRanking, AClientTextThatIsNoNumberIsRefused)
     EXPECT_EQ(errorOf(QString()), 13);
     EXPECT_EQ(errorOf(QStringLiteral("1)) OR ((1=1")), 13); // never spliced into the query
     EXPECT_EQ(errorOf(QStringLiteral(" 2 ")), 0);
-    EXPECT_THROW(CounsellerRanking::read(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
+    EXPECT_THROW(CounsellorRanking::read(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
                                              + folder.filePath(QStringLiteral("missing.mdb")),
                                          QStringLiteral("2")),
                  OlvarControls::OleError);

@@ -1,4 +1,4 @@
-#include "counsellerranking.h"
+#include "counsellorranking.h"
 
 #include "basgeneral.h"
 #include "connection.h"
@@ -19,7 +19,7 @@ constexpr int OptimisticLock = 3;
 
 } // namespace
 
-QString CounsellerRanking::statement(const QString &clientText)
+QString CounsellorRanking::statement(const QString &clientText)
 {
     return QStringLiteral("SELECT tblCounseller.counsellerID, tblCounseller.FirstName, tblCounseller.LastName, "
                           "IIf([WA]>0,0.99+([WA]/100),0)+IIf([WB]>0,0.99+([WB]/100),0) AS Rank ")
@@ -42,7 +42,7 @@ QString CounsellerRanking::statement(const QString &clientText)
         + QStringLiteral("ORDER BY IIf([WA]>0,0.99+([WA]/100),0)+IIf([WB]>0,0.99+([WB]/100),0) DESC; ");
 }
 
-QList<RankedCounseller> CounsellerRanking::read(const QString &connectionString, const QString &clientText)
+QList<RankedCounsellor> CounsellorRanking::read(const QString &connectionString, const QString &clientText)
 {
     // The text is spliced into the query twice; only a client number may go there.
     if (!NumberConversion::isWholeNumber(clientText))
@@ -53,13 +53,13 @@ QList<RankedCounseller> CounsellerRanking::read(const QString &connectionString,
     rs.setCursorLocation(ClientSideCursor);
     rs.Open(statement(clientText), connection, DynamicCursor, OptimisticLock);
 
-    QList<RankedCounseller> rows;
+    QList<RankedCounsellor> rows;
     if (!rs.Eof())
         rs.MoveFirst();
     for (; !rs.Eof(); rs.MoveNext()) {
-        RankedCounseller row;
+        RankedCounsellor row;
         row.position = rs.AbsolutePosition();
-        row.counsellerId = NumberConversion::toInt32(rs.Fields(QStringLiteral("CounsellerID")).Value());
+        row.counsellorId = NumberConversion::toInt32(rs.Fields(QStringLiteral("CounsellerID")).Value());
         row.lastName = basGeneral::TextOf(rs.Fields(QStringLiteral("LastName")).Value());
         row.firstName = basGeneral::TextOf(rs.Fields(QStringLiteral("FirstName")).Value());
         row.rank = basGeneral::TextOf(rs.Fields(QStringLiteral("Rank")).Value());

@@ -6,10 +6,10 @@
 namespace Sessara {
 
 /*! One counsellor as the ranking lists it. */
-struct RankedCounseller
+struct RankedCounsellor
 {
     int position = 0;      //!< 1-based place in the ranking
-    qint32 counsellerId = 0;
+    qint32 counsellorId = 0;
     QString lastName;      //!< empty when the column holds nothing
     QString firstName;
     QString rank;          //!< the rank as text: "2.01", "0"
@@ -21,7 +21,7 @@ struct RankedCounseller
     hundredth per shared item; no match of a kind scores 0. Every counsellor is
     listed once, best first; those without any match come last with rank 0.
 */
-class CounsellerRanking
+class CounsellorRanking
 {
 public:
     /*!
@@ -35,7 +35,7 @@ public:
         names. Raises OleError 13 for a text that is no whole number, and the
         data-access error when the database or the query fails.
     */
-    static QList<RankedCounseller> read(const QString &connectionString, const QString &clientText);
+    static QList<RankedCounsellor> read(const QString &connectionString, const QString &clientText);
 };
 
 } // namespace Sessara
