@@ -877,11 +877,10 @@ void frmDemo::PeriodicUpdateDisplay_Timer()
     resume([&] { d->timer->setTimerEnabled(true); });
 }
 
-void frmDemo::ZOVudeZozo1_DblClick()
+void frmDemo::openSelection(Hourlet *view, const std::function<QVariant()> &selectedId)
 {
     ResumeNext resume;
-    Hourlet *view = d->day;
-    resume([&] { basGeneral::lngSessionID = NumberConversion::toInt32(view->GetSelectedAppt(Hourlet::ad0_ApptID)); });
+    resume([&] { basGeneral::lngSessionID = NumberConversion::toInt32(selectedId()); });
     const SessionRequest request = SessionRequest::fromSelection(
         view->activeDate(), basGeneral::lngSessionID, view->GetSelectedAppt(Hourlet::ad4_ApptSubject),
         view->GetSelectedAppt(Hourlet::ad5_ApptDetail), view->GetSelectedAppt(Hourlet::ad6_ApptTimeStart),
@@ -890,22 +889,20 @@ void frmDemo::ZOVudeZozo1_DblClick()
         resume([&] { d->opener(*this, request); });
 }
 
+void frmDemo::ZOVudeZozo1_DblClick()
+{
+    Hourlet *view = d->day;
+    openSelection(view, [view] { return view->GetSelectedAppt(Hourlet::ad0_ApptID); });
+}
+
 void frmDemo::WeekView1_DblClick()
 {
-    ResumeNext resume;
     // Without a focused day column there is no session to open; the dialog
     // would otherwise work on whichever session was opened last.
     Hourlet *column = nullptr;
-    if (!resume([&] { column = d->weekActiveColumn(); })) {
+    if (!ResumeNext()([&] { column = d->weekActiveColumn(); }))
         return;
-    }
-    resume([&] { basGeneral::lngSessionID = NumberConversion::toInt32(d->weekSelectedAppt(Hourlet::ad0_ApptID)); });
-    const SessionRequest request = SessionRequest::fromSelection(
-        column->activeDate(), basGeneral::lngSessionID, column->GetSelectedAppt(Hourlet::ad4_ApptSubject),
-        column->GetSelectedAppt(Hourlet::ad5_ApptDetail), column->GetSelectedAppt(Hourlet::ad6_ApptTimeStart),
-        column->GetSelectedAppt(Hourlet::ad7_ApptTimeEnd));
-    if (d->opener)
-        resume([&] { d->opener(*this, request); });
+    openSelection(column, [this] { return d->weekSelectedAppt(Hourlet::ad0_ApptID); });
 }
 
 void frmDemo::cmdToday_Click()

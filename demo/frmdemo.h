@@ -168,6 +168,8 @@ private:
     void initialise(); // the practice's connection, client box and first counsellor
     void chooseFirstCounsellor();
     void load(); // today's date in the view the user last chose
+    // Opens the session dialog on \a view's selection, whose session number \a selectedId reads.
+    void openSelection(OlvarControls::Hourlet *view, const std::function<QVariant()> &selectedId);
     void placeOnScreen();
 
     struct Private;

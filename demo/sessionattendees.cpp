@@ -45,6 +45,21 @@ std::optional<bool> found(DemoConnection &cn, const QString &select)
     return any;
 }
 
+/* The attendees \a linkTable links to \a sessionId, each read by \a attendee from its link row. */
+template <typename ReadAttendee>
+QList<SessionAttendees::Attendee> linked(qint32 sessionId, const char *linkTable, ReadAttendee attendee)
+{
+    QList<SessionAttendees::Attendee> rows;
+    if (sessionId < 1)
+        return rows;
+    DemoConnection cn;
+    DemoRecordset links =
+        cn.read(QStringLiteral("select * from ") + QLatin1String(linkTable) + QStringLiteral(" where sessionID=") + id(sessionId));
+    for (; !links.eof(); links.moveNext())
+        rows.append(attendee(cn, links));
+    return rows;
+}
+
 } // namespace
 
 std::optional<qint32> SessionAttendees::identifier(const QString &typed)
@@ -66,35 +81,25 @@ QString SessionAttendees::clientName(const QVariant &organisationName, const QVa
 
 QList<SessionAttendees::Attendee> SessionAttendees::clients(qint32 sessionId)
 {
-    QList<Attendee> rows;
-    if (sessionId < 1)
-        return rows;
-    DemoConnection cn;
-    DemoRecordset links = cn.read(QStringLiteral("select * from tblClientSessionLink where sessionID=") + id(sessionId));
-    for (; !links.eof(); links.moveNext()) {
-        const QString clientId = field(links, "ClientID");
+    return linked(sessionId, "tblClientSessionLink", [](DemoConnection &cn, const DemoRecordset &link) {
+        const QString clientId = field(link, "ClientID");
         DemoRecordset client = cn.executeRead(QStringLiteral("Select * from tblClient where clientID=") + clientId);
-        const QString status = field(links, "Status");
-        rows.append({clientId, nameOfClient(client), status.isEmpty() ? QStringLiteral("No Status") : status});
+        const QString status = field(link, "Status");
+        const Attendee row{clientId, nameOfClient(client), status.isEmpty() ? QStringLiteral("No Status") : status};
         client.close();
-    }
-    return rows;
+        return row;
+    });
 }
 
 QList<SessionAttendees::Attendee> SessionAttendees::counsellors(qint32 sessionId)
 {
-    QList<Attendee> rows;
-    if (sessionId < 1)
-        return rows;
-    DemoConnection cn;
-    DemoRecordset links = cn.read(QStringLiteral("select * from tblCounsellerSessionLink where sessionID=") + id(sessionId));
-    for (; !links.eof(); links.moveNext()) {
-        const QString counsellorId = field(links, "CounsellerID");
+    return linked(sessionId, "tblCounsellerSessionLink", [](DemoConnection &cn, const DemoRecordset &link) {
+        const QString counsellorId = field(link, "CounsellerID");
         DemoRecordset counsellor = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=") + counsellorId);
-        rows.append({counsellorId, counsellorName(counsellor), QString()});
+        const Attendee row{counsellorId, counsellorName(counsellor), QString()};
         counsellor.close();
-    }
-    return rows;
+        return row;
+    });
 }
 
 SessionAttendees::Result SessionAttendees::addClient(qint32 sessionId, const QString &typed)
