@@ -44,13 +44,6 @@ void runStep(Step &&step)
     }
 }
 
-QFont fontOf(const QVariant &value)
-{
-    if (value.metaType() != QMetaType::fromType<QFont>())
-        throw OleError(ErrorNumber::TypeMismatch);
-    return value.value<QFont>();
-}
-
 template<typename T>
 T orDefault(const QVariant &argument, T fallback, T (*convert)(const QVariant &))
 {
@@ -489,48 +482,35 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
 {
     static const HourletAppearance defaults;
     const auto colorKey = [this](const char *key, OleColor HourletAppearance::*field) {
-        return PersistedKey{QString::fromLatin1(key), QVariant::fromValue(defaults.*field),
-                            [this, field] { return QVariant::fromValue(look.*field); },
-                            [this, field](const QVariant &v) { look.*field = NumberConversion::toColor(v); }};
+        return PersistedKey::bound(key, defaults.*field, look.*field);
     };
-    const auto boolKey = [](const char *key, bool defaultValue, bool &field) {
-        return PersistedKey{QString::fromLatin1(key), defaultValue, [&field] { return QVariant(field); },
-                            [&field](const QVariant &v) { field = NumberConversion::toBoolean(v); }};
-    };
-    const QVariant ambient = q->ambientFont();
+    const QFont ambient = q->ambientFont();
     return {
-            {QStringLiteral("BackColor"), QVariant::fromValue(OleColor::system(OleColor::Window)),
-             [this] { return QVariant::fromValue(backColor); },
-             [this](const QVariant &v) { backColor = NumberConversion::toColor(v); }},
-            {QStringLiteral("Enabled"), true, [this] { return QVariant(q->isEnabled()); },
-             [this](const QVariant &v) { q->setEnabled(NumberConversion::toBoolean(v)); }},
-            boolKey("SelectionHighlight", false, selectionHighlight),
-            {QStringLiteral("Font"), ambient, [this] { return QVariant(font); },
-             [this](const QVariant &v) { font = fontOf(v); }},
-            {QStringLiteral("BorderStyle"), QVariant::fromValue(qint16(1)),
-             [this] { return QVariant::fromValue(borderStyle); },
-             [this](const QVariant &v) { borderStyle = NumberConversion::toInt16(v); }},
-            {QStringLiteral("ShowVscroll"), true, [this] { return QVariant(scrollBarShown()); },
-             [this](const QVariant &v) { vScroll->setVisible(NumberConversion::toBoolean(v)); }},
-            {QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(0)),
-             [this] { return QVariant::fromValue(qint16(scrollValue())); },
-             [this](const QVariant &v) {
-                 const int value = NumberConversion::toInt16(v);
-                 vScroll->setValue(qBound(vScroll->model().lowest(), value, vScroll->model().highest()));
-             }},
-            {QStringLiteral("ActiveDate"), QVariant::fromValue(Scheduler::instance().today()),
-             [this] { return QVariant::fromValue(activeDate); },
-             [this](const QVariant &v) {
-                 activeDate = NumberConversion::toDate(v).checked(ErrorNumber::InvalidPropertyValue);
-             }},
-            boolKey("ShowTimeScale", false, showTimeScale),
-            {QStringLiteral("DateFormat"), Hourlet::defaultDateFormat(), [this] { return QVariant(dateFormat); },
-             [this](const QVariant &v) { dateFormat = v.toString(); }},
+            PersistedKey::bound("BackColor", OleColor::system(OleColor::Window), backColor),
+            PersistedKey::of<bool>(QStringLiteral("Enabled"), true, [this] { return q->isEnabled(); },
+                                   [this](bool enabled) { q->setEnabled(enabled); }),
+            PersistedKey::bound("SelectionHighlight", false, selectionHighlight),
+            PersistedKey::bound("Font", ambient, font),
+            PersistedKey::bound("BorderStyle", qint16(1), borderStyle),
+            PersistedKey::of<bool>(QStringLiteral("ShowVscroll"), true, [this] { return scrollBarShown(); },
+                                   [this](bool shown) { vScroll->setVisible(shown); }),
+            PersistedKey::of<qint16>(QStringLiteral("VScrollValue"), 0, [this] { return scrollValue(); },
+                                     [this](qint16 value) {
+                                         vScroll->setValue(qBound(vScroll->model().lowest(), int(value),
+                                                                  vScroll->model().highest()));
+                                     }),
+            PersistedKey::of<OleDate>(QStringLiteral("ActiveDate"), Scheduler::instance().today(),
+                                      [this] { return activeDate; },
+                                      [this](const OleDate &date) {
+                                          activeDate = date.checked(ErrorNumber::InvalidPropertyValue);
+                                      }),
+            PersistedKey::bound("ShowTimeScale", false, showTimeScale),
+            PersistedKey::bound("DateFormat", Hourlet::defaultDateFormat(), dateFormat),
             colorKey("AppBarDefaultColor", &HourletAppearance::AppItemBarColor),
             colorKey("DefaultAppBackColor", &HourletAppearance::AppItemBackColor),
-            {QStringLiteral("AppItemFont"), ambient, [this] { return QVariant(look.AppItemFont); },
-             [this](const QVariant &v) { look.AppItemFont = fontOf(v); }},
+            PersistedKey::bound("AppItemFont", ambient, look.AppItemFont),
             colorKey("AppItemForeColor", &HourletAppearance::AppItemForeColor),
+            // Stored as a Long, read back as an Integer.
             {QStringLiteral("MinutesPerSlot"), qint32(Hourlet::ts_30Minute), [this] { return QVariant(qint32(minutesPerSlot)); },
              [this](const QVariant &v) { minutesPerSlot = Hourlet::Time_Slot_Type(NumberConversion::toInt16(v)); }},
             colorKey("AppItemBorderColor", &HourletAppearance::AppItemBorderColor),
@@ -543,19 +523,13 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
             colorKey("SlotsBorderColor", &HourletAppearance::SlotsBorderColor),
             colorKey("AvailableColor", &HourletAppearance::AvailableColor),
             colorKey("UnAvailableColor", &HourletAppearance::UnAvailableColor),
-            {QStringLiteral("WorkDayStart"), QVariant::fromValue(Hourlet::defaultWorkDayStart()),
-             [this] { return QVariant::fromValue(workDayStart); },
-             [this](const QVariant &v) { workDayStart = NumberConversion::toDate(v); }},
-            {QStringLiteral("WorkDayEnd"), QVariant::fromValue(Hourlet::defaultWorkDayEnd()),
-             [this] { return QVariant::fromValue(workDayEnd); },
-             [this](const QVariant &v) { workDayEnd = NumberConversion::toDate(v); }},
-            boolKey("ShowNowLine", false, showNowLine),
-            {QStringLiteral("NowLineColor"), QVariant::fromValue(OleColor(Hourlet::DefaultNowLineColor)),
-             [this] { return QVariant::fromValue(nowLineColor); },
-             [this](const QVariant &v) { nowLineColor = NumberConversion::toColor(v); }},
-            boolKey("OverlapLayout", false, overlapLayout),
-            boolKey("KeyboardSelection", false, keyboardSelection),
-            boolKey("AllowDragEdit", false, allowDragEdit),
+            PersistedKey::bound("WorkDayStart", Hourlet::defaultWorkDayStart(), workDayStart),
+            PersistedKey::bound("WorkDayEnd", Hourlet::defaultWorkDayEnd(), workDayEnd),
+            PersistedKey::bound("ShowNowLine", false, showNowLine),
+            PersistedKey::bound("NowLineColor", OleColor(Hourlet::DefaultNowLineColor), nowLineColor),
+            PersistedKey::bound("OverlapLayout", false, overlapLayout),
+            PersistedKey::bound("KeyboardSelection", false, keyboardSelection),
+            PersistedKey::bound("AllowDragEdit", false, allowDragEdit),
     };
 }
 
