@@ -75,7 +75,7 @@ HourletPrivate::HourletPrivate(Hourlet *owner)
     , dateFormat(Hourlet::defaultDateFormat())
     , activeDate(Scheduler::instance().today())
 {
-    look.AppItemFont = owner->ambientFont();
+    look.appItemFont = owner->ambientFont();
     vScroll->setObjectName(QStringLiteral("vScroll"));
     vScroll->setMax(SlotGeometry::InitialScrollMaximum);
     vScroll->setSmallChange(SlotGeometry::SlotHeight);
@@ -506,23 +506,23 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
                                       }),
             PersistedKey::bound("ShowTimeScale", false, showTimeScale),
             PersistedKey::bound("DateFormat", Hourlet::defaultDateFormat(), dateFormat),
-            colorKey("AppBarDefaultColor", &HourletAppearance::AppItemBarColor),
-            colorKey("DefaultAppBackColor", &HourletAppearance::AppItemBackColor),
-            PersistedKey::bound("AppItemFont", ambient, look.AppItemFont),
-            colorKey("AppItemForeColor", &HourletAppearance::AppItemForeColor),
+            colorKey("AppBarDefaultColor", &HourletAppearance::appItemBarColor),
+            colorKey("DefaultAppBackColor", &HourletAppearance::appItemBackColor),
+            PersistedKey::bound("AppItemFont", ambient, look.appItemFont),
+            colorKey("AppItemForeColor", &HourletAppearance::appItemForeColor),
             // Stored as a Long, read back as an Integer.
             {QStringLiteral("MinutesPerSlot"), qint32(Hourlet::ts_30Minute), [this] { return QVariant(qint32(minutesPerSlot)); },
              [this](const QVariant &v) { minutesPerSlot = Hourlet::Time_Slot_Type(NumberConversion::toInt16(v)); }},
-            colorKey("AppItemBorderColor", &HourletAppearance::AppItemBorderColor),
-            colorKey("AppItemBarBorderColor", &HourletAppearance::AppItemBarBorderColor),
-            colorKey("HighLightColor", &HourletAppearance::HighLightColor),
-            colorKey("SlotLineColor", &HourletAppearance::SlotLineColor),
-            colorKey("BarColor", &HourletAppearance::BarColor),
-            colorKey("TimeScaleBackColor", &HourletAppearance::TimeScaleBackColor),
-            colorKey("TimeScaleForeColor", &HourletAppearance::TimeScaleForeColor),
-            colorKey("SlotsBorderColor", &HourletAppearance::SlotsBorderColor),
-            colorKey("AvailableColor", &HourletAppearance::AvailableColor),
-            colorKey("UnAvailableColor", &HourletAppearance::UnAvailableColor),
+            colorKey("AppItemBorderColor", &HourletAppearance::appItemBorderColor),
+            colorKey("AppItemBarBorderColor", &HourletAppearance::appItemBarBorderColor),
+            colorKey("HighLightColor", &HourletAppearance::highLightColor),
+            colorKey("SlotLineColor", &HourletAppearance::slotLineColor),
+            colorKey("BarColor", &HourletAppearance::barColor),
+            colorKey("TimeScaleBackColor", &HourletAppearance::timeScaleBackColor),
+            colorKey("TimeScaleForeColor", &HourletAppearance::timeScaleForeColor),
+            colorKey("SlotsBorderColor", &HourletAppearance::slotsBorderColor),
+            colorKey("AvailableColor", &HourletAppearance::availableColor),
+            colorKey("UnAvailableColor", &HourletAppearance::unAvailableColor),
             PersistedKey::bound("WorkDayStart", Hourlet::defaultWorkDayStart(), workDayStart),
             PersistedKey::bound("WorkDayEnd", Hourlet::defaultWorkDayEnd(), workDayEnd),
             PersistedKey::bound("ShowNowLine", false, showNowLine),
@@ -574,7 +574,7 @@ void Hourlet::InitProperties()
     setActiveDate(Scheduler::instance().today());
     setDateFormat(defaultDateFormat());
     d->look = HourletAppearance();
-    d->look.AppItemFont = ambientFont();
+    d->look.appItemFont = ambientFont();
     d->minutesPerSlot = ts_30Minute;
     d->selectionHighlight = false;
 }
@@ -625,9 +625,9 @@ qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin
     {
         const HourletLayout where = d->layout();
         HourletPainter painter(d->retained.surface(), where, d->look, d->font);
-        painter.drawImmediate(coordinates, DisplayText, orDefault(Font, d->look.AppItemFont, &fontOf),
-                              orDefault(ForeColor, d->look.AppItemForeColor, &NumberConversion::toColor),
-                              orDefault(AppBarColor, d->look.AppItemBarColor, &NumberConversion::toColor));
+        painter.drawImmediate(coordinates, DisplayText, orDefault(Font, d->look.appItemFont, &fontOf),
+                              orDefault(ForeColor, d->look.appItemForeColor, &NumberConversion::toColor),
+                              orDefault(AppBarColor, d->look.appItemBarColor, &NumberConversion::toColor));
         d->refresh();
     }
     const qint32 id = NumberConversion::toInt32(ApptID);
@@ -635,7 +635,7 @@ qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin
         Appointment record;
         setDetails(record, d->activeDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location);
         record.AppBorderColor = orDefault(BorderColor, OleColor(), &NumberConversion::toColor);
-        record.AppBarColor = orDefault(AppBarColor, d->look.AppItemBarColor, &NumberConversion::toColor);
+        record.AppBarColor = orDefault(AppBarColor, d->look.appItemBarColor, &NumberConversion::toColor);
         d->list.append(record);
         return d->save(record);
     }
@@ -818,11 +818,11 @@ void Hourlet::setSelectionHighlight(bool highlight)
     emitPropertyNotify(QStringLiteral("SelectionHighlight"));
 }
 
-QFont Hourlet::appItemFont() const { return d->look.AppItemFont; }
+QFont Hourlet::appItemFont() const { return d->look.appItemFont; }
 
 void Hourlet::setAppItemFont(const QFont &font)
 {
-    d->look.AppItemFont = font;
+    d->look.appItemFont = font;
     propertyChanged(QStringLiteral("AppItemFont"));
 }
 
@@ -864,70 +864,70 @@ void Hourlet::setMinutesPerSlot(Time_Slot_Type type)
     propertyChanged(QStringLiteral("MinutesPerSlot"));
 }
 
-OleColor Hourlet::appItemBarColor() const { return d->look.AppItemBarColor; }
+OleColor Hourlet::appItemBarColor() const { return d->look.appItemBarColor; }
 void Hourlet::setAppItemBarColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::AppItemBarColor, color, QStringLiteral("AppItemBarColor"), false);
+    d->setColor(&HourletAppearance::appItemBarColor, color, QStringLiteral("AppItemBarColor"), false);
 }
-OleColor Hourlet::appItemBackColor() const { return d->look.AppItemBackColor; }
+OleColor Hourlet::appItemBackColor() const { return d->look.appItemBackColor; }
 void Hourlet::setAppItemBackColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::AppItemBackColor, color, QStringLiteral("AppItemBackColor"), false);
+    d->setColor(&HourletAppearance::appItemBackColor, color, QStringLiteral("AppItemBackColor"), false);
 }
-OleColor Hourlet::appItemForeColor() const { return d->look.AppItemForeColor; }
+OleColor Hourlet::appItemForeColor() const { return d->look.appItemForeColor; }
 void Hourlet::setAppItemForeColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::AppItemForeColor, color, QStringLiteral("AppItemForeColor"), false);
+    d->setColor(&HourletAppearance::appItemForeColor, color, QStringLiteral("AppItemForeColor"), false);
 }
-OleColor Hourlet::appItemBorderColor() const { return d->look.AppItemBorderColor; }
+OleColor Hourlet::appItemBorderColor() const { return d->look.appItemBorderColor; }
 void Hourlet::setAppItemBorderColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::AppItemBorderColor, color, QStringLiteral("AppItemBorderColor"), false);
+    d->setColor(&HourletAppearance::appItemBorderColor, color, QStringLiteral("AppItemBorderColor"), false);
 }
-OleColor Hourlet::appItemBarBorderColor() const { return d->look.AppItemBarBorderColor; }
+OleColor Hourlet::appItemBarBorderColor() const { return d->look.appItemBarBorderColor; }
 void Hourlet::setAppItemBarBorderColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::AppItemBarBorderColor, color, QStringLiteral("AppItemBarBorderColor"), false);
+    d->setColor(&HourletAppearance::appItemBarBorderColor, color, QStringLiteral("AppItemBarBorderColor"), false);
 }
-OleColor Hourlet::highLightColor() const { return d->look.HighLightColor; }
+OleColor Hourlet::highLightColor() const { return d->look.highLightColor; }
 void Hourlet::setHighLightColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::HighLightColor, color, QStringLiteral("HighLightColor"), false);
+    d->setColor(&HourletAppearance::highLightColor, color, QStringLiteral("HighLightColor"), false);
 }
-OleColor Hourlet::slotLineColor() const { return d->look.SlotLineColor; }
+OleColor Hourlet::slotLineColor() const { return d->look.slotLineColor; }
 void Hourlet::setSlotLineColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::SlotLineColor, color, QStringLiteral("SlotLineColor"), false);
+    d->setColor(&HourletAppearance::slotLineColor, color, QStringLiteral("SlotLineColor"), false);
 }
-OleColor Hourlet::barColor() const { return d->look.BarColor; }
+OleColor Hourlet::barColor() const { return d->look.barColor; }
 void Hourlet::setBarColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::BarColor, color, QStringLiteral("BarColor"), true);
+    d->setColor(&HourletAppearance::barColor, color, QStringLiteral("BarColor"), true);
 }
-OleColor Hourlet::timeScaleBackColor() const { return d->look.TimeScaleBackColor; }
+OleColor Hourlet::timeScaleBackColor() const { return d->look.timeScaleBackColor; }
 void Hourlet::setTimeScaleBackColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::TimeScaleBackColor, color, QStringLiteral("TimeScaleBackColor"), true);
+    d->setColor(&HourletAppearance::timeScaleBackColor, color, QStringLiteral("TimeScaleBackColor"), true);
 }
-OleColor Hourlet::timeScaleForeColor() const { return d->look.TimeScaleForeColor; }
+OleColor Hourlet::timeScaleForeColor() const { return d->look.timeScaleForeColor; }
 void Hourlet::setTimeScaleForeColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::TimeScaleForeColor, color, QStringLiteral("TimeScaleForeColor"), true);
+    d->setColor(&HourletAppearance::timeScaleForeColor, color, QStringLiteral("TimeScaleForeColor"), true);
 }
-OleColor Hourlet::slotsBorderColor() const { return d->look.SlotsBorderColor; }
+OleColor Hourlet::slotsBorderColor() const { return d->look.slotsBorderColor; }
 void Hourlet::setSlotsBorderColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::SlotsBorderColor, color, QStringLiteral("SlotsBorderColor"), false);
+    d->setColor(&HourletAppearance::slotsBorderColor, color, QStringLiteral("SlotsBorderColor"), false);
 }
-OleColor Hourlet::availableColor() const { return d->look.AvailableColor; }
+OleColor Hourlet::availableColor() const { return d->look.availableColor; }
 void Hourlet::setAvailableColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::AvailableColor, color, QStringLiteral("AvailableColor"), true);
+    d->setColor(&HourletAppearance::availableColor, color, QStringLiteral("AvailableColor"), true);
 }
-OleColor Hourlet::unAvailableColor() const { return d->look.UnAvailableColor; }
+OleColor Hourlet::unAvailableColor() const { return d->look.unAvailableColor; }
 void Hourlet::setUnAvailableColor(OleColor color)
 {
-    d->setColor(&HourletAppearance::UnAvailableColor, color, QStringLiteral("UnAvailableColor"), true);
+    d->setColor(&HourletAppearance::unAvailableColor, color, QStringLiteral("UnAvailableColor"), true);
 }
 
 qint32 Hourlet::sessionId() const { return d->sweep.selection().ApptID; }
