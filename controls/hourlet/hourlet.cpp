@@ -12,6 +12,7 @@
 #include "qtboundary_p.h"
 #include "scheduler.h"
 #include "slotgeometry.h"
+#include "viewmembers_p.h"
 #include "virtualkeys.h"
 #include "vscrollbar.h"
 #include "windowupdatelock.h"
@@ -836,25 +837,7 @@ void Hourlet::setActiveDate(const OleDate &date)
     propertyChanged(QStringLiteral("ActiveDate"));
 }
 
-void Hourlet::setActiveDate(const QDateTime &dateTime)
-{
-    setActiveDate(OleDate::fromDateTime(dateTime));
-}
-
-void Hourlet::setWorkDayStart(const QDateTime &dateTime)
-{
-    setWorkDayStart(OleDate::fromTime(dateTime.time()));
-}
-
-void Hourlet::setWorkDayEnd(const QDateTime &dateTime)
-{
-    setWorkDayEnd(OleDate::fromTime(dateTime.time()));
-}
-
-void Hourlet::setActiveDate(QDate date)
-{
-    setActiveDate(OleDate::fromDate(date));
-}
+OLVAR_VIEW_DATE_SETTERS(Hourlet)
 
 Hourlet::Time_Slot_Type Hourlet::minutesPerSlot() const { return d->minutesPerSlot; }
 
@@ -864,71 +847,16 @@ void Hourlet::setMinutesPerSlot(Time_Slot_Type type)
     propertyChanged(QStringLiteral("MinutesPerSlot"));
 }
 
-OleColor Hourlet::appItemBarColor() const { return d->look.appItemBarColor; }
-void Hourlet::setAppItemBarColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::appItemBarColor, color, QStringLiteral("AppItemBarColor"), false);
-}
-OleColor Hourlet::appItemBackColor() const { return d->look.appItemBackColor; }
-void Hourlet::setAppItemBackColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::appItemBackColor, color, QStringLiteral("AppItemBackColor"), false);
-}
-OleColor Hourlet::appItemForeColor() const { return d->look.appItemForeColor; }
-void Hourlet::setAppItemForeColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::appItemForeColor, color, QStringLiteral("AppItemForeColor"), false);
-}
-OleColor Hourlet::appItemBorderColor() const { return d->look.appItemBorderColor; }
-void Hourlet::setAppItemBorderColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::appItemBorderColor, color, QStringLiteral("AppItemBorderColor"), false);
-}
-OleColor Hourlet::appItemBarBorderColor() const { return d->look.appItemBarBorderColor; }
-void Hourlet::setAppItemBarBorderColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::appItemBarBorderColor, color, QStringLiteral("AppItemBarBorderColor"), false);
-}
-OleColor Hourlet::highLightColor() const { return d->look.highLightColor; }
-void Hourlet::setHighLightColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::highLightColor, color, QStringLiteral("HighLightColor"), false);
-}
-OleColor Hourlet::slotLineColor() const { return d->look.slotLineColor; }
-void Hourlet::setSlotLineColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::slotLineColor, color, QStringLiteral("SlotLineColor"), false);
-}
-OleColor Hourlet::barColor() const { return d->look.barColor; }
-void Hourlet::setBarColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::barColor, color, QStringLiteral("BarColor"), true);
-}
-OleColor Hourlet::timeScaleBackColor() const { return d->look.timeScaleBackColor; }
-void Hourlet::setTimeScaleBackColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::timeScaleBackColor, color, QStringLiteral("TimeScaleBackColor"), true);
-}
-OleColor Hourlet::timeScaleForeColor() const { return d->look.timeScaleForeColor; }
-void Hourlet::setTimeScaleForeColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::timeScaleForeColor, color, QStringLiteral("TimeScaleForeColor"), true);
-}
-OleColor Hourlet::slotsBorderColor() const { return d->look.slotsBorderColor; }
-void Hourlet::setSlotsBorderColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::slotsBorderColor, color, QStringLiteral("SlotsBorderColor"), false);
-}
-OleColor Hourlet::availableColor() const { return d->look.availableColor; }
-void Hourlet::setAvailableColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::availableColor, color, QStringLiteral("AvailableColor"), true);
-}
-OleColor Hourlet::unAvailableColor() const { return d->look.unAvailableColor; }
-void Hourlet::setUnAvailableColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::unAvailableColor, color, QStringLiteral("UnAvailableColor"), true);
-}
+#define OLVAR_HOURLET_COLOR(Property, getter, setter, repaints)                                                         \
+    OleColor Hourlet::getter() const { return d->look.getter; }                                                        \
+    void Hourlet::setter(OleColor color)                                                                               \
+    {                                                                                                                  \
+        d->setColor(&HourletAppearance::getter, color, QStringLiteral(#Property), repaints);                           \
+    }
+OLVAR_VIEW_COLORS(OLVAR_HOURLET_COLOR)
+OLVAR_HOURLET_COLOR(HighLightColor, highLightColor, setHighLightColor, false)
+OLVAR_HOURLET_COLOR(BarColor, barColor, setBarColor, true)
+#undef OLVAR_HOURLET_COLOR
 
 qint32 Hourlet::sessionId() const { return d->sweep.selection().ApptID; }
 OleDate Hourlet::sessionDate() const { return d->sweep.selection().ApptDate; }

@@ -9,6 +9,7 @@
 #include "propertybag.h"
 #include "qtboundary_p.h"
 #include "twips.h"
+#include "viewmembers_p.h"
 #include "weekdates.h"
 #include "weeklayout.h"
 
@@ -441,25 +442,7 @@ void WeekView::setActiveDate(const OleDate &date)
     d->repaint();
 }
 
-void WeekView::setActiveDate(const QDateTime &dateTime)
-{
-    setActiveDate(OleDate::fromDateTime(dateTime));
-}
-
-void WeekView::setWorkDayStart(const QDateTime &dateTime)
-{
-    setWorkDayStart(OleDate::fromTime(dateTime.time()));
-}
-
-void WeekView::setWorkDayEnd(const QDateTime &dateTime)
-{
-    setWorkDayEnd(OleDate::fromTime(dateTime.time()));
-}
-
-void WeekView::setActiveDate(QDate date)
-{
-    setActiveDate(OleDate::fromDate(date));
-}
+OLVAR_VIEW_DATE_SETTERS(WeekView)
 
 qint32 WeekView::resource() const { return d->v.resource; }
 
@@ -608,72 +591,14 @@ void WeekView::setHighLightColor(OleColor color)
     propertyChanged(QStringLiteral("HighLightColor"));
 }
 
-OleColor WeekView::appItemBackColor() const { return d->v.appItemBackColor; }
-void WeekView::setAppItemBackColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBackColor, &Hourlet::setAppItemBackColor, color,
-                    "AppItemBackColor");
-}
-OleColor WeekView::appItemBarBorderColor() const { return d->v.appItemBarBorderColor; }
-void WeekView::setAppItemBarBorderColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBarBorderColor, &Hourlet::setAppItemBarBorderColor,
-                    color, "AppItemBarBorderColor");
-}
-OleColor WeekView::appItemBarColor() const { return d->v.appItemBarColor; }
-void WeekView::setAppItemBarColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBarColor, &Hourlet::setAppItemBarColor, color,
-                    "AppItemBarColor");
-}
-OleColor WeekView::appItemBorderColor() const { return d->v.appItemBorderColor; }
-void WeekView::setAppItemBorderColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBorderColor, &Hourlet::setAppItemBorderColor, color,
-                    "AppItemBorderColor");
-}
-OleColor WeekView::appItemForeColor() const { return d->v.appItemForeColor; }
-void WeekView::setAppItemForeColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemForeColor, &Hourlet::setAppItemForeColor, color,
-                    "AppItemForeColor");
-}
-OleColor WeekView::availableColor() const { return d->v.availableColor; }
-void WeekView::setAvailableColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::availableColor, &Hourlet::setAvailableColor, color,
-                    "AvailableColor");
-}
-OleColor WeekView::slotLineColor() const { return d->v.slotLineColor; }
-void WeekView::setSlotLineColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::slotLineColor, &Hourlet::setSlotLineColor, color,
-                    "SlotLineColor");
-}
-OleColor WeekView::slotsBorderColor() const { return d->v.slotsBorderColor; }
-void WeekView::setSlotsBorderColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::slotsBorderColor, &Hourlet::setSlotsBorderColor, color,
-                    "SlotsBorderColor");
-}
-OleColor WeekView::timeScaleBackColor() const { return d->v.timeScaleBackColor; }
-void WeekView::setTimeScaleBackColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::timeScaleBackColor, &Hourlet::setTimeScaleBackColor, color,
-                    "TimeScaleBackColor");
-}
-OleColor WeekView::timeScaleForeColor() const { return d->v.timeScaleForeColor; }
-void WeekView::setTimeScaleForeColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::timeScaleForeColor, &Hourlet::setTimeScaleForeColor, color,
-                    "TimeScaleForeColor");
-}
-OleColor WeekView::unAvailableColor() const { return d->v.unAvailableColor; }
-void WeekView::setUnAvailableColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::unAvailableColor, &Hourlet::setUnAvailableColor, color,
-                    "UnAvailableColor");
-}
+#define OLVAR_WEEKVIEW_COLOR(Property, getter, setter, repaints)                                                        \
+    OleColor WeekView::getter() const { return d->v.getter; }                                                          \
+    void WeekView::setter(OleColor color)                                                                              \
+    {                                                                                                                  \
+        d->forwardColor(&WeekViewPrivate::StoredValues::getter, &Hourlet::setter, color, #Property);                   \
+    }
+OLVAR_VIEW_COLORS(OLVAR_WEEKVIEW_COLOR)
+#undef OLVAR_WEEKVIEW_COLOR
 
 OleDate WeekView::workDayStart() const { return d->v.workDayStart; }
 void WeekView::setWorkDayStart(const OleDate &time)
