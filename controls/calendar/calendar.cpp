@@ -535,7 +535,8 @@ void Calendar::layOut()
         const int coveredFrom = d->upDownVisible ? upDown.left() : d->calendarVisible ? dropButton.left() : width();
         d->txtDate->setTextMargins(0, 0, qMax(0, width() - coveredFrom), 0);
     } catch (const OleError &) {
-        // a size beyond what twips can count: leave the children where they are
+        // A size beyond what twips can count: leave the children where they are.
+        QtBoundary::skipped(this, "laying out the children", std::current_exception());
     }
 }
 

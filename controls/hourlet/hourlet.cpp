@@ -35,13 +35,14 @@ namespace {
 
 constexpr int MSecsPerMinute = 60 * 1000;
 
-/* Runs one step of a full repaint; a step that fails is left out. */
+/* Runs the step \a what of \a owner's full repaint; a step that fails is left out and logged as skipped. */
 template<typename Step>
-void runStep(Step &&step)
+void runStep(const QObject *owner, const char *what, Step &&step)
 {
     try {
         step();
     } catch (const OleError &) {
+        QtBoundary::skipped(owner, what, std::current_exception());
     }
 }
 
@@ -319,35 +320,38 @@ void HourletPrivate::fullRepaint(bool show)
         return;
     const QScopedValueRollback<bool> busy(repainting, true);
     const WindowUpdateLock lock(q);
-    const auto paintStep = [this](auto &&draw) {
-        runStep([&] {
+    const auto paintStep = [this](const char *what, auto &&draw) {
+        runStep(q, what, [&] {
             const HourletLayout where = layout();
             HourletPainter painter(retained.surface(), where, look, font);
             prepare(painter);
             draw(painter);
         });
     };
-    runStep([this] {
+    runStep(q, "clearing the surface", [this] {
         GdiSurface &surface = retained.surface();
         surface.setBackColor(backColor);
         surface.clear();
     });
-    runStep([this] { placeScrollBar(); });
-    paintStep([](HourletPainter &painter) { painter.fillTimeScale(); });
-    paintStep([](HourletPainter &painter) { painter.fillSlots(); });
+    runStep(q, "placing the scroll bar", [this] { placeScrollBar(); });
+    paintStep("filling the time scale", [](HourletPainter &painter) { painter.fillTimeScale(); });
+    paintStep("filling the slots", [](HourletPainter &painter) { painter.fillSlots(); });
     if (drawsSelection())
-        runStep([this] { paintHighlight(); });
+        runStep(q, "painting the selection", [this] { paintHighlight(); });
     if (q->height() > SlotGeometry::DayHeight)
         vScroll->hide();
-    paintStep([](HourletPainter &painter) { painter.drawGrid(true); });
-    paintStep([](HourletPainter &painter) { painter.drawBar(); });
-    runStep([this] { load(); });
+    paintStep("drawing the grid", [](HourletPainter &painter) { painter.drawGrid(true); });
+    paintStep("drawing the bar", [](HourletPainter &painter) { painter.drawBar(); });
+    runStep(q, "loading the appointments", [this] { load(); });
     if (hasSource())
-        paintStep([this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
-    paintStep([](HourletPainter &painter) { painter.drawNowLine(); });
+        paintStep("drawing the appointments",
+                  [this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
+    paintStep("drawing the now line", [](HourletPainter &painter) { painter.drawNowLine(); });
     if (keyboardSelection && q->hasFocus())
-        paintStep([this](HourletPainter &painter) { painter.drawFocusFrame(sweep.selection()); });
-    paintStep([this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
+        paintStep("drawing the focus frame",
+                  [this](HourletPainter &painter) { painter.drawFocusFrame(sweep.selection()); });
+    paintStep("drawing the header",
+              [this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
     if (show)
         refresh();
 }

@@ -143,6 +143,7 @@ void WeekViewPrivate::paint()
         column(WeekLayout::ScrollBarColumn)->Paint();
     } catch (...) {
         // Painting never reports a failure.
+        QtBoundary::skipped(q, "painting the week", std::current_exception());
     }
 }
 
@@ -287,7 +288,9 @@ WeekViewPrivate::SharedConnection::SharedConnection(WeekViewPrivate &week)
         connection->Open();
         m_connection = std::move(connection);
     } catch (const OleError &) {
-        return; // each column meets and handles the failure itself
+        // Each column meets and handles the failure itself.
+        QtBoundary::skipped(week.q, "opening the shared connection", std::current_exception());
+        return;
     }
     week.lending = true;
     for (Hourlet *hourlet : week.columns)
