@@ -557,11 +557,6 @@ GdiPen GdiSurface::currentPen() const
     return d->pen;
 }
 
-GdiBrush GdiSurface::currentBrush() const
-{
-    return d->brush;
-}
-
 int GdiSurface::liveObjectCount() const
 {
     int count = 0;
