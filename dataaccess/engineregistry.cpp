@@ -54,12 +54,4 @@ Engine &EngineRegistry::engineFor(const QString &provider)
     return **found;
 }
 
-void EngineRegistry::registerEngine(const QStringList &providers, std::shared_ptr<Engine> engine)
-{
-    Registry &r = registry();
-    const QMutexLocker locker(&r.mutex);
-    for (const QString &provider : providers)
-        r.engines.insert(provider.trimmed().toLower(), engine);
-}
-
 } // namespace OlvarControls::DataAccess

@@ -21,8 +21,6 @@ class EngineRegistry
 public:
     /*! The engine for \a provider (case-insensitive); raises error 3706 for a provider no engine serves. */
     static Engine &engineFor(const QString &provider);
-    /*! Makes \a engine serve the \a providers, replacing any engine that served them. */
-    static void registerEngine(const QStringList &providers, std::shared_ptr<Engine> engine);
 };
 
 } // namespace OlvarControls::DataAccess

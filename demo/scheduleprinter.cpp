@@ -94,7 +94,7 @@ void SchedulePrinter::paintColumn(QPainter &painter, const ScheduleColumn &colum
     surface.setMirror(&painter);
     const HourletLayout layout(size, timeScale, false, SchedulePage::scrollValue());
     HourletAppearance look;
-    look.AppItemFont = QFont(QStringLiteral("Arial"), 8);
+    look.appItemFont = QFont(QStringLiteral("Arial"), 8);
     QFont font(QStringLiteral("Arial"), HourletPainter::SmallPointSize);
     HourletPainter painterOfDay(surface, layout, look, font);
     painterOfDay.fillTimeScale();
@@ -105,7 +105,7 @@ void SchedulePrinter::paintColumn(QPainter &painter, const ScheduleColumn &colum
     painterOfDay.drawHeader(column.date, m_dateFormat, 0);
     if (!column.title.isEmpty()) {
         surface.setFont(font);
-        surface.SetTextColor(look.TimeScaleForeColor);
+        surface.SetTextColor(look.timeScaleForeColor);
         surface.TextOutA(TitleLeft + layout.headerLeft(), TitleTop, column.title);
     }
 }

@@ -27,8 +27,6 @@ public:
     qint16 hour() const { return m_hour; }
     /*! The alarm minute as parsed, 0 to 59 when valid. */
     qint16 minute() const { return m_minute; }
-    /*! The alarm hour on the 12-hour dial. */
-    qint16 dialHour() const { return m_dialHour; }
     /*! Whether the parsed time is a time of day: hour 0 to 23 and minute 0 to 59. */
     bool isValid() const;
 

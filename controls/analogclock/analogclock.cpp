@@ -219,20 +219,17 @@ struct OLVAR_NO_EXPORT AnalogClock::Private
 
     QList<PersistedKey> persistedKeys()
     {
+        /* A style other than 0 or 1 reads as the default. */
+        const auto styleKey = [](const QString &key, qint16 defaultValue, qint16 &field) {
+            return PersistedKey::of<qint16>(key, defaultValue, [&field] { return field; },
+                                            [&field, defaultValue](qint16 style) {
+                                                field = style == 0 || style == 1 ? style : defaultValue;
+                                            });
+        };
         return {
-                {BackColorKey, QVariant::fromValue(DefaultBackColor), [this] { return QVariant::fromValue(backColor); },
-                 [this](const QVariant &v) { backColor = NumberConversion::toColor(v); }},
-                {BackStyleKey, QVariant::fromValue(DefaultBackStyle), [this] { return QVariant::fromValue(backStyle); },
-                 [this](const QVariant &v) {
-                     const qint16 style = NumberConversion::toInt16(v);
-                     backStyle = style == 0 || style == 1 ? style : DefaultBackStyle;
-                 }},
-                {BorderStyleKey, QVariant::fromValue(DefaultBorderStyle),
-                 [this] { return QVariant::fromValue(borderStyle); },
-                 [this](const QVariant &v) {
-                     const qint16 style = NumberConversion::toInt16(v);
-                     borderStyle = style == 0 || style == 1 ? style : DefaultBorderStyle;
-                 }},
+                PersistedKey::bound(BackColorKey, DefaultBackColor, backColor),
+                styleKey(BackStyleKey, DefaultBackStyle, backStyle),
+                styleKey(BorderStyleKey, DefaultBorderStyle, borderStyle),
         };
     }
 };

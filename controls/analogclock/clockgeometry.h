@@ -50,8 +50,6 @@ public:
     QPoint centre() const { return m_centre; }
     /*! Half the rim's width. */
     int radius() const { return m_radius; }
-    /*! Half the rim's height. */
-    int halfHeight() const { return m_halfHeight; }
     /*! The rim. */
     QRectF rim() const { return m_rim; }
     /*! The hub, 255 twips square, in the middle of the rim. */

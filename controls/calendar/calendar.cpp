@@ -9,6 +9,7 @@
 #include "msgbox.h"
 #include "numberconversion.h"
 #include "oleerror.h"
+#include "persistedkey_p.h"
 #include "olevariant.h"
 #include "propertybag.h"
 #include "qtboundary_p.h"
@@ -70,13 +71,6 @@ void guarded(const std::function<void()> &handler)
     }
 }
 
-OleColor toOleColor(const QVariant &value)
-{
-    if (value.metaType() == QMetaType::fromType<OleColor>())
-        return value.value<OleColor>();
-    return OleColor(quint32(NumberConversion::toInt32(value)));
-}
-
 /* The text box's alignment as the platform numbers it: 0 left, 1 right, 2 centre. */
 qint16 alignmentNumber(Qt::Alignment alignment)
 {
@@ -133,7 +127,47 @@ struct OLVAR_NO_EXPORT Calendar::Private
         palette.setColor(QPalette::Text, foreColor.toQColor(palette));
         txtDate->setPalette(palette);
     }
+
+    /*! The persisted properties of \a q in the order they are written. */
+    QList<PersistedKey> persistedKeys(Calendar *q);
 };
+
+QList<PersistedKey> Calendar::Private::persistedKeys(Calendar *q)
+{
+    const auto shown = [](const QString &key, bool &field, QWidget *widget) {
+        return PersistedKey::of<bool>(key, true, [&field] { return field; }, [&field, widget](bool visible) {
+            field = visible;
+            widget->setVisible(visible);
+        });
+    };
+    PersistedKey font = PersistedKey::of<QFont>(FontKey, q->ambientFont(), [this] { return txtDate->font(); },
+                                                [this](const QFont &chosen) { txtDate->setFont(chosen); });
+    font.alwaysWritten = true;
+    // Written for the host, never read back.
+    const PersistedKey alignment{AlignmentKey, QVariant::fromValue(qint16(0)),
+                                 [this] { return QVariant::fromValue(alignmentNumber(txtDate->alignment())); }, {}};
+    PersistedKey enabled = PersistedKey::of<bool>(EnabledKey, false, [q] { return q->isEnabled(); },
+                                                  [q](bool value) { q->setEnabled(value); });
+    enabled.alwaysWritten = true;
+    return {
+            PersistedKey::bound(ValueKey, false, valueFlag),
+            shown(UpDownVisibleKey, upDownVisible, upDown),
+            PersistedKey::bound(TextKey, QVariant(0), textValue),
+            enabled,
+            font,
+            PersistedKey::bound(BackColorKey, DefaultBackColor, backColor),
+            PersistedKey::bound(ForeColorKey, DefaultForeColor, foreColor),
+            PersistedKey::of<qint16>(BorderStyleKey, FixedSingle, [q] { return q->borderStyle(); },
+                                     [this](qint16 border) { txtDate->setFrame(border != 0); }),
+            PersistedKey::bound(ButtonTodayKey, true, showToday),
+            PersistedKey::bound(ButtonNoneKey, true, showNone),
+            PersistedKey::bound(ButtonTodayTextKey, QString(), todayText),
+            PersistedKey::bound(ButtonNoneTextKey, QString(), noneText),
+            alignment,
+            shown(CalendarKey, calendarVisible, btnDropCalendar),
+            PersistedKey::bound(DateFormatKey, QVariant(DefaultDateFormat), dateFormat),
+    };
+}
 
 Calendar::Calendar(QWidget *parent)
     : ControlBase(parent)
@@ -413,24 +447,8 @@ void Calendar::InitProperties()
 
 void Calendar::ReadProperties(const PropertyBag &bag)
 {
-    d->valueFlag = NumberConversion::toBoolean(bag.ReadProperty(ValueKey, 0));
-    d->upDownVisible = NumberConversion::toBoolean(bag.ReadProperty(UpDownVisibleKey, true));
-    d->upDown->setVisible(d->upDownVisible);
-    d->textValue = bag.ReadProperty(TextKey, 0);
-    setEnabled(NumberConversion::toBoolean(bag.ReadProperty(EnabledKey)));
-    d->txtDate->setFont(bag.ReadProperty(FontKey, ambientFont()).value<QFont>());
-    d->backColor = toOleColor(bag.ReadProperty(BackColorKey, QVariant::fromValue(DefaultBackColor)));
-    d->foreColor = toOleColor(bag.ReadProperty(ForeColorKey, QVariant::fromValue(DefaultForeColor)));
+    PersistedKey::readAll(d->persistedKeys(this), bag);
     d->applyColors();
-    const qint16 border = NumberConversion::toInt16(bag.ReadProperty(BorderStyleKey, FixedSingle));
-    d->txtDate->setFrame(border != 0);
-    d->calendarVisible = NumberConversion::toBoolean(bag.ReadProperty(CalendarKey, true));
-    d->btnDropCalendar->setVisible(d->calendarVisible);
-    d->showToday = NumberConversion::toBoolean(bag.ReadProperty(ButtonTodayKey, true));
-    d->showNone = NumberConversion::toBoolean(bag.ReadProperty(ButtonNoneKey, true));
-    d->todayText = bag.ReadProperty(ButtonTodayTextKey, QString()).toString();
-    d->noneText = bag.ReadProperty(ButtonNoneTextKey, QString()).toString();
-    d->dateFormat = bag.ReadProperty(DateFormatKey, DefaultDateFormat);
     shareButtonSettings();
 
     // A saved form comes back showing the text it was saved with.
@@ -442,21 +460,7 @@ void Calendar::ReadProperties(const PropertyBag &bag)
 
 void Calendar::WriteProperties(PropertyBag &bag)
 {
-    bag.WriteProperty(ValueKey, d->valueFlag, false);
-    bag.WriteProperty(UpDownVisibleKey, d->upDownVisible, true);
-    bag.WriteProperty(TextKey, d->textValue, 0);
-    bag.WriteProperty(EnabledKey, isEnabled());
-    bag.WriteProperty(FontKey, d->txtDate->font());
-    bag.WriteProperty(BackColorKey, QVariant::fromValue(d->backColor), QVariant::fromValue(DefaultBackColor));
-    bag.WriteProperty(ForeColorKey, QVariant::fromValue(d->foreColor), QVariant::fromValue(DefaultForeColor));
-    bag.WriteProperty(BorderStyleKey, borderStyle(), FixedSingle);
-    bag.WriteProperty(ButtonTodayKey, d->showToday, true);
-    bag.WriteProperty(ButtonNoneKey, d->showNone, true);
-    bag.WriteProperty(ButtonTodayTextKey, d->todayText, QString());
-    bag.WriteProperty(ButtonNoneTextKey, d->noneText, QString());
-    bag.WriteProperty(AlignmentKey, alignmentNumber(d->txtDate->alignment()), qint16(0));
-    bag.WriteProperty(CalendarKey, d->calendarVisible, true);
-    bag.WriteProperty(DateFormatKey, d->dateFormat, DefaultDateFormat);
+    PersistedKey::writeAll(d->persistedKeys(this), bag);
 }
 
 bool Calendar::eventFilter(QObject *watched, QEvent *event)
@@ -531,7 +535,8 @@ void Calendar::layOut()
         const int coveredFrom = d->upDownVisible ? upDown.left() : d->calendarVisible ? dropButton.left() : width();
         d->txtDate->setTextMargins(0, 0, qMax(0, width() - coveredFrom), 0);
     } catch (const OleError &) {
-        // a size beyond what twips can count: leave the children where they are
+        // A size beyond what twips can count: leave the children where they are.
+        QtBoundary::skipped(this, "laying out the children", std::current_exception());
     }
 }
 

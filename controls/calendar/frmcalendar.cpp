@@ -185,11 +185,6 @@ void frmCalendar::done(int result)
     QDialog::done(result);
 }
 
-OleDate frmCalendar::shownMonth() const
-{
-    return d->shownMonth;
-}
-
 QLabel *frmCalendar::dateLabel(int index) const
 {
     return index >= 0 && index < MonthGrid::CellCount ? d->cells.at(std::size_t(index)) : nullptr;

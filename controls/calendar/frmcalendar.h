@@ -50,8 +50,6 @@ public:
     /*! Closes the popup with \a result, ending a held month button's repeat. */
     void done(int result) override;
 
-    /*! A date in the month on display. */
-    OleDate shownMonth() const;
     /*! The day cell \a index (0 to 41). */
     QLabel *dateLabel(int index) const;
 

@@ -36,8 +36,6 @@ public:
 
     int year() const { return m_year; }
     int month() const { return m_month; }
-    /*! The days in the month: 28 to 31. */
-    int daysInMonth() const { return m_daysInMonth; }
     /*! The weekday of the 1st counted from the first day of the week (1 to 7); the 1st is in cell firstColumn() - 1. */
     int firstColumn() const { return m_firstColumn; }
     /*! The cell \a index (0 to 41). */

@@ -21,11 +21,6 @@ class UpDownArrows : public QWidget
 public:
     explicit UpDownArrows(QWidget *parent = nullptr);
 
-    /*! The upper button, objectName "UpArrow". */
-    QToolButton *upButton() const { return m_up; }
-    /*! The lower button, objectName "DownArrow". */
-    QToolButton *downButton() const { return m_down; }
-
 Q_SIGNALS:
     /*! The up arrow was clicked. */
     void UpClick();

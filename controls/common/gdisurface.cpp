@@ -19,7 +19,6 @@ namespace {
 
 constexpr int DotsPerMeter96Dpi = 3780;
 constexpr qint64 MaxImageBytes = qint64(1) << 30;
-constexpr int OutOfMemory = 7;
 constexpr qreal MaxRatio = 16.0;
 
 /*! The objects alive on this thread, whichever surface created them. */
@@ -421,12 +420,12 @@ void GdiSurfacePrivate::reallocate(QSize logicalSize, qreal deviceRatio)
     const qint64 width = deviceExtent(logicalSize.width());
     const qint64 height = deviceExtent(logicalSize.height());
     if (width * height * 4 > MaxImageBytes)
-        throw OleError(OutOfMemory, QStringLiteral("Out of memory"));
+        throw OleError(ErrorNumber::OutOfMemory);
     QImage resized;
     if (width > 0 && height > 0) {
         resized = QImage(int(width), int(height), QImage::Format_RGB32);
         if (resized.isNull())
-            throw OleError(OutOfMemory, QStringLiteral("Out of memory"));
+            throw OleError(ErrorNumber::OutOfMemory);
         resized.setDotsPerMeterX(DotsPerMeter96Dpi);
         resized.setDotsPerMeterY(DotsPerMeter96Dpi);
         resized.setDevicePixelRatio(deviceRatio);
@@ -556,11 +555,6 @@ bool GdiSurface::DeleteObject(const GdiObject &object)
 GdiPen GdiSurface::currentPen() const
 {
     return d->pen;
-}
-
-GdiBrush GdiSurface::currentBrush() const
-{
-    return d->brush;
 }
 
 int GdiSurface::liveObjectCount() const

@@ -100,8 +100,6 @@ public:
     bool DeleteObject(const GdiObject &object);
     /*! The pen lines are drawn with. */
     GdiPen currentPen() const;
-    /*! The selected brush. */
-    GdiBrush currentBrush() const;
     /*! The number of objects created on this surface and not deleted. */
     int liveObjectCount() const;
 

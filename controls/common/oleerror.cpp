@@ -26,6 +26,8 @@ QString OleError::standardDescription(int number)
         return QStringLiteral("Invalid procedure call or argument");
     case ErrorNumber::Overflow:
         return QStringLiteral("Overflow");
+    case ErrorNumber::OutOfMemory:
+        return QStringLiteral("Out of memory");
     case ErrorNumber::TypeMismatch:
         return QStringLiteral("Type mismatch");
     case ErrorNumber::FileNotFound:

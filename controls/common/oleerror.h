@@ -13,6 +13,7 @@ namespace ErrorNumber {
 enum : int {
     InvalidProcedureCall = 5,       //!< "Invalid procedure call or argument"
     Overflow = 6,                   //!< "Overflow"
+    OutOfMemory = 7,                //!< "Out of memory"
     TypeMismatch = 13,              //!< "Type mismatch"
     FileNotFound = 53,              //!< "File not found"
     PathFileAccessError = 75,       //!< "Path/File access error"

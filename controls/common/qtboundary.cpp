@@ -6,6 +6,7 @@ namespace OlvarControls {
 
 Q_LOGGING_CATEGORY(lcOlvarProperties, "olvar.properties")
 Q_LOGGING_CATEGORY(lcOlvarEvents, "olvar.events")
+Q_LOGGING_CATEGORY(lcOlvarSkipped, "olvar.skipped", QtWarningMsg)
 
 namespace {
 
@@ -68,6 +69,12 @@ void QtBoundary::failed(const QObject *object, const char *what, std::exception_
 {
     qCWarning(lcOlvarEvents, "%s: %s failed: %s", nameOf(object).constData(), what,
               describe(std::move(error)).constData());
+}
+
+void QtBoundary::skipped(const QObject *object, const char *what, std::exception_ptr error) noexcept
+{
+    qCDebug(lcOlvarSkipped, "%s: %s skipped: %s", nameOf(object).constData(), what,
+            describe(std::move(error)).constData());
 }
 
 } // namespace OlvarControls

@@ -17,6 +17,12 @@ namespace OlvarControls {
 Q_DECLARE_LOGGING_CATEGORY(lcOlvarProperties)
 /*! Errors of event handlers, queued calls and timer ticks, which Qt's own frames cannot take ("olvar.events"). */
 Q_DECLARE_LOGGING_CATEGORY(lcOlvarEvents)
+/*!
+    Errors the library goes on past on purpose, such as a failing step of a
+    repaint ("olvar.skipped"): logged at debug level, so off unless enabled,
+    e.g. with QT_LOGGING_RULES="olvar.*=true".
+*/
+Q_DECLARE_LOGGING_CATEGORY(lcOlvarSkipped)
 
 /*!
     Where the library's code runs under Qt's own frames (QMetaProperty::write
@@ -53,6 +59,9 @@ public:
             failed(object, what, std::current_exception());
         }
     }
+
+    /*! Logs under "olvar.skipped" that \a object went on past \a error in \a what. */
+    static void skipped(const QObject *object, const char *what, std::exception_ptr error) noexcept;
 
     /*!
         While it lives, a refused write of the property \a property of \a object

@@ -66,8 +66,6 @@ public:
     void trackTo(int position);
     /*! Releases the thumb: the value becomes the thumb's position. */
     void endTrack();
-    /*! Whether the thumb is being dragged. */
-    bool isTracking() const { return m_tracking; }
     /*! Where the thumb is: the drag position while dragged, else the value. */
     int thumbPosition() const { return m_tracking ? m_trackPosition : m_value; }
 

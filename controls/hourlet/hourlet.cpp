@@ -12,6 +12,7 @@
 #include "qtboundary_p.h"
 #include "scheduler.h"
 #include "slotgeometry.h"
+#include "viewmembers_p.h"
 #include "virtualkeys.h"
 #include "vscrollbar.h"
 #include "windowupdatelock.h"
@@ -34,21 +35,15 @@ namespace {
 
 constexpr int MSecsPerMinute = 60 * 1000;
 
-/* Runs one step of a full repaint; a step that fails is left out. */
+/* Runs the step \a what of \a owner's full repaint; a step that fails is left out and logged as skipped. */
 template<typename Step>
-void runStep(Step &&step)
+void runStep(const QObject *owner, const char *what, Step &&step)
 {
     try {
         step();
     } catch (const OleError &) {
+        QtBoundary::skipped(owner, what, std::current_exception());
     }
-}
-
-QFont fontOf(const QVariant &value)
-{
-    if (value.metaType() != QMetaType::fromType<QFont>())
-        throw OleError(ErrorNumber::TypeMismatch);
-    return value.value<QFont>();
 }
 
 template<typename T>
@@ -82,7 +77,7 @@ HourletPrivate::HourletPrivate(Hourlet *owner)
     , dateFormat(Hourlet::defaultDateFormat())
     , activeDate(Scheduler::instance().today())
 {
-    look.AppItemFont = owner->ambientFont();
+    look.appItemFont = owner->ambientFont();
     vScroll->setObjectName(QStringLiteral("vScroll"));
     vScroll->setMax(SlotGeometry::InitialScrollMaximum);
     vScroll->setSmallChange(SlotGeometry::SlotHeight);
@@ -325,35 +320,38 @@ void HourletPrivate::fullRepaint(bool show)
         return;
     const QScopedValueRollback<bool> busy(repainting, true);
     const WindowUpdateLock lock(q);
-    const auto paintStep = [this](auto &&draw) {
-        runStep([&] {
+    const auto paintStep = [this](const char *what, auto &&draw) {
+        runStep(q, what, [&] {
             const HourletLayout where = layout();
             HourletPainter painter(retained.surface(), where, look, font);
             prepare(painter);
             draw(painter);
         });
     };
-    runStep([this] {
+    runStep(q, "clearing the surface", [this] {
         GdiSurface &surface = retained.surface();
         surface.setBackColor(backColor);
         surface.clear();
     });
-    runStep([this] { placeScrollBar(); });
-    paintStep([](HourletPainter &painter) { painter.fillTimeScale(); });
-    paintStep([](HourletPainter &painter) { painter.fillSlots(); });
+    runStep(q, "placing the scroll bar", [this] { placeScrollBar(); });
+    paintStep("filling the time scale", [](HourletPainter &painter) { painter.fillTimeScale(); });
+    paintStep("filling the slots", [](HourletPainter &painter) { painter.fillSlots(); });
     if (drawsSelection())
-        runStep([this] { paintHighlight(); });
+        runStep(q, "painting the selection", [this] { paintHighlight(); });
     if (q->height() > SlotGeometry::DayHeight)
         vScroll->hide();
-    paintStep([](HourletPainter &painter) { painter.drawGrid(true); });
-    paintStep([](HourletPainter &painter) { painter.drawBar(); });
-    runStep([this] { load(); });
+    paintStep("drawing the grid", [](HourletPainter &painter) { painter.drawGrid(true); });
+    paintStep("drawing the bar", [](HourletPainter &painter) { painter.drawBar(); });
+    runStep(q, "loading the appointments", [this] { load(); });
     if (hasSource())
-        paintStep([this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
-    paintStep([](HourletPainter &painter) { painter.drawNowLine(); });
+        paintStep("drawing the appointments",
+                  [this](HourletPainter &painter) { painter.drawAppointments(list, activeDate); });
+    paintStep("drawing the now line", [](HourletPainter &painter) { painter.drawNowLine(); });
     if (keyboardSelection && q->hasFocus())
-        paintStep([this](HourletPainter &painter) { painter.drawFocusFrame(sweep.selection()); });
-    paintStep([this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
+        paintStep("drawing the focus frame",
+                  [this](HourletPainter &painter) { painter.drawFocusFrame(sweep.selection()); });
+    paintStep("drawing the header",
+              [this](HourletPainter &painter) { painter.drawHeader(activeDate, dateFormat, vScroll->width()); });
     if (show)
         refresh();
 }
@@ -489,73 +487,54 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
 {
     static const HourletAppearance defaults;
     const auto colorKey = [this](const char *key, OleColor HourletAppearance::*field) {
-        return PersistedKey{QString::fromLatin1(key), QVariant::fromValue(defaults.*field),
-                            [this, field] { return QVariant::fromValue(look.*field); },
-                            [this, field](const QVariant &v) { look.*field = NumberConversion::toColor(v); }};
+        return PersistedKey::bound(key, defaults.*field, look.*field);
     };
-    const auto boolKey = [](const char *key, bool defaultValue, bool &field) {
-        return PersistedKey{QString::fromLatin1(key), defaultValue, [&field] { return QVariant(field); },
-                            [&field](const QVariant &v) { field = NumberConversion::toBoolean(v); }};
-    };
-    const QVariant ambient = q->ambientFont();
+    const QFont ambient = q->ambientFont();
     return {
-            {QStringLiteral("BackColor"), QVariant::fromValue(OleColor::system(OleColor::Window)),
-             [this] { return QVariant::fromValue(backColor); },
-             [this](const QVariant &v) { backColor = NumberConversion::toColor(v); }},
-            {QStringLiteral("Enabled"), true, [this] { return QVariant(q->isEnabled()); },
-             [this](const QVariant &v) { q->setEnabled(NumberConversion::toBoolean(v)); }},
-            boolKey("SelectionHighlight", false, selectionHighlight),
-            {QStringLiteral("Font"), ambient, [this] { return QVariant(font); },
-             [this](const QVariant &v) { font = fontOf(v); }},
-            {QStringLiteral("BorderStyle"), QVariant::fromValue(qint16(1)),
-             [this] { return QVariant::fromValue(borderStyle); },
-             [this](const QVariant &v) { borderStyle = NumberConversion::toInt16(v); }},
-            {QStringLiteral("ShowVscroll"), true, [this] { return QVariant(scrollBarShown()); },
-             [this](const QVariant &v) { vScroll->setVisible(NumberConversion::toBoolean(v)); }},
-            {QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(0)),
-             [this] { return QVariant::fromValue(qint16(scrollValue())); },
-             [this](const QVariant &v) {
-                 const int value = NumberConversion::toInt16(v);
-                 vScroll->setValue(qBound(vScroll->model().lowest(), value, vScroll->model().highest()));
-             }},
-            {QStringLiteral("ActiveDate"), QVariant::fromValue(Scheduler::instance().today()),
-             [this] { return QVariant::fromValue(activeDate); },
-             [this](const QVariant &v) {
-                 activeDate = NumberConversion::toDate(v).checked(ErrorNumber::InvalidPropertyValue);
-             }},
-            boolKey("ShowTimeScale", false, showTimeScale),
-            {QStringLiteral("DateFormat"), Hourlet::defaultDateFormat(), [this] { return QVariant(dateFormat); },
-             [this](const QVariant &v) { dateFormat = v.toString(); }},
-            colorKey("AppBarDefaultColor", &HourletAppearance::AppItemBarColor),
-            colorKey("DefaultAppBackColor", &HourletAppearance::AppItemBackColor),
-            {QStringLiteral("AppItemFont"), ambient, [this] { return QVariant(look.AppItemFont); },
-             [this](const QVariant &v) { look.AppItemFont = fontOf(v); }},
-            colorKey("AppItemForeColor", &HourletAppearance::AppItemForeColor),
+            PersistedKey::bound("BackColor", OleColor::system(OleColor::Window), backColor),
+            PersistedKey::of<bool>(QStringLiteral("Enabled"), true, [this] { return q->isEnabled(); },
+                                   [this](bool enabled) { q->setEnabled(enabled); }),
+            PersistedKey::bound("SelectionHighlight", false, selectionHighlight),
+            PersistedKey::bound("Font", ambient, font),
+            PersistedKey::bound("BorderStyle", qint16(1), borderStyle),
+            PersistedKey::of<bool>(QStringLiteral("ShowVscroll"), true, [this] { return scrollBarShown(); },
+                                   [this](bool shown) { vScroll->setVisible(shown); }),
+            PersistedKey::of<qint16>(QStringLiteral("VScrollValue"), 0, [this] { return scrollValue(); },
+                                     [this](qint16 value) {
+                                         vScroll->setValue(qBound(vScroll->model().lowest(), int(value),
+                                                                  vScroll->model().highest()));
+                                     }),
+            PersistedKey::of<OleDate>(QStringLiteral("ActiveDate"), Scheduler::instance().today(),
+                                      [this] { return activeDate; },
+                                      [this](const OleDate &date) {
+                                          activeDate = date.checked(ErrorNumber::InvalidPropertyValue);
+                                      }),
+            PersistedKey::bound("ShowTimeScale", false, showTimeScale),
+            PersistedKey::bound("DateFormat", Hourlet::defaultDateFormat(), dateFormat),
+            colorKey("AppBarDefaultColor", &HourletAppearance::appItemBarColor),
+            colorKey("DefaultAppBackColor", &HourletAppearance::appItemBackColor),
+            PersistedKey::bound("AppItemFont", ambient, look.appItemFont),
+            colorKey("AppItemForeColor", &HourletAppearance::appItemForeColor),
+            // Stored as a Long, read back as an Integer.
             {QStringLiteral("MinutesPerSlot"), qint32(Hourlet::ts_30Minute), [this] { return QVariant(qint32(minutesPerSlot)); },
              [this](const QVariant &v) { minutesPerSlot = Hourlet::Time_Slot_Type(NumberConversion::toInt16(v)); }},
-            colorKey("AppItemBorderColor", &HourletAppearance::AppItemBorderColor),
-            colorKey("AppItemBarBorderColor", &HourletAppearance::AppItemBarBorderColor),
-            colorKey("HighLightColor", &HourletAppearance::HighLightColor),
-            colorKey("SlotLineColor", &HourletAppearance::SlotLineColor),
-            colorKey("BarColor", &HourletAppearance::BarColor),
-            colorKey("TimeScaleBackColor", &HourletAppearance::TimeScaleBackColor),
-            colorKey("TimeScaleForeColor", &HourletAppearance::TimeScaleForeColor),
-            colorKey("SlotsBorderColor", &HourletAppearance::SlotsBorderColor),
-            colorKey("AvailableColor", &HourletAppearance::AvailableColor),
-            colorKey("UnAvailableColor", &HourletAppearance::UnAvailableColor),
-            {QStringLiteral("WorkDayStart"), QVariant::fromValue(Hourlet::defaultWorkDayStart()),
-             [this] { return QVariant::fromValue(workDayStart); },
-             [this](const QVariant &v) { workDayStart = NumberConversion::toDate(v); }},
-            {QStringLiteral("WorkDayEnd"), QVariant::fromValue(Hourlet::defaultWorkDayEnd()),
-             [this] { return QVariant::fromValue(workDayEnd); },
-             [this](const QVariant &v) { workDayEnd = NumberConversion::toDate(v); }},
-            boolKey("ShowNowLine", false, showNowLine),
-            {QStringLiteral("NowLineColor"), QVariant::fromValue(OleColor(Hourlet::DefaultNowLineColor)),
-             [this] { return QVariant::fromValue(nowLineColor); },
-             [this](const QVariant &v) { nowLineColor = NumberConversion::toColor(v); }},
-            boolKey("OverlapLayout", false, overlapLayout),
-            boolKey("KeyboardSelection", false, keyboardSelection),
-            boolKey("AllowDragEdit", false, allowDragEdit),
+            colorKey("AppItemBorderColor", &HourletAppearance::appItemBorderColor),
+            colorKey("AppItemBarBorderColor", &HourletAppearance::appItemBarBorderColor),
+            colorKey("HighLightColor", &HourletAppearance::highLightColor),
+            colorKey("SlotLineColor", &HourletAppearance::slotLineColor),
+            colorKey("BarColor", &HourletAppearance::barColor),
+            colorKey("TimeScaleBackColor", &HourletAppearance::timeScaleBackColor),
+            colorKey("TimeScaleForeColor", &HourletAppearance::timeScaleForeColor),
+            colorKey("SlotsBorderColor", &HourletAppearance::slotsBorderColor),
+            colorKey("AvailableColor", &HourletAppearance::availableColor),
+            colorKey("UnAvailableColor", &HourletAppearance::unAvailableColor),
+            PersistedKey::bound("WorkDayStart", Hourlet::defaultWorkDayStart(), workDayStart),
+            PersistedKey::bound("WorkDayEnd", Hourlet::defaultWorkDayEnd(), workDayEnd),
+            PersistedKey::bound("ShowNowLine", false, showNowLine),
+            PersistedKey::bound("NowLineColor", OleColor(Hourlet::DefaultNowLineColor), nowLineColor),
+            PersistedKey::bound("OverlapLayout", false, overlapLayout),
+            PersistedKey::bound("KeyboardSelection", false, keyboardSelection),
+            PersistedKey::bound("AllowDragEdit", false, allowDragEdit),
     };
 }
 
@@ -600,7 +579,7 @@ void Hourlet::InitProperties()
     setActiveDate(Scheduler::instance().today());
     setDateFormat(defaultDateFormat());
     d->look = HourletAppearance();
-    d->look.AppItemFont = ambientFont();
+    d->look.appItemFont = ambientFont();
     d->minutesPerSlot = ts_30Minute;
     d->selectionHighlight = false;
 }
@@ -651,9 +630,9 @@ qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin
     {
         const HourletLayout where = d->layout();
         HourletPainter painter(d->retained.surface(), where, d->look, d->font);
-        painter.drawImmediate(coordinates, DisplayText, orDefault(Font, d->look.AppItemFont, &fontOf),
-                              orDefault(ForeColor, d->look.AppItemForeColor, &NumberConversion::toColor),
-                              orDefault(AppBarColor, d->look.AppItemBarColor, &NumberConversion::toColor));
+        painter.drawImmediate(coordinates, DisplayText, orDefault(Font, d->look.appItemFont, &fontOf),
+                              orDefault(ForeColor, d->look.appItemForeColor, &NumberConversion::toColor),
+                              orDefault(AppBarColor, d->look.appItemBarColor, &NumberConversion::toColor));
         d->refresh();
     }
     const qint32 id = NumberConversion::toInt32(ApptID);
@@ -661,7 +640,7 @@ qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin
         Appointment record;
         setDetails(record, d->activeDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location);
         record.AppBorderColor = orDefault(BorderColor, OleColor(), &NumberConversion::toColor);
-        record.AppBarColor = orDefault(AppBarColor, d->look.AppItemBarColor, &NumberConversion::toColor);
+        record.AppBarColor = orDefault(AppBarColor, d->look.appItemBarColor, &NumberConversion::toColor);
         d->list.append(record);
         return d->save(record);
     }
@@ -844,11 +823,11 @@ void Hourlet::setSelectionHighlight(bool highlight)
     emitPropertyNotify(QStringLiteral("SelectionHighlight"));
 }
 
-QFont Hourlet::appItemFont() const { return d->look.AppItemFont; }
+QFont Hourlet::appItemFont() const { return d->look.appItemFont; }
 
 void Hourlet::setAppItemFont(const QFont &font)
 {
-    d->look.AppItemFont = font;
+    d->look.appItemFont = font;
     propertyChanged(QStringLiteral("AppItemFont"));
 }
 
@@ -862,25 +841,7 @@ void Hourlet::setActiveDate(const OleDate &date)
     propertyChanged(QStringLiteral("ActiveDate"));
 }
 
-void Hourlet::setActiveDate(const QDateTime &dateTime)
-{
-    setActiveDate(OleDate::fromDateTime(dateTime));
-}
-
-void Hourlet::setWorkDayStart(const QDateTime &dateTime)
-{
-    setWorkDayStart(OleDate::fromTime(dateTime.time()));
-}
-
-void Hourlet::setWorkDayEnd(const QDateTime &dateTime)
-{
-    setWorkDayEnd(OleDate::fromTime(dateTime.time()));
-}
-
-void Hourlet::setActiveDate(QDate date)
-{
-    setActiveDate(OleDate::fromDate(date));
-}
+OLVAR_VIEW_DATE_SETTERS(Hourlet)
 
 Hourlet::Time_Slot_Type Hourlet::minutesPerSlot() const { return d->minutesPerSlot; }
 
@@ -890,71 +851,16 @@ void Hourlet::setMinutesPerSlot(Time_Slot_Type type)
     propertyChanged(QStringLiteral("MinutesPerSlot"));
 }
 
-OleColor Hourlet::appItemBarColor() const { return d->look.AppItemBarColor; }
-void Hourlet::setAppItemBarColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::AppItemBarColor, color, QStringLiteral("AppItemBarColor"), false);
-}
-OleColor Hourlet::appItemBackColor() const { return d->look.AppItemBackColor; }
-void Hourlet::setAppItemBackColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::AppItemBackColor, color, QStringLiteral("AppItemBackColor"), false);
-}
-OleColor Hourlet::appItemForeColor() const { return d->look.AppItemForeColor; }
-void Hourlet::setAppItemForeColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::AppItemForeColor, color, QStringLiteral("AppItemForeColor"), false);
-}
-OleColor Hourlet::appItemBorderColor() const { return d->look.AppItemBorderColor; }
-void Hourlet::setAppItemBorderColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::AppItemBorderColor, color, QStringLiteral("AppItemBorderColor"), false);
-}
-OleColor Hourlet::appItemBarBorderColor() const { return d->look.AppItemBarBorderColor; }
-void Hourlet::setAppItemBarBorderColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::AppItemBarBorderColor, color, QStringLiteral("AppItemBarBorderColor"), false);
-}
-OleColor Hourlet::highLightColor() const { return d->look.HighLightColor; }
-void Hourlet::setHighLightColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::HighLightColor, color, QStringLiteral("HighLightColor"), false);
-}
-OleColor Hourlet::slotLineColor() const { return d->look.SlotLineColor; }
-void Hourlet::setSlotLineColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::SlotLineColor, color, QStringLiteral("SlotLineColor"), false);
-}
-OleColor Hourlet::barColor() const { return d->look.BarColor; }
-void Hourlet::setBarColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::BarColor, color, QStringLiteral("BarColor"), true);
-}
-OleColor Hourlet::timeScaleBackColor() const { return d->look.TimeScaleBackColor; }
-void Hourlet::setTimeScaleBackColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::TimeScaleBackColor, color, QStringLiteral("TimeScaleBackColor"), true);
-}
-OleColor Hourlet::timeScaleForeColor() const { return d->look.TimeScaleForeColor; }
-void Hourlet::setTimeScaleForeColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::TimeScaleForeColor, color, QStringLiteral("TimeScaleForeColor"), true);
-}
-OleColor Hourlet::slotsBorderColor() const { return d->look.SlotsBorderColor; }
-void Hourlet::setSlotsBorderColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::SlotsBorderColor, color, QStringLiteral("SlotsBorderColor"), false);
-}
-OleColor Hourlet::availableColor() const { return d->look.AvailableColor; }
-void Hourlet::setAvailableColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::AvailableColor, color, QStringLiteral("AvailableColor"), true);
-}
-OleColor Hourlet::unAvailableColor() const { return d->look.UnAvailableColor; }
-void Hourlet::setUnAvailableColor(OleColor color)
-{
-    d->setColor(&HourletAppearance::UnAvailableColor, color, QStringLiteral("UnAvailableColor"), true);
-}
+#define OLVAR_HOURLET_COLOR(Property, getter, setter, repaints)                                                         \
+    OleColor Hourlet::getter() const { return d->look.getter; }                                                        \
+    void Hourlet::setter(OleColor color)                                                                               \
+    {                                                                                                                  \
+        d->setColor(&HourletAppearance::getter, color, QStringLiteral(#Property), repaints);                           \
+    }
+OLVAR_VIEW_COLORS(OLVAR_HOURLET_COLOR)
+OLVAR_HOURLET_COLOR(HighLightColor, highLightColor, setHighLightColor, false)
+OLVAR_HOURLET_COLOR(BarColor, barColor, setBarColor, true)
+#undef OLVAR_HOURLET_COLOR
 
 qint32 Hourlet::sessionId() const { return d->sweep.selection().ApptID; }
 OleDate Hourlet::sessionDate() const { return d->sweep.selection().ApptDate; }

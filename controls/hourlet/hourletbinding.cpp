@@ -7,6 +7,7 @@
 #include "numberconversion.h"
 #include "oleerror.h"
 #include "olevariant.h"
+#include "qtboundary_p.h"
 #include "recordset.h"
 #include "sessionstatements.h"
 #include "slotgeometry.h"
@@ -140,6 +141,8 @@ void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 reso
         const int number = error.number();
         if (number != ErrorNumber::GeneralFailure && number != 0 && number != ErrorNumber::NoCurrentRecord)
             reportLoadFailure(error, source);
+        else
+            QtBoundary::skipped(nullptr, "the day view's load", std::current_exception());
     }
 }
 

@@ -111,19 +111,19 @@ void HourletPainter::traceBar(const GdiRect &bar)
 void HourletPainter::fillTimeScale()
 {
     if (m_layout.showsTimeScale())
-        m_surface.fillSolidRect(m_layout.timeScaleColumn(), m_look.TimeScaleBackColor);
+        m_surface.fillSolidRect(m_layout.timeScaleColumn(), m_look.timeScaleBackColor);
 }
 
 void HourletPainter::fillSlots()
 {
-    m_surface.fillSolidRect(m_layout.slotArea(), m_look.UnAvailableColor);
-    m_surface.fillSolidRect(m_layout.availableBand(), m_look.AvailableColor);
+    m_surface.fillSolidRect(m_layout.slotArea(), m_look.unAvailableColor);
+    m_surface.fillSolidRect(m_layout.availableBand(), m_look.availableColor);
 }
 
 void HourletPainter::drawGrid(bool labels)
 {
     const int right = m_layout.width();
-    BasApi::SelectPen(m_surface, Gdi::PS_SOLID, 1, m_look.SlotLineColor);
+    BasApi::SelectPen(m_surface, Gdi::PS_SOLID, 1, m_look.slotLineColor);
     for (int hour = 0; hour <= HourletLayout::DayHourCount; ++hour) {
         const int row = m_layout.hourLineRow(hour);
         m_surface.MoveToEx(HourletLayout::HourLineLeft, row);
@@ -135,10 +135,10 @@ void HourletPainter::drawGrid(bool labels)
             const int number = hourNumber(hour);
             setControlFont(HourNumberPointSize, m_font.bold());
             BasApi::TextOut(QString::number(number), number >= 10 ? 8 : 18, row + 1, m_surface,
-                            m_look.TimeScaleForeColor, OleColor(), false);
+                            m_look.timeScaleForeColor, OleColor(), false);
             setControlFont(SmallPointSize, m_font.bold());
             BasApi::TextOut(hourSuffix(hour), HourletLayout::HalfHourLabelLeft, row + 2, m_surface,
-                            m_look.TimeScaleForeColor, OleColor(), false);
+                            m_look.timeScaleForeColor, OleColor(), false);
         }
         const int halfRow = row + SlotGeometry::SlotHeight;
         m_surface.MoveToEx(m_layout.halfHourLineLeft(), halfRow);
@@ -149,16 +149,16 @@ void HourletPainter::drawGrid(bool labels)
 
 void HourletPainter::drawBar()
 {
-    m_surface.fillSolidRect(m_layout.barStrip(), m_look.BarColor);
+    m_surface.fillSolidRect(m_layout.barStrip(), m_look.barColor);
     polyline({{m_layout.barLineX(), 0}, {m_layout.barLineX(), m_layout.height()}});
     if (m_layout.showsTimeScale())
-        m_surface.fillSolidRect(m_layout.gridCutStrip(), m_look.TimeScaleBackColor);
+        m_surface.fillSolidRect(m_layout.gridCutStrip(), m_look.timeScaleBackColor);
 }
 
 void HourletPainter::fillSelection(const Appointment &selection)
 {
     m_surface.fillSolidRect(m_layout.selectionRect(selection.ApptStartCoord, selection.ApptEndCoord),
-                            m_look.HighLightColor);
+                            m_look.highLightColor);
 }
 
 void HourletPainter::drawFocusFrame(const Appointment &selection)
@@ -205,14 +205,14 @@ void HourletPainter::drawAppointments(const AppointmentList &list, OleDate activ
 
 void HourletPainter::drawAppointment(const Appointment &record, const GdiRect &box)
 {
-    m_surface.fillSolidRect(box, record.OwnBackColor.value_or(m_look.AppItemBackColor));
+    m_surface.fillSolidRect(box, record.OwnBackColor.value_or(m_look.appItemBackColor));
     {
-        const ForeColorScope border(m_surface, record.OwnBorderColor.value_or(m_look.AppItemBorderColor));
+        const ForeColorScope border(m_surface, record.OwnBorderColor.value_or(m_look.appItemBorderColor));
         traceBox(box);
     }
     {
-        const ForeColorScope text(m_surface, record.OwnForeColor.value_or(m_look.AppItemForeColor));
-        const FontScope font(m_surface, m_look.AppItemFont);
+        const ForeColorScope text(m_surface, record.OwnForeColor.value_or(m_look.appItemForeColor));
+        const FontScope font(m_surface, m_look.appItemFont);
         GdiRect area = HourletLayout::appointmentTextArea(box);
         m_surface.DrawTextA(record.ApptSubject, area, SubjectFormat);
     }
@@ -220,25 +220,25 @@ void HourletPainter::drawAppointment(const Appointment &record, const GdiRect &b
     GdiRect bar = HourletLayout::appointmentBar(box);
     bar.left = std::min(bar.left, m_layout.barLineX() + 1 - HourletLayout::BarWidth);
     bar.right = bar.left + HourletLayout::BarWidth - 1;
-    m_surface.fillSolidRect(bar, record.OwnBarColor.value_or(m_look.AppItemBarColor));
-    const ForeColorScope barBorder(m_surface, m_look.AppItemBarBorderColor);
+    m_surface.fillSolidRect(bar, record.OwnBarColor.value_or(m_look.appItemBarColor));
+    const ForeColorScope barBorder(m_surface, m_look.appItemBarBorderColor);
     traceBar(bar);
 }
 
 void HourletPainter::drawHeader(OleDate activeDate, const QString &dateFormat, int scrollBarWidth)
 {
-    m_surface.fillSolidRect(m_layout.headerDateRow(), m_look.TimeScaleBackColor);
+    m_surface.fillSolidRect(m_layout.headerDateRow(), m_look.timeScaleBackColor);
     m_surface.fillSolidRect(m_layout.headerGreyRow(), HeaderGrey);
-    BasApi::SelectPen(m_surface, Gdi::PS_SOLID, 1, m_look.SlotsBorderColor);
+    BasApi::SelectPen(m_surface, Gdi::PS_SOLID, 1, m_look.slotsBorderColor);
     const int border = m_layout.headerBorderX();
     polyline({{m_layout.width(), HourletLayout::DateRowHeight}, {border, HourletLayout::DateRowHeight},
               {border, m_layout.height()}});
     BasApi::RestorePen(m_surface);
-    m_surface.fillSolidRect(m_layout.headerCorner(), m_look.TimeScaleBackColor);
+    m_surface.fillSolidRect(m_layout.headerCorner(), m_look.timeScaleBackColor);
     setControlFont(CaptionPointSize, true);
     const QString caption = DateFormatter::format(activeDate, dateFormat);
     BasApi::TextOut(caption, m_layout.captionX(scrollBarWidth, int(caption.size())), 1, m_surface,
-                    m_look.TimeScaleForeColor, OleColor(), false);
+                    m_look.timeScaleForeColor, OleColor(), false);
     setControlFont(SmallPointSize, false);
 }
 
@@ -260,7 +260,7 @@ void HourletPainter::drawImmediate(CoordinatePair coordinates, const QString &te
                                    OleColor foreColor, OleColor barColor)
 {
     const GdiRect box = m_layout.immediateBox(coordinates);
-    m_surface.fillSolidRect(box, m_look.AppItemBackColor);
+    m_surface.fillSolidRect(box, m_look.appItemBackColor);
     traceBox(box);
     {
         const ForeColorScope textColor(m_surface, foreColor);

@@ -5,6 +5,7 @@
 #include "numberconversion.h"
 #include "oleerror.h"
 #include "periodiccountdown.h"
+#include "persistedkey_p.h"
 #include "propertybag.h"
 #include "twips.h"
 #include "windowtimer.h"
@@ -74,6 +75,28 @@ QPixmap drawFace(qreal ratio)
 
 struct OLVAR_NO_EXPORT PeriodicTimer::Private
 {
+    /*! The persisted values, as they are saved. */
+    struct Stored
+    {
+        qint32 timerMode = 0;
+        qint32 interval = 0;
+        qint16 minuteInterval = 0;
+        qint16 hourInterval = 0;
+        bool enabled = true;
+    };
+
+    /*! The persisted properties, read into and written from \a stored, in order. */
+    static QList<PersistedKey> persistedKeys(Stored &stored)
+    {
+        return {
+                PersistedKey::bound(TimerModeKey, qint32(0), stored.timerMode),
+                PersistedKey::bound(IntervalKey, qint32(0), stored.interval),
+                PersistedKey::bound(MinuteIntervalKey, qint16(0), stored.minuteInterval),
+                PersistedKey::bound(HourIntervalKey, qint16(0), stored.hourInterval),
+                PersistedKey::bound(EnabledKey, true, stored.enabled),
+        };
+    }
+
     eTimerMode timerMode = Periodic;
     qint32 interval = 0;
     qint16 minuteInterval = 0;
@@ -214,19 +237,18 @@ void PeriodicTimer::InitProperties()
 
 void PeriodicTimer::ReadProperties(const PropertyBag &bag)
 {
-    const qint32 mode = NumberConversion::toInt32(bag.ReadProperty(TimerModeKey, 0));
-    const qint32 interval = NumberConversion::toInt32(bag.ReadProperty(IntervalKey, 0));
-    const qint16 minutes = NumberConversion::toInt16(bag.ReadProperty(MinuteIntervalKey, 0));
-    const qint16 hours = NumberConversion::toInt16(bag.ReadProperty(HourIntervalKey, 0));
-    const bool enabled = NumberConversion::toBoolean(bag.ReadProperty(EnabledKey, true));
+    // Read whole before any is taken, so that a value that cannot be read leaves the timer as it was.
+    Private::Stored saved;
+    PersistedKey::readAll(Private::persistedKeys(saved), bag);
 
-    d->timerMode = eTimerMode(mode);
+    d->timerMode = eTimerMode(saved.timerMode);
     // A value the properties would refuse reads as its default, so that no
     // saved form starts a timer that cannot count.
-    d->interval = interval >= 0 && interval < IntervalLimit ? interval : 0;
-    d->minuteInterval = minutes >= 0 && minutes < MinuteLimit ? minutes : 0;
-    d->hourInterval = hours >= 0 && periodFits(hours, d->minuteInterval) ? hours : 0;
-    d->enabled = enabled;
+    d->interval = saved.interval >= 0 && saved.interval < IntervalLimit ? saved.interval : 0;
+    d->minuteInterval = saved.minuteInterval >= 0 && saved.minuteInterval < MinuteLimit ? saved.minuteInterval : 0;
+    const bool hoursFit = saved.hourInterval >= 0 && periodFits(saved.hourInterval, d->minuteInterval);
+    d->hourInterval = hoursFit ? saved.hourInterval : 0;
+    d->enabled = saved.enabled;
 
     if (ambientUserMode() && d->enabled)
         arm(false);
@@ -234,11 +256,8 @@ void PeriodicTimer::ReadProperties(const PropertyBag &bag)
 
 void PeriodicTimer::WriteProperties(PropertyBag &bag)
 {
-    bag.WriteProperty(TimerModeKey, qint32(d->timerMode), 0);
-    bag.WriteProperty(IntervalKey, d->interval, 0);
-    bag.WriteProperty(MinuteIntervalKey, d->minuteInterval, qint16(0));
-    bag.WriteProperty(HourIntervalKey, d->hourInterval, qint16(0));
-    bag.WriteProperty(EnabledKey, d->enabled, true);
+    Private::Stored current{qint32(d->timerMode), d->interval, d->minuteInterval, d->hourInterval, d->enabled};
+    PersistedKey::writeAll(Private::persistedKeys(current), bag);
 }
 
 void PeriodicTimer::paintEvent(QPaintEvent *)

@@ -9,6 +9,7 @@
 #include "propertybag.h"
 #include "qtboundary_p.h"
 #include "twips.h"
+#include "viewmembers_p.h"
 #include "weekdates.h"
 #include "weeklayout.h"
 
@@ -40,13 +41,6 @@ QFont columnDesignFont()
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
     return font;
-}
-
-QFont fontOf(const QVariant &value)
-{
-    if (value.metaType() != QMetaType::fromType<QFont>())
-        throw OleError(ErrorNumber::TypeMismatch);
-    return value.value<QFont>();
 }
 
 } // namespace
@@ -149,6 +143,7 @@ void WeekViewPrivate::paint()
         column(WeekLayout::ScrollBarColumn)->Paint();
     } catch (...) {
         // Painting never reports a failure.
+        QtBoundary::skipped(q, "painting the week", std::current_exception());
     }
 }
 
@@ -231,77 +226,55 @@ void WeekViewPrivate::applyBackColor(OleColor color)
 QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
 {
     static const StoredValues defaults;
-    const auto colorKey = [this](const char *key, OleColor StoredValues::*field) {
-        return PersistedKey{QString::fromLatin1(key), QVariant::fromValue(defaults.*field),
-                            [this, field] { return QVariant::fromValue(v.*field); },
-                            [this, field](const QVariant &value) { v.*field = NumberConversion::toColor(value); }};
+    const auto key = [this](const char *name, auto field) {
+        return PersistedKey::bound(name, defaults.*field, v.*field);
     };
-    const auto int16Key = [this](const char *key, qint16 StoredValues::*field) {
-        return PersistedKey{QString::fromLatin1(key), QVariant::fromValue(qint16(0)),
-                            [this, field] { return QVariant::fromValue(v.*field); },
-                            [this, field](const QVariant &value) { v.*field = NumberConversion::toInt16(value); }};
-    };
-    const auto boolKey = [this](const char *key, bool StoredValues::*field) {
-        return PersistedKey{QString::fromLatin1(key), false, [this, field] { return QVariant(v.*field); },
-                            [this, field](const QVariant &value) { v.*field = NumberConversion::toBoolean(value); }};
-    };
-    const QVariant ambient = q->ambientFont();
+    const QFont ambient = q->ambientFont();
     Hourlet *first = column(0);
     return {
-            {QStringLiteral("BackColor"), QVariant::fromValue(defaults.backColor),
-             [this] { return QVariant::fromValue(v.backColor); },
-             [this](const QVariant &value) { applyBackColor(NumberConversion::toColor(value)); }},
-            colorKey("ForeColor", &StoredValues::foreColor),
-            {QStringLiteral("Enabled"), false, [this] { return QVariant(q->isEnabled()); },
-             [this](const QVariant &value) { q->setEnabled(NumberConversion::toBoolean(value)); }},
-            {QStringLiteral("Font"), ambient, [this] { return QVariant(font); },
-             [this](const QVariant &value) { font = fontOf(value); }},
-            int16Key("BackStyle", &StoredValues::backStyle),
-            {QStringLiteral("BorderStyle"), QVariant::fromValue(qint16(0)),
-             [this] { return QVariant::fromValue(v.borderStyle); },
-             [this](const QVariant &value) { applyBorderStyle(NumberConversion::toInt16(value)); }},
-            {QStringLiteral("ActiveDate"), QVariant::fromValue(defaultActiveDate()),
-             [this] { return QVariant::fromValue(v.activeDate); },
-             [this](const QVariant &value) {
-                 v.activeDate = NumberConversion::toDate(value).checked(ErrorNumber::InvalidPropertyValue);
-             }},
-            {QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(0)),
-             [first] { return QVariant::fromValue(first->vScrollValue()); },
-             [first](const QVariant &value) { first->setVScrollValue(NumberConversion::toInt16(value)); }},
-            boolKey("ShowVscroll", &StoredValues::showVscroll),
-            boolKey("ShowTimeScale", &StoredValues::showTimeScale),
-            {QStringLiteral("Resource"), qint32(0), [this] { return QVariant(v.resource); },
-             [this](const QVariant &value) { v.resource = NumberConversion::toInt32(value); }},
-            int16Key("VScrollValue", &StoredValues::vScrollValue),
-            boolKey("SelectionHighlight", &StoredValues::selectionHighlight),
-            colorKey("BarColor", &StoredValues::barColor),
-            colorKey("AppItemBackColor", &StoredValues::appItemBackColor),
-            colorKey("AppItemBarBorderColor", &StoredValues::appItemBarBorderColor),
-            colorKey("AppItemBarColor", &StoredValues::appItemBarColor),
-            colorKey("AppItemBorderColor", &StoredValues::appItemBorderColor),
-            {QStringLiteral("AppItemFont"), ambient, [this] { return QVariant(v.appItemFont); },
-             [this](const QVariant &value) { v.appItemFont = fontOf(value); }},
-            colorKey("AppItemForeColor", &StoredValues::appItemForeColor),
-            colorKey("AvailableColor", &StoredValues::availableColor),
-            colorKey("SlotLineColor", &StoredValues::slotLineColor),
-            colorKey("SlotsBorderColor", &StoredValues::slotsBorderColor),
-            colorKey("TimeScaleBackColor", &StoredValues::timeScaleBackColor),
-            colorKey("TimeScaleForeColor", &StoredValues::timeScaleForeColor),
-            colorKey("UnAvailableColor", &StoredValues::unAvailableColor),
-            {QStringLiteral("HighLightColor"), QVariant::fromValue(OleColor(0)),
-             [first] { return QVariant::fromValue(first->highLightColor()); },
-             [this](const QVariant &value) { applyHighLightColor(NumberConversion::toColor(value)); }},
-            {QStringLiteral("WorkDayStart"), QVariant::fromValue(defaults.workDayStart),
-             [this] { return QVariant::fromValue(v.workDayStart); },
-             [this](const QVariant &value) { v.workDayStart = NumberConversion::toDate(value); }},
-            {QStringLiteral("WorkDayEnd"), QVariant::fromValue(defaults.workDayEnd),
-             [this] { return QVariant::fromValue(v.workDayEnd); },
-             [this](const QVariant &value) { v.workDayEnd = NumberConversion::toDate(value); }},
-            boolKey("ShowNowLine", &StoredValues::showNowLine),
-            colorKey("NowLineColor", &StoredValues::nowLineColor),
-            boolKey("OverlapLayout", &StoredValues::overlapLayout),
-            boolKey("KeyboardSelection", &StoredValues::keyboardSelection),
-            boolKey("AllowDragEdit", &StoredValues::allowDragEdit),
+            PersistedKey::of<OleColor>(QStringLiteral("BackColor"), defaults.backColor, [this] { return v.backColor; },
+                                       [this](OleColor color) { applyBackColor(color); }),
+            key("ForeColor", &StoredValues::foreColor),
+            PersistedKey::of<bool>(QStringLiteral("Enabled"), false, [this] { return q->isEnabled(); },
+                                   [this](bool enabled) { q->setEnabled(enabled); }),
+            PersistedKey::bound("Font", ambient, font),
+            key("BackStyle", &StoredValues::backStyle),
+            PersistedKey::of<qint16>(QStringLiteral("BorderStyle"), 0, [this] { return v.borderStyle; },
+                                     [this](qint16 style) { applyBorderStyle(style); }),
+            PersistedKey::of<OleDate>(QStringLiteral("ActiveDate"), defaultActiveDate(), [this] { return v.activeDate; },
+                                      [this](const OleDate &date) {
+                                          v.activeDate = date.checked(ErrorNumber::InvalidPropertyValue);
+                                      }),
+            PersistedKey::of<qint16>(QStringLiteral("VScrollValue"), 0, [first] { return first->vScrollValue(); },
+                                     [first](qint16 value) { first->setVScrollValue(value); }),
+            key("ShowVscroll", &StoredValues::showVscroll),
+            key("ShowTimeScale", &StoredValues::showTimeScale),
+            key("Resource", &StoredValues::resource),
+            key("VScrollValue", &StoredValues::vScrollValue),
+            key("SelectionHighlight", &StoredValues::selectionHighlight),
+            key("BarColor", &StoredValues::barColor),
+            key("AppItemBackColor", &StoredValues::appItemBackColor),
+            key("AppItemBarBorderColor", &StoredValues::appItemBarBorderColor),
+            key("AppItemBarColor", &StoredValues::appItemBarColor),
+            key("AppItemBorderColor", &StoredValues::appItemBorderColor),
+            PersistedKey::bound("AppItemFont", ambient, v.appItemFont),
+            key("AppItemForeColor", &StoredValues::appItemForeColor),
+            key("AvailableColor", &StoredValues::availableColor),
+            key("SlotLineColor", &StoredValues::slotLineColor),
+            key("SlotsBorderColor", &StoredValues::slotsBorderColor),
+            key("TimeScaleBackColor", &StoredValues::timeScaleBackColor),
+            key("TimeScaleForeColor", &StoredValues::timeScaleForeColor),
+            key("UnAvailableColor", &StoredValues::unAvailableColor),
+            PersistedKey::of<OleColor>(QStringLiteral("HighLightColor"), OleColor(0),
+                                       [first] { return first->highLightColor(); },
+                                       [this](OleColor color) { applyHighLightColor(color); }),
+            key("WorkDayStart", &StoredValues::workDayStart),
+            key("WorkDayEnd", &StoredValues::workDayEnd),
+            key("ShowNowLine", &StoredValues::showNowLine),
+            key("NowLineColor", &StoredValues::nowLineColor),
+            key("OverlapLayout", &StoredValues::overlapLayout),
+            key("KeyboardSelection", &StoredValues::keyboardSelection),
+            key("AllowDragEdit", &StoredValues::allowDragEdit),
     };
 }
 
@@ -315,7 +288,9 @@ WeekViewPrivate::SharedConnection::SharedConnection(WeekViewPrivate &week)
         connection->Open();
         m_connection = std::move(connection);
     } catch (const OleError &) {
-        return; // each column meets and handles the failure itself
+        // Each column meets and handles the failure itself.
+        QtBoundary::skipped(week.q, "opening the shared connection", std::current_exception());
+        return;
     }
     week.lending = true;
     for (Hourlet *hourlet : week.columns)
@@ -470,25 +445,7 @@ void WeekView::setActiveDate(const OleDate &date)
     d->repaint();
 }
 
-void WeekView::setActiveDate(const QDateTime &dateTime)
-{
-    setActiveDate(OleDate::fromDateTime(dateTime));
-}
-
-void WeekView::setWorkDayStart(const QDateTime &dateTime)
-{
-    setWorkDayStart(OleDate::fromTime(dateTime.time()));
-}
-
-void WeekView::setWorkDayEnd(const QDateTime &dateTime)
-{
-    setWorkDayEnd(OleDate::fromTime(dateTime.time()));
-}
-
-void WeekView::setActiveDate(QDate date)
-{
-    setActiveDate(OleDate::fromDate(date));
-}
+OLVAR_VIEW_DATE_SETTERS(WeekView)
 
 qint32 WeekView::resource() const { return d->v.resource; }
 
@@ -637,72 +594,14 @@ void WeekView::setHighLightColor(OleColor color)
     propertyChanged(QStringLiteral("HighLightColor"));
 }
 
-OleColor WeekView::appItemBackColor() const { return d->v.appItemBackColor; }
-void WeekView::setAppItemBackColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBackColor, &Hourlet::setAppItemBackColor, color,
-                    "AppItemBackColor");
-}
-OleColor WeekView::appItemBarBorderColor() const { return d->v.appItemBarBorderColor; }
-void WeekView::setAppItemBarBorderColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBarBorderColor, &Hourlet::setAppItemBarBorderColor,
-                    color, "AppItemBarBorderColor");
-}
-OleColor WeekView::appItemBarColor() const { return d->v.appItemBarColor; }
-void WeekView::setAppItemBarColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBarColor, &Hourlet::setAppItemBarColor, color,
-                    "AppItemBarColor");
-}
-OleColor WeekView::appItemBorderColor() const { return d->v.appItemBorderColor; }
-void WeekView::setAppItemBorderColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemBorderColor, &Hourlet::setAppItemBorderColor, color,
-                    "AppItemBorderColor");
-}
-OleColor WeekView::appItemForeColor() const { return d->v.appItemForeColor; }
-void WeekView::setAppItemForeColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::appItemForeColor, &Hourlet::setAppItemForeColor, color,
-                    "AppItemForeColor");
-}
-OleColor WeekView::availableColor() const { return d->v.availableColor; }
-void WeekView::setAvailableColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::availableColor, &Hourlet::setAvailableColor, color,
-                    "AvailableColor");
-}
-OleColor WeekView::slotLineColor() const { return d->v.slotLineColor; }
-void WeekView::setSlotLineColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::slotLineColor, &Hourlet::setSlotLineColor, color,
-                    "SlotLineColor");
-}
-OleColor WeekView::slotsBorderColor() const { return d->v.slotsBorderColor; }
-void WeekView::setSlotsBorderColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::slotsBorderColor, &Hourlet::setSlotsBorderColor, color,
-                    "SlotsBorderColor");
-}
-OleColor WeekView::timeScaleBackColor() const { return d->v.timeScaleBackColor; }
-void WeekView::setTimeScaleBackColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::timeScaleBackColor, &Hourlet::setTimeScaleBackColor, color,
-                    "TimeScaleBackColor");
-}
-OleColor WeekView::timeScaleForeColor() const { return d->v.timeScaleForeColor; }
-void WeekView::setTimeScaleForeColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::timeScaleForeColor, &Hourlet::setTimeScaleForeColor, color,
-                    "TimeScaleForeColor");
-}
-OleColor WeekView::unAvailableColor() const { return d->v.unAvailableColor; }
-void WeekView::setUnAvailableColor(OleColor color)
-{
-    d->forwardColor(&WeekViewPrivate::StoredValues::unAvailableColor, &Hourlet::setUnAvailableColor, color,
-                    "UnAvailableColor");
-}
+#define OLVAR_WEEKVIEW_COLOR(Property, getter, setter, repaints)                                                        \
+    OleColor WeekView::getter() const { return d->v.getter; }                                                          \
+    void WeekView::setter(OleColor color)                                                                              \
+    {                                                                                                                  \
+        d->forwardColor(&WeekViewPrivate::StoredValues::getter, &Hourlet::setter, color, #Property);                   \
+    }
+OLVAR_VIEW_COLORS(OLVAR_WEEKVIEW_COLOR)
+#undef OLVAR_WEEKVIEW_COLOR
 
 OleDate WeekView::workDayStart() const { return d->v.workDayStart; }
 void WeekView::setWorkDayStart(const OleDate &time)

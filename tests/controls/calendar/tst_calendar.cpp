@@ -455,3 +455,25 @@ TEST_F(DateEntry, LoadsMissingKeysAsTheirDefaults)
     entry.control->WriteProperties(bag);
     EXPECT_FALSE(bag.contains(QStringLiteral("Text"))); // the text value read as 0
 }
+
+TEST_F(DateEntry, LoadingChecksTheTypesOfTheFontAndTheColours)
+{
+    DateEntryHost entry;
+    // A font key that holds no font is a type mismatch, as in the day view.
+    PropertyBag wrongFont;
+    wrongFont.WriteProperty(QStringLiteral("Font"), QStringLiteral("Tahoma"));
+    try {
+        entry.control->ReadProperties(wrongFont);
+        ADD_FAILURE() << "a text under Font was taken";
+    } catch (const OleError &error) {
+        EXPECT_EQ(error.number(), ErrorNumber::TypeMismatch);
+    }
+
+    // A system colour saved as an unsigned number or its text is taken, not refused as an overflow.
+    PropertyBag unsignedColours;
+    unsignedColours.WriteProperty(QStringLiteral("BackColor"), double(0x80000005u));
+    unsignedColours.WriteProperty(QStringLiteral("ForeColor"), QStringLiteral("2147483656"));
+    entry.control->ReadProperties(unsignedColours);
+    EXPECT_EQ(entry.control->backColor(), OleColor(0x80000005));
+    EXPECT_EQ(entry.control->foreColor(), OleColor(0x80000008));
+}

@@ -3,6 +3,7 @@
 #include "controlfactory.h"
 #include "hourlet.h"
 #include "latebinding.h"
+#include "messagelog.h"
 #include "olecolor.h"
 #include "oledate.h"
 #include "oleerror.h"
@@ -33,6 +34,7 @@
 #include <vector>
 
 using namespace OlvarControls;
+using OlvarTest::MessageLog;
 using OlvarTest::virtualScheduler;
 
 namespace {
@@ -203,36 +205,6 @@ std::unique_ptr<QWidget> loadForm(QIODevice *device)
     return std::unique_ptr<QWidget>(loaderWithPlugin(loader).load(device));
 }
 
-/* Records the warnings of one logging category while it lives. */
-class WarningLog
-{
-public:
-    explicit WarningLog(const char *category)
-        : m_category(category)
-    {
-        s_current = this;
-        m_previous = qInstallMessageHandler(&WarningLog::handle);
-    }
-    ~WarningLog()
-    {
-        qInstallMessageHandler(m_previous);
-        s_current = nullptr;
-    }
-
-    QStringList messages;
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
-    {
-        if (type == QtWarningMsg && context.category && s_current && s_current->m_category == context.category)
-            s_current->messages << message;
-    }
-
-    static inline WarningLog *s_current = nullptr;
-    QByteArray m_category;
-    QtMessageHandler m_previous;
-};
-
 } // namespace
 
 TEST(Forms, UicBuildsEveryControlWithEveryDesignableProperty)
@@ -317,7 +289,7 @@ TEST(Forms, AMetaObjectWriteRefusesWithoutThrowingWhileTypedCallsAndLateBindingR
     designing.userMode = false;
     ControlBase::setAmbientProperties(&host, designing);
     Calendar calendar(&host);
-    WarningLog log("olvar.properties");
+    MessageLog log("olvar.properties", QtWarningMsg);
 
     // QUiLoader's and Designer's path: no exception, the value stays, a warning says why.
     calendar.setProperty("Text", QStringLiteral("01/02/2024"));
@@ -365,7 +337,7 @@ protected:
 
 TEST(Forms, QueuedCallsEventHandlersAndTimerTicksKeepTheirErrorsOutOfTheEventLoop)
 {
-    WarningLog log("olvar.events");
+    MessageLog log("olvar.events", QtWarningMsg);
     FailingDayView failing;
     QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
     QCoreApplication::sendPostedEvents(&failing);

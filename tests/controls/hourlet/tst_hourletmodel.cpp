@@ -1,6 +1,7 @@
 #include "appointmentlistmodel.h"
 #include "gdisurface.h"
 #include "hourlettesthelpers.h"
+#include "messagelog.h"
 #include "scriptedmessageboxes.h"
 #include "surfacetesthelpers.h"
 #include "testenvironment.h"
@@ -192,4 +193,21 @@ TEST_F(HourletModel, UnsettingTheModelGoesBackToTheDatabase)
     EXPECT_EQ(hourlet->model(), nullptr);
     EXPECT_FALSE(boxAt(12));
     EXPECT_TRUE(boxAt(15));
+}
+
+TEST_F(HourletModel, ARepaintGoesOnPastAFailingLoadAndLogsWhatItSkipped)
+{
+    model.addAppointment(when(0, 10), when(0, 11), QStringLiteral("Mine"), 12);
+    MessageLog skipped("olvar.skipped", QtDebugMsg);
+    model.setData(model.index(0), QStringLiteral("no colour"), Olvar::BackColorRole);
+    ASSERT_FALSE(skipped.messages.isEmpty());
+    EXPECT_TRUE(skipped.messages.first().contains(QStringLiteral("loading the appointments skipped")))
+            << skipped.messages.first().toStdString();
+    EXPECT_TRUE(skipped.messages.first().contains(QStringLiteral("Type mismatch")));
+
+    // The steps after the load still run: the header takes a new colour.
+    skipped.messages.clear();
+    hourlet->setTimeScaleBackColor(Green);
+    EXPECT_EQ(skipped.messages.size(), 1);
+    EXPECT_EQ(pixel(60, 2), Green);
 }
