@@ -136,8 +136,13 @@ void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 reso
         if (!m_lent)
             connection.Close();
         m_failedLoad.reset();
+        m_loaded = source;
     } catch (const OleError &error) {
         // A database that cannot be opened, or a result without a current row, ends the load quietly.
+        // The list keeps what it showed only for the same day and resource: another day's sessions
+        // must never stand under this day's date.
+        if (!(m_loaded == source))
+            list.reset();
         const int number = error.number();
         if (number != ErrorNumber::GeneralFailure && number != 0 && number != ErrorNumber::NoCurrentRecord)
             reportLoadFailure(error, source);

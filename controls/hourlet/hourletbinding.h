@@ -87,6 +87,7 @@ private:
 
     QString m_connectionString;
     std::optional<LoadSource> m_failedLoad;
+    std::optional<LoadSource> m_loaded; // the day, resource and database the list was last read for
     const DataAccess::Connection *m_lent = nullptr;
 };
 

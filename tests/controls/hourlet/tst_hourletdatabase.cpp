@@ -134,8 +134,26 @@ TEST_P(HourletDatabase, LoadFailures)
     missing.setConnectionString(QStringLiteral("Provider=SQLite;Data Source=") + database.path()
                                 + QStringLiteral(".missing"));
     missing.load(list, Day, 12); // a database that cannot be opened ends the load quietly
-    EXPECT_EQ(list.upperBound(), 1);
+    EXPECT_EQ(list.upperBound(), 0); // and shows no sessions it did not read for this day
     EXPECT_EQ(messageBoxes().count(), 0);
+
+    if (GetParam() == TestEngine::Sqlite) {
+        // The file vanishes behind a shown day: that day keeps what it showed, the next one shows nothing.
+        AppointmentList shown;
+        const qint32 id = database.addSession(Day, timeOfDay(10), timeOfDay(11), QStringLiteral("shown"));
+        binding.load(shown, Day, 12);
+        ASSERT_EQ(shown.at(0).ApptID, id);
+        ASSERT_TRUE(QFile::rename(database.path(), database.path() + QStringLiteral(".gone")));
+        binding.load(shown, Day, 12);
+        EXPECT_EQ(shown.at(0).ApptID, id);
+        binding.load(shown, OleDate::fromDate(testDay().addDays(1)), 12);
+        EXPECT_EQ(shown.upperBound(), 0);
+        EXPECT_EQ(shown.at(0).ApptID, 0);
+        EXPECT_EQ(messageBoxes().count(), 0);
+        ASSERT_TRUE(QFile::rename(database.path() + QStringLiteral(".gone"), database.path()));
+        database.execute(QStringLiteral("DELETE FROM tblSession"));
+    }
+    list.append(sampleRecord(4));
 
     HourletBinding none;
     none.load(list, Day, 12); // no database: the list stays
