@@ -788,10 +788,7 @@ SessionSeries::Refusal frmSession::store(QObject *target, std::unique_ptr<Bookin
     const bool stored = basGeneral::lngSessionID > 0;
     storedId = 0;
     ResumeNext()([&] {
-        storedId = stored ? view.SetAppointment(apptDate, timeBegin, timeEnd, ui.txtSubject->text(),
-                                                ui.txtAdditionalNotes->text(), toInt32(ui.cboSessionType->chosen(0)),
-                                                locationId, basGeneral::lngSessionID)
-                          : insertOn(view, apptDate, timeBegin, timeEnd, locationId);
+        storedId = setAppointmentOn(view, stored ? storedDay() : apptDate, apptDate, timeBegin, timeEnd, locationId);
     });
     if (storedId <= 0) {
         // The view stored nothing: no link or completion for a session that is not there, and no save that looks done.
@@ -817,18 +814,30 @@ SessionSeries::Refusal frmSession::store(QObject *target, std::unique_ptr<Bookin
     return SessionSeries::Refusal::None;
 }
 
-qint32 frmSession::insertOn(const SessionView &view, OleDate day, OleDate timeBegin, OleDate timeEnd,
-                            const QString &locationId)
+qint32 frmSession::setAppointmentOn(const SessionView &view, std::optional<OleDate> shownDay, OleDate day,
+                                    OleDate timeBegin, OleDate timeEnd, const QString &locationId)
 {
-    // The view adds a new session on the date it shows: it shows the session's date meanwhile.
-    const std::optional<OleDate> shown = view.showDate(day);
+    // The view adds a new session on the date it shows, and changes only a session it lists: it
+    // shows the new session's date, or the stored session's, meanwhile.
+    const std::optional<OleDate> shown = shownDay ? view.showDate(*shownDay) : std::nullopt;
     const auto showAgain = qScopeGuard([&] {
         if (shown)
             ResumeNext()([&] { view.showDate(*shown); });
     });
     const SessionControls &ui = d->ui;
+    const QVariant apptId = basGeneral::lngSessionID > 0 ? QVariant(basGeneral::lngSessionID) : QVariant();
     return view.SetAppointment(day, timeBegin, timeEnd, ui.txtSubject->text(), ui.txtAdditionalNotes->text(),
-                               toInt32(ui.cboSessionType->chosen(0)), locationId);
+                               toInt32(ui.cboSessionType->chosen(0)), locationId, apptId);
+}
+
+std::optional<OleDate> frmSession::storedDay() const
+{
+    DemoConnection cn;
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
+    std::optional<OleDate> day;
+    if (!rs.eof() && !rs.value(QStringLiteral("SessionDate")).isNull())
+        ResumeNext()([&] { day = NumberConversion::toDate(rs.value(QStringLiteral("SessionDate"))).datePart(); });
+    return day;
 }
 
 void frmSession::showStoredChargeable()

@@ -167,8 +167,12 @@ private:
     /*! The view's save, the link rows and the completing update, kept by committing \a unit. */
     SessionSeries::Refusal store(QObject *target, std::unique_ptr<OlvarControls::DataAccess::BookingUnit> unit,
                                  QDate day, const QVariant &location, SeriesLink series, qint32 &storedId);
-    qint32 insertOn(const SessionView &view, OlvarControls::OleDate day, OlvarControls::OleDate timeBegin,
-                    OlvarControls::OleDate timeEnd, const QString &locationId);
+    /*! The view's SetAppointment while it shows \a shownDay (when there is one). */
+    qint32 setAppointmentOn(const SessionView &view, std::optional<OlvarControls::OleDate> shownDay,
+                            OlvarControls::OleDate day, OlvarControls::OleDate timeBegin,
+                            OlvarControls::OleDate timeEnd, const QString &locationId);
+    /*! The date the stored session is stored on; nothing when it cannot be read. */
+    std::optional<OlvarControls::OleDate> storedDay() const;
     void showStoredChargeable();
     SessionSeries::Repeat repeatKind() const;
     /*! The dates the "Repeat" row asks for; nothing after showing why they cannot be booked. */

@@ -112,8 +112,9 @@ void SessionCommands::cancelThisAndLater()
     DemoConnection cn;
     const QVariant minimum = minimumNotice(cn);
     const OleDate now = Scheduler::instance().now();
-    if (SessionCancellation::check(minimum, now, now) == SessionCancellation::Verdict::NoConfiguration) {
-        const SessionCancellation::Verdict none = SessionCancellation::Verdict::NoConfiguration;
+    // Without a configured notice nothing is cancelled, whatever the dates: the rule looks at that first.
+    const SessionCancellation::Verdict none = SessionCancellation::Verdict::NoConfiguration;
+    if (SessionCancellation::check(minimum, std::nullopt, now) == none) {
         MsgBox::show(SessionCancellation::refusal(none, minimum), SessionCancellation::refusalIcon(none));
         return;
     }

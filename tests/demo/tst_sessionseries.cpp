@@ -1,4 +1,5 @@
 #include "basgeneral.h"
+#include "calendar.h"
 #include "msgbox.h"
 #include "sessiondialogfixture.h"
 #include "sessionseries.h"
@@ -6,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -218,6 +220,32 @@ TEST_F(SessionSeriesDialog, NoAtTheQuestionOrAFaultyFormBooksNothing)
     EXPECT_EQ(sessionCount(), before);
 }
 
+TEST_F(SessionSeriesDialog, WhenTheFirstDateIsRefusedTheDialogGoesOnWithTheFirstSessionBooked)
+{
+    addSession(bookingDay(), QTime(10, 0), QTime(11, 0), 1, 3);
+    open(-1, QTime(10, 0), QTime(11, 0));
+    repeatWeekly(2);
+    OlvarTest::messageBoxes().clear();
+    pressSave();
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt,
+              QStringLiteral("Booked (1):\r\nSat 14/03/2026\r\n\r\n"
+                             "Refused (1):\r\nSat 07/03/2026: the counsellor has another session then"));
+    const QList<int> ids = bookedFrom(QTime(10, 0));
+    ASSERT_EQ(ids.size(), 2); // the one there before, and the one booked
+    EXPECT_EQ(basGeneral::lngSessionID, ids.at(1));
+    EXPECT_EQ(dialog->calStartTime()->text().toString(), QStringLiteral("14/03/2026"));
+    EXPECT_EQ(dialog->calEndTime()->text().toString(), QStringLiteral("14/03/2026"));
+    EXPECT_EQ(seriesLine(), QStringLiteral("Session 1 of 1"));
+
+    // Saving again changes that session where it is.
+    dialog->txtSubject()->setText(QStringLiteral("Second week"));
+    OlvarTest::messageBoxes().clear();
+    pressSave();
+    EXPECT_EQ(OlvarTest::messageBoxes().count(), 0);
+    EXPECT_EQ(bookedFrom(QTime(10, 0)), ids);
+}
+
 TEST_F(SessionSeriesDialog, EverySessionCancelledWithTheLaterOnesObeysTheNoticeOnItsOwn)
 {
     // Now is Wednesday 4 March 2026, 09:00; the notice is 24 hours. The first session is within it.
@@ -252,6 +280,16 @@ TEST_F(SessionSeriesDialog, EverySessionCancelledWithTheLaterOnesObeysTheNoticeO
     EXPECT_EQ(widget<QPushButton>("cmdCancel")->text(), QStringLiteral("Uncancel"));
     EXPECT_FALSE(cancelled(ids.at(1)));
     EXPECT_TRUE(cancelled(ids.at(2)));
+    EXPECT_FALSE(cancelled(ids.at(3)));
+
+    // Without a configured notice none is cancelled, and the usual message says why once.
+    run(QStringLiteral("Delete from tblConfig where Description='MinimumCancellationTime'"));
+    openStored(ids.at(1), thursday.addDays(7), QTime(8, 0));
+    press("cmdCancel", MsgBox::No);
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt,
+              QStringLiteral("Can not do cancellations until Minimum Cancellation Time is entered into Config table"));
+    EXPECT_FALSE(cancelled(ids.at(1)));
     EXPECT_FALSE(cancelled(ids.at(3)));
 }
 
