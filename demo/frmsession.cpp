@@ -12,6 +12,7 @@
 #include "numberconversion.h"
 #include "resumenext.h"
 #include "scheduler.h"
+#include "seriesstore.h"
 #include "sessioncommands.h"
 #include "sessioncontrols.h"
 #include "sessionedits.h"
@@ -22,13 +23,19 @@
 #include "sessionview.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QSpinBox>
 #include <QTabWidget>
+
+#include <algorithm>
 
 using namespace OlvarControls;
 using OlvarControls::DataAccess::BookingUnit;
@@ -116,6 +123,9 @@ frmSession::frmSession(QWidget *parent)
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
     connect(ui.cboStartTime, &QComboBox::currentTextChanged, this, &frmSession::startTimeChanged);
+    connect(ui.cboRepeat, &QComboBox::currentIndexChanged, this, &frmSession::repeatChanged);
+    for (QRadioButton *option : {ui.optRepeatCount, ui.optRepeatUntil})
+        connect(option, &QRadioButton::toggled, this, &frmSession::repeatChanged);
     connect(ui.cmdSave, &QPushButton::clicked, this, &frmSession::save);
     connect(ui.cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     // Enter saves; the other buttons are pressed only by their own click or key.
@@ -160,11 +170,6 @@ void frmSession::ensureLoaded()
     load();
     d->loading = false;
     d->loaded = true;
-}
-
-bool frmSession::isLoaded() const
-{
-    return d->loaded;
 }
 
 QLineEdit *frmSession::txtSubject()
@@ -405,6 +410,10 @@ void frmSession::loadStoredSession()
     showSessionCaption(cn);
 
     showCaseLine(cn);
+    showSeriesPlace(cn);
+    // A stored session is changed on its own; a series is booked only with a new session.
+    ui.cboRepeat->setEnabled(false);
+    repeatChanged();
 }
 
 void frmSession::showCaseLine(DemoConnection &cn)
@@ -459,6 +468,9 @@ void frmSession::makeSessionTabsUsable(bool usable)
     // Cancelling and deleting need the stored session too.
     d->ui.cmdCancel->setEnabled(usable);
     d->ui.cmdDelete->setEnabled(usable);
+    // A series is booked with a new session only.
+    d->ui.cboRepeat->setEnabled(!usable);
+    repeatChanged();
 }
 
 void frmSession::showChargeable(const QVariant &chargeable)
@@ -636,6 +648,7 @@ void frmSession::save()
     if (basGeneral::lngSessionID > 0) {
         DemoConnection cn;
         showSessionCaption(cn);
+        showSeriesPlace(cn);
     }
     BuildCounsellerAttendee();
     // Attendees and notes belong to a stored session only.
@@ -651,108 +664,289 @@ void frmSession::SaveSession(QObject *target)
     }
 }
 
-bool frmSession::saveThrough(QObject *target)
+namespace {
+
+/* The room of \a location, a LocationID; nothing for a client-nominated location. */
+std::optional<qint32> roomOf(const QVariant &location)
+{
+    if (!location.isValid() || toInt32(location, -1) < 0)
+        return std::nullopt;
+    return toInt32(location);
+}
+
+/* The message of a single save refused for \a refusal. */
+QString refusalMessage(SessionSeries::Refusal refusal)
+{
+    switch (refusal) {
+    case SessionSeries::Refusal::CounsellorBooked:
+        return QStringLiteral("The Start and End time for this booking conflict with another.\r\n"
+                              "Please try another Start or end Time.");
+    case SessionSeries::Refusal::RoomTaken:
+        return QStringLiteral("The specified location is not Available.\r\nPlease Select Another.");
+    case SessionSeries::Refusal::NotStored:
+        return QStringLiteral("The session could not be stored.");
+    case SessionSeries::Refusal::Unavailable:
+    case SessionSeries::Refusal::None:
+        break;
+    }
+    return SessionTexts::databaseUnavailableMessage();
+}
+
+} // namespace
+
+bool frmSession::formCanBeBooked()
 {
     SessionControls &ui = d->ui;
-    const QString startDate = calendarText(ui.calStartTime);
-    const QString startTime = ui.cboStartTime->currentText();
-    const QString endTime = ui.cboEndTime->currentText();
-    const QVariant location = ui.cboLocation->chosen(0);
-    const bool room = location.isValid() && toInt32(location, -1) >= 0;
-    // The checks, the view's save, the link row and the completing update are one unit that no
+    // Nothing is written with a date or time that cannot be read, or that ends before it starts.
+    if (checkSessionTime() != SessionTime::Check::Valid)
+        return false;
+    if (!SessionUpdate::isClientNumber(ui.txtBookedClient->text())) {
+        MsgBox::show(QStringLiteral("Client to Invoice must be a client number."), MsgBox::Exclamation);
+        return false;
+    }
+    return freeTextsCanBeStored();
+}
+
+bool frmSession::saveThrough(QObject *target)
+{
+    // The form's own checks come first: no booking unit waits on a message about the form.
+    if (!formCanBeBooked())
+        return false;
+    const QVariant location = d->ui.cboLocation->chosen(0);
+    if (basGeneral::lngSessionID <= 0 && repeatKind() != SessionSeries::Repeat::None)
+        return saveSeries(target, location);
+    const QDate day = SessionTime::dayMonthYear(calendarText(d->ui.calStartTime))->date();
+    qint32 storedId = 0;
+    const SessionSeries::Refusal refusal = book(target, day, location, SeriesLink{}, storedId);
+    if (refusal != SessionSeries::Refusal::None) {
+        MsgBox::show(refusalMessage(refusal), MsgBox::Exclamation);
+        return false;
+    }
+    if (basGeneral::lngSessionID <= 0)
+        basGeneral::lngSessionID = storedId;
+    showStoredChargeable();
+    return true;
+}
+
+SessionSeries::Refusal frmSession::book(QObject *target, QDate day, const QVariant &location, SeriesLink series,
+                                        qint32 &storedId)
+{
+    // The checks, the view's save, the link rows and the completing update are one unit that no
     // other desk can interleave with for this counsellor or room. A refusal ends the unit, undoing
     // it, before its message shows, so that no other desk waits for the box to be closed.
     std::unique_ptr<BookingUnit> unit;
+    const std::optional<qint32> room = roomOf(location);
     ResumeNext()([&] {
         unit = std::make_unique<BookingUnit>(basGeneral::strConnectionString, QList<qint64>{basGeneral::lngCounsellerID},
-                                             room ? QList<qint64>{toInt32(location)} : QList<qint64>{});
+                                             room ? QList<qint64>{*room} : QList<qint64>{});
     });
-    const auto refuse = [&](const QString &message) {
-        unit.reset();
-        MsgBox::show(message, MsgBox::Exclamation);
-        return false;
-    };
     if (!unit)
-        return refuse(SessionTexts::databaseUnavailableMessage());
-    const BookingConflict::Check counsellor = BookingConflict::CheckForBookingConflict(
-        basGeneral::lngCounsellerID, startDate, startTime, endTime, basGeneral::lngSessionID);
-    if (counsellor == BookingConflict::Check::Conflict) {
-        return refuse(QStringLiteral("The Start and End time for this booking conflict with another.\r\n"
-                                     "Please try another Start or end Time."));
-    }
-    const BookingConflict::Check place = room ? BookingConflict::CheckForRoomConflict(location, startDate, startTime,
-                                                                                      endTime, basGeneral::lngSessionID)
-                                              : BookingConflict::Check::Free;
-    if (counsellor == BookingConflict::Check::CouldNotRun || place == BookingConflict::Check::CouldNotRun)
-        return refuse(SessionTexts::databaseUnavailableMessage());
-    if (place == BookingConflict::Check::Conflict)
-        return refuse(QStringLiteral("The specified location is not Available.\r\nPlease Select Another."));
-    // Nothing is written with a date or time that cannot be read.
-    if (SessionTime::check(startDate, startTime, calendarText(ui.calEndTime), endTime) != SessionTime::Check::Valid) {
-        unit.reset();
-        checkSessionTime();
-        return false;
-    }
-    if (!SessionUpdate::isClientNumber(ui.txtBookedClient->text()))
-        return refuse(QStringLiteral("Client to Invoice must be a client number."));
-    if (!freeTextsCanBeStored()) {
-        unit.reset();
-        return false;
-    }
-    if (ui.txtSubject->text().isEmpty())
-        ui.txtSubject->setText(ui.cboClientType->text() + QLatin1Char(' ') + ui.cboSessionType->text());
-    return storeBooking(target, std::move(unit), location);
+        return SessionSeries::Refusal::Unavailable;
+    const SessionSeries::Refusal conflict = conflictOn(day, location);
+    if (conflict != SessionSeries::Refusal::None)
+        return conflict;
+    return store(target, std::move(unit), day, location, series, storedId);
 }
 
-bool frmSession::storeBooking(QObject *target, std::unique_ptr<BookingUnit> unit, const QVariant &location)
+SessionSeries::Refusal frmSession::conflictOn(QDate day, const QVariant &location) const
+{
+    const SessionControls &ui = d->ui;
+    if (!OleDate::fromDate(day).isValid())
+        return SessionSeries::Refusal::Unavailable;
+    const QString date = SessionTime::dateText(OleDate::fromDate(day));
+    const QString startTime = ui.cboStartTime->currentText();
+    const QString endTime = ui.cboEndTime->currentText();
+    const BookingConflict::Check counsellor = BookingConflict::CheckForBookingConflict(
+        basGeneral::lngCounsellerID, date, startTime, endTime, basGeneral::lngSessionID);
+    if (counsellor == BookingConflict::Check::Conflict)
+        return SessionSeries::Refusal::CounsellorBooked;
+    // A client-nominated location is never tested against other bookings.
+    const BookingConflict::Check place = roomOf(location) ? BookingConflict::CheckForRoomConflict(
+                                             location, date, startTime, endTime, basGeneral::lngSessionID)
+                                                          : BookingConflict::Check::Free;
+    if (counsellor == BookingConflict::Check::CouldNotRun || place == BookingConflict::Check::CouldNotRun)
+        return SessionSeries::Refusal::Unavailable;
+    if (place == BookingConflict::Check::Conflict)
+        return SessionSeries::Refusal::RoomTaken;
+    return SessionSeries::Refusal::None;
+}
+
+SessionSeries::Refusal frmSession::store(QObject *target, std::unique_ptr<BookingUnit> unit, QDate day,
+                                         const QVariant &location, SeriesLink series, qint32 &storedId)
 {
     SessionControls &ui = d->ui;
-    const OleDate apptDate = *SessionTime::dayMonthYear(calendarText(ui.calStartTime));
+    if (ui.txtSubject->text().isEmpty())
+        ui.txtSubject->setText(ui.cboClientType->text() + QLatin1Char(' ') + ui.cboSessionType->text());
+    const OleDate apptDate = OleDate::fromDate(day);
     const OleDate timeBegin = *SessionTime::timeOfDay(ui.cboStartTime->currentText());
     const OleDate timeEnd = *SessionTime::timeOfDay(ui.cboEndTime->currentText());
-    const QString subject = ui.txtSubject->text();
-    const QString detail = ui.txtAdditionalNotes->text();
-    const qint32 type = toInt32(ui.cboSessionType->chosen(0));
     const QString locationId = basGeneral::TextOf(location);
     const SessionUpdate::Fields fields{basGeneral::TextOf(ui.cboClientType->chosen(0)), ui.txtBookedClient->text(),
                                        locationId, ui.txtLocation->text(), ui.txtActualStartTime->text(),
                                        ui.txtActualEndTime->text()};
     const SessionView view(target);
     const bool stored = basGeneral::lngSessionID > 0;
-    qint32 storedId = 0;
+    storedId = 0;
     ResumeNext()([&] {
-        storedId = stored ? view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId,
-                                                basGeneral::lngSessionID)
-                          : view.SetAppointment(apptDate, timeBegin, timeEnd, subject, detail, type, locationId);
+        storedId = setAppointmentOn(view, stored ? storedDay() : apptDate, apptDate, timeBegin, timeEnd, locationId);
     });
     if (storedId <= 0) {
         // The view stored nothing: no link or completion for a session that is not there, and no save that looks done.
-        unit.reset();
-        MsgBox::show(QStringLiteral("The session could not be stored."), MsgBox::Exclamation);
-        return false;
+        return SessionSeries::Refusal::NotStored;
     }
     bool written = false;
     {
         DemoConnection cn;
         written = stored ? cn.execute(SessionUpdate::forStoredSession(fields, basGeneral::lngSessionID))
                          : cn.execute(SessionUpdate::counsellorLink(storedId, basGeneral::lngCounsellerID))
-                && cn.execute(SessionUpdate::forNewSession(fields, storedId));
+                && cn.execute(SessionUpdate::forNewSession(fields, storedId))
+                && (series.position <= 0
+                    || cn.execute(SeriesStore::link(storedId, series.seriesId > 0 ? series.seriesId : storedId,
+                                                    series.position)));
     }
     if (!written || !ResumeNext()([&] { unit->commit(); })) {
         // Nothing of the booking is stored; the view shows what the database holds.
         unit.reset();
         ResumeNext()([&] { view.UpdateDisplay(); });
-        MsgBox::show(SessionTexts::databaseUnavailableMessage(), MsgBox::Exclamation);
-        return false;
+        storedId = 0;
+        return SessionSeries::Refusal::Unavailable;
     }
-    if (!stored)
-        basGeneral::lngSessionID = storedId;
+    return SessionSeries::Refusal::None;
+}
+
+qint32 frmSession::setAppointmentOn(const SessionView &view, std::optional<OleDate> shownDay, OleDate day,
+                                    OleDate timeBegin, OleDate timeEnd, const QString &locationId)
+{
+    // The view adds a new session on the date it shows, and changes only a session it lists: it
+    // shows the new session's date, or the stored session's, meanwhile.
+    const std::optional<OleDate> shown = shownDay ? view.showDate(*shownDay) : std::nullopt;
+    const auto showAgain = qScopeGuard([&] {
+        if (shown)
+            ResumeNext()([&] { view.showDate(*shown); });
+    });
+    const SessionControls &ui = d->ui;
+    const QVariant apptId = basGeneral::lngSessionID > 0 ? QVariant(basGeneral::lngSessionID) : QVariant();
+    return view.SetAppointment(day, timeBegin, timeEnd, ui.txtSubject->text(), ui.txtAdditionalNotes->text(),
+                               toInt32(ui.cboSessionType->chosen(0)), locationId, apptId);
+}
+
+std::optional<OleDate> frmSession::storedDay() const
+{
+    DemoConnection cn;
+    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
+    std::optional<OleDate> day;
+    if (!rs.eof() && !rs.value(QStringLiteral("SessionDate")).isNull())
+        ResumeNext()([&] { day = NumberConversion::toDate(rs.value(QStringLiteral("SessionDate"))).datePart(); });
+    return day;
+}
+
+void frmSession::showStoredChargeable()
+{
     DemoConnection cn;
     DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where sessionID=") + id(basGeneral::lngSessionID));
     if (!rs.eof())
         showChargeable(rs.value(QStringLiteral("Chargeable")));
     rs.close();
+}
+
+// --- Series -----------------------------------------------------------------------------------
+
+SessionSeries::Repeat frmSession::repeatKind() const
+{
+    return SessionSeries::Repeat(qBound(0, d->ui.cboRepeat->currentIndex(), 2));
+}
+
+std::optional<QList<QDate>> frmSession::repeatDates()
+{
+    const SessionControls &ui = d->ui;
+    const QDate start = SessionTime::dayMonthYear(calendarText(ui.calStartTime))->date();
+    const SessionSeries::Repeat repeat = repeatKind();
+    const int count = ui.optRepeatUntil->isChecked()
+        ? SessionSeries::countUntil(start, repeat, ui.dtpRepeatUntil->date())
+        : ui.spnRepeatCount->value();
+    const QString problem = SessionSeries::countProblem(count);
+    if (!problem.isEmpty()) {
+        MsgBox::show(problem, MsgBox::Exclamation);
+        return std::nullopt;
+    }
+    return SessionSeries::occurrences(start, repeat, count);
+}
+
+bool frmSession::saveSeries(QObject *target, const QVariant &location)
+{
+    const std::optional<QList<QDate>> dates = repeatDates();
+    if (!dates)
+        return false;
+    QList<SessionSeries::Outcome> planned;
+    for (const QDate day : *dates)
+        planned.append({day, SessionSeries::reason(conflictOn(day, location))});
+    if (std::none_of(planned.cbegin(), planned.cend(), [](const auto &plan) { return plan.refusal.isEmpty(); })) {
+        MsgBox::show(SessionSeries::summary(QStringLiteral("Booked"), planned), MsgBox::Exclamation);
+        return false;
+    }
+    if (MsgBox::show(SessionSeries::bookingQuestion(planned), MsgBox::YesNo | MsgBox::Question,
+                     QStringLiteral("Book Series"))
+        != MsgBox::Yes) {
+        return false;
+    }
+    QList<SessionSeries::Outcome> outcomes;
+    SeriesLink series;
+    QDate firstDay;
+    for (const SessionSeries::Outcome &plan : planned) {
+        SessionSeries::Refusal refusal = SessionSeries::Refusal::None;
+        if (plan.refusal.isEmpty()) {
+            // Every date goes the whole booking road again: another desk may have booked it meanwhile.
+            qint32 storedId = 0;
+            refusal = book(target, plan.date, location, {series.seriesId, series.position + 1}, storedId);
+            if (refusal == SessionSeries::Refusal::None) {
+                series = {series.seriesId > 0 ? series.seriesId : storedId, series.position + 1};
+                if (!firstDay.isValid())
+                    firstDay = plan.date;
+            }
+        }
+        outcomes.append({plan.date, plan.refusal.isEmpty() ? SessionSeries::reason(refusal) : plan.refusal});
+    }
+    MsgBox::show(SessionSeries::summary(QStringLiteral("Booked"), outcomes), MsgBox::Information,
+                 QStringLiteral("Series Booked"));
+    if (series.seriesId <= 0)
+        return false;
+    showFirstOfSeries(series.seriesId, firstDay);
     return true;
+}
+
+void frmSession::showFirstOfSeries(qint32 sessionId, QDate day)
+{
+    SessionControls &ui = d->ui;
+    // The dialog goes on with the series' first session: its date, if the first date asked for was refused.
+    const std::optional<OleDate> start = SessionTime::dayMonthYear(calendarText(ui.calStartTime));
+    const std::optional<OleDate> end = SessionTime::dayMonthYear(calendarText(ui.calEndTime));
+    if (start && end && start->date() != day) {
+        const qint64 length = start->date().daysTo(end->date());
+        setDateTexts(SessionTime::dateText(OleDate::fromDate(day)), SessionTime::dateText(OleDate::fromDate(day.addDays(length))));
+    }
+    basGeneral::lngSessionID = sessionId;
+    showStoredChargeable();
+}
+
+void frmSession::showSeriesPlace(DemoConnection &cn)
+{
+    const std::optional<SeriesStore::Place> place = SeriesStore::placeOf(cn, basGeneral::lngSessionID);
+    d->ui.lblSeries->setText(place ? SessionSeries::positionText(place->position, place->total) : QString());
+}
+
+void frmSession::repeatChanged()
+{
+    SessionControls &ui = d->ui;
+    const bool repeats = ui.cboRepeat->isEnabled() && repeatKind() != SessionSeries::Repeat::None;
+    ui.optRepeatCount->setEnabled(repeats);
+    ui.optRepeatUntil->setEnabled(repeats);
+    ui.spnRepeatCount->setEnabled(repeats && ui.optRepeatCount->isChecked());
+    ui.dtpRepeatUntil->setEnabled(repeats && ui.optRepeatUntil->isChecked());
+    const std::optional<OleDate> start = SessionTime::dayMonthYear(calendarText(ui.calStartTime));
+    if (repeats && start && ui.dtpRepeatUntil->date() < start->date()) {
+        const int step = SessionSeries::stepDays(repeatKind());
+        ui.dtpRepeatUntil->setDate(start->date().addDays(qint64(step) * (ui.spnRepeatCount->value() - 1)));
+    }
 }
 
 } // namespace Sessara

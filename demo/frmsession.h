@@ -1,11 +1,13 @@
 #pragma once
 
+#include "sessionseries.h"
 #include "sessiontime.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
@@ -23,6 +25,7 @@ class BookingUnit;
 namespace Sessara {
 
 class DemoConnection;
+class SessionView;
 
 /*!
     The session dialog: one counselling session booked or edited, shown
@@ -57,8 +60,6 @@ public:
 
     /*! Loads the dialog unless it is loaded: the lists and, for a stored session, its row. */
     void ensureLoaded();
-    /*! Whether the dialog has loaded. */
-    bool isLoaded() const;
 
     /*! The subject box; touching it loads the dialog. */
     QLineEdit *txtSubject();
@@ -135,6 +136,8 @@ public:
     void startDateLeft();
     /*! Leaving the end date: an empty one becomes today. */
     void endDateLeft();
+    /*! Another repeat, or its count or until date chosen: the repeat's fields open as they apply. */
+    void repeatChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -147,9 +150,37 @@ private:
     SessionTime::Check checkSessionTime();
     /*! Whether every free text can be stored; else shows which cannot. */
     bool freeTextsCanBeStored();
+    /*! Where a booking goes in a series: none for a position of 0; the booking's own identifier for a seriesId of 0. */
+    struct SeriesLink
+    {
+        qint32 seriesId = 0;
+        int position = 0;
+    };
+    /*! The form's own checks, before any booking unit opens; shows what is wrong. */
+    bool formCanBeBooked();
     bool saveThrough(QObject *target);
-    bool storeBooking(QObject *target, std::unique_ptr<OlvarControls::DataAccess::BookingUnit> unit,
-                      const QVariant &location);
+    /*! Books the form's session on \a day through \a target, all of the booking road in one unit. */
+    SessionSeries::Refusal book(QObject *target, QDate day, const QVariant &location, SeriesLink series,
+                                qint32 &storedId);
+    /*! Whether the counsellor or the room \a location is taken on \a day at the form's times. */
+    SessionSeries::Refusal conflictOn(QDate day, const QVariant &location) const;
+    /*! The view's save, the link rows and the completing update, kept by committing \a unit. */
+    SessionSeries::Refusal store(QObject *target, std::unique_ptr<OlvarControls::DataAccess::BookingUnit> unit,
+                                 QDate day, const QVariant &location, SeriesLink series, qint32 &storedId);
+    /*! The view's SetAppointment while it shows \a shownDay (when there is one). */
+    qint32 setAppointmentOn(const SessionView &view, std::optional<OlvarControls::OleDate> shownDay,
+                            OlvarControls::OleDate day, OlvarControls::OleDate timeBegin,
+                            OlvarControls::OleDate timeEnd, const QString &locationId);
+    /*! The date the stored session is stored on; nothing when it cannot be read. */
+    std::optional<OlvarControls::OleDate> storedDay() const;
+    void showStoredChargeable();
+    SessionSeries::Repeat repeatKind() const;
+    /*! The dates the "Repeat" row asks for; nothing after showing why they cannot be booked. */
+    std::optional<QList<QDate>> repeatDates();
+    /*! Books the series the "Repeat" row asks for, after asking; sums up what it booked and refused. */
+    bool saveSeries(QObject *target, const QVariant &location);
+    void showFirstOfSeries(qint32 sessionId, QDate day);
+    void showSeriesPlace(DemoConnection &cn);
     void showChargeable(const QVariant &chargeable);
     void showSessionCaption(DemoConnection &cn);
     void showCaseLine(DemoConnection &cn);

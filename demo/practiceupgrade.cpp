@@ -26,6 +26,9 @@ constexpr Addition additions[] = {
     {"SELECT CaseTypeID FROM tblCaseType WHERE 1 = 0",
      "CREATE TABLE tblCaseType (CaseTypeID INTEGER PRIMARY KEY AUTOINCREMENT, Description TEXT COLLATE NOCASE)"},
     {"SELECT CaseTypeID FROM tblClientCase WHERE 1 = 0", "ALTER TABLE tblClientCase ADD COLUMN CaseTypeID INTEGER"},
+    {"SELECT SessionID FROM tblSessionSeries WHERE 1 = 0",
+     "CREATE TABLE tblSessionSeries (SessionID INTEGER PRIMARY KEY, SeriesID INTEGER NOT NULL, Position INTEGER NOT "
+     "NULL, UNIQUE (SeriesID, Position))"},
 };
 
 bool runs(Connection &connection, const char *statement)

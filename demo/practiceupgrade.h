@@ -7,8 +7,8 @@ namespace Sessara {
 /*!
     Brings a practice database written by an older Sessara up to the current
     schema. It only adds what is missing (the case types: the table
-    tblCaseType and the column tblClientCase.CaseTypeID) and never removes or
-    changes data.
+    tblCaseType and the column tblClientCase.CaseTypeID; the series of
+    sessions: the table tblSessionSeries) and never removes or changes data.
 */
 class PracticeUpgrade
 {

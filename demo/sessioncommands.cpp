@@ -9,6 +9,8 @@
 #include "scheduler.h"
 #include "sessioncancellation.h"
 #include "sessioncontrols.h"
+#include "sessionseries.h"
+#include "seriesstore.h"
 #include "sessiontime.h"
 #include "sessionview.h"
 
@@ -36,22 +38,61 @@ SessionCommands::SessionCommands(SessionControls &ui, QDialog &dialog, std::func
 
 void SessionCommands::cancelOrUncancel()
 {
-    if (m_ui.cmdCancel->text() == SessionCancellation::cancelCaption())
-        cancel();
-    else
+    if (m_ui.cmdCancel->text() != SessionCancellation::cancelCaption()) {
         uncancel();
+        return;
+    }
+    switch (askScope(QStringLiteral("Cancel"), QStringLiteral("Cancel Session"))) {
+    case Scope::OnlyThis:
+        cancel();
+        break;
+    case Scope::ThisAndLater:
+        cancelThisAndLater();
+        break;
+    case Scope::Nothing:
+        break;
+    }
+}
+
+bool SessionCommands::inSeries() const
+{
+    DemoConnection cn;
+    return SeriesStore::placeOf(cn, basGeneral::lngSessionID).has_value();
+}
+
+SessionCommands::Scope SessionCommands::askScope(const QString &action, const QString &title) const
+{
+    if (!inSeries())
+        return Scope::OnlyThis;
+    switch (MsgBox::show(SessionSeries::scopeQuestion(action), MsgBox::YesNoCancel | MsgBox::Question, title)) {
+    case MsgBox::Yes:
+        return Scope::OnlyThis;
+    case MsgBox::No:
+        return Scope::ThisAndLater;
+    default:
+        return Scope::Nothing;
+    }
+}
+
+QVariant SessionCommands::minimumNotice(DemoConnection &cn)
+{
+    DemoRecordset config = cn.read(SessionCancellation::configurationQuery());
+    const QVariant minimum = config.eof() ? QVariant() : config.value(QStringLiteral("Value"));
+    config.close();
+    return minimum;
+}
+
+std::optional<OleDate> SessionCommands::shownStart() const
+{
+    return SessionTime::moment(m_ui.calStartTime->text().toString(), m_ui.cboStartTime->currentText());
 }
 
 void SessionCommands::cancel()
 {
     const qint32 session = basGeneral::lngSessionID;
     DemoConnection cn;
-    DemoRecordset config = cn.read(SessionCancellation::configurationQuery());
-    const QVariant minimum = config.eof() ? QVariant() : config.value(QStringLiteral("Value"));
-    config.close();
-    const SessionCancellation::Verdict verdict = SessionCancellation::check(
-        minimum, SessionTime::moment(m_ui.calStartTime->text().toString(), m_ui.cboStartTime->currentText()),
-        Scheduler::instance().now());
+    const QVariant minimum = minimumNotice(cn);
+    const SessionCancellation::Verdict verdict = SessionCancellation::check(minimum, shownStart(), Scheduler::instance().now());
     if (verdict != SessionCancellation::Verdict::Allowed) {
         MsgBox::show(SessionCancellation::refusal(verdict, minimum), SessionCancellation::refusalIcon(verdict));
         return;
@@ -63,6 +104,37 @@ void SessionCommands::cancel()
     }
     MsgBox::show(SessionCancellation::done(session, true), MsgBox::OkOnly);
     m_ui.cmdCancel->setText(SessionCancellation::uncancelCaption());
+}
+
+void SessionCommands::cancelThisAndLater()
+{
+    const qint32 session = basGeneral::lngSessionID;
+    DemoConnection cn;
+    const QVariant minimum = minimumNotice(cn);
+    const OleDate now = Scheduler::instance().now();
+    // Without a configured notice nothing is cancelled, whatever the dates: the rule looks at that first.
+    const SessionCancellation::Verdict none = SessionCancellation::Verdict::NoConfiguration;
+    if (SessionCancellation::check(minimum, std::nullopt, now) == none) {
+        MsgBox::show(SessionCancellation::refusal(none, minimum), SessionCancellation::refusalIcon(none));
+        return;
+    }
+    QList<SessionSeries::Outcome> outcomes;
+    for (const SeriesStore::Member &member : SeriesStore::thisAndLater(cn, session)) {
+        // This session starts as the dialog shows it; the later ones as they are stored.
+        const std::optional<OleDate> start = member.sessionId == session ? shownStart() : member.start;
+        const QDate day = start ? start->date() : QDate();
+        const SessionCancellation::Verdict verdict = SessionCancellation::check(minimum, start, now);
+        if (verdict != SessionCancellation::Verdict::Allowed)
+            outcomes.append({day, SessionCancellation::refusal(verdict, minimum)});
+        else if (!cn.execute(SessionCancellation::statement(member.sessionId, true)))
+            outcomes.append({day, QStringLiteral("it could not be cancelled")});
+        else
+            outcomes.append({day, QString()});
+        if (member.sessionId == session && outcomes.last().refusal.isEmpty())
+            m_ui.cmdCancel->setText(SessionCancellation::uncancelCaption());
+    }
+    MsgBox::show(SessionSeries::summary(QStringLiteral("Cancelled"), outcomes), MsgBox::Information,
+                 QStringLiteral("Cancel Session"));
 }
 
 void SessionCommands::uncancel()
@@ -80,21 +152,61 @@ void SessionCommands::uncancel()
 
 void SessionCommands::deleteSession()
 {
-    if (MsgBox::show(QStringLiteral("You have selected the option to delete this session. Do you want to delete this "
-                                    "session from the system."),
-                     MsgBox::YesNo, QStringLiteral("Delete Session"))
-        != MsgBox::Yes) {
+    if (inSeries()) {
+        // The question of which sessions is the question whether to delete.
+        const Scope scope = askScope(QStringLiteral("Delete"), QStringLiteral("Delete Session"));
+        if (scope == Scope::Nothing)
+            return;
+        if (scope == Scope::ThisAndLater) {
+            deleteThisAndLater();
+            return;
+        }
+    } else if (MsgBox::show(QStringLiteral("You have selected the option to delete this session. Do you want to "
+                                           "delete this session from the system."),
+                            MsgBox::YesNo, QStringLiteral("Delete Session"))
+               != MsgBox::Yes) {
         return;
     }
+    // A view that could not delete has said why; the session is still there, and so is the dialog.
+    if (deleteThroughView(basGeneral::lngSessionID))
+        m_dialog.accept();
+}
+
+bool SessionCommands::deleteThroughView(qint32 sessionId) const
+{
     const SessionView view(m_shownView ? m_shownView() : nullptr);
     ResumeNext resume;
     quint8 deleted = 0;
-    resume([&] { deleted = view.DeleteAppointment(basGeneral::lngSessionID); });
+    resume([&] { deleted = view.DeleteAppointment(sessionId); });
     // The week view refreshes its column itself; the day view is told to.
     if (!basGeneral::bolWeekView)
         resume([&] { view.UpdateDisplay(); });
-    // A view that could not delete has said why; the session is still there, and so is the dialog.
-    if (deleted)
+    if (deleted) {
+        DemoConnection cn;
+        cn.execute(SeriesStore::unlink(sessionId));
+    }
+    return deleted != 0;
+}
+
+void SessionCommands::deleteThisAndLater()
+{
+    const qint32 session = basGeneral::lngSessionID;
+    QList<SeriesStore::Member> members;
+    {
+        DemoConnection cn;
+        members = SeriesStore::thisAndLater(cn, session);
+    }
+    QList<SessionSeries::Outcome> outcomes;
+    bool deletedThis = false;
+    for (const SeriesStore::Member &member : members) {
+        const bool deleted = deleteThroughView(member.sessionId);
+        deletedThis = deletedThis || (deleted && member.sessionId == session);
+        outcomes.append({member.start ? member.start->date() : QDate(),
+                         deleted ? QString() : QStringLiteral("it could not be deleted")});
+    }
+    MsgBox::show(SessionSeries::summary(QStringLiteral("Deleted"), outcomes), MsgBox::Information,
+                 QStringLiteral("Delete Session"));
+    if (deletedThis)
         m_dialog.accept();
 }
 

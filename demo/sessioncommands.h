@@ -1,8 +1,12 @@
 #pragma once
 
+#include "oledate.h"
+
 #include <QObject>
+#include <QVariant>
 
 #include <functional>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QDialog;
@@ -10,6 +14,7 @@ QT_END_NAMESPACE
 
 namespace Sessara {
 
+class DemoConnection;
 class SessionControls;
 
 /*!
@@ -17,6 +22,11 @@ class SessionControls;
     basGeneral::lngSessionID: "Cancel Session" / "Uncancel" within the
     practice's minimum notice, "Delete" through the view shown, and the two
     "Now" buttons that stamp the actual start and end times.
+
+    Cancelling or deleting a session of a series first asks whether only this
+    session or this and all later sessions of the series are meant; each
+    session cancelled so obeys the minimum notice on its own, and one summary
+    says which were done and which refused.
 */
 class SessionCommands : public QObject
 {
@@ -39,8 +49,21 @@ public:
     void stampNow(int index);
 
 private:
+    /*! Which sessions a cancel or delete is meant for. */
+    enum class Scope { OnlyThis, ThisAndLater, Nothing };
+
+    /*! The practice's minimum notice in hours as configured, read on \a cn; Empty when none is. */
+    static QVariant minimumNotice(DemoConnection &cn);
+    /*! The start of the session shown, as the dialog's fields give it. */
+    std::optional<OlvarControls::OleDate> shownStart() const;
+    bool inSeries() const;
+    Scope askScope(const QString &action, const QString &title) const;
     void cancel();
+    void cancelThisAndLater();
     void uncancel();
+    /*! Deletes \a sessionId through the view shown and takes it out of its series; whether it was deleted. */
+    bool deleteThroughView(qint32 sessionId) const;
+    void deleteThisAndLater();
 
     SessionControls &m_ui;
     QDialog &m_dialog;

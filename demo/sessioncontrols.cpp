@@ -3,9 +3,11 @@
 #include "calendar.h"
 #include "controlfactory.h"
 #include "multicolumncombo.h"
+#include "sessionseries.h"
 #include "sessiontime.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +16,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -62,6 +66,14 @@ QComboBox *timeBox(const char *name, const QString &text)
     return box;
 }
 
+QComboBox *repeatBox()
+{
+    // The rows follow SessionSeries::Repeat.
+    auto *box = named(new QComboBox, "cboRepeat");
+    box->addItems({QStringLiteral("None"), QStringLiteral("Weekly"), QStringLiteral("Every two weeks")});
+    return box;
+}
+
 QTreeWidget *listBox(const char *name, const QStringList &columns)
 {
     auto *list = named(new QTreeWidget, name);
@@ -79,6 +91,12 @@ SessionControls::SessionControls(QWidget *dialog)
     , calEndTime(dateEntry("calEndTime"))
     , cboStartTime(timeBox("cboStartTime", QStringLiteral("12:00 pm")))
     , cboEndTime(timeBox("cboEndTime", QStringLiteral("1:00 pm")))
+    , cboRepeat(repeatBox())
+    , optRepeatCount(named(new QRadioButton(QStringLiteral("for")), "optRepeatCount"))
+    , spnRepeatCount(named(new QSpinBox, "spnRepeatCount"))
+    , optRepeatUntil(named(new QRadioButton(QStringLiteral("until")), "optRepeatUntil"))
+    , dtpRepeatUntil(named(new QDateEdit, "dtpRepeatUntil"))
+    , lblSeries(label("lblSeries", ""))
     , cboLocation(named(new MultiColumnCombo(2, 1), "cboLocation"))
     , txtLocation(named(new QLineEdit, "txtLocation"))
     , cboSessionType(named(new MultiColumnCombo(2, 1), "cboSessionType"))
@@ -120,8 +138,28 @@ SessionControls::SessionControls(QWidget *dialog)
 {
     for (int index = 0; index < cmdNow.size(); ++index)
         cmdNow[index]->setProperty("Index", index);
+    spnRepeatCount->setRange(SessionSeries::MinimumCount, SessionSeries::MaximumCount);
+    dtpRepeatUntil->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dtpRepeatUntil->setCalendarPopup(true);
+    optRepeatCount->setChecked(true);
 
-    // "Session"
+    tabSession->addTab(buildSessionTab(), QStringLiteral("Session"));
+    tabSession->addTab(buildAttendeesTab(), QStringLiteral("Attendees"));
+    tabSession->addTab(buildNotesTab(), QStringLiteral("Session Notes"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdDelete);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdOk);
+    auto *outer = new QVBoxLayout(dialog);
+    outer->addWidget(tabSession);
+    outer->addLayout(buttons);
+}
+
+QWidget *SessionControls::buildSessionTab()
+{
     auto *session = named(new QWidget, "fraSession");
     auto *grid = new QGridLayout(session);
     grid->addWidget(label("lblSubject", "Subject"), 0, 0);
@@ -134,35 +172,53 @@ SessionControls::SessionControls(QWidget *dialog)
     grid->addWidget(calEndTime, 2, 1);
     grid->addWidget(label("lblEndTime", "End Time"), 2, 2);
     grid->addWidget(cboEndTime, 2, 3);
-    grid->addWidget(label("lblLocation", "Location"), 3, 0);
-    grid->addWidget(cboLocation, 3, 1);
-    grid->addWidget(txtLocation, 3, 2, 1, 4);
-    grid->addWidget(label("lblSessionType", "SessionType"), 4, 0);
-    grid->addWidget(cboSessionType, 4, 1);
-    grid->addWidget(label("lblCategory", "Category"), 4, 2);
-    grid->addWidget(cboClientType, 4, 3);
-    grid->addWidget(label("lblClientToInvoice", "Client to Invoice"), 5, 0);
-    grid->addWidget(txtBookedClient, 5, 1);
-    grid->addWidget(label("lblName", "Name"), 5, 2);
-    grid->addWidget(txtFullName, 5, 3);
-    grid->addWidget(cmdClientSearch, 5, 4);
-    grid->addWidget(cmdClientEdit, 5, 5);
-    grid->addWidget(label("lblAdditionalNotes", "Notes"), 6, 0);
-    grid->addWidget(txtAdditionalNotes, 6, 1, 1, 5);
-    grid->addWidget(label("lblActualStartTime", "Actual Start Time"), 7, 0);
-    grid->addWidget(txtActualStartTime, 7, 1);
-    grid->addWidget(cmdNow[0], 7, 2);
-    grid->addWidget(label("lblActualEndTime", "Actual End Time"), 8, 0);
-    grid->addWidget(txtActualEndTime, 8, 1);
-    grid->addWidget(cmdNow[1], 8, 2);
-    grid->addWidget(lblSessionStatus, 9, 0, 1, 2);
-    grid->addWidget(cmdInvoice, 9, 2);
-    grid->addWidget(lblSessionCase, 10, 0, 1, 3);
-    grid->addWidget(cmdCase, 10, 3);
-    grid->setRowStretch(11, 1);
-    tabSession->addTab(session, QStringLiteral("Session"));
+    grid->addWidget(label("lblRepeat", "Repeat"), 3, 0);
+    grid->addLayout(buildRepeatRow(), 3, 1, 1, 5);
+    grid->addWidget(label("lblLocation", "Location"), 4, 0);
+    grid->addWidget(cboLocation, 4, 1);
+    grid->addWidget(txtLocation, 4, 2, 1, 4);
+    grid->addWidget(label("lblSessionType", "SessionType"), 5, 0);
+    grid->addWidget(cboSessionType, 5, 1);
+    grid->addWidget(label("lblCategory", "Category"), 5, 2);
+    grid->addWidget(cboClientType, 5, 3);
+    grid->addWidget(label("lblClientToInvoice", "Client to Invoice"), 6, 0);
+    grid->addWidget(txtBookedClient, 6, 1);
+    grid->addWidget(label("lblName", "Name"), 6, 2);
+    grid->addWidget(txtFullName, 6, 3);
+    grid->addWidget(cmdClientSearch, 6, 4);
+    grid->addWidget(cmdClientEdit, 6, 5);
+    grid->addWidget(label("lblAdditionalNotes", "Notes"), 7, 0);
+    grid->addWidget(txtAdditionalNotes, 7, 1, 1, 5);
+    grid->addWidget(label("lblActualStartTime", "Actual Start Time"), 8, 0);
+    grid->addWidget(txtActualStartTime, 8, 1);
+    grid->addWidget(cmdNow[0], 8, 2);
+    grid->addWidget(label("lblActualEndTime", "Actual End Time"), 9, 0);
+    grid->addWidget(txtActualEndTime, 9, 1);
+    grid->addWidget(cmdNow[1], 9, 2);
+    grid->addWidget(lblSessionStatus, 10, 0, 1, 2);
+    grid->addWidget(cmdInvoice, 10, 2);
+    grid->addWidget(lblSessionCase, 11, 0, 1, 3);
+    grid->addWidget(cmdCase, 11, 3);
+    grid->addWidget(lblSeries, 12, 0, 1, 3);
+    grid->setRowStretch(13, 1);
+    return session;
+}
 
-    // "Attendees"
+QLayout *SessionControls::buildRepeatRow()
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(cboRepeat);
+    row->addWidget(optRepeatCount);
+    row->addWidget(spnRepeatCount);
+    row->addWidget(label("lblRepeatSessions", "sessions"));
+    row->addWidget(optRepeatUntil);
+    row->addWidget(dtpRepeatUntil);
+    row->addStretch(1);
+    return row;
+}
+
+QWidget *SessionControls::buildAttendeesTab()
+{
     auto *attendees = named(new QWidget, "fraAttendees");
     auto *attendeeColumns = new QHBoxLayout(attendees);
     const auto group = [&](QGroupBox *frame, QLineEdit *add, QPushButton *addButton, QTreeWidget *list,
@@ -183,9 +239,11 @@ SessionControls::SessionControls(QWidget *dialog)
           cmdClientRemove);
     group(fraCounsellers, txtCounsellerAttendeeAdd, cmdAddCounsellerAdendee, lstAttendeeCounsellers,
           cmdSearchCounsellerAdendee, cmdCounsellerRemove);
-    tabSession->addTab(attendees, QStringLiteral("Attendees"));
+    return attendees;
+}
 
-    // "Session Notes"
+QWidget *SessionControls::buildNotesTab()
+{
     auto *notes = named(new QWidget, "fraSessionNotes");
     auto *notesLayout = new QVBoxLayout(notes);
     auto *noteGrid = new QGridLayout(fraEndNote);
@@ -197,17 +255,7 @@ SessionControls::SessionControls(QWidget *dialog)
     noteGrid->addWidget(txtLastNameEndNote, 1, 3);
     noteGrid->addWidget(txtEndNote, 2, 0, 1, 4);
     notesLayout->addWidget(fraEndNote);
-    tabSession->addTab(notes, QStringLiteral("Session Notes"));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdDelete);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdOk);
-    auto *outer = new QVBoxLayout(dialog);
-    outer->addWidget(tabSession);
-    outer->addLayout(buttons);
+    return notes;
 }
 
 } // namespace Sessara

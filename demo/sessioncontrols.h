@@ -4,11 +4,15 @@
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
+class QDateEdit;
+class QLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QTreeWidget;
 class QWidget;
@@ -42,6 +46,12 @@ public:
     OlvarControls::Calendar *calEndTime;
     QComboBox *cboStartTime;
     QComboBox *cboEndTime;
+    QComboBox *cboRepeat; //!< rows "None", "Weekly", "Every two weeks"
+    QRadioButton *optRepeatCount;
+    QSpinBox *spnRepeatCount; //!< the number of dates, 2 to 52
+    QRadioButton *optRepeatUntil;
+    QDateEdit *dtpRepeatUntil; //!< the last date a series may have
+    QLabel *lblSeries; //!< "Session k of N" for a session of a series
     MultiColumnCombo *cboLocation;
     QLineEdit *txtLocation;
     MultiColumnCombo *cboSessionType;
@@ -85,6 +95,12 @@ public:
     QPushButton *cmdOk;
     QPushButton *cmdCancel;
     QPushButton *cmdDelete;
+
+private:
+    QWidget *buildSessionTab();
+    QLayout *buildRepeatRow();
+    QWidget *buildAttendeesTab();
+    QWidget *buildNotesTab();
 };
 
 } // namespace Sessara

@@ -52,7 +52,7 @@ quint8 SessionView::DeleteAppointment(qint32 RecordNumber) const
     return result;
 }
 
-void SessionView::UpdateDisplay() const
+QObject *SessionView::column() const
 {
     QObject *target = object();
     if (target->metaObject()->indexOfProperty("ActiveControl") >= 0) {
@@ -60,7 +60,24 @@ void SessionView::UpdateDisplay() const
         if (!target)
             throw OleError(ErrorNumber::ObjectNotSet);
     }
-    invokeOrRaise(QMetaObject::invokeMethod(target, "UpdateDisplay", Qt::DirectConnection));
+    return target;
+}
+
+void SessionView::UpdateDisplay() const
+{
+    invokeOrRaise(QMetaObject::invokeMethod(column(), "UpdateDisplay", Qt::DirectConnection));
+}
+
+std::optional<OleDate> SessionView::showDate(OleDate date) const
+{
+    QObject *target = object();
+    if (target->metaObject()->indexOfProperty("ActiveControl") >= 0)
+        target = target->property("ActiveControl").value<QObject *>();
+    const QVariant shown = target ? target->property("ActiveDate") : QVariant();
+    if (!shown.canConvert<OleDate>() || !date.isValid())
+        return std::nullopt;
+    target->setProperty("ActiveDate", QVariant::fromValue(date));
+    return shown.value<OleDate>();
 }
 
 } // namespace Sessara

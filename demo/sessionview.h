@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 namespace Sessara {
 
 /*!
@@ -38,9 +40,19 @@ public:
     quint8 DeleteAppointment(qint32 RecordNumber) const;
     /*! Reloads and redraws the view, or the focused column of a view with an ActiveControl. */
     void UpdateDisplay() const;
+    /*!
+        Shows \a date in the view that adds new sessions, the focused column of
+        a view with an ActiveControl, since a new session is added on the date
+        shown. Returns the date shown before, to be shown again afterwards;
+        nothing, and no move, when there is no such view, it has no
+        ActiveDate, or \a date is out of range. Raises OleError 91 when there
+        is no view at all.
+    */
+    std::optional<OlvarControls::OleDate> showDate(OlvarControls::OleDate date) const;
 
 private:
     QObject *object() const;
+    QObject *column() const;
 
     QPointer<QObject> m_view;
 };

@@ -161,6 +161,15 @@ CREATE TABLE tblClientSessionLink (
 CREATE UNIQUE INDEX idxClientSessionBySession ON tblClientSessionLink (SessionID, ClientID);
 CREATE INDEX idxClientSessionByClient ON tblClientSessionLink (ClientID);
 
+-- The sessions booked together as a weekly or fortnightly series: SeriesID is
+-- the SessionID of the series' first session, Position a session's place in it.
+CREATE TABLE tblSessionSeries (
+    SessionID INTEGER PRIMARY KEY,
+    SeriesID INTEGER NOT NULL,
+    Position INTEGER NOT NULL,
+    UNIQUE (SeriesID, Position)
+);
+
 CREATE TABLE tblClientCaseSessionLink (
     ClientCaseID INTEGER NOT NULL,
     SessionID INTEGER NOT NULL

@@ -17,10 +17,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace OlvarControls;
 using Sessara::basGeneral;
@@ -45,15 +48,17 @@ protected:
 
     /*
         Double-clicks \a point of \a view; once the session dialog is up it is
-        read, saved and closed with "Ok".
+        read, given \a edit, saved and closed with "Ok".
     */
-    DialogSeen doubleClickAndSave(QWidget *view, QPoint point)
+    DialogSeen doubleClickAndSave(QWidget *view, QPoint point, const std::function<void(frmSession &)> &edit = {})
     {
         DialogSeen seen;
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<frmSession *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
+            if (edit)
+                edit(*dialog);
             seen.opened = true;
             seen.caption = dialog->windowTitle();
             seen.startTime = dialog->cboStartTime()->currentText();
@@ -203,4 +208,45 @@ TEST_F(BookingRoad, AFreeSlotBookedInTheWeekViewIsStoredAndDrawnInTheColumnOfIts
             EXPECT_NE(drawn(column, bar, 398), column->appItemBarColor());
         }
     }
+}
+
+TEST_F(BookingRoad, AWeeklySeriesBookedInTheWeekViewIsStoredOnEachWeeksDate)
+{
+    QWidget *week = window->WeekView1();
+    if (!week)
+        GTEST_SKIP() << "the library offers no week view";
+    window->mvwHourlet()->setSelectedDate(saturday);
+    window->tbToolBar()->findChild<QAction *>(QStringLiteral("WeekView"))->trigger();
+    QCoreApplication::processEvents();
+    Hourlet *saturdayColumn = nullptr;
+    for (Hourlet *column : week->findChildren<Hourlet *>()) {
+        if (column->activeDate() == OleDate::fromDate(saturday))
+            saturdayColumn = column;
+    }
+    ASSERT_NE(saturdayColumn, nullptr);
+    const int before = count(QStringLiteral("Select * from tblSession"));
+
+    // The question and the summary get their first buttons: Yes, and OK.
+    const DialogSeen seen = doubleClickAndSave(saturdayColumn, QPoint(saturdayColumn->width() / 2,
+                                                                      slotRow(20, saturdayColumn->vScrollValue())),
+                                               [](frmSession &dialog) {
+                                                   qobject_cast<QComboBox *>(dialog.control(QStringLiteral("cboRepeat")))
+                                                       ->setCurrentIndex(1);
+                                                   qobject_cast<QSpinBox *>(dialog.control(QStringLiteral("spnRepeatCount")))
+                                                       ->setValue(3);
+                                               });
+    ASSERT_TRUE(seen.opened);
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
+    EXPECT_TRUE(OlvarTest::messageBoxes().last().prompt.startsWith(
+        QStringLiteral("Booked (3):\r\nSat 07/03/2026\r\nSat 14/03/2026\r\nSat 21/03/2026\r\n")));
+    EXPECT_EQ(count(QStringLiteral("Select * from tblSession")), before + 3);
+    for (int weekNumber = 0; weekNumber < 3; ++weekNumber) {
+        EXPECT_EQ(count(QStringLiteral("Select * from tblSession where SessionDate = %1 and StartTime = %2")
+                            .arg(OleDate::fromDate(saturday.addDays(7 * weekNumber)).value())
+                            .arg(OleDate::fromTime(QTime(10, 0)).value(), 0, 'g', 17)),
+                  1)
+            << weekNumber;
+    }
+    // The column shows its own day again.
+    EXPECT_EQ(saturdayColumn->activeDate(), OleDate::fromDate(saturday));
 }

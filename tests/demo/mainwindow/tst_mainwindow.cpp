@@ -10,6 +10,7 @@
 #include "mainwindowtesthelpers.h"
 #include "msgbox.h"
 #include "multicolumncombo.h"
+#include "oleerror.h"
 #include "periodictimer.h"
 #include "practicedatabase.h"
 #include "practiceupgrade.h"
@@ -516,7 +517,7 @@ TEST(MainWindowStart, ADataLinkFileBesideTheProgramPointsTheWindowElsewhere)
     basGeneral::resetState();
 }
 
-TEST(MainWindowStart, APracticeFileFromAnOlderSessaraGainsTheCaseTypesWithItsDataIntact)
+TEST(MainWindowStart, APracticeFileFromAnOlderSessaraGainsTheCaseTypesAndSeriesWithItsDataIntact)
 {
     OlvarTest::TempFolder folder;
     const QString file = folder.filePath(QStringLiteral("DIV97.mdb"));
@@ -530,15 +531,17 @@ TEST(MainWindowStart, APracticeFileFromAnOlderSessaraGainsTheCaseTypesWithItsDat
         return connection.Execute(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).Fields(0).Value().toInt();
     };
     {
-        // As an older Sessara wrote it: no case types.
+        // As an older Sessara wrote it: no case types, no series of sessions.
         DataAccess::Connection connection(connectionString);
         connection.Open();
         connection.Execute(QStringLiteral("INSERT INTO tblClientCase (ClientID, Description) VALUES (1, 'Grief')"));
         connection.Execute(QStringLiteral("DROP TABLE tblCaseType"));
         connection.Execute(QStringLiteral("ALTER TABLE tblClientCase DROP COLUMN CaseTypeID"));
+        connection.Execute(QStringLiteral("DROP TABLE tblSessionSeries"));
     }
     const int cases = count("tblClientCase");
     const int sessions = count("tblSession");
+    const int links = count("tblCounsellerSessionLink");
 
     basGeneral::resetState();
     const auto window = openMainWindow(folder.path());
@@ -546,8 +549,15 @@ TEST(MainWindowStart, APracticeFileFromAnOlderSessaraGainsTheCaseTypesWithItsDat
     EXPECT_EQ(count("tblCaseType"), 0);
     EXPECT_EQ(count("tblClientCase"), cases);
     EXPECT_EQ(count("tblSession"), sessions);
+    EXPECT_EQ(count("tblCounsellerSessionLink"), links);
+    EXPECT_EQ(count("tblSessionSeries"), 0);
     DataAccess::Connection connection(connectionString);
     connection.Open();
+    // The added series table keeps a position of a series for one session only.
+    connection.Execute(QStringLiteral("INSERT INTO tblSessionSeries (SessionID, SeriesID, Position) VALUES (1, 1, 1)"));
+    EXPECT_THROW(connection.Execute(QStringLiteral("INSERT INTO tblSessionSeries (SessionID, SeriesID, Position) "
+                                                   "VALUES (2, 1, 1)")),
+                 OleError);
     EXPECT_TRUE(connection.Execute(QStringLiteral("SELECT CaseTypeID FROM tblClientCase WHERE Description = 'Grief'"))
                     .Fields(0)
                     .Value()
