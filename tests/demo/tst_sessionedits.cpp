@@ -75,6 +75,17 @@ TEST_F(SessionEdits, EscapeWithUnsavedEditsAnsweredNoClosesWithoutSaving)
     EXPECT_FALSE(dialog->isVisible());
 }
 
+TEST_F(SessionEdits, ARepeatChosenForANewSessionIsAnEditToo)
+{
+    openShown();
+    qobject_cast<QComboBox *>(dialog->control(QStringLiteral("cboRepeat")))->setCurrentIndex(1); // "Weekly"
+    OlvarTest::messageBoxes().answerNext(MsgBox::Cancel);
+    QTest::keyClick(dialog->txtSubject(), Qt::Key_Escape);
+    ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, QStringLiteral("Save changes to this session?"));
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(SessionEdits, CancelKeepsTheDialogAndTheEdits)
 {
     openShown();
