@@ -30,7 +30,7 @@ SessionEdits SessionEdits::capture(const SessionControls &ui)
                       ui.txtActualStartTime->text(),
                       ui.txtActualEndTime->text()};
     // A repeat chosen for a new session is an edit too: leaving would drop the series.
-    if (ui.cboRepeat->isEnabled() && ui.cboRepeat->currentIndex() > 0)
+    if (ui.cboRepeat->currentIndex() > 0)
         edits.m_values << QString::number(ui.cboRepeat->currentIndex())
                        << (ui.optRepeatCount->isChecked() ? QString::number(ui.spnRepeatCount->value())
                                                           : ui.dtpRepeatUntil->date().toString(Qt::ISODate));
