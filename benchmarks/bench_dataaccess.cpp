@@ -46,14 +46,15 @@ const QDate loadDay(2015, 1, 20); // within the first thousand sessions, so both
 constexpr int resource = 3;
 
 std::map<int, QString> databases; // session count -> file
-std::map<int, QString> servers;   // session count -> PostgreSQL connection string
+std::map<int, QString> servers; // session count -> PostgreSQL connection string
 
 QString dialectLoadQuery()
 {
     const QString d = loadDay.toString(QStringLiteral("MM/dd/yyyy"));
-    return QStringLiteral("Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = #%1# Or "
-                          "(tblSession.starttime <= #%1# and tblSession.endtime >= #%1#))  and tblSession.SessionID= "
-                          "tblCounsellerSessionLink.SessionID  and tblCounsellerSessionLink.CounsellerID=%2 and Cancelled = False")
+    return QStringLiteral(
+               "Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = #%1# Or "
+               "(tblSession.starttime <= #%1# and tblSession.endtime >= #%1#))  and tblSession.SessionID= "
+               "tblCounsellerSessionLink.SessionID  and tblCounsellerSessionLink.CounsellerID=%2 and Cancelled = False")
         .arg(d)
         .arg(resource);
 }
@@ -62,9 +63,10 @@ QString dialectLoadQuery()
 QByteArray sqliteLoadQuery()
 {
     const QString d = QString::number(OleDate::fromDate(loadDay).value());
-    return QStringLiteral("Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = %1 Or "
-                          "(tblSession.starttime <= %1 and tblSession.endtime >= %1))  and tblSession.SessionID= "
-                          "tblCounsellerSessionLink.SessionID  and tblCounsellerSessionLink.CounsellerID=%2 and Cancelled = 0")
+    return QStringLiteral(
+               "Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = %1 Or "
+               "(tblSession.starttime <= %1 and tblSession.endtime >= %1))  and tblSession.SessionID= "
+               "tblCounsellerSessionLink.SessionID  and tblCounsellerSessionLink.CounsellerID=%2 and Cancelled = 0")
         .arg(d)
         .arg(resource)
         .toUtf8();
@@ -117,8 +119,9 @@ void BM_LoadRawSqlite(benchmark::State &state)
                     benchmark::DoNotOptimize(sqlite3_column_double(statement, i));
                     break;
                 case SQLITE_TEXT:
-                    benchmark::DoNotOptimize(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, i)),
-                                                               sqlite3_column_bytes(statement, i)));
+                    benchmark::DoNotOptimize(
+                        QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, i)),
+                                          sqlite3_column_bytes(statement, i)));
                     break;
                 default:
                     break;
@@ -162,11 +165,12 @@ void BM_PgLoadRawLibpq(benchmark::State &state)
     keyPointers.append(nullptr);
     valuePointers.append(nullptr);
     const QByteArray d = QByteArray::number(OleDate::fromDate(loadDay).value());
-    const QByteArray query = "SELECT * FROM \"tblSession\", \"tblCounsellerSessionLink\" WHERE (\"tblSession\".\"SessionDate\" = "
-        + d + " OR (\"tblSession\".\"StartTime\" <= " + d + " AND \"tblSession\".\"EndTime\" >= " + d
+    const QByteArray query =
+        "SELECT * FROM \"tblSession\", \"tblCounsellerSessionLink\" WHERE (\"tblSession\".\"SessionDate\" = " + d
+        + " OR (\"tblSession\".\"StartTime\" <= " + d + " AND \"tblSession\".\"EndTime\" >= " + d
         + ")) AND \"tblSession\".\"SessionID\" = \"tblCounsellerSessionLink\".\"SessionID\" AND "
-          "\"tblCounsellerSessionLink\".\"CounsellerID\" = " + QByteArray::number(resource)
-        + " AND \"Cancelled\" = 0 ORDER BY \"tblSession\".\"SessionID\"";
+          "\"tblCounsellerSessionLink\".\"CounsellerID\" = "
+        + QByteArray::number(resource) + " AND \"Cancelled\" = 0 ORDER BY \"tblSession\".\"SessionID\"";
     qint64 rows = 0;
     for (auto _ : state) {
         PGconn *connection = PQconnectdbParams(keyPointers.constData(), valuePointers.constData(), 0);
@@ -204,8 +208,8 @@ void bookingSave(benchmark::State &state, const QString &connectionString)
         BookingUnit unit(connectionString, {resource}, {2});
         benchmark::DoNotOptimize(Sessara::BookingConflict::CheckForBookingConflict(
             resource, date, QStringLiteral("9:00 am"), QStringLiteral("10:00 am"), -1));
-        benchmark::DoNotOptimize(Sessara::BookingConflict::CheckForRoomConflict(
-            2, date, QStringLiteral("9:00 am"), QStringLiteral("10:00 am"), -1));
+        benchmark::DoNotOptimize(Sessara::BookingConflict::CheckForRoomConflict(2, date, QStringLiteral("9:00 am"),
+                                                                                QStringLiteral("10:00 am"), -1));
         Appointment record;
         record.ApptDate = OleDate::fromDate(day);
         record.ApptTimeStart = OleDate::fromTime(QTime(9, 0));
@@ -220,9 +224,8 @@ void bookingSave(benchmark::State &state, const QString &connectionString)
         Connection demo(connectionString);
         demo.Open();
         demo.Execute(Sessara::SessionUpdate::counsellorLink(id, resource));
-        demo.Execute(Sessara::SessionUpdate::forNewSession({QStringLiteral("1"), QString(), QStringLiteral("2"),
-                                                            QString(), QString(), QString()},
-                                                           id));
+        demo.Execute(Sessara::SessionUpdate::forNewSession(
+            {QStringLiteral("1"), QString(), QStringLiteral("2"), QString(), QString(), QString()}, id));
         demo.Close();
         unit.commit();
     }

@@ -43,12 +43,13 @@ QString databasePath;
 
 int liveSessionsOfTheDay(Connection &connection)
 {
-    Recordset rows = connection.Execute(QStringLiteral(
+    Recordset rows = connection.Execute(
+        QStringLiteral(
             "Select count(*) from tblSession, tblCounsellerSessionLink WHERE tblSession.SessionDate = #%1# and "
             "tblSession.SessionID = tblCounsellerSessionLink.SessionID and tblCounsellerSessionLink.CounsellerID = %2 "
             "and Cancelled = False")
-                                                .arg(loadDay.toString(QStringLiteral("MM/dd/yyyy")))
-                                                .arg(resource));
+            .arg(loadDay.toString(QStringLiteral("MM/dd/yyyy")))
+            .arg(resource));
     return rows.Fields(0).Value().toInt();
 }
 
@@ -63,13 +64,14 @@ void fillTheDay()
         connection.Execute(QStringLiteral("INSERT INTO tblSession (SessionDate, StartTime, EndTime, "
                                           "SessionDescription, AdditionalNotes, SessionTypeID) VALUES "
                                           "(%1, %2, %3, 'Extra session %4', 'Notes', 1)")
-                                   .arg(day, 0, 'g', 17)
-                                   .arg(start, 0, 'g', 17)
-                                   .arg(start + 1.0 / 48, 0, 'g', 17)
-                                   .arg(slot));
-        connection.Execute(QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, %2)")
-                                   .arg(connection.LastInsertId())
-                                   .arg(resource));
+                               .arg(day, 0, 'g', 17)
+                               .arg(start, 0, 'g', 17)
+                               .arg(start + 1.0 / 48, 0, 'g', 17)
+                               .arg(slot));
+        connection.Execute(
+            QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, %2)")
+                .arg(connection.LastInsertId())
+                .arg(resource));
     }
     connection.Close();
 }
@@ -152,8 +154,9 @@ void loadRaw(sqlite3 *db, const QByteArray &query)
     while (sqlite3_step(statement) == SQLITE_ROW) {
         for (int i = 0; i < count; ++i) {
             if (sqlite3_column_type(statement, i) == SQLITE_TEXT)
-                benchmark::DoNotOptimize(QString::fromUtf8(
-                        reinterpret_cast<const char *>(sqlite3_column_text(statement, i)), sqlite3_column_bytes(statement, i)));
+                benchmark::DoNotOptimize(
+                    QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, i)),
+                                      sqlite3_column_bytes(statement, i)));
             else
                 benchmark::DoNotOptimize(sqlite3_column_double(statement, i));
         }
@@ -165,13 +168,14 @@ void BM_Baseline(benchmark::State &state)
 {
     QImage image(viewSize, QImage::Format_RGB32);
     const QByteArray path = databasePath.toUtf8();
-    const QByteArray query = QStringLiteral(
+    const QByteArray query =
+        QStringLiteral(
             "Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = %1 Or "
             "(tblSession.starttime <= %1 and tblSession.endtime >= %1)) and tblSession.SessionID = "
             "tblCounsellerSessionLink.SessionID and tblCounsellerSessionLink.CounsellerID = %2 and Cancelled = 0")
-                                     .arg(OleDate::fromDate(loadDay).value())
-                                     .arg(resource)
-                                     .toUtf8();
+            .arg(OleDate::fromDate(loadDay).value())
+            .arg(resource)
+            .toUtf8();
     int shade = 0;
     for (auto _ : state) {
         for (int fill = 0; fill < 6; ++fill)

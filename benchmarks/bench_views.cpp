@@ -145,8 +145,7 @@ void BM_Sort200(benchmark::State &state)
     const QList<OverlapLayout::Range> ranges = crowdedDay();
     for (auto _ : state) {
         QList<OverlapLayout::Range> sorted = ranges;
-        std::stable_sort(sorted.begin(), sorted.end(),
-                         [](const auto &a, const auto &b) { return a.begin < b.begin; });
+        std::stable_sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) { return a.begin < b.begin; });
         benchmark::DoNotOptimize(sorted.constData());
     }
 }
@@ -171,8 +170,14 @@ void repaint200(benchmark::State &state, bool sideBySide)
         hourlet.UpdateDisplay();
 }
 
-void BM_Repaint200FullWidth(benchmark::State &state) { repaint200(state, false); }
-void BM_Repaint200SideBySide(benchmark::State &state) { repaint200(state, true); }
+void BM_Repaint200FullWidth(benchmark::State &state)
+{
+    repaint200(state, false);
+}
+void BM_Repaint200SideBySide(benchmark::State &state)
+{
+    repaint200(state, true);
+}
 
 BENCHMARK(BM_SevenDaysDateChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WeekDateChange)->Unit(benchmark::kMillisecond);

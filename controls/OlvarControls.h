@@ -22,14 +22,14 @@
 #include <Olvar/soundservice.h>
 #include <Olvar/virtualscheduler.h>
 
-#include <Olvar/hourlet.h>
-#include <Olvar/settings.h>
-#include <Olvar/appointmentroles.h>
-#include <Olvar/appointmentlistmodel.h>
-#include <Olvar/weekview.h>
-#include <Olvar/calendar.h>
-#include <Olvar/periodictimer.h>
 #include <Olvar/analogclock.h>
+#include <Olvar/appointmentlistmodel.h>
+#include <Olvar/appointmentroles.h>
+#include <Olvar/calendar.h>
+#include <Olvar/hourlet.h>
+#include <Olvar/periodictimer.h>
+#include <Olvar/settings.h>
+#include <Olvar/weekview.h>
 
 #include <Olvar/command.h>
 #include <Olvar/connection.h>

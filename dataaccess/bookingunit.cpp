@@ -36,7 +36,7 @@ public:
     }
     qint64 lastInsertId() const override { return m_session->lastInsertId(); }
     qint64 changes() const override { return m_session->changes(); }
-    void close() override {}
+    void close() override { }
     void beginExclusive(const QList<std::pair<int, qint64>> &, int) override
     {
         throw OleError(ErrorNumber::GeneralFailure, QStringLiteral("A booking unit is already open."));
@@ -64,8 +64,8 @@ QString databaseKey(const QString &connectionString)
 
 } // namespace
 
-BookingUnit::BookingUnit(const QString &connectionString, const QList<qint64> &counsellors,
-                         const QList<qint64> &rooms, int timeoutMs)
+BookingUnit::BookingUnit(const QString &connectionString, const QList<qint64> &counsellors, const QList<qint64> &rooms,
+                         int timeoutMs)
     : m_connectionString(databaseKey(connectionString))
 {
     if (openUnits.contains(m_connectionString))

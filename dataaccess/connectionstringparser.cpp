@@ -9,8 +9,7 @@ namespace {
 [[noreturn]] void raiseMalformed(const QString &connectionString)
 {
     throw OleError(ErrorNumber::GeneralFailure,
-                   QStringLiteral("The connection string is not a list of key=value pairs: ")
-                       + connectionString);
+                   QStringLiteral("The connection string is not a list of key=value pairs: ") + connectionString);
 }
 
 } // namespace

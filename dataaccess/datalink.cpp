@@ -12,8 +12,7 @@ namespace {
 QString decode(const QByteArray &contents)
 {
     // The byte-order mark decides; without one the text is taken as UTF-8.
-    const std::optional<QStringConverter::Encoding> encoding =
-        QStringConverter::encodingForData(contents);
+    const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(contents);
     QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
     QString text = decoder.decode(contents);
     if (text.startsWith(QChar::ByteOrderMark))

@@ -27,7 +27,8 @@ QString markedMonthName(const QString &text)
                      [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
     for (const auto &[name, month] : names) {
         // A name of plain digits ("12") cannot be told from the day or the year.
-        const bool plainNumber = std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 128 && c.isDigit(); });
+        const bool plainNumber =
+            std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 128 && c.isDigit(); });
         const qsizetype at = plainNumber ? -1 : text.indexOf(name, 0, Qt::CaseInsensitive);
         if (at >= 0) {
             const QString mark = QLatin1Char(' ') + QChar(char16_t(monthMark + month)) + QLatin1Char(' ');
@@ -42,8 +43,8 @@ int monthFromName(const QString &word)
 {
     if (word.size() == 1 && word.at(0).unicode() > monthMark && word.at(0).unicode() <= monthMark + 12)
         return word.at(0).unicode() - monthMark;
-    static const char *const english[] = {"january", "february", "march", "april", "may", "june", "july",
-                                          "august", "september", "october", "november", "december"};
+    static const char *const english[] = {"january", "february", "march",     "april",   "may",      "june",
+                                          "july",    "august",   "september", "october", "november", "december"};
     QString name = word.toLower();
     if (name.endsWith(QLatin1Char('.')))
         name.chop(1);
@@ -145,9 +146,9 @@ std::optional<QTime> parseTime(const QRegularExpressionMatch &match)
 std::optional<OleDate> DateLiteral::parse(QStringView text)
 {
     // The time, if any, ends the literal: "10:00", "10:00:00 PM", "10 PM".
-    static const QRegularExpression timePattern(
-        QStringLiteral("(?:^|\\s)(?<hour>\\d{1,2})(?::(?<minute>\\d{1,2})(?::(?<second>\\d{1,2}))?\\s*(?<half>[AaPp][Mm]?)?"
-                       "|\\s*(?<half2>[AaPp][Mm]))\\s*$"));
+    static const QRegularExpression timePattern(QStringLiteral(
+        "(?:^|\\s)(?<hour>\\d{1,2})(?::(?<minute>\\d{1,2})(?::(?<second>\\d{1,2}))?\\s*(?<half>[AaPp][Mm]?)?"
+        "|\\s*(?<half2>[AaPp][Mm]))\\s*$"));
     const QString literal = text.trimmed().toString();
     if (literal.isEmpty())
         return std::nullopt;

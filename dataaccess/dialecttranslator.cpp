@@ -215,8 +215,8 @@ private:
         const QStringView inner = token.text(m_source).mid(1, token.length - 2);
         const qsizetype n = m_significant.indexOf(i);
         if (n > 0 && !mayPrecedeTable(sig(n - 1))) {
-            raiseSqlError(QStringLiteral("Syntax error: a derived table cannot follow '%1'.")
-                              .arg(sig(n - 1).text(m_source)));
+            raiseSqlError(
+                QStringLiteral("Syntax error: a derived table cannot follow '%1'.").arg(sig(n - 1).text(m_source)));
         }
         write(SqlToken::Operator, u"(", true);
         Translation innerTranslation(inner, m_schema, m_dateReader, m_result);
@@ -232,9 +232,10 @@ private:
     // Whether a derived table may stand after \a token: after a name its parenthesis would make a call.
     bool mayPrecedeTable(const SqlToken &token) const
     {
-        static const char *const keywords[] = {"from", "join", "in", "exists", "select", "where", "and", "or",
-                                               "not", "on", "when", "then", "else", "having", "union", "all",
-                                               "distinct", "is", "like", "between", "case", "values", "any", "some"};
+        static const char *const keywords[] = {"from", "join",    "in",    "exists", "select",   "where",
+                                               "and",  "or",      "not",   "on",     "when",     "then",
+                                               "else", "having",  "union", "all",    "distinct", "is",
+                                               "like", "between", "case",  "values", "any",      "some"};
         if (token.kind == SqlToken::Operator)
             return token.text(m_source) != QLatin1String(")");
         const auto isKeyword = [&](const char *word) { return token.isWord(m_source, QLatin1String(word)); };
@@ -335,8 +336,9 @@ private:
                     --depth;
                 else if (depth == 0 && sigIsOperator(n, QLatin1String(",")))
                     break;
-                else if (depth == 0 && std::any_of(std::begin(clauseEnds), std::end(clauseEnds),
-                                                   [&](const char *word) { return sigIsWord(n, QLatin1String(word)); }))
+                else if (depth == 0 && std::any_of(std::begin(clauseEnds), std::end(clauseEnds), [&](const char *word) {
+                             return sigIsWord(n, QLatin1String(word));
+                         }))
                     break;
             }
             if (n > first)

@@ -21,8 +21,8 @@ class ConnectionStringParser;
 /*! A result column as a cursor describes it. */
 struct ColumnInfo
 {
-    QString name;       //!< the column's name in the result
-    QString table;      //!< the table it comes from; empty for an expression
+    QString name; //!< the column's name in the result
+    QString table; //!< the table it comes from; empty for an expression
     QString originName; //!< its name in that table; empty for an expression
 };
 

@@ -13,7 +13,7 @@ struct PostgresColumn
 {
     QString name;
     SchemaInfo::ColumnKind kind = SchemaInfo::OtherColumn;
-    bool identity = false;   //!< numbered by the server when no value is given
+    bool identity = false; //!< numbered by the server when no value is given
     bool primaryKey = false; //!< part of the table's primary key
 };
 

@@ -5,7 +5,6 @@
 
 #include <libpq-fe.h>
 
-
 namespace OlvarControls::DataAccess {
 
 namespace {

@@ -17,11 +17,13 @@ const QSet<QString> &keywords()
     static const QSet<QString> words = [] {
         QSet<QString> set;
         for (const char *word :
-             {"select", "from", "where", "and", "or", "not", "null", "is", "in", "as", "on", "join", "inner", "left",
-              "right", "outer", "full", "cross", "group", "by", "order", "having", "asc", "desc", "insert", "into",
-              "values", "update", "set", "delete", "create", "table", "index", "unique", "view", "primary", "key",
-              "distinct", "limit", "offset", "like", "between", "case", "when", "then", "else", "end", "union", "all",
-              "default", "check", "exists", "constraint", "foreign", "references", "returning", "integer", "int", "text", "real", "double", "if"})
+             {"select",     "from",      "where",   "and",    "or",      "not",     "null",   "is",         "in",
+              "as",         "on",        "join",    "inner",  "left",    "right",   "outer",  "full",       "cross",
+              "group",      "by",        "order",   "having", "asc",     "desc",    "insert", "into",       "values",
+              "update",     "set",       "delete",  "create", "table",   "index",   "unique", "view",       "primary",
+              "key",        "distinct",  "limit",   "offset", "like",    "between", "case",   "when",       "then",
+              "else",       "end",       "union",   "all",    "default", "check",   "exists", "constraint", "foreign",
+              "references", "returning", "integer", "int",    "text",    "real",    "double", "if"})
             set.insert(QLatin1String(word));
         return set;
     }();
@@ -36,9 +38,12 @@ QString quoted(QString name)
 QString typeFor(const QString &word, bool *integer)
 {
     static const QHash<QString, QString> types = {
-        {QStringLiteral("integer"), QStringLiteral("bigint")},  {QStringLiteral("int"), QStringLiteral("bigint")},
-        {QStringLiteral("long"), QStringLiteral("bigint")},     {QStringLiteral("bigint"), QStringLiteral("bigint")},
-        {QStringLiteral("smallint"), QStringLiteral("bigint")}, {QStringLiteral("tinyint"), QStringLiteral("bigint")},
+        {QStringLiteral("integer"), QStringLiteral("bigint")},
+        {QStringLiteral("int"), QStringLiteral("bigint")},
+        {QStringLiteral("long"), QStringLiteral("bigint")},
+        {QStringLiteral("bigint"), QStringLiteral("bigint")},
+        {QStringLiteral("smallint"), QStringLiteral("bigint")},
+        {QStringLiteral("tinyint"), QStringLiteral("bigint")},
         {QStringLiteral("datetime"), QLatin1String(PostgresCatalog::DateTimeDomain)},
         {QStringLiteral("date"), QLatin1String(PostgresCatalog::DateTimeDomain)},
         {QStringLiteral("time"), QLatin1String(PostgresCatalog::DateTimeDomain)},
@@ -47,8 +52,10 @@ QString typeFor(const QString &word, bool *integer)
         {QStringLiteral("bool"), QLatin1String(PostgresCatalog::BooleanDomain)},
         {QStringLiteral("bit"), QLatin1String(PostgresCatalog::BooleanDomain)},
         {QStringLiteral("yesno"), QLatin1String(PostgresCatalog::BooleanDomain)},
-        {QStringLiteral("text"), QStringLiteral("citext")},     {QStringLiteral("memo"), QStringLiteral("citext")},
-        {QStringLiteral("varchar"), QStringLiteral("citext")},  {QStringLiteral("char"), QStringLiteral("citext")},
+        {QStringLiteral("text"), QStringLiteral("citext")},
+        {QStringLiteral("memo"), QStringLiteral("citext")},
+        {QStringLiteral("varchar"), QStringLiteral("citext")},
+        {QStringLiteral("char"), QStringLiteral("citext")},
         {QStringLiteral("real"), QStringLiteral("double precision")},
         {QStringLiteral("float"), QStringLiteral("double precision")},
         {QStringLiteral("double"), QStringLiteral("double precision")},
@@ -87,8 +94,8 @@ public:
     void run()
     {
         const QString first = word(0);
-        m_result.changesSchema = first == QLatin1String("create") || first == QLatin1String("alter")
-            || first == QLatin1String("drop");
+        m_result.changesSchema =
+            first == QLatin1String("create") || first == QLatin1String("alter") || first == QLatin1String("drop");
         if (first == QLatin1String("create"))
             planCreate();
         write(0, m_tokens.size());
@@ -194,9 +201,11 @@ private:
         bool namesIdentity = true; // without a column list every column is given
         if (n + 1 < m_significant.size() && isOperator(m_significant.at(n + 1), QLatin1String("("))) {
             namesIdentity = false;
-            for (qsizetype k = n + 2; k < m_significant.size() && !isOperator(m_significant.at(k), QLatin1String(")")); ++k) {
+            for (qsizetype k = n + 2; k < m_significant.size() && !isOperator(m_significant.at(k), QLatin1String(")"));
+                 ++k) {
                 const SqlToken &t = m_tokens.at(m_significant.at(k));
-                if (t.kind != SqlToken::Operator && nameOf(m_significant.at(k)).compare(identity->name, Qt::CaseInsensitive) == 0)
+                if (t.kind != SqlToken::Operator
+                    && nameOf(m_significant.at(k)).compare(identity->name, Qt::CaseInsensitive) == 0)
                     namesIdentity = true;
             }
         }
@@ -214,11 +223,12 @@ private:
     // file gives them in row order; a server has no row order of its own.
     void orderByKey()
     {
-        static const QSet<QString> unordered = {QStringLiteral("order"), QStringLiteral("group"), QStringLiteral("union"),
-                                                QStringLiteral("distinct"), QStringLiteral("limit"), QStringLiteral("count"),
-                                                QStringLiteral("sum"), QStringLiteral("min"), QStringLiteral("max"),
-                                                QStringLiteral("avg"), QStringLiteral("group_concat"),
-                                                QStringLiteral("intersect"), QStringLiteral("except")};
+        static const QSet<QString> unordered = {
+            QStringLiteral("order"),    QStringLiteral("group"),        QStringLiteral("union"),
+            QStringLiteral("distinct"), QStringLiteral("limit"),        QStringLiteral("count"),
+            QStringLiteral("sum"),      QStringLiteral("min"),          QStringLiteral("max"),
+            QStringLiteral("avg"),      QStringLiteral("group_concat"), QStringLiteral("intersect"),
+            QStringLiteral("except")};
         qsizetype from = -1;
         int depth = 0;
         for (qsizetype n = 0; n < m_significant.size(); ++n) {

@@ -7,7 +7,8 @@
 
 namespace OlvarControls::DataAccess {
 
-QList<std::pair<QByteArray, QByteArray>> PostgresEngine::connectionKeywords(const ConnectionStringParser &connectionString)
+QList<std::pair<QByteArray, QByteArray>>
+PostgresEngine::connectionKeywords(const ConnectionStringParser &connectionString)
 {
     static const QHash<QString, QByteArray> renamed = {
         {QStringLiteral("host"), "host"},

@@ -12,8 +12,8 @@
 #include <QLocale>
 #include <QMutex>
 
-#include <algorithm>
 #include <QLoggingCategory>
+#include <algorithm>
 
 #include <libpq-fe.h>
 
@@ -88,8 +88,8 @@ std::shared_ptr<PostgresSession> PostgresSession::open(const QList<std::pair<QBy
     values.append(nullptr);
     PGconn *connection = PQconnectdbParams(keys.constData(), values.constData(), 0);
     if (!connection || PQstatus(connection) != CONNECTION_OK) {
-        const QString message = connection ? serverMessage(PQerrorMessage(connection))
-                                            : QStringLiteral("out of memory");
+        const QString message =
+            connection ? serverMessage(PQerrorMessage(connection)) : QStringLiteral("out of memory");
         PQfinish(connection);
         throw OleError(ErrorNumber::GeneralFailure,
                        QStringLiteral("Cannot connect to the PostgreSQL server: %1").arg(message));
@@ -182,7 +182,8 @@ void PostgresSession::loadCatalog()
         PostgresColumn column{QString::fromUtf8(PQgetvalue(result, row, 3)),
                               PostgresCatalog::kindOfType(QString::fromUtf8(PQgetvalue(result, row, 4))),
                               PQgetvalue(result, row, 5)[0] == 't', PQgetvalue(result, row, 6)[0] == 't'};
-        catalog->addColumn(QByteArray(PQgetvalue(result, row, 0)).toUInt(), QString::fromUtf8(PQgetvalue(result, row, 1)),
+        catalog->addColumn(QByteArray(PQgetvalue(result, row, 0)).toUInt(),
+                           QString::fromUtf8(PQgetvalue(result, row, 1)),
                            QByteArray(PQgetvalue(result, row, 2)).toInt(), column);
     }
     PQclear(result);

@@ -128,7 +128,7 @@ void Recordset::openOn(const std::shared_ptr<EngineSession> &session, const QStr
     d->cursor.reset();
     d->eof = d->bof = true;
     d->cursor = opensTable(*session, source, options) ? session->openTable(source, movement)
-                                            : session->execute(source, movement);
+                                                      : session->execute(source, movement);
     if (d->cursor)
         d->move([](EngineCursor &cursor) { return cursor.moveFirst(); }, true);
 }

@@ -89,8 +89,8 @@ public:
 
 private:
     friend class Connection;
-    OLVAR_NO_EXPORT void openOn(const std::shared_ptr<EngineSession> &session, const QString &source,
-                                int cursorType, int lockType, int options);
+    OLVAR_NO_EXPORT void openOn(const std::shared_ptr<EngineSession> &session, const QString &source, int cursorType,
+                                int lockType, int options);
 
     std::shared_ptr<RecordsetPrivate> d;
 };

@@ -19,7 +19,7 @@ public:
     /*! The value of column \a index in the current row. */
     QVariant value(int index) const;
     /*! Runs \a move on the cursor; Eof() is true when it finds no row, or fails. */
-    template<typename Move>
+    template <typename Move>
     void move(Move move, bool findsFirstRow);
 
     int cursorLocation = adUseServer;
@@ -30,7 +30,7 @@ public:
     bool bof = true;
 };
 
-template<typename Move>
+template <typename Move>
 void RecordsetPrivate::move(Move move, bool findsFirstRow)
 {
     EngineCursor &open = openCursor();

@@ -14,9 +14,9 @@ class SchemaInfo
 public:
     /*! The kinds of column whose values the translator treats apart. */
     enum ColumnKind {
-        OtherColumn,    //!< text, numbers, or a column not known
+        OtherColumn, //!< text, numbers, or a column not known
         DateTimeColumn, //!< a date/time column, holding day numbers
-        BooleanColumn,  //!< a Boolean column, holding 0 and 1
+        BooleanColumn, //!< a Boolean column, holding 0 and 1
     };
 
     virtual ~SchemaInfo() = default;

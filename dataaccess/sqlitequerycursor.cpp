@@ -4,8 +4,8 @@
 
 namespace OlvarControls::DataAccess {
 
-SqliteQueryCursor::SqliteQueryCursor(std::shared_ptr<SqliteSession> session,
-                                     std::unique_ptr<SqliteStatement> statement, CursorMovement movement)
+SqliteQueryCursor::SqliteQueryCursor(std::shared_ptr<SqliteSession> session, std::unique_ptr<SqliteStatement> statement,
+                                     CursorMovement movement)
     : SqliteCursor(std::move(session))
     , m_statement(std::move(statement))
     , m_movement(movement)

@@ -57,8 +57,8 @@ std::shared_ptr<SqliteSession> SqliteSession::open(const QString &path, int busy
     if (rc == SQLITE_OK)
         sqlite3_busy_timeout(db, busyTimeout);
     // Reading the schema at once finds a damaged file or a lock here rather than at the first statement.
-    const int checked = rc == SQLITE_OK ? sqlite3_exec(db, "SELECT 1 FROM sqlite_schema LIMIT 1", nullptr, nullptr, nullptr)
-                                        : rc;
+    const int checked =
+        rc == SQLITE_OK ? sqlite3_exec(db, "SELECT 1 FROM sqlite_schema LIMIT 1", nullptr, nullptr, nullptr) : rc;
     if (checked != SQLITE_OK) {
         const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(checked));
         sqlite3_close_v2(db);
@@ -117,10 +117,11 @@ std::unique_ptr<EngineCursor> SqliteSession::execute(const QString &statement, C
 bool SqliteSession::hasTable(const QString &name) const
 {
     checkOpen();
-    SqliteStatement statement(m_db,
-                              QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1 "
-                                             "COLLATE NOCASE"),
-                              {bareTableName(name)});
+    SqliteStatement statement(
+        m_db,
+        QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type IN ('table', 'view') AND name = ?1 "
+                       "COLLATE NOCASE"),
+        {bareTableName(name)});
     return statement.step();
 }
 
@@ -129,8 +130,8 @@ std::unique_ptr<EngineCursor> SqliteSession::openTable(const QString &table, Cur
     checkOpen();
     const QString name = bareTableName(table);
     if (movement == CursorMovement::Scrollable
-        && sqlite3_table_column_metadata(m_db, nullptr, name.toUtf8().constData(), "rowid", nullptr, nullptr,
-                                         nullptr, nullptr, nullptr)
+        && sqlite3_table_column_metadata(m_db, nullptr, name.toUtf8().constData(), "rowid", nullptr, nullptr, nullptr,
+                                         nullptr, nullptr)
             == SQLITE_OK) {
         return std::make_unique<SqliteTableCursor>(shared_from_this(), quotedName(name));
     }

@@ -7,7 +7,6 @@
 
 #include <sqlite3.h>
 
-
 namespace OlvarControls::DataAccess {
 
 namespace {
@@ -118,7 +117,8 @@ void SqliteStatement::bindValue(int index, const QVariant &value)
         rc = sqlite3_bind_null(m_statement, index);
     else if (value.typeId() == QMetaType::Double)
         rc = sqlite3_bind_double(m_statement, index, value.toDouble());
-    else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Bool)
+    else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
+             || value.typeId() == QMetaType::Bool)
         rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
     else {
         const QByteArray text = value.toString().toUtf8();

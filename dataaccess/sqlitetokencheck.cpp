@@ -37,7 +37,10 @@ bool isSpace(char16_t c)
 class SqliteScanner
 {
 public:
-    explicit SqliteScanner(QStringView text) : m_text(text) {}
+    explicit SqliteScanner(QStringView text)
+        : m_text(text)
+    {
+    }
 
     QList<SqlToken> run()
     {

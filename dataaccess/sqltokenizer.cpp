@@ -34,7 +34,10 @@ bool isParameterNameChar(QChar c)
 class Scanner
 {
 public:
-    explicit Scanner(QStringView text) : m_text(text) {}
+    explicit Scanner(QStringView text)
+        : m_text(text)
+    {
+    }
 
     QList<SqlToken> run()
     {
@@ -167,7 +170,8 @@ private:
 
     void scanNumber()
     {
-        if (m_text.at(m_pos) == QLatin1Char('0') && (at(m_pos + 1) == QLatin1Char('x') || at(m_pos + 1) == QLatin1Char('X'))) {
+        if (m_text.at(m_pos) == QLatin1Char('0')
+            && (at(m_pos + 1) == QLatin1Char('x') || at(m_pos + 1) == QLatin1Char('X'))) {
             m_pos += 2;
             while (isWordChar(at(m_pos)))
                 ++m_pos;

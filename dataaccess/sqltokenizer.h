@@ -12,21 +12,21 @@ namespace OlvarControls::DataAccess {
 struct SqlToken
 {
     enum Kind {
-        Whitespace,  //!< blanks, line breaks
-        Comment,     //!< -- to the end of the line, or /* ... */
-        Word,        //!< a keyword or a bare identifier
-        Number,      //!< a numeric literal
-        String,      //!< '...' with '' standing for one apostrophe
-        QuotedName,  //!< "..." or `...`
+        Whitespace, //!< blanks, line breaks
+        Comment, //!< -- to the end of the line, or /* ... */
+        Word, //!< a keyword or a bare identifier
+        Number, //!< a numeric literal
+        String, //!< '...' with '' standing for one apostrophe
+        QuotedName, //!< "..." or `...`
         BracketName, //!< [...]; may hold a whole derived table, [SELECT ...]
         DateLiteral, //!< #...#
-        Parameter,   //!< ?, ?NNN, :name, @name, $name; a marker alone too
-        Operator,    //!< operators and punctuation: ( ) , ; . = <> <= || ...
-        Illegal,     //!< only in SQLite's reading (SqliteTokenCheck): what it refuses, or a blob x'..'
+        Parameter, //!< ?, ?NNN, :name, @name, $name; a marker alone too
+        Operator, //!< operators and punctuation: ( ) , ; . = <> <= || ...
+        Illegal, //!< only in SQLite's reading (SqliteTokenCheck): what it refuses, or a blob x'..'
     };
 
     Kind kind = Whitespace;
-    qsizetype start = 0;  //!< offset in the statement text
+    qsizetype start = 0; //!< offset in the statement text
     qsizetype length = 0; //!< length in the statement text
 
     /*! The token's text in \a source, the statement it was read from. */

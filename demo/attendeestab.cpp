@@ -69,9 +69,9 @@ void AttendeesTab::add(SessionAttendees::Group group, QLineEdit *typed, QTreeWid
     const bool clients = group == SessionAttendees::Group::Clients;
     const SessionAttendees::Result result = clients
         ? SessionAttendees::addClient(basGeneral::lngSessionID, text)
-        : SessionAttendees::addCounsellor(basGeneral::lngSessionID, text,
-                                          {m_ui.calStartTime->text().toString(), m_ui.cboStartTime->currentText(),
-                                           m_ui.cboEndTime->currentText()});
+        : SessionAttendees::addCounsellor(
+            basGeneral::lngSessionID, text,
+            {m_ui.calStartTime->text().toString(), m_ui.cboStartTime->currentText(), m_ui.cboEndTime->currentText()});
     if (result.outcome != SessionAttendees::Outcome::Added) {
         const QString message = SessionAttendees::message(group, result.outcome, text);
         if (!message.isEmpty())

@@ -108,7 +108,8 @@ QString basGeneral::ConnectionStringFor(const QString &programFolder)
     QString connectionString = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
         + inFolder(programFolder, QStringLiteral("DIV97.mdb")) + QStringLiteral(";Persist Security Info=False");
     ResumeNext()([&] {
-        connectionString = DataAccess::DataLink::readConnectionString(inFolder(programFolder, QStringLiteral("MentaraData.udl")));
+        connectionString =
+            DataAccess::DataLink::readConnectionString(inFolder(programFolder, QStringLiteral("MentaraData.udl")));
     });
     return connectionString;
 }

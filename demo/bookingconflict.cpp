@@ -27,8 +27,8 @@ QString BookingConflict::statement(Owner whose, qint32 owner, OleDate day, OleDa
     const QString o = QString::number(owner);
     const QString i = QString::number(sessionId);
     const bool room = whose == Owner::Room;
-    const QString ownerColumn = room ? QStringLiteral("tblSession.LocationID")
-                                     : QStringLiteral("tblCounsellerSessionLink.CounsellerID");
+    const QString ownerColumn =
+        room ? QStringLiteral("tblSession.LocationID") : QStringLiteral("tblCounsellerSessionLink.CounsellerID");
     const QString ownerTest = QStringLiteral("(((") + ownerColumn + QStringLiteral(")=");
     const QString sameDayOthers = QStringLiteral(") AND ((tblSession.SessionDate)=") + d
         + QStringLiteral(") AND ((tblCounsellerSessionLink.SessionID)<>") + i;
@@ -60,21 +60,23 @@ std::optional<QString> BookingConflict::statement(Owner whose, const QVariant &o
     return text;
 }
 
-BookingConflict::Check BookingConflict::CheckForBookingConflict(const QVariant &CounsellerID, const QString &DateofBooking,
-                                              const QString &starttime, const QString &endtime,
-                                              const QVariant &SessionID)
+BookingConflict::Check BookingConflict::CheckForBookingConflict(const QVariant &CounsellerID,
+                                                                const QString &DateofBooking, const QString &starttime,
+                                                                const QString &endtime, const QVariant &SessionID)
 {
     return conflicts(Owner::Counsellor, CounsellerID, DateofBooking, starttime, endtime, SessionID);
 }
 
 BookingConflict::Check BookingConflict::CheckForRoomConflict(const QVariant &LocationID, const QString &DateofBooking,
-                                           const QString &starttime, const QString &endtime, const QVariant &SessionID)
+                                                             const QString &starttime, const QString &endtime,
+                                                             const QVariant &SessionID)
 {
     return conflicts(Owner::Room, LocationID, DateofBooking, starttime, endtime, SessionID);
 }
 
 BookingConflict::Check BookingConflict::conflicts(Owner whose, const QVariant &owner, const QString &dateOfBooking,
-                                const QString &startTime, const QString &endTime, const QVariant &sessionId)
+                                                  const QString &startTime, const QString &endTime,
+                                                  const QVariant &sessionId)
 {
     const std::optional<QString> query = statement(whose, owner, dateOfBooking, startTime, endTime, sessionId);
     if (!query)

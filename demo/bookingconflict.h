@@ -37,7 +37,8 @@ public:
         Nothing when a text cannot be read.
     */
     static std::optional<QString> statement(Owner whose, const QVariant &owner, const QString &dateOfBooking,
-                                            const QString &startTime, const QString &endTime, const QVariant &sessionId);
+                                            const QString &startTime, const QString &endTime,
+                                            const QVariant &sessionId);
 
     /*!
         Whether the counsellor \a CounsellerID has another session that
@@ -48,8 +49,8 @@ public:
     static Check CheckForBookingConflict(const QVariant &CounsellerID, const QString &DateofBooking,
                                          const QString &starttime, const QString &endtime, const QVariant &SessionID);
     /*! Whether the room \a LocationID has another session that conflicts; as above. */
-    static Check CheckForRoomConflict(const QVariant &LocationID, const QString &DateofBooking, const QString &starttime,
-                                      const QString &endtime, const QVariant &SessionID);
+    static Check CheckForRoomConflict(const QVariant &LocationID, const QString &DateofBooking,
+                                      const QString &starttime, const QString &endtime, const QVariant &SessionID);
 
 private:
     static Check conflicts(Owner whose, const QVariant &owner, const QString &dateOfBooking, const QString &startTime,

@@ -106,18 +106,18 @@ QList<CalendarSession> CalendarExport::sessions(qint32 counsellor, QDate from, Q
 {
     const auto literal = [](QDate day) -> QString {
         return QLatin1Char('#') + DateFormatter::format(OleDate::fromDate(day), QStringLiteral("mm/dd/yyyy"))
-                + QLatin1Char('#');
+            + QLatin1Char('#');
     };
     QString select = QStringLiteral("Select tblSession.SessionID AS SessID, SessionDate, StartTime, EndTime, "
                                     "SessionDescription, AdditionalNotes, tblLocation.Description AS Room, "
                                     "ClientNominatedLocation from tblSession LEFT JOIN tblLocation ON "
                                     "tblSession.LocationID = tblLocation.LocationID where Cancelled = False and "
                                     "SessionDate >= ")
-            + literal(from) + QStringLiteral(" and SessionDate <= ") + literal(to);
+        + literal(from) + QStringLiteral(" and SessionDate <= ") + literal(to);
     if (counsellor > 0) {
         select += QStringLiteral(" and tblSession.SessionID in (Select SessionID from tblCounsellerSessionLink "
                                  "where CounsellerID=")
-                + QString::number(counsellor) + QLatin1Char(')');
+            + QString::number(counsellor) + QLatin1Char(')');
     }
     select += QStringLiteral(" order by SessionDate, StartTime, tblSession.SessionID");
 
@@ -145,8 +145,8 @@ QList<CalendarSession> CalendarExport::sessions(qint32 counsellor, QDate from, Q
 
 QString CalendarExport::practiceId() const
 {
-    const QString select = QStringLiteral("Select Value from tblConfig where Description='") + PracticeKey
-            + QLatin1Char('\'');
+    const QString select =
+        QStringLiteral("Select Value from tblConfig where Description='") + PracticeKey + QLatin1Char('\'');
     for (int attempt = 0; attempt < 2; ++attempt) {
         DemoConnection cn(m_connectionString);
         DemoRecordset rs = cn.read(select);
@@ -189,8 +189,8 @@ bool CalendarExport::write(const QString &fileName, qint32 counsellor, QDate fro
         return false;
     }
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(calendar(sessions(counsellor, from, to), practice, zone, stamp)) < 0
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(calendar(sessions(counsellor, from, to), practice, zone, stamp)) < 0 || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

@@ -42,8 +42,8 @@ public:
     QString practiceId() const;
 
     /*! The calendar of \a sessions in \a zone, stamped (DTSTAMP, LAST-MODIFIED) with \a stamp. */
-    static QByteArray calendar(const QList<CalendarSession> &sessions, const QString &practiceId,
-                               const QTimeZone &zone, const QDateTime &stamp);
+    static QByteArray calendar(const QList<CalendarSession> &sessions, const QString &practiceId, const QTimeZone &zone,
+                               const QDateTime &stamp);
     /*!
         Writes the calendar of sessions() to \a fileName; false with \a error set
         when the practice cannot be read or the file cannot be written.

@@ -42,7 +42,7 @@ CalendarExportDialog::CalendarExportDialog(qint32 counsellor, QDate from, QWidge
     for (DemoRecordset rs = cn.read(QStringLiteral("Select * from tblCounseller")); !rs.eof(); rs.moveNext()) {
         const QVariant id = rs.value(QStringLiteral("CounsellerID"));
         d->cboCounseller->addItem(basGeneral::TextOf(rs.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
-                                          + basGeneral::TextOf(rs.value(QStringLiteral("LastName"))),
+                                      + basGeneral::TextOf(rs.value(QStringLiteral("LastName"))),
                                   id.toInt());
     }
     d->cboCounseller->setCurrentIndex(std::max(0, d->cboCounseller->findData(counsellor)));
@@ -99,9 +99,9 @@ bool CalendarExportDialog::exportTo(const QString &fileName)
 
 void CalendarExportDialog::exportClicked()
 {
-    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export Calendar"),
-                                                          QStringLiteral("sessions.ics"),
-                                                          QStringLiteral("iCalendar files (*.ics)"));
+    const QString fileName =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export Calendar"), QStringLiteral("sessions.ics"),
+                                     QStringLiteral("iCalendar files (*.ics)"));
     if (!fileName.isEmpty() && exportTo(fileName))
         accept();
 }

@@ -6,8 +6,9 @@ namespace Sessara {
 
 QString CaseStatements::casesOf(qint32 clientId)
 {
-    return QStringLiteral("Select tblClientCase.*, tblCaseType.Description as CaseType from tblClientCase LEFT JOIN "
-                          "tblCaseType ON tblClientCase.CaseTypeID = tblCaseType.CaseTypeID where tblClientCase.ClientID = ")
+    return QStringLiteral(
+               "Select tblClientCase.*, tblCaseType.Description as CaseType from tblClientCase LEFT JOIN "
+               "tblCaseType ON tblClientCase.CaseTypeID = tblCaseType.CaseTypeID where tblClientCase.ClientID = ")
         + QString::number(clientId) + QStringLiteral(" order by tblClientCase.ClientCaseID");
 }
 

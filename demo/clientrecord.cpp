@@ -127,8 +127,8 @@ QString ClientRecord::displayName() const
     const QString organisation = value(QStringLiteral("OrganisationName")).trimmed();
     if (!organisation.isEmpty())
         return organisation;
-    const QString name = value(QStringLiteral("FirstName")).trimmed() + QLatin1Char(' ')
-        + value(QStringLiteral("LastName")).trimmed();
+    const QString name =
+        value(QStringLiteral("FirstName")).trimmed() + QLatin1Char(' ') + value(QStringLiteral("LastName")).trimmed();
     return name.trimmed();
 }
 

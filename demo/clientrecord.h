@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QList>
-#include <QStringList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>

@@ -12,15 +12,16 @@ namespace {
 
 struct LinkTable
 {
-    QString table;  // the client's links
+    QString table; // the client's links
     QString column; // the linked identifier
-    QString names;  // the table of what is linked
+    QString names; // the table of what is linked
 };
 
 LinkTable linkTable(ClientStore::Kind kind)
 {
     if (kind == ClientStore::Kind::Ethnicities)
-        return {QStringLiteral("tblClientEthnecityLink"), QStringLiteral("EthnecityID"), QStringLiteral("tblEthnecity")};
+        return {QStringLiteral("tblClientEthnecityLink"), QStringLiteral("EthnecityID"),
+                QStringLiteral("tblEthnecity")};
     return {QStringLiteral("tblClientLanguageLink"), QStringLiteral("LanguageID"), QStringLiteral("tblLanguage")};
 }
 
@@ -35,7 +36,8 @@ bool writeLinks(DemoConnection &cn, ClientStore::Kind kind, qint32 clientId, con
 {
     const LinkTable link = linkTable(kind);
     const QString client = QString::number(clientId);
-    bool written = cn.execute(QStringLiteral("Delete from ") + link.table + QStringLiteral(" where ClientID=") + client);
+    bool written =
+        cn.execute(QStringLiteral("Delete from ") + link.table + QStringLiteral(" where ClientID=") + client);
     for (const qint32 id : ids) {
         written = cn.execute(QStringLiteral("Insert into ") + link.table + QStringLiteral(" (ClientID, ") + link.column
                              + QStringLiteral(") values (") + client + QStringLiteral(", ") + QString::number(id)

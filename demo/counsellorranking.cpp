@@ -23,16 +23,18 @@ QString CounsellorRanking::statement(const QString &clientText)
 {
     return QStringLiteral("SELECT tblCounseller.counsellerID, tblCounseller.FirstName, tblCounseller.LastName, "
                           "IIf([WA]>0,0.99+([WA]/100),0)+IIf([WB]>0,0.99+([WB]/100),0) AS Rank ")
-        + QStringLiteral("FROM ([SELECT tblCounseller.CounsellerID, Count(tblCounsellerEthnecityLink.EthnecityID) AS WA, "
-                         "tblClientEthnecityLink.ClientID ")
+        + QStringLiteral(
+               "FROM ([SELECT tblCounseller.CounsellerID, Count(tblCounsellerEthnecityLink.EthnecityID) AS WA, "
+               "tblClientEthnecityLink.ClientID ")
         + QStringLiteral("FROM (tblCounseller INNER JOIN tblCounsellerEthnecityLink ON tblCounseller.CounsellerID = "
                          "tblCounsellerEthnecityLink.CounsellerID) INNER JOIN tblClientEthnecityLink ON "
                          "tblCounsellerEthnecityLink.EthnecityID = tblClientEthnecityLink.EthnecityID ")
         + QStringLiteral("GROUP BY tblCounseller.CounsellerID, tblClientEthnecityLink.ClientID ")
         + QStringLiteral("HAVING (((tblClientEthnecityLink.ClientID)=") + clientText
-        + QStringLiteral("))]. AS EthRank RIGHT JOIN tblCounseller ON EthRank.CounsellerID = tblCounseller.CounsellerID) "
-                         "LEFT JOIN [SELECT tblCounseller.CounsellerID, Count(tblCounsellorLanguageLink.LanguageID) AS WB, "
-                         "tblClientLanguageLink.ClientID ")
+        + QStringLiteral(
+               "))]. AS EthRank RIGHT JOIN tblCounseller ON EthRank.CounsellerID = tblCounseller.CounsellerID) "
+               "LEFT JOIN [SELECT tblCounseller.CounsellerID, Count(tblCounsellorLanguageLink.LanguageID) AS WB, "
+               "tblClientLanguageLink.ClientID ")
         + QStringLiteral("FROM (tblCounseller INNER JOIN tblCounsellorLanguageLink ON tblCounseller.CounsellerID = "
                          "tblCounsellorLanguageLink.CounsellerID) INNER JOIN tblClientLanguageLink ON "
                          "tblCounsellorLanguageLink.LanguageID = tblClientLanguageLink.LanguageID ")

@@ -8,11 +8,11 @@ namespace Sessara {
 /*! One counsellor as the ranking lists it. */
 struct RankedCounsellor
 {
-    int position = 0;      //!< 1-based place in the ranking
+    int position = 0; //!< 1-based place in the ranking
     qint32 counsellorId = 0;
-    QString lastName;      //!< empty when the column holds nothing
+    QString lastName; //!< empty when the column holds nothing
     QString firstName;
-    QString rank;          //!< the rank as text: "2.01", "0"
+    QString rank; //!< the rank as text: "2.01", "0"
 };
 
 /*!

@@ -10,15 +10,15 @@ struct MainWindowGeometry
     QRect counsellorLabel; //!< the counsellor's name above the views
     QRect dayView;
     QRect weekView;
-    QRect panel;           //!< the right-hand panel
+    QRect panel; //!< the right-hand panel
 };
 
 /*! Where the right-hand panel's own children go, in twips relative to the panel. */
 struct PanelGeometry
 {
-    QRect bookingDetailsLabel;    //!< "New Booking Details"
+    QRect bookingDetailsLabel; //!< "New Booking Details"
     QRect additionalOptionsLabel; //!< "Additional Options"
-    QRect listBar;                //!< the navigation bar
+    QRect listBar; //!< the navigation bar
     QRect copyrightLabel;
 };
 

@@ -16,9 +16,9 @@ QString &chosenFile()
 
 void DemoSettings::useUserSettings()
 {
-    chosenFile() = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Sessara"),
-                             QStringLiteral("Sessara"))
-                       .fileName();
+    chosenFile() =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Sessara"), QStringLiteral("Sessara"))
+            .fileName();
 }
 
 void DemoSettings::setFileName(const QString &fileName)

@@ -21,15 +21,17 @@ struct Searched
 Searched searched(FindQuery::Kind kind)
 {
     if (kind == FindQuery::Kind::Clients) {
-        return {QStringLiteral("tblClient"), QStringLiteral("ClientID"),
+        return {QStringLiteral("tblClient"),
+                QStringLiteral("ClientID"),
                 {QStringLiteral("FirstName"), QStringLiteral("LastName"), QStringLiteral("OrganisationName"),
                  QStringLiteral("WorkPhone"), QStringLiteral("Mobile"), QStringLiteral("Fax")},
                 {QStringLiteral("WorkPhone"), QStringLiteral("Mobile")},
                 QStringLiteral(" order by LastName, OrganisationName, FirstName")};
     }
-    return {QStringLiteral("tblCounseller"), QStringLiteral("CounsellerID"),
-            {QStringLiteral("FirstName"), QStringLiteral("LastName"), QStringLiteral("Phone"), QStringLiteral("WorkPhone"),
-             QStringLiteral("HomePhone"), QStringLiteral("Mobile")},
+    return {QStringLiteral("tblCounseller"),
+            QStringLiteral("CounsellerID"),
+            {QStringLiteral("FirstName"), QStringLiteral("LastName"), QStringLiteral("Phone"),
+             QStringLiteral("WorkPhone"), QStringLiteral("HomePhone"), QStringLiteral("Mobile")},
             {QStringLiteral("Phone"), QStringLiteral("WorkPhone"), QStringLiteral("Mobile")},
             QStringLiteral(" order by LastName, FirstName")};
 }
@@ -58,7 +60,9 @@ QString FindQuery::statement(Kind kind, const QString &typed)
 FindQuery::Match FindQuery::match(Kind kind, const std::function<QVariant(const QString &)> &fieldValue)
 {
     const Searched s = searched(kind);
-    const auto text = [&](const char *column) { return basGeneral::TextOf(fieldValue(QLatin1String(column))).trimmed(); };
+    const auto text = [&](const char *column) {
+        return basGeneral::TextOf(fieldValue(QLatin1String(column))).trimmed();
+    };
     Match found;
     found.id = basGeneral::TextOf(fieldValue(s.idColumn));
     found.name = kind == Kind::Clients ? text("OrganisationName") : QString();

@@ -6,7 +6,8 @@
 
 namespace Sessara {
 
-QDialogButtonBox *FormButtons::create(QDialog *dialog, const QString &caption, const QString &name, QPushButton *&accept)
+QDialogButtonBox *FormButtons::create(QDialog *dialog, const QString &caption, const QString &name,
+                                      QPushButton *&accept)
 {
     auto *buttons = new QDialogButtonBox(dialog);
     accept = buttons->addButton(caption, QDialogButtonBox::AcceptRole);

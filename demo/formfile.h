@@ -10,9 +10,9 @@ namespace Sessara {
 /*! One control of a form: its type name, its name on the form and its saved properties. */
 struct FormControl
 {
-    QString typeName;                       //!< such as "OlvarControls.Hourlet"
-    QString name;                           //!< such as "ZOVudeZozo1"
-    OlvarControls::PropertyBag properties;  //!< the design settings
+    QString typeName; //!< such as "OlvarControls.Hourlet"
+    QString name; //!< such as "ZOVudeZozo1"
+    OlvarControls::PropertyBag properties; //!< the design settings
 };
 
 /*!

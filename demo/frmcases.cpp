@@ -100,11 +100,26 @@ frmCases::frmCases(qint32 clientId, qint32 sessionId, QWidget *parent)
 
 frmCases::~frmCases() = default;
 
-QTreeWidget *frmCases::lstCases() const { return d->cases; }
-QLineEdit *frmCases::txtCaseDescription() const { return d->description; }
-MultiColumnCombo *frmCases::cboCaseType() const { return d->caseType; }
-QPushButton *frmCases::cmdNewCase() const { return d->newCase; }
-QPushButton *frmCases::cmdLinkSession() const { return d->link; }
+QTreeWidget *frmCases::lstCases() const
+{
+    return d->cases;
+}
+QLineEdit *frmCases::txtCaseDescription() const
+{
+    return d->description;
+}
+MultiColumnCombo *frmCases::cboCaseType() const
+{
+    return d->caseType;
+}
+QPushButton *frmCases::cmdNewCase() const
+{
+    return d->newCase;
+}
+QPushButton *frmCases::cmdLinkSession() const
+{
+    return d->link;
+}
 
 void frmCases::fill(qint32 chosenCase)
 {
@@ -112,16 +127,17 @@ void frmCases::fill(qint32 chosenCase)
     DemoConnection cn;
     for (DemoRecordset rs = cn.read(CaseStatements::casesOf(d->clientId)); !rs.eof(); rs.moveNext()) {
         const qint32 caseId = idOf(rs.value(QStringLiteral("ClientCaseID")));
-        auto *caseItem = new QTreeWidgetItem(QStringList{
-            QString::number(caseId), basGeneral::TextOf(rs.value(QStringLiteral("Description"))),
-            basGeneral::TextOf(rs.value(QStringLiteral("CaseType")))});
+        auto *caseItem = new QTreeWidgetItem(QStringList{QString::number(caseId),
+                                                         basGeneral::TextOf(rs.value(QStringLiteral("Description"))),
+                                                         basGeneral::TextOf(rs.value(QStringLiteral("CaseType")))});
         caseItem->setData(0, Qt::UserRole, caseId);
         d->cases->addTopLevelItem(caseItem);
         for (DemoRecordset session = cn.read(CaseStatements::sessionsOf(caseId)); !session.eof(); session.moveNext()) {
-            const SessionListQuery::Row row = SessionListQuery::row([&session](const QString &column) { return session.value(column); });
-            caseItem->addChild(new QTreeWidgetItem(QStringList{
-                QStringLiteral("Session ") + row.id, row.subject, SessionListQuery::cancelledMark(row.cancelled), row.date,
-                row.start + QStringLiteral(" - ") + row.end}));
+            const SessionListQuery::Row row =
+                SessionListQuery::row([&session](const QString &column) { return session.value(column); });
+            caseItem->addChild(new QTreeWidgetItem(QStringList{QStringLiteral("Session ") + row.id, row.subject,
+                                                               SessionListQuery::cancelledMark(row.cancelled), row.date,
+                                                               row.start + QStringLiteral(" - ") + row.end}));
         }
         caseItem->setExpanded(true);
         if (caseId == chosenCase)
@@ -146,7 +162,8 @@ qint32 frmCases::newCase()
     }
     DemoConnection cn;
     const double today = Scheduler::instance().today().datePart().value();
-    if (!cn.execute(CaseStatements::newCase(d->clientId, d->description->text(), idOf(d->caseType->chosen(0)), today))) {
+    if (!cn.execute(
+            CaseStatements::newCase(d->clientId, d->description->text(), idOf(d->caseType->chosen(0)), today))) {
         MsgBox::show(QStringLiteral("The case could not be stored."), MsgBox::Exclamation);
         return 0;
     }
@@ -168,7 +185,8 @@ bool frmCases::linkSession()
     DemoConnection cn;
     DemoRecordset linked = cn.read(CaseStatements::caseOfSession(d->sessionId));
     if (!linked.eof()) {
-        MsgBox::show(CaseStatements::alreadyLinked(d->sessionId, basGeneral::TextOf(linked.value(QStringLiteral("ClientCaseID")))),
+        MsgBox::show(CaseStatements::alreadyLinked(d->sessionId,
+                                                   basGeneral::TextOf(linked.value(QStringLiteral("ClientCaseID")))),
                      MsgBox::Information);
         return false;
     }

@@ -81,8 +81,10 @@ void frmClient::build()
 {
     // Two columns: name and contact, details and what the ranking matches, the two addresses.
     const QMap<QString, QPoint> places = {
-        {QStringLiteral("Name"), {0, 0}},           {QStringLiteral("Contact"), {1, 0}},
-        {QStringLiteral("Details"), {0, 1}},        {QStringLiteral("Postal Address"), {0, 2}},
+        {QStringLiteral("Name"), {0, 0}},
+        {QStringLiteral("Contact"), {1, 0}},
+        {QStringLiteral("Details"), {0, 1}},
+        {QStringLiteral("Postal Address"), {0, 2}},
         {QStringLiteral("Physical Address"), {1, 2}},
     };
     auto *groups = new QGridLayout;
@@ -138,7 +140,8 @@ void frmClient::load(qint32 clientId)
         it.value()->setText(record->value(it.key()));
     check(d->ethnicities, ClientStore::linked(ClientStore::Kind::Ethnicities, clientId));
     check(d->languages, ClientStore::linked(ClientStore::Kind::Languages, clientId));
-    setWindowTitle(QStringLiteral("Client ") + QString::number(clientId) + QStringLiteral(": ") + record->displayName());
+    setWindowTitle(QStringLiteral("Client ") + QString::number(clientId) + QStringLiteral(": ")
+                   + record->displayName());
 }
 
 qint32 frmClient::clientId() const

@@ -3,21 +3,21 @@
 #include "basgeneral.h"
 #include "calendar.h"
 #include "calendarexportdialog.h"
-#include "controlfactory.h"
 #include "clientnotices.h"
+#include "controlfactory.h"
 #include "counsellorranking.h"
 #include "democonnection.h"
-#include "demosettings.h"
 #include "demolayout.h"
+#include "demosettings.h"
 #include "formfile.h"
 #include "freeslot.h"
-#include "frmclient.h"
 #include "frmcases.h"
+#include "frmclient.h"
 #include "frmfind.h"
 #include "frmlookupeditor.h"
 #include "frmoptions.h"
-#include "frmsessionlist.h"
 #include "frmsession.h"
+#include "frmsessionlist.h"
 #include "hourlet.h"
 #include "listbar.h"
 #include "msgbox.h"
@@ -28,12 +28,12 @@
 #include "practiceupgrade.h"
 #include "resumenext.h"
 #include "scheduler.h"
+#include "schedules.h"
 #include "screenareas.h"
 #include "sessionlistquery.h"
 #include "sessiontime.h"
 #include "slotgeometry.h"
 #include "startuptips.h"
-#include "schedules.h"
 #include "twips.h"
 #include "weekview.h"
 #include "windowplacement.h"
@@ -100,13 +100,13 @@ struct MaintenanceItem
 
 // The maintenance menu's items and the navigation items they stand for.
 const MaintenanceItem maintenanceMenu[] = {
-    {"mnuMaintenanceSessions", "MainCancelBooking"}, {"mnuMaintenanceCases", "MainCases"},
-    {"mnuMaintenanceLocation", "MainLocation"},      {"mnuMaintenanceCaseTypes", "MainCaseType"},
+    {"mnuMaintenanceSessions", "MainCancelBooking"},   {"mnuMaintenanceCases", "MainCases"},
+    {"mnuMaintenanceLocation", "MainLocation"},        {"mnuMaintenanceCaseTypes", "MainCaseType"},
     {"mnuMaintenanceSessionTypes", "MainSessionType"}, {"mnuMaintenanceOptions", "Options"},
 };
 
 const MaintenanceItem maintenanceItems[] = {
-    {"MainCancelBooking", "Sessions"}, {"MainCases", "Cases"},          {"MainCaseType", "Case Type"},
+    {"MainCancelBooking", "Sessions"},   {"MainCases", "Cases"},       {"MainCaseType", "Case Type"},
     {"MainSessionType", "Session Type"}, {"MainLocation", "Location"},
 };
 
@@ -273,9 +273,8 @@ void frmDemo::buildMenus()
     QAction *exportCalendar = new QAction(QStringLiteral("Export Calendar..."), file);
     exportCalendar->setObjectName(QStringLiteral("mnuFileExportCalendar"));
     file->insertAction(exit, exportCalendar);
-    connect(exportCalendar, &QAction::triggered, this, [this] {
-        CalendarExportDialog(basGeneral::lngCounsellerID, d->monthView->selectedDate(), this).exec();
-    });
+    connect(exportCalendar, &QAction::triggered, this,
+            [this] { CalendarExportDialog(basGeneral::lngCounsellerID, d->monthView->selectedDate(), this).exec(); });
     const auto addMenu = [this](const char *name, const QString &caption,
                                 std::initializer_list<std::pair<const char *, const char *>> items) {
         QMenu *menu = menuBar()->addMenu(caption);
@@ -289,12 +288,18 @@ void frmDemo::buildMenus()
         return menu;
     };
     addMenu("mnuView", QStringLiteral("View"),
-            {{"mnuViewDay", "Day"}, {"mnuViewWeek", "Week"}, {"mnuViewMonth", "Month"}, {"mnuViewSep1", nullptr},
+            {{"mnuViewDay", "Day"},
+             {"mnuViewWeek", "Week"},
+             {"mnuViewMonth", "Month"},
+             {"mnuViewSep1", nullptr},
              {"mnuViewShowTips", "Show Tips at Startup"}});
     addMenu("mnuMaintenance", QStringLiteral("Maintenance"),
-            {{"mnuMaintenanceSessions", "Sessions"}, {"mnuMaintenanceCases", "Cases"},
-             {"mnuMaintenanceLocation", "Location"}, {"mnuMaintenanceCaseTypes", "Case Types"},
-             {"mnuMaintenanceSessionTypes", "Session Types"}, {"mnuMaintenanceSep1", nullptr},
+            {{"mnuMaintenanceSessions", "Sessions"},
+             {"mnuMaintenanceCases", "Cases"},
+             {"mnuMaintenanceLocation", "Location"},
+             {"mnuMaintenanceCaseTypes", "Case Types"},
+             {"mnuMaintenanceSessionTypes", "Session Types"},
+             {"mnuMaintenanceSep1", nullptr},
              {"mnuMaintenanceOptions", "Options"}});
     for (const MaintenanceItem &item : maintenanceMenu) {
         const QString key = text(item.caption);
@@ -353,7 +358,8 @@ void frmDemo::buildBookingPanel()
     d->panel->setFrameShape(QFrame::StyledPanel);
     d->panel->setGeometry(780, d->toolBar->height(), PanelWidth, 640);
     d->panel->installEventFilter(this);
-    d->lblMakeBookingDetails = panelHeading(d->panel, "lblMakeBookingDetails", QStringLiteral("New Booking Details"), 0);
+    d->lblMakeBookingDetails =
+        panelHeading(d->panel, "lblMakeBookingDetails", QStringLiteral("New Booking Details"), 0);
     panelFieldLabel(d->panel, 4, QStringLiteral("Client ID"), 6, 26);
     d->cboClient = new MultiColumnCombo(3, 0, d->panel);
     d->cboClient->setObjectName(QStringLiteral("cboClient"));
@@ -526,17 +532,50 @@ QString frmDemo::legalNotice()
     return QStringLiteral("Copyright \u00A9 2026 Sessara. All rights reserved.");
 }
 
-Hourlet *frmDemo::ZOVudeZozo1() const { return d->day; }
-ControlBase *frmDemo::WeekView1() const { return d->week; }
-PeriodicTimer *frmDemo::PeriodicUpdateDisplay() const { return d->timer; }
-QCalendarWidget *frmDemo::mvwHourlet() const { return d->monthView; }
-ListBar *frmDemo::lbrBooking() const { return d->listBar; }
-QToolBar *frmDemo::tbToolBar() const { return d->toolBar; }
-MultiColumnCombo *frmDemo::cboClient() const { return d->cboClient; }
-MultiColumnCombo *frmDemo::cboCounseller() const { return d->cboCounseller; }
-QComboBox *frmDemo::cboLocation() const { return d->cboLocation; }
-QLabel *frmDemo::lblCounseller() const { return d->lblCounseller; }
-QFrame *frmDemo::picHourletDetails() const { return d->panel; }
+Hourlet *frmDemo::ZOVudeZozo1() const
+{
+    return d->day;
+}
+ControlBase *frmDemo::WeekView1() const
+{
+    return d->week;
+}
+PeriodicTimer *frmDemo::PeriodicUpdateDisplay() const
+{
+    return d->timer;
+}
+QCalendarWidget *frmDemo::mvwHourlet() const
+{
+    return d->monthView;
+}
+ListBar *frmDemo::lbrBooking() const
+{
+    return d->listBar;
+}
+QToolBar *frmDemo::tbToolBar() const
+{
+    return d->toolBar;
+}
+MultiColumnCombo *frmDemo::cboClient() const
+{
+    return d->cboClient;
+}
+MultiColumnCombo *frmDemo::cboCounseller() const
+{
+    return d->cboCounseller;
+}
+QComboBox *frmDemo::cboLocation() const
+{
+    return d->cboLocation;
+}
+QLabel *frmDemo::lblCounseller() const
+{
+    return d->lblCounseller;
+}
+QFrame *frmDemo::picHourletDetails() const
+{
+    return d->panel;
+}
 
 void frmDemo::BuildListBar()
 {
@@ -548,7 +587,8 @@ void frmDemo::BuildListBar()
     DemoConnection cn;
     DemoRecordset rs = cn.read(QStringLiteral("Select * from tblCounseller"));
     for (; !rs.eof(); rs.moveNext()) {
-        d->listBar->addItem(CalendarsBar, CounsellorKeyPrefix + basGeneral::TextOf(rs.value(QStringLiteral("CounsellerID"))),
+        d->listBar->addItem(CalendarsBar,
+                            CounsellorKeyPrefix + basGeneral::TextOf(rs.value(QStringLiteral("CounsellerID"))),
                             basGeneral::TextOf(rs.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
                                 + basGeneral::TextOf(rs.value(QStringLiteral("LastName"))),
                             person);
@@ -725,9 +765,10 @@ void frmDemo::lbrBooking_ItemClick(const QString &itemKey, const QString &itemCa
 
 void frmDemo::openMaintenance(const QString &itemKey)
 {
-    const std::map<QString, LookupTable::Kind> lists = {{QStringLiteral("MainLocation"), LookupTable::Kind::Locations},
-                                                        {QStringLiteral("MainSessionType"), LookupTable::Kind::SessionTypes},
-                                                        {QStringLiteral("MainCaseType"), LookupTable::Kind::CaseTypes}};
+    const std::map<QString, LookupTable::Kind> lists = {
+        {QStringLiteral("MainLocation"), LookupTable::Kind::Locations},
+        {QStringLiteral("MainSessionType"), LookupTable::Kind::SessionTypes},
+        {QStringLiteral("MainCaseType"), LookupTable::Kind::CaseTypes}};
     if (const auto list = lists.find(itemKey); list != lists.end()) {
         frmLookupEditor(list->second, this).exec();
     } else if (itemKey == QStringLiteral("MainCases")) {
@@ -735,8 +776,9 @@ void frmDemo::openMaintenance(const QString &itemKey)
     } else if (itemKey == QStringLiteral("Options")) {
         frmOptions(this).exec();
     } else if (itemKey == QStringLiteral("MainCancelBooking")) {
-        frmSessionList sessions(basGeneral::lngCounsellerID, d->monthView->selectedDate(),
-                                [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
+        frmSessionList sessions(
+            basGeneral::lngCounsellerID, d->monthView->selectedDate(),
+            [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
         sessions.exec();
     }
 }
@@ -769,7 +811,8 @@ void frmDemo::AddBooking()
         DemoConnection cn;
         const QString select = SessionListQuery::statement(basGeneral::lngCounsellerID, now.date(), now.date());
         for (DemoRecordset rs = cn.read(select); !rs.eof(); rs.moveNext()) {
-            const SessionListQuery::Row row = SessionListQuery::row([&rs](const QString &column) { return rs.value(column); });
+            const SessionListQuery::Row row =
+                SessionListQuery::row([&rs](const QString &column) { return rs.value(column); });
             const std::optional<OleDate> start = SessionTime::timeOfDay(row.start);
             const std::optional<OleDate> end = SessionTime::timeOfDay(row.end);
             if (!row.cancelled && start && end)
@@ -793,8 +836,9 @@ void frmDemo::AddBooking()
 void frmDemo::showMonth()
 {
     const QDate first(d->monthView->yearShown(), d->monthView->monthShown(), 1);
-    frmSessionList sessions(basGeneral::lngCounsellerID, first,
-                            [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
+    frmSessionList sessions(
+        basGeneral::lngCounsellerID, first,
+        [this](qint32 session, qint32 counsellor) { openStoredSession(session, counsellor); }, this);
     sessions.setRange(first, first.addMonths(1).addDays(-1));
     sessions.setWindowTitle(QStringLiteral("Sessions: ") + QLocale().toString(first, QStringLiteral("MMMM yyyy")));
     sessions.exec();
@@ -821,7 +865,8 @@ void frmDemo::openStoredSession(qint32 sessionId, qint32 counsellorId)
 {
     ResumeNext resume;
     DemoConnection cn;
-    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(sessionId));
+    DemoRecordset rs =
+        cn.read(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(sessionId));
     if (rs.eof() || !d->opener)
         return;
     OleDate day;
@@ -862,7 +907,8 @@ void frmDemo::cboCounseller_Click()
     if (!box->text().isEmpty()) {
         resume([&] { basGeneral::lngCounsellerID = NumberConversion::toInt32(box->chosen(0)); });
         resume([&] { d->day->setResource(basGeneral::lngCounsellerID); });
-        d->lblCounseller->setText(basGeneral::TextOf(box->chosen(2)) + QLatin1Char(' ') + basGeneral::TextOf(box->chosen(1)));
+        d->lblCounseller->setText(basGeneral::TextOf(box->chosen(2)) + QLatin1Char(' ')
+                                  + basGeneral::TextOf(box->chosen(1)));
         resume([&] { d->day->UpdateDisplay(); });
     }
 }

@@ -40,7 +40,8 @@ frmFind::frmFind(FindQuery::Kind kind, QWidget *parent)
     d->found->setRootIsDecorated(false);
     d->found->setHeaderLabels({QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Phone")});
     d->found->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    QDialogButtonBox *buttons = FormButtons::create(this, QStringLiteral("Choose"), QStringLiteral("cmdChoose"), d->choose);
+    QDialogButtonBox *buttons =
+        FormButtons::create(this, QStringLiteral("Choose"), QStringLiteral("cmdChoose"), d->choose);
 
     auto *layout = new QVBoxLayout(this);
     auto *prompt = new QLabel(QStringLiteral("&Find"));
@@ -67,9 +68,18 @@ std::optional<qint32> frmFind::choose(FindQuery::Kind kind, QWidget *parent)
     return finder.chosen();
 }
 
-QLineEdit *frmFind::txtFind() const { return d->find; }
-QTreeWidget *frmFind::lstFound() const { return d->found; }
-std::optional<qint32> frmFind::chosen() const { return d->chosen; }
+QLineEdit *frmFind::txtFind() const
+{
+    return d->find;
+}
+QTreeWidget *frmFind::lstFound() const
+{
+    return d->found;
+}
+std::optional<qint32> frmFind::chosen() const
+{
+    return d->chosen;
+}
 
 void frmFind::search(const QString &typed)
 {
@@ -77,7 +87,8 @@ void frmFind::search(const QString &typed)
     DemoConnection cn;
     DemoRecordset rs = cn.read(FindQuery::statement(d->kind, typed));
     for (; !rs.eof(); rs.moveNext()) {
-        const FindQuery::Match match = FindQuery::match(d->kind, [&rs](const QString &column) { return rs.value(column); });
+        const FindQuery::Match match =
+            FindQuery::match(d->kind, [&rs](const QString &column) { return rs.value(column); });
         d->found->addTopLevelItem(new QTreeWidgetItem(QStringList{match.id, match.name, match.phone}));
     }
     cn.errors().clear();

@@ -50,8 +50,10 @@ frmLookupEditor::frmLookupEditor(LookupTable::Kind kind, QWidget *parent)
     grid->addWidget(d->items, 0, 0, 5, 1);
     grid->addWidget(d->description, 5, 0);
     const QList<std::pair<const char *, void (frmLookupEditor::*)()>> commands = {
-        {"Add", &frmLookupEditor::add}, {"Rename", &frmLookupEditor::renameChosen},
-        {"Delete", &frmLookupEditor::deleteChosen}, {"Close", nullptr}};
+        {"Add", &frmLookupEditor::add},
+        {"Rename", &frmLookupEditor::renameChosen},
+        {"Delete", &frmLookupEditor::deleteChosen},
+        {"Close", nullptr}};
     int row = 0;
     for (const auto &[caption, handler] : commands) {
         auto *button = new QPushButton(QLatin1String(caption));
@@ -72,8 +74,14 @@ frmLookupEditor::frmLookupEditor(LookupTable::Kind kind, QWidget *parent)
 
 frmLookupEditor::~frmLookupEditor() = default;
 
-QListWidget *frmLookupEditor::lstItems() const { return d->items; }
-QLineEdit *frmLookupEditor::txtDescription() const { return d->description; }
+QListWidget *frmLookupEditor::lstItems() const
+{
+    return d->items;
+}
+QLineEdit *frmLookupEditor::txtDescription() const
+{
+    return d->description;
+}
 
 QPushButton *frmLookupEditor::button(const QString &caption) const
 {
@@ -118,7 +126,8 @@ bool frmLookupEditor::taken(const QString &description, qint32 except) const
 void frmLookupEditor::add()
 {
     const QString description = d->description->text();
-    const QString refusal = LookupTable::refusal(description, !description.trimmed().isEmpty() && taken(description, 0));
+    const QString refusal =
+        LookupTable::refusal(description, !description.trimmed().isEmpty() && taken(description, 0));
     if (!refusal.isEmpty()) {
         MsgBox::show(refusal, MsgBox::Exclamation);
         return;
@@ -138,7 +147,8 @@ void frmLookupEditor::renameChosen()
     if (id == 0)
         return;
     const QString description = d->description->text();
-    const QString refusal = LookupTable::refusal(description, !description.trimmed().isEmpty() && taken(description, id));
+    const QString refusal =
+        LookupTable::refusal(description, !description.trimmed().isEmpty() && taken(description, id));
     if (!refusal.isEmpty()) {
         MsgBox::show(refusal, MsgBox::Exclamation);
         return;
@@ -163,13 +173,13 @@ void frmLookupEditor::deleteChosen()
             // A count that cannot be read is no proof that the entry is unused.
             MsgBox::show(uses > 0 ? LookupTable::inUse(description, uses, usage)
                                   : QStringLiteral("Cannot tell whether \"") + description
-                                        + QStringLiteral("\" is in use; it is not deleted."),
+                                 + QStringLiteral("\" is in use; it is not deleted."),
                          MsgBox::Exclamation);
             return;
         }
     }
-    if (MsgBox::show(QStringLiteral("Delete \"") + description + QStringLiteral("\"?"), MsgBox::YesNo | MsgBox::Question,
-                     d->table.caption())
+    if (MsgBox::show(QStringLiteral("Delete \"") + description + QStringLiteral("\"?"),
+                     MsgBox::YesNo | MsgBox::Question, d->table.caption())
         != MsgBox::Yes) {
         return;
     }

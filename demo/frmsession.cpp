@@ -116,10 +116,12 @@ frmSession::frmSession(QWidget *parent)
     d->commands = std::make_unique<SessionCommands>(
         ui, *this, [this]() -> QObject * { return basGeneral::bolWeekView ? d->weekView.data() : d->dayView.data(); });
 
-    d->finders = std::make_unique<SessionFinders>(ui, [this] { bookedClientChanged(); }, [this] {
-        DemoConnection cn;
-        showCaseLine(cn);
-    });
+    d->finders = std::make_unique<SessionFinders>(
+        ui, [this] { bookedClientChanged(); },
+        [this] {
+            DemoConnection cn;
+            showCaseLine(cn);
+        });
     connect(ui.txtBookedClient, &QLineEdit::textChanged, this, &frmSession::bookedClientChanged);
     connect(ui.cboLocation, &QComboBox::currentIndexChanged, this, &frmSession::locationChanged);
     connect(ui.cboStartTime, &QComboBox::currentTextChanged, this, &frmSession::startTimeChanged);
@@ -252,7 +254,8 @@ bool frmSession::sessionIsGone() const
     if (basGeneral::lngSessionID <= 0)
         return false;
     DemoConnection cn;
-    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
+    DemoRecordset rs =
+        cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
     return cn.isOpen() && !cn.errors().failed() && rs.eof();
 }
 
@@ -384,8 +387,8 @@ void frmSession::loadStoredSession()
 
         const QVariant location = rs.value(QStringLiteral("LocationID"));
         if (toInt32(location) > 0) {
-            DemoRecordset room = cn.read(QStringLiteral("select * from tblLocation where LocationID=")
-                                         + basGeneral::TextOf(location));
+            DemoRecordset room =
+                cn.read(QStringLiteral("select * from tblLocation where LocationID=") + basGeneral::TextOf(location));
             ui.cboLocation->setText(basGeneral::TextOf(room.value(QStringLiteral("Description"))));
         } else {
             ui.cboLocation->setText(QStringLiteral("Client Nominated Location"));
@@ -420,23 +423,25 @@ void frmSession::showCaseLine(DemoConnection &cn)
 {
     const QString session = id(basGeneral::lngSessionID);
     DemoRecordset link = cn.read(QStringLiteral("Select * from tblClientCaseSessionLink where SessionID=") + session);
-    const QString caseId = link.eof() ? QStringLiteral("0") : basGeneral::TextOf(link.value(QStringLiteral("clientCaseID")));
-    DemoRecordset position = cn.read(QStringLiteral("Select count(ClientCaseID) as CurrentPos  from tblClientCaseSessionLink "
-                                                    "where clientCaseID =")
-                                     + caseId + QStringLiteral(" and SessionID <=") + session);
+    const QString caseId =
+        link.eof() ? QStringLiteral("0") : basGeneral::TextOf(link.value(QStringLiteral("clientCaseID")));
+    DemoRecordset position =
+        cn.read(QStringLiteral("Select count(ClientCaseID) as CurrentPos  from tblClientCaseSessionLink "
+                               "where clientCaseID =")
+                + caseId + QStringLiteral(" and SessionID <=") + session);
     DemoRecordset total = cn.read(QStringLiteral("Select count(ClientCaseID) as TotalSessionInCase from "
                                                  "tblClientCaseSessionLink where clientCaseID =")
                                   + caseId);
     d->ui.lblSessionCase->setText(SessionTexts::caseLine(caseId, position.value(QStringLiteral("CurrentPos")),
-                                                      total.value(QStringLiteral("TotalSessionInCase"))));
+                                                         total.value(QStringLiteral("TotalSessionInCase"))));
 }
 
 void frmSession::showSessionCaption(DemoConnection &cn)
 {
     if (basGeneral::lngCounsellerID < 0)
         return;
-    DemoRecordset counsellor = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=")
-                                       + id(basGeneral::lngCounsellerID));
+    DemoRecordset counsellor =
+        cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=") + id(basGeneral::lngCounsellerID));
     setWindowTitle(QStringLiteral("Session ") + id(basGeneral::lngSessionID) + QStringLiteral(" Counselor: ")
                    + basGeneral::TextOf(counsellor.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
                    + basGeneral::TextOf(counsellor.value(QStringLiteral("LastName"))));
@@ -444,8 +449,8 @@ void frmSession::showSessionCaption(DemoConnection &cn)
 
 void frmSession::putSubject(const QString &defaultSubject)
 {
-    d->ui.txtSubject->setText(SessionTexts::followingSubject(d->ui.txtSubject->text(), d->lastDefaultSubject,
-                                                             defaultSubject));
+    d->ui.txtSubject->setText(
+        SessionTexts::followingSubject(d->ui.txtSubject->text(), d->lastDefaultSubject, defaultSubject));
     d->lastDefaultSubject = defaultSubject;
 }
 
@@ -483,8 +488,8 @@ void frmSession::showChargeable(const QVariant &chargeable)
 QString frmSession::BuildDefaultSubject() const
 {
     const SessionControls &ui = d->ui;
-    return SessionTexts::BuildDefaultSubject(ui.cboClientType->text(), ui.cboSessionType->text(), ui.cboLocation->text(),
-                                             ui.txtFullName->text());
+    return SessionTexts::BuildDefaultSubject(ui.cboClientType->text(), ui.cboSessionType->text(),
+                                             ui.cboLocation->text(), ui.txtFullName->text());
 }
 
 // --- Field reactions --------------------------------------------------------------------------
@@ -498,10 +503,9 @@ void frmSession::bookedClientChanged()
         DemoConnection cn;
         DemoRecordset rs = cn.read(QStringLiteral("Select * from tblClient where ClientID=") + typed);
         if (!rs.eof()) {
-            name = SessionTexts::bookedClientName(rs.value(QStringLiteral("OrganisationName")),
-                                                  rs.value(QStringLiteral("Salutation")),
-                                                  rs.value(QStringLiteral("FirstName")),
-                                                  rs.value(QStringLiteral("LastName")));
+            name = SessionTexts::bookedClientName(
+                rs.value(QStringLiteral("OrganisationName")), rs.value(QStringLiteral("Salutation")),
+                rs.value(QStringLiteral("FirstName")), rs.value(QStringLiteral("LastName")));
         }
     }
     d->ui.txtFullName->setText(name);
@@ -531,8 +535,8 @@ void frmSession::locationLeft()
 void frmSession::startTimeChanged()
 {
     SessionControls &ui = d->ui;
-    if (const std::optional<QString> end = SessionTime::endAfterStartChanged(ui.cboStartTime->currentText(),
-                                                                            ui.cboEndTime->currentText())) {
+    if (const std::optional<QString> end =
+            SessionTime::endAfterStartChanged(ui.cboStartTime->currentText(), ui.cboEndTime->currentText())) {
         ui.cboEndTime->setCurrentText(*end);
     }
 }
@@ -598,12 +602,12 @@ bool frmSession::eventFilter(QObject *watched, QEvent *event)
 bool frmSession::freeTextsCanBeStored()
 {
     const SessionControls &ui = d->ui;
-    const QString message = SessionTexts::nullCharacterMessage(
-        {{QStringLiteral("Subject"), ui.txtSubject->text()},
-         {QStringLiteral("Notes"), ui.txtAdditionalNotes->text()},
-         {QStringLiteral("Location"), ui.txtLocation->text()},
-         {QStringLiteral("Actual Start Time"), ui.txtActualStartTime->text()},
-         {QStringLiteral("Actual End Time"), ui.txtActualEndTime->text()}});
+    const QString message =
+        SessionTexts::nullCharacterMessage({{QStringLiteral("Subject"), ui.txtSubject->text()},
+                                            {QStringLiteral("Notes"), ui.txtAdditionalNotes->text()},
+                                            {QStringLiteral("Location"), ui.txtLocation->text()},
+                                            {QStringLiteral("Actual Start Time"), ui.txtActualStartTime->text()},
+                                            {QStringLiteral("Actual End Time"), ui.txtActualEndTime->text()}});
     if (message.isEmpty())
         return true;
     MsgBox::show(message, MsgBox::Exclamation);
@@ -638,9 +642,11 @@ void frmSession::save()
     ensureLoaded();
     {
         DemoConnection cn;
-        DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
+        DemoRecordset rs =
+            cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
         if (!rs.eof() && isTrue(rs.value(QStringLiteral("Invoiced")))) {
-            MsgBox::show(QStringLiteral("Cannot save changes to this Session. It has already been Invoiced."), MsgBox::OkOnly);
+            MsgBox::show(QStringLiteral("Cannot save changes to this Session. It has already been Invoiced."),
+                         MsgBox::OkOnly);
             return;
         }
     }
@@ -737,8 +743,9 @@ SessionSeries::Refusal frmSession::book(QObject *target, QDate day, const QVaria
     std::unique_ptr<BookingUnit> unit;
     const std::optional<qint32> room = roomOf(location);
     ResumeNext()([&] {
-        unit = std::make_unique<BookingUnit>(basGeneral::strConnectionString, QList<qint64>{basGeneral::lngCounsellerID},
-                                             room ? QList<qint64>{*room} : QList<qint64>{});
+        unit =
+            std::make_unique<BookingUnit>(basGeneral::strConnectionString, QList<qint64>{basGeneral::lngCounsellerID},
+                                          room ? QList<qint64>{*room} : QList<qint64>{});
     });
     if (!unit)
         return SessionSeries::Refusal::Unavailable;
@@ -761,9 +768,9 @@ SessionSeries::Refusal frmSession::conflictOn(QDate day, const QVariant &locatio
     if (counsellor == BookingConflict::Check::Conflict)
         return SessionSeries::Refusal::CounsellorBooked;
     // A client-nominated location is never tested against other bookings.
-    const BookingConflict::Check place = roomOf(location) ? BookingConflict::CheckForRoomConflict(
-                                             location, date, startTime, endTime, basGeneral::lngSessionID)
-                                                          : BookingConflict::Check::Free;
+    const BookingConflict::Check place = roomOf(location)
+        ? BookingConflict::CheckForRoomConflict(location, date, startTime, endTime, basGeneral::lngSessionID)
+        : BookingConflict::Check::Free;
     if (counsellor == BookingConflict::Check::CouldNotRun || place == BookingConflict::Check::CouldNotRun)
         return SessionSeries::Refusal::Unavailable;
     if (place == BookingConflict::Check::Conflict)
@@ -781,8 +788,11 @@ SessionSeries::Refusal frmSession::store(QObject *target, std::unique_ptr<Bookin
     const OleDate timeBegin = *SessionTime::timeOfDay(ui.cboStartTime->currentText());
     const OleDate timeEnd = *SessionTime::timeOfDay(ui.cboEndTime->currentText());
     const QString locationId = basGeneral::TextOf(location);
-    const SessionUpdate::Fields fields{basGeneral::TextOf(ui.cboClientType->chosen(0)), ui.txtBookedClient->text(),
-                                       locationId, ui.txtLocation->text(), ui.txtActualStartTime->text(),
+    const SessionUpdate::Fields fields{basGeneral::TextOf(ui.cboClientType->chosen(0)),
+                                       ui.txtBookedClient->text(),
+                                       locationId,
+                                       ui.txtLocation->text(),
+                                       ui.txtActualStartTime->text(),
                                        ui.txtActualEndTime->text()};
     const SessionView view(target);
     const bool stored = basGeneral::lngSessionID > 0;
@@ -833,7 +843,8 @@ qint32 frmSession::setAppointmentOn(const SessionView &view, std::optional<OleDa
 std::optional<OleDate> frmSession::storedDay() const
 {
     DemoConnection cn;
-    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
+    DemoRecordset rs =
+        cn.read(QStringLiteral("Select * from tblSession where SessionID=") + id(basGeneral::lngSessionID));
     std::optional<OleDate> day;
     if (!rs.eof() && !rs.value(QStringLiteral("SessionDate")).isNull())
         ResumeNext()([&] { day = NumberConversion::toDate(rs.value(QStringLiteral("SessionDate"))).datePart(); });
@@ -843,7 +854,8 @@ std::optional<OleDate> frmSession::storedDay() const
 void frmSession::showStoredChargeable()
 {
     DemoConnection cn;
-    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where sessionID=") + id(basGeneral::lngSessionID));
+    DemoRecordset rs =
+        cn.read(QStringLiteral("Select * from tblSession where sessionID=") + id(basGeneral::lngSessionID));
     if (!rs.eof())
         showChargeable(rs.value(QStringLiteral("Chargeable")));
     rs.close();
@@ -922,7 +934,8 @@ void frmSession::showFirstOfSeries(qint32 sessionId, QDate day)
     const std::optional<OleDate> end = SessionTime::dayMonthYear(calendarText(ui.calEndTime));
     if (start && end && start->date() != day) {
         const qint64 length = start->date().daysTo(end->date());
-        setDateTexts(SessionTime::dateText(OleDate::fromDate(day)), SessionTime::dateText(OleDate::fromDate(day.addDays(length))));
+        setDateTexts(SessionTime::dateText(OleDate::fromDate(day)),
+                     SessionTime::dateText(OleDate::fromDate(day.addDays(length))));
     }
     basGeneral::lngSessionID = sessionId;
     showStoredChargeable();

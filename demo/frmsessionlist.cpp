@@ -89,10 +89,22 @@ frmSessionList::frmSessionList(qint32 counsellorId, QDate day, SessionOpener ope
 
 frmSessionList::~frmSessionList() = default;
 
-MultiColumnCombo *frmSessionList::cboCounseller() const { return d->counsellors; }
-QDateEdit *frmSessionList::dtpFrom() const { return d->from; }
-QDateEdit *frmSessionList::dtpTo() const { return d->to; }
-QTreeWidget *frmSessionList::lstSessions() const { return d->sessions; }
+MultiColumnCombo *frmSessionList::cboCounseller() const
+{
+    return d->counsellors;
+}
+QDateEdit *frmSessionList::dtpFrom() const
+{
+    return d->from;
+}
+QDateEdit *frmSessionList::dtpTo() const
+{
+    return d->to;
+}
+QTreeWidget *frmSessionList::lstSessions() const
+{
+    return d->sessions;
+}
 
 void frmSessionList::setRange(QDate from, QDate to)
 {
@@ -108,13 +120,15 @@ void frmSessionList::setRange(QDate from, QDate to)
 void frmSessionList::fill()
 {
     d->sessions->clear();
-    const std::optional<qint32> counsellor = SessionAttendees::identifier(basGeneral::TextOf(d->counsellors->chosen(0)));
+    const std::optional<qint32> counsellor =
+        SessionAttendees::identifier(basGeneral::TextOf(d->counsellors->chosen(0)));
     if (!counsellor)
         return;
     DemoConnection cn;
     DemoRecordset rs = cn.read(SessionListQuery::statement(*counsellor, d->from->date(), d->to->date()));
     for (; !rs.eof(); rs.moveNext()) {
-        const SessionListQuery::Row row = SessionListQuery::row([&rs](const QString &column) { return rs.value(column); });
+        const SessionListQuery::Row row =
+            SessionListQuery::row([&rs](const QString &column) { return rs.value(column); });
         auto *item = new QTreeWidgetItem(QStringList{row.id, row.date, row.start, row.end, row.subject,
                                                      SessionListQuery::cancelledMark(row.cancelled)});
         if (row.cancelled) {
@@ -129,7 +143,8 @@ void frmSessionList::fill()
 void frmSessionList::openRow(int row)
 {
     const QTreeWidgetItem *item = d->sessions->topLevelItem(row);
-    const std::optional<qint32> counsellor = SessionAttendees::identifier(basGeneral::TextOf(d->counsellors->chosen(0)));
+    const std::optional<qint32> counsellor =
+        SessionAttendees::identifier(basGeneral::TextOf(d->counsellors->chosen(0)));
     const std::optional<qint32> session = item ? SessionAttendees::identifier(item->text(0)) : std::nullopt;
     if (!session || !counsellor || !d->opener)
         return;

@@ -29,9 +29,8 @@ QListWidget *ListBar::addBar(const QString &key, const QString &caption)
     list->setIconSize(QSize(32, 32));
     list->setSpacing(4);
     list->setWordWrap(true);
-    connect(list, &QListWidget::itemClicked, this, [this, key](QListWidgetItem *clicked) {
-        Q_EMIT ItemClick(keyOf(clicked), clicked->text(), key);
-    });
+    connect(list, &QListWidget::itemClicked, this,
+            [this, key](QListWidgetItem *clicked) { Q_EMIT ItemClick(keyOf(clicked), clicked->text(), key); });
     QToolBox::addItem(list, caption);
     return list;
 }

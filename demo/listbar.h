@@ -27,7 +27,8 @@ public:
     QListWidget *bar(const QString &key) const;
     /*! Adds the item \a key with \a caption to the bar \a barKey; nullptr when there is no such bar. */
     using QToolBox::addItem;
-    QListWidgetItem *addItem(const QString &barKey, const QString &key, const QString &caption, const QIcon &icon = QIcon());
+    QListWidgetItem *addItem(const QString &barKey, const QString &key, const QString &caption,
+                             const QIcon &icon = QIcon());
     /*! The item \a key of the bar \a barKey, or nullptr. */
     QListWidgetItem *item(const QString &barKey, const QString &key) const;
     /*! The keys of the items of the bar \a barKey, in order. */

@@ -50,8 +50,8 @@ QString LookupTable::insert(const QString &description) const
 QString LookupTable::rename(qint32 id, const QString &description) const
 {
     return QStringLiteral("Update ") + m_table + QStringLiteral(" set Description = '")
-        + basGeneral::QuoteForSql(description.trimmed()) + QStringLiteral("' where ") + m_idColumn + QStringLiteral(" = ")
-        + QString::number(id);
+        + basGeneral::QuoteForSql(description.trimmed()) + QStringLiteral("' where ") + m_idColumn
+        + QStringLiteral(" = ") + QString::number(id);
 }
 
 QString LookupTable::remove(qint32 id) const

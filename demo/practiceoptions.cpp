@@ -32,8 +32,9 @@ QString PracticeOptions::update(const QString &description, const QString &value
 
 QString PracticeOptions::insert(const QString &description, const QString &value)
 {
-    return QStringLiteral("Insert into tblConfig (Description, [Value]) values ('") + basGeneral::QuoteForSql(description)
-        + QStringLiteral("', '") + basGeneral::QuoteForSql(value) + QStringLiteral("')");
+    return QStringLiteral("Insert into tblConfig (Description, [Value]) values ('")
+        + basGeneral::QuoteForSql(description) + QStringLiteral("', '") + basGeneral::QuoteForSql(value)
+        + QStringLiteral("')");
 }
 
 } // namespace Sessara

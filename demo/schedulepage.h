@@ -15,8 +15,8 @@ namespace Sessara {
 class SchedulePage
 {
 public:
-    static constexpr int FirstHour = 7;          //!< the first hour shown
-    static constexpr int EndHour = 19;           //!< the hour line that closes the page
+    static constexpr int FirstHour = 7; //!< the first hour shown
+    static constexpr int EndHour = 19; //!< the hour line that closes the page
     static constexpr int TimeScaleAllowance = 55; //!< the extra width of the column with the time scale
     static constexpr int MinimumColumnWidth = 120; //!< no narrower, so that a "Mon, 08 Jun" caption fits
     static constexpr double HeaderInches = 0.75;

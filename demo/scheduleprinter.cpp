@@ -21,12 +21,12 @@ namespace Sessara {
 
 namespace {
 Q_LOGGING_CATEGORY(lcPrint, "olvar.sessara.schedule.print")
-constexpr int TitleLeft = 6;   // the column title in the header's grey row
+constexpr int TitleLeft = 6; // the column title in the header's grey row
 constexpr int TitleTop = 30;
 } // namespace
 
-SchedulePrinter::SchedulePrinter(const QString &heading, const QString &dateRange,
-                                 const QList<ScheduleColumn> &columns, const QString &dateFormat)
+SchedulePrinter::SchedulePrinter(const QString &heading, const QString &dateRange, const QList<ScheduleColumn> &columns,
+                                 const QString &dateFormat)
     : m_heading(heading)
     , m_dateRange(dateRange)
     , m_columns(columns)

@@ -19,8 +19,7 @@ const QString ColumnDate = QStringLiteral("ddd, dd mmm");
 constexpr int DaysInWeek = 7;
 } // namespace
 
-SchedulePrinter Schedules::resourceSchedule(const ScheduleSource &source, qint32 counsellor, OleDate date,
-                                            bool week)
+SchedulePrinter Schedules::resourceSchedule(const ScheduleSource &source, qint32 counsellor, OleDate date, bool week)
 {
     const QString heading = QStringLiteral("Resource Schedule: ") + source.counsellorName(counsellor);
     const OleDate day = date.datePart();
@@ -32,7 +31,7 @@ SchedulePrinter Schedules::resourceSchedule(const ScheduleSource &source, qint32
     for (int i = 0; i < DaysInWeek; ++i)
         columns.append(source.counsellorDay(counsellor, monday.addDays(i)));
     const QString range = DateFormatter::format(monday, LongDate) + QStringLiteral(" to ")
-            + DateFormatter::format(monday.addDays(DaysInWeek - 1), LongDate);
+        + DateFormatter::format(monday.addDays(DaysInWeek - 1), LongDate);
     return SchedulePrinter(heading, range, columns, ColumnDate);
 }
 
@@ -63,8 +62,8 @@ void Schedules::previewLocationSchedule(QWidget *parent, OleDate date)
     for (const auto &room : rooms)
         names.append(room.second);
     bool chosen = false;
-    const QString name = QInputDialog::getItem(parent, QStringLiteral("Location Schedule"),
-                                               QStringLiteral("Room:"), names, 0, false, &chosen);
+    const QString name = QInputDialog::getItem(parent, QStringLiteral("Location Schedule"), QStringLiteral("Room:"),
+                                               names, 0, false, &chosen);
     const qsizetype index = names.indexOf(name);
     if (!chosen || index < 0)
         return;

@@ -25,12 +25,12 @@ ScheduleSource::ScheduleSource(const QString &connectionString)
 QString ScheduleSource::counsellorName(qint32 counsellor) const
 {
     DemoConnection cn(m_connectionString);
-    DemoRecordset rs = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=")
-                               + QString::number(counsellor));
+    DemoRecordset rs =
+        cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=") + QString::number(counsellor));
     if (rs.eof())
         return QString();
     return basGeneral::TextOf(rs.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
-            + basGeneral::TextOf(rs.value(QStringLiteral("LastName")));
+        + basGeneral::TextOf(rs.value(QStringLiteral("LastName")));
 }
 
 ScheduleColumn ScheduleSource::counsellorDay(qint32 counsellor, OleDate date) const
@@ -59,16 +59,16 @@ QList<ScheduleColumn> ScheduleSource::locationDay(qint32 location, OleDate date)
 {
     const QString day = DateFormatter::format(date, QStringLiteral("mm/dd/yyyy"));
     DemoConnection cn(m_connectionString);
-    DemoRecordset rs = cn.read(
-            QStringLiteral("Select tblSession.SessionID AS SessID, StartTime, EndTime, SessionDescription, "
-                           "AdditionalNotes, tblCounseller.CounsellerID AS CounsID, FirstName, LastName "
-                           "from tblSession, tblCounsellerSessionLink, tblCounseller "
-                           "where tblSession.SessionID = tblCounsellerSessionLink.SessionID and "
-                           "tblCounsellerSessionLink.CounsellerID = tblCounseller.CounsellerID and "
-                           "tblSession.LocationID = ")
-            + QString::number(location) + QStringLiteral(" and tblSession.SessionDate = #") + day
-            + QStringLiteral("# and Cancelled = False order by LastName, FirstName, tblCounseller.CounsellerID, "
-                             "StartTime"));
+    DemoRecordset rs =
+        cn.read(QStringLiteral("Select tblSession.SessionID AS SessID, StartTime, EndTime, SessionDescription, "
+                               "AdditionalNotes, tblCounseller.CounsellerID AS CounsID, FirstName, LastName "
+                               "from tblSession, tblCounsellerSessionLink, tblCounseller "
+                               "where tblSession.SessionID = tblCounsellerSessionLink.SessionID and "
+                               "tblCounsellerSessionLink.CounsellerID = tblCounseller.CounsellerID and "
+                               "tblSession.LocationID = ")
+                + QString::number(location) + QStringLiteral(" and tblSession.SessionDate = #") + day
+                + QStringLiteral("# and Cancelled = False order by LastName, FirstName, tblCounseller.CounsellerID, "
+                                 "StartTime"));
     QList<ScheduleColumn> columns;
     for (; !rs.eof(); rs.moveNext()) {
         try {
@@ -89,7 +89,7 @@ void ScheduleSource::addRow(const DemoRecordset &rs, OleDate date, QList<Schedul
             column.counsellor = counsellor;
             column.date = date;
             column.title = basGeneral::TextOf(rs.value(QStringLiteral("FirstName"))) + QLatin1Char(' ')
-                    + basGeneral::TextOf(rs.value(QStringLiteral("LastName")));
+                + basGeneral::TextOf(rs.value(QStringLiteral("LastName")));
             columns.append(column);
         }
         Appointment record;

@@ -14,7 +14,7 @@ class DemoRecordset;
 /*! One column of a printed schedule: whose it is, its day and the sessions it shows. */
 struct ScheduleColumn
 {
-    QString title;                             //!< the counsellor's name, or empty
+    QString title; //!< the counsellor's name, or empty
     qint32 counsellor = 0;
     OlvarControls::OleDate date;
     OlvarControls::AppointmentList appointments;

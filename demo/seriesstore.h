@@ -27,7 +27,7 @@ public:
     {
         qint32 seriesId = 0;
         int position = 0; //!< 1 for the first session still stored
-        int total = 0;    //!< the sessions of the series still stored
+        int total = 0; //!< the sessions of the series still stored
     };
 
     /*! A session of a series and when it starts. */

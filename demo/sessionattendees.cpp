@@ -30,8 +30,8 @@ QString counsellorName(const DemoRecordset &rs)
 
 QString nameOfClient(const DemoRecordset &rs)
 {
-    return SessionAttendees::clientName(rs.value(QStringLiteral("OrganisationName")), rs.value(QStringLiteral("FirstName")),
-                                        rs.value(QStringLiteral("LastName")));
+    return SessionAttendees::clientName(rs.value(QStringLiteral("OrganisationName")),
+                                        rs.value(QStringLiteral("FirstName")), rs.value(QStringLiteral("LastName")));
 }
 
 /* Whether \a select finds a row; nothing when it could not be run. */
@@ -53,8 +53,8 @@ QList<SessionAttendees::Attendee> linked(qint32 sessionId, const char *linkTable
     if (sessionId < 1)
         return rows;
     DemoConnection cn;
-    DemoRecordset links =
-        cn.read(QStringLiteral("select * from ") + QLatin1String(linkTable) + QStringLiteral(" where sessionID=") + id(sessionId));
+    DemoRecordset links = cn.read(QStringLiteral("select * from ") + QLatin1String(linkTable)
+                                  + QStringLiteral(" where sessionID=") + id(sessionId));
     for (; !links.eof(); links.moveNext())
         rows.append(attendee(cn, links));
     return rows;
@@ -95,7 +95,8 @@ QList<SessionAttendees::Attendee> SessionAttendees::counsellors(qint32 sessionId
 {
     return linked(sessionId, "tblCounsellerSessionLink", [](DemoConnection &cn, const DemoRecordset &link) {
         const QString counsellorId = field(link, "CounsellerID");
-        DemoRecordset counsellor = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=") + counsellorId);
+        DemoRecordset counsellor =
+            cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID=") + counsellorId);
         const Attendee row{counsellorId, counsellorName(counsellor), QString()};
         counsellor.close();
         return row;
@@ -113,8 +114,9 @@ SessionAttendees::Result SessionAttendees::addClient(qint32 sessionId, const QSt
     const QString session = id(sessionId);
     const QString client = id(*clientId);
     DemoConnection cn;
-    const std::optional<bool> attending = found(cn, QStringLiteral("select * from tblClientSessionLink where sessionID=")
-                                                        + session + QStringLiteral(" and ClientID=") + client);
+    const std::optional<bool> attending = found(cn,
+                                                QStringLiteral("select * from tblClientSessionLink where sessionID=")
+                                                    + session + QStringLiteral(" and ClientID=") + client);
     const std::optional<bool> known = attending && !*attending
         ? found(cn, QStringLiteral("select * from tblClient where ClientID=") + client)
         : attending;
@@ -143,9 +145,10 @@ SessionAttendees::Result SessionAttendees::addCounsellor(qint32 sessionId, const
     const QString counsellor = id(*counsellorId);
     {
         DemoConnection cn;
-        const std::optional<bool> attending = found(cn, QStringLiteral("select * from tblCounsellerSessionLink where "
-                                                                       "sessionID=")
-                                                            + session + QStringLiteral(" and CounsellerID=") + counsellor);
+        const std::optional<bool> attending = found(cn,
+                                                    QStringLiteral("select * from tblCounsellerSessionLink where "
+                                                                   "sessionID=")
+                                                        + session + QStringLiteral(" and CounsellerID=") + counsellor);
         if (!attending)
             return {Outcome::Unavailable, {}};
         if (*attending)
@@ -161,13 +164,14 @@ SessionAttendees::Result SessionAttendees::addCounsellor(qint32 sessionId, const
         break;
     }
     DemoConnection cn;
-    const std::optional<bool> known = found(cn, QStringLiteral("select * from tblCounseller where CounsellerID=") + counsellor);
+    const std::optional<bool> known =
+        found(cn, QStringLiteral("select * from tblCounseller where CounsellerID=") + counsellor);
     if (!known)
         return {Outcome::Unavailable, {}};
     if (!*known)
         return {Outcome::NotFound, {}};
-    if (!cn.execute(QStringLiteral("Insert into tblCounsellerSessionLink (CounsellerID, SessionID) values(") + counsellor
-                    + QStringLiteral(", ") + session + QStringLiteral(") "))) {
+    if (!cn.execute(QStringLiteral("Insert into tblCounsellerSessionLink (CounsellerID, SessionID) values(")
+                    + counsellor + QStringLiteral(", ") + session + QStringLiteral(") "))) {
         return {Outcome::NotStored, {}};
     }
     DemoRecordset rs = cn.read(QStringLiteral("Select * from tblCounseller where CounsellerID =") + counsellor);
@@ -192,7 +196,7 @@ SessionAttendees::Removal SessionAttendees::remove(Group group, qint32 sessionId
     }
     const QString column = clients ? QStringLiteral(" and ClientID=") : QStringLiteral(" and CounsellerID=");
     return cn.execute(QStringLiteral("Delete from ") + table + where + column + id(*number)) ? Removal::Removed
-                                                                                            : Removal::Failed;
+                                                                                             : Removal::Failed;
 }
 
 QString SessionAttendees::message(Group group, Outcome outcome, const QString &typed)

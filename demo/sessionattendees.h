@@ -28,20 +28,20 @@ public:
     /*! One row of an attendee list. */
     struct Attendee
     {
-        QString id;     //!< ClientID or CounsellerID
-        QString name;   //!< the display name
+        QString id; //!< ClientID or CounsellerID
+        QString name; //!< the display name
         QString status; //!< the client's status ("Booked", "No Status"); empty for a counsellor
     };
 
     /*! What adding an attendee came to. */
     enum class Outcome {
-        Nothing,          //!< no identifier typed: nothing done, nothing shown
+        Nothing, //!< no identifier typed: nothing done, nothing shown
         AlreadyAttending, //!< the identifier is linked to the session already
-        Conflict,         //!< the counsellor is booked elsewhere at the session's time
-        NotFound,         //!< no such client or counsellor, or no whole number typed
-        NotStored,        //!< the link could not be written
-        Unavailable,      //!< the database is locked or out of reach: nothing checked, nothing written
-        Added,            //!< linked; the new list row is in the result
+        Conflict, //!< the counsellor is booked elsewhere at the session's time
+        NotFound, //!< no such client or counsellor, or no whole number typed
+        NotStored, //!< the link could not be written
+        Unavailable, //!< the database is locked or out of reach: nothing checked, nothing written
+        Added, //!< linked; the new list row is in the result
     };
 
     /*! The outcome of adding and, when Added, the new list row. */
@@ -54,16 +54,16 @@ public:
     /*! The session's date and times as the dialog shows them, for a counsellor's conflict check. */
     struct Booking
     {
-        QString date;      //!< "dd/mm/yyyy"
+        QString date; //!< "dd/mm/yyyy"
         QString startTime; //!< "9:30 am"
         QString endTime;
     };
 
     /*! What removing an attendee came to. */
     enum class Removal {
-        Removed,        //!< the link row is gone
+        Removed, //!< the link row is gone
         LastCounsellor, //!< refused: a session keeps at least one counsellor
-        Failed,         //!< the link row could not be deleted
+        Failed, //!< the link row could not be deleted
     };
 
     /*! The identifier \a typed holds, trimmed, when it is a whole number of 32 bits; nothing otherwise. */

@@ -57,8 +57,9 @@ QString SessionCancellation::configurationQuery()
 
 QString SessionCancellation::statement(qint32 sessionId, bool cancelled)
 {
-    return QStringLiteral("Update tblSession set Cancelled = ") + (cancelled ? QStringLiteral("true") : QStringLiteral("false"))
-        + QStringLiteral(" where SessionID = ") + QString::number(sessionId);
+    return QStringLiteral("Update tblSession set Cancelled = ")
+        + (cancelled ? QStringLiteral("true") : QStringLiteral("false")) + QStringLiteral(" where SessionID = ")
+        + QString::number(sessionId);
 }
 
 QString SessionCancellation::done(qint32 sessionId, bool cancelled)

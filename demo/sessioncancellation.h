@@ -23,11 +23,11 @@ public:
 
     /*! What the rule found. */
     enum class Verdict {
-        Allowed,         //!< the session may be cancelled
+        Allowed, //!< the session may be cancelled
         NoConfiguration, //!< no minimum notice is configured, or it is no number
-        Unreadable,      //!< the session's start date or time cannot be read
-        Expired,         //!< the session has started or is over
-        NoticePeriod,    //!< the session starts within the minimum notice
+        Unreadable, //!< the session's start date or time cannot be read
+        Expired, //!< the session has started or is over
+        NoticePeriod, //!< the session starts within the minimum notice
     };
 
     /*! The caption of cmdCancel while a press cancels. */

@@ -7,10 +7,10 @@
 #include "msgbox.h"
 #include "resumenext.h"
 #include "scheduler.h"
+#include "seriesstore.h"
 #include "sessioncancellation.h"
 #include "sessioncontrols.h"
 #include "sessionseries.h"
-#include "seriesstore.h"
 #include "sessiontime.h"
 #include "sessionview.h"
 
@@ -92,7 +92,8 @@ void SessionCommands::cancel()
     const qint32 session = basGeneral::lngSessionID;
     DemoConnection cn;
     const QVariant minimum = minimumNotice(cn);
-    const SessionCancellation::Verdict verdict = SessionCancellation::check(minimum, shownStart(), Scheduler::instance().now());
+    const SessionCancellation::Verdict verdict =
+        SessionCancellation::check(minimum, shownStart(), Scheduler::instance().now());
     if (verdict != SessionCancellation::Verdict::Allowed) {
         MsgBox::show(SessionCancellation::refusal(verdict, minimum), SessionCancellation::refusalIcon(verdict));
         return;
@@ -142,7 +143,8 @@ void SessionCommands::uncancel()
     const qint32 session = basGeneral::lngSessionID;
     DemoConnection cn;
     if (!cn.execute(SessionCancellation::statement(session, false))) {
-        MsgBox::show(QStringLiteral("Session ") + QString::number(session) + QStringLiteral(" could not be un-cancelled."),
+        MsgBox::show(QStringLiteral("Session ") + QString::number(session)
+                         + QStringLiteral(" could not be un-cancelled."),
                      MsgBox::Exclamation);
         return;
     }
@@ -218,7 +220,8 @@ void SessionCommands::stampNow(int index)
         const QString prompt = start
             ? QStringLiteral("You are about to change the start time. Do you want to change the start time.")
             : QStringLiteral("You are about to change the end time. Do you want to change the end time.");
-        const QString title = start ? QStringLiteral("Change Actual Start Time") : QStringLiteral("Change Actual End Time");
+        const QString title =
+            start ? QStringLiteral("Change Actual Start Time") : QStringLiteral("Change Actual End Time");
         if (MsgBox::show(prompt, MsgBox::YesNo, title) != MsgBox::Yes)
             return;
     }

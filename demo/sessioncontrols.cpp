@@ -116,14 +116,15 @@ SessionControls::SessionControls(QWidget *dialog)
     , frmClient(named(new QGroupBox(QStringLiteral("Clients")), "frmClient"))
     , txtClientAttendeeAdd(named(new QLineEdit, "txtClientAttendeeAdd"))
     , cmdAddClientAdendee(button("cmdAddClientAdendee", "Add"))
-    , lstAttendeeClients(listBox("lstAttendeeClients", {QStringLiteral("ClientID"), QStringLiteral("Name"),
-                                                        QStringLiteral("Status")}))
+    , lstAttendeeClients(
+          listBox("lstAttendeeClients", {QStringLiteral("ClientID"), QStringLiteral("Name"), QStringLiteral("Status")}))
     , cmdSearchClientAdendee(button("cmdSearchClientAdendee", "Search"))
     , cmdClientRemove(button("cmdClientRemove", "Remove"))
     , fraCounsellers(named(new QGroupBox(QStringLiteral("Counselors")), "fraCounsellers"))
     , txtCounsellerAttendeeAdd(named(new QLineEdit, "txtCounsellerAttendeeAdd"))
     , cmdAddCounsellerAdendee(button("cmdAddCounsellerAdendee", "Add"))
-    , lstAttendeeCounsellers(listBox("lstAttendeeCounsellers", {QStringLiteral("CounsellerID"), QStringLiteral("Name")}))
+    , lstAttendeeCounsellers(
+          listBox("lstAttendeeCounsellers", {QStringLiteral("CounsellerID"), QStringLiteral("Name")}))
     , cmdSearchCounsellerAdendee(button("cmdSearchCounsellerAdendee", "Search"))
     , cmdCounsellerRemove(button("cmdCounsellerRemove", "Remove"))
     , fraEndNote(named(new QGroupBox(QStringLiteral("Session Note")), "fraEndNote"))

@@ -61,7 +61,8 @@ void SessionFinders::openCases()
 {
     const std::optional<qint32> client = SessionAttendees::identifier(m_ui.txtBookedClient->text());
     if (!client || *client <= 0) {
-        MsgBox::show(QStringLiteral("Choose the client to invoice first: the cases are that client's."), MsgBox::Information);
+        MsgBox::show(QStringLiteral("Choose the client to invoice first: the cases are that client's."),
+                     MsgBox::Information);
         return;
     }
     frmCases(*client, basGeneral::lngSessionID, m_ui.cmdCase->window()).exec();

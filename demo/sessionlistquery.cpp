@@ -28,9 +28,12 @@ SessionListQuery::Row SessionListQuery::row(const std::function<QVariant(const Q
     row.id = basGeneral::TextOf(fieldValue(QStringLiteral("SessionID")));
     ResumeNext resume;
     resume([&] {
-        row.date = NumberConversion::toDate(fieldValue(QStringLiteral("SessionDate"))).date().toString(QStringLiteral("dd/MM/yyyy"));
+        row.date = NumberConversion::toDate(fieldValue(QStringLiteral("SessionDate")))
+                       .date()
+                       .toString(QStringLiteral("dd/MM/yyyy"));
     });
-    resume([&] { row.start = SessionTime::timeText(NumberConversion::toDate(fieldValue(QStringLiteral("StartTime")))); });
+    resume(
+        [&] { row.start = SessionTime::timeText(NumberConversion::toDate(fieldValue(QStringLiteral("StartTime")))); });
     resume([&] { row.end = SessionTime::timeText(NumberConversion::toDate(fieldValue(QStringLiteral("EndTime")))); });
     row.subject = basGeneral::TextOf(fieldValue(QStringLiteral("SessionDescription")));
     resume([&] { row.cancelled = NumberConversion::toBoolean(fieldValue(QStringLiteral("Cancelled"))); });

@@ -21,8 +21,8 @@ public:
     struct Row
     {
         QString id;
-        QString date;    //!< "dd/mm/yyyy"
-        QString start;   //!< "9:30 am"
+        QString date; //!< "dd/mm/yyyy"
+        QString start; //!< "9:30 am"
         QString end;
         QString subject;
         bool cancelled = false;

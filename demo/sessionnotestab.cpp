@@ -55,9 +55,10 @@ void SessionNotesTab::BuildCboClientEndNote()
     for (; !rs.eof(); rs.moveNext()) {
         const int row = box->addItem(rs.absolutePosition() - 1);
         box->setList(row, 0, rs.value(QStringLiteral("ClientID")));
-        box->setList(row, 1, SessionAttendees::clientName(rs.value(QStringLiteral("OrganisationName")),
-                                                          rs.value(QStringLiteral("FirstName")),
-                                                          rs.value(QStringLiteral("LastName"))));
+        box->setList(row, 1,
+                     SessionAttendees::clientName(rs.value(QStringLiteral("OrganisationName")),
+                                                  rs.value(QStringLiteral("FirstName")),
+                                                  rs.value(QStringLiteral("LastName"))));
         box->setList(row, 2, rs.value(QStringLiteral("FirstName")));
         box->setList(row, 3, rs.value(QStringLiteral("LastName")));
     }

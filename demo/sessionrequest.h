@@ -15,13 +15,13 @@ namespace Sessara {
 struct SessionRequest
 {
     qint32 sessionId = 0;
-    QString selectedDate;   //!< the view's date as a general date text
+    QString selectedDate; //!< the view's date as a general date text
     QString subject;
     QString additionalNotes;
-    QString startTime;      //!< "h:mm am/pm"
-    QString endTime;        //!< "h:mm am/pm"
-    QString startDate;      //!< "dd/mm/yyyy"
-    QString endDate;        //!< "dd/mm/yyyy"; the next day for a session ending at midnight
+    QString startTime; //!< "h:mm am/pm"
+    QString endTime; //!< "h:mm am/pm"
+    QString startDate; //!< "dd/mm/yyyy"
+    QString endDate; //!< "dd/mm/yyyy"; the next day for a session ending at midnight
 
     /*!
         The request for session \a sessionId on a view showing \a activeDate,

@@ -108,7 +108,8 @@ QString SessionSeries::bookingQuestion(const QList<Outcome> &outcomes)
 
 QString SessionSeries::summary(const QString &done, const QList<Outcome> &outcomes)
 {
-    return block(done, lines(outcomes, true)) + newLine + newLine + block(QStringLiteral("Refused"), lines(outcomes, false));
+    return block(done, lines(outcomes, true)) + newLine + newLine
+        + block(QStringLiteral("Refused"), lines(outcomes, false));
 }
 
 QString SessionSeries::scopeQuestion(const QString &action)

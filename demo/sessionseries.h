@@ -23,11 +23,11 @@ public:
 
     /*! Why a date of a series was not booked. */
     enum class Refusal {
-        None,             //!< booked
+        None, //!< booked
         CounsellorBooked, //!< the counsellor has another session then
-        RoomTaken,        //!< the room has another session then
-        Unavailable,      //!< the database could not be reached, or could not keep the session
-        NotStored,        //!< the view stored no session
+        RoomTaken, //!< the room has another session then
+        Unavailable, //!< the database could not be reached, or could not keep the session
+        NotStored, //!< the view stored no session
     };
 
     /*! What became of one date: done, or refused with a reason. */

@@ -4,11 +4,11 @@
 
 namespace Sessara {
 
-QString SessionTexts::BuildDefaultSubject(const QString &clientType, const QString &sessionType, const QString &location,
-                                          const QString &fullName)
+QString SessionTexts::BuildDefaultSubject(const QString &clientType, const QString &sessionType,
+                                          const QString &location, const QString &fullName)
 {
-    return clientType + QLatin1Char(' ') + sessionType + QStringLiteral(" (") + location + QStringLiteral(") (") + fullName
-        + QLatin1Char(')');
+    return clientType + QLatin1Char(' ') + sessionType + QStringLiteral(" (") + location + QStringLiteral(") (")
+        + fullName + QLatin1Char(')');
 }
 
 QString SessionTexts::followingSubject(const QString &subject, const QString &lastDefault, const QString &newDefault)

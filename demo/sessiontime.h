@@ -25,9 +25,9 @@ public:
 
     /*! What checking a session's start against its end found. */
     enum class Check {
-        Valid,          //!< the end is not before the start
+        Valid, //!< the end is not before the start
         EndBeforeStart, //!< the end lies before the start
-        Unreadable,     //!< a date or time text names no date or time
+        Unreadable, //!< a date or time text names no date or time
     };
 
     /*! The 48 half-hour times of the time boxes: "12:00 am", "12:30 am", "1:00 am" ... "11:30 pm". */
@@ -45,7 +45,8 @@ public:
     static std::optional<OlvarControls::OleDate> moment(const QString &dateText, const QString &timeText);
 
     /*! Whether the session from \a startDate \a startTime to \a endDate \a endTime ends before it starts. */
-    static Check check(const QString &startDate, const QString &startTime, const QString &endDate, const QString &endTime);
+    static Check check(const QString &startDate, const QString &startTime, const QString &endDate,
+                       const QString &endTime);
 
     /*!
         The end time to show after the start changed to \a startTime: an hour

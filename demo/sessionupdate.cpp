@@ -12,13 +12,14 @@ QString SessionUpdate::statement(const Fields &fields)
     const QString bookedClient = fields.bookedClientId.trimmed();
     QString update = QStringLiteral("Update tblSession set ClientTypeID =") + fields.clientTypeId
         + QStringLiteral(", BookedClientID =") + (bookedClient.isEmpty() ? QStringLiteral("Null") : bookedClient)
-        + QStringLiteral(", LocationID = ")
-        + fields.locationId + QStringLiteral(", ClientNominatedLocation = '")
+        + QStringLiteral(", LocationID = ") + fields.locationId + QStringLiteral(", ClientNominatedLocation = '")
         + basGeneral::QuoteForSql(fields.clientNominatedLocation) + QStringLiteral("' ");
     if (!fields.actualStartTime.isEmpty())
-        update += QStringLiteral(", ActualStartTime='") + basGeneral::QuoteForSql(fields.actualStartTime) + QStringLiteral("' ");
+        update += QStringLiteral(", ActualStartTime='") + basGeneral::QuoteForSql(fields.actualStartTime)
+            + QStringLiteral("' ");
     if (!fields.actualEndTime.isEmpty())
-        update += QStringLiteral(", ActualEndTime='") + basGeneral::QuoteForSql(fields.actualEndTime) + QStringLiteral("' ");
+        update +=
+            QStringLiteral(", ActualEndTime='") + basGeneral::QuoteForSql(fields.actualEndTime) + QStringLiteral("' ");
     return update;
 }
 

@@ -14,12 +14,12 @@ public:
     /*! The columns the dialog writes, as the texts of its fields. */
     struct Fields
     {
-        QString clientTypeId;            //!< column 0 of the chosen client type
-        QString bookedClientId;          //!< the booked client's identifier as typed; empty for none
-        QString locationId;              //!< column 0 of the chosen location; -1 for a client-nominated one
+        QString clientTypeId; //!< column 0 of the chosen client type
+        QString bookedClientId; //!< the booked client's identifier as typed; empty for none
+        QString locationId; //!< column 0 of the chosen location; -1 for a client-nominated one
         QString clientNominatedLocation; //!< the client-nominated location
-        QString actualStartTime;         //!< empty to leave the column as it is
-        QString actualEndTime;           //!< empty to leave the column as it is
+        QString actualStartTime; //!< empty to leave the column as it is
+        QString actualEndTime; //!< empty to leave the column as it is
     };
 
     SessionUpdate() = delete;

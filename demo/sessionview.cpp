@@ -35,12 +35,11 @@ qint32 SessionView::SetAppointment(const OleDate &ApptDate, const OleDate &TimeB
                                    const QString &Location, const QVariant &ApptID) const
 {
     qint32 result = 0;
-    invokeOrRaise(QMetaObject::invokeMethod(object(), "SetAppointment", Qt::DirectConnection, Q_RETURN_ARG(qint32, result),
-                                            Q_ARG(OlvarControls::OleDate, ApptDate),
-                                            Q_ARG(OlvarControls::OleDate, TimeBegin),
-                                            Q_ARG(OlvarControls::OleDate, TimeEnd), Q_ARG(QString, DisplayText),
-                                            Q_ARG(QString, ApptDetail), Q_ARG(qint32, ApptType),
-                                            Q_ARG(QString, Location), Q_ARG(QVariant, ApptID)));
+    invokeOrRaise(QMetaObject::invokeMethod(
+        object(), "SetAppointment", Qt::DirectConnection, Q_RETURN_ARG(qint32, result),
+        Q_ARG(OlvarControls::OleDate, ApptDate), Q_ARG(OlvarControls::OleDate, TimeBegin),
+        Q_ARG(OlvarControls::OleDate, TimeEnd), Q_ARG(QString, DisplayText), Q_ARG(QString, ApptDetail),
+        Q_ARG(qint32, ApptType), Q_ARG(QString, Location), Q_ARG(QVariant, ApptID)));
     return result;
 }
 

@@ -13,8 +13,9 @@ QStringList StartupTips::all()
         QStringLiteral("Add Booking books the time selected in the view shown, or the next free half hour of today."),
         QStringLiteral("A session can be cancelled only before the practice's minimum cancellation time; set it under "
                        "Maintenance > Options."),
-        QStringLiteral("Maintenance > Sessions lists a counsellor's sessions, cancelled ones included; double-click one "
-                       "to open it."),
+        QStringLiteral(
+            "Maintenance > Sessions lists a counsellor's sessions, cancelled ones included; double-click one "
+            "to open it."),
     };
 }
 

@@ -17,7 +17,7 @@ public:
     /*! One sound started. */
     struct Play
     {
-        QString path;       //!< the wave file, as given to playWaveFile()
+        QString path; //!< the wave file, as given to playWaveFile()
         bool async = false; //!< whether the caller went on at once
     };
 

@@ -84,9 +84,9 @@ ScriptedMessageBoxes &messageBoxes()
 QString describe(const MessageBoxRequest &request)
 {
     return QStringLiteral("{prompt \"%1\", buttons %2, title \"%3\"}")
-            .arg(request.prompt)
-            .arg(request.buttons)
-            .arg(request.title);
+        .arg(request.prompt)
+        .arg(request.buttons)
+        .arg(request.title);
 }
 
 } // namespace OlvarTest

@@ -5,10 +5,10 @@
 #include "clockgeometry.h"
 #include "clockpanellayout.h"
 #include "controlfactory.h"
-#include "libraryfolder.h"
 #include "dialline.h"
 #include "dialmarks.h"
 #include "dialshape.h"
+#include "libraryfolder.h"
 #include "numberconversion.h"
 #include "oleerror.h"
 #include "persistedkey_p.h"
@@ -196,8 +196,8 @@ struct OLVAR_NO_EXPORT AnalogClock::Private
 
     QList<QWidget *> panelElements() const
     {
-        return {lblOnOff, chkOnOff, lblTimer, cmdTimer, Label2, chkS, chkM, chkH, lblHMS, lblChimes, Label1,
-                txtAlarmTime};
+        return {lblOnOff, chkOnOff, lblTimer, cmdTimer,  Label2, chkS,
+                chkM,     chkH,     lblHMS,   lblChimes, Label1, txtAlarmTime};
     }
 
     QSize clientTwips() const { return Twips::fromPixels(q->size()); }
@@ -221,15 +221,14 @@ struct OLVAR_NO_EXPORT AnalogClock::Private
     {
         /* A style other than 0 or 1 reads as the default. */
         const auto styleKey = [](const QString &key, qint16 defaultValue, qint16 &field) {
-            return PersistedKey::of<qint16>(key, defaultValue, [&field] { return field; },
-                                            [&field, defaultValue](qint16 style) {
-                                                field = style == 0 || style == 1 ? style : defaultValue;
-                                            });
+            return PersistedKey::of<qint16>(
+                key, defaultValue, [&field] { return field; },
+                [&field, defaultValue](qint16 style) { field = style == 0 || style == 1 ? style : defaultValue; });
         };
         return {
-                PersistedKey::bound(BackColorKey, DefaultBackColor, backColor),
-                styleKey(BackStyleKey, DefaultBackStyle, backStyle),
-                styleKey(BorderStyleKey, DefaultBorderStyle, borderStyle),
+            PersistedKey::bound(BackColorKey, DefaultBackColor, backColor),
+            styleKey(BackStyleKey, DefaultBackStyle, backStyle),
+            styleKey(BorderStyleKey, DefaultBorderStyle, borderStyle),
         };
     }
 };

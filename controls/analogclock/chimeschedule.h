@@ -20,7 +20,7 @@ public:
         NoChime,
         SecondChime, //!< "SChime.wav"
         MinuteChime, //!< "MChime.wav"
-        HourChime,   //!< "HChime.wav"
+        HourChime, //!< "HChime.wav"
     };
 
     /*! Which chimes are switched on. */

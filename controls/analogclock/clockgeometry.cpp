@@ -46,8 +46,8 @@ void ClockGeometry::layOut(QSize client)
     m_halfHeight = roundToInt(rimWidth / 2);
     m_rim = QRectF(rimLeft, m_centre.y() - m_halfHeight, rimWidth, rimWidth);
 
-    m_hub = QRectF(m_rim.left() + m_radius - HubSide / 2.0, m_rim.top() + m_halfHeight - HubSide / 2.0, HubSide,
-                   HubSide);
+    m_hub =
+        QRectF(m_rim.left() + m_radius - HubSide / 2.0, m_rim.top() + m_halfHeight - HubSide / 2.0, HubSide, HubSide);
 
     const double ringWidth = 0.8 * m_rim.width();
     const double ringHeight = 0.8 * m_rim.height();
@@ -62,8 +62,8 @@ void ClockGeometry::layOut(QSize client)
         const double cosine = std::cos(double(angle));
         for (int table = 0; table < TableCount; ++table) {
             const double reach = m_radius * radiusFactor(Table(table));
-            m_tables[table][index] = QPoint(roundToInt(m_centre.x() - reach * sine),
-                                            roundToInt(m_centre.y() - reach * cosine));
+            m_tables[table][index] =
+                QPoint(roundToInt(m_centre.x() - reach * sine), roundToInt(m_centre.y() - reach * cosine));
         }
     }
 }

@@ -24,12 +24,12 @@ class ClockGeometry
 public:
     /*! The radii the tables are computed for, as factors of the dial radius. */
     enum Table {
-        HourHand,  //!< 0.45
+        HourHand, //!< 0.45
         MinuteHand, //!< 0.6
         SecondHand, //!< 0.7
         TickInner, //!< 0.7, the inner end of the tick marks
         TickOuter, //!< 0.8, the outer end of the tick marks and the alarm marker
-        Numeral,   //!< 0.9
+        Numeral, //!< 0.9
         TableCount
     };
 

@@ -12,21 +12,21 @@ constexpr int BoxGap = 10;
 
 QStringList ClockPanelLayout::elementNames()
 {
-    return {QStringLiteral("lblOnOff"), QStringLiteral("chkOnOff"),  QStringLiteral("lblTimer"),
-            QStringLiteral("cmdTimer"), QStringLiteral("Label2"),    QStringLiteral("chkS"),
-            QStringLiteral("chkM"),     QStringLiteral("chkH"),      QStringLiteral("lblHMS"),
+    return {QStringLiteral("lblOnOff"),  QStringLiteral("chkOnOff"), QStringLiteral("lblTimer"),
+            QStringLiteral("cmdTimer"),  QStringLiteral("Label2"),   QStringLiteral("chkS"),
+            QStringLiteral("chkM"),      QStringLiteral("chkH"),     QStringLiteral("lblHMS"),
             QStringLiteral("lblChimes"), QStringLiteral("Label1"),   QStringLiteral("txtAlarmTime")};
 }
 
 QSize ClockPanelLayout::elementSize(const QString &name)
 {
     static const QHash<QString, QSize> sizes{
-            {QStringLiteral("lblOnOff"), QSize(975, 255)},  {QStringLiteral("chkOnOff"), QSize(255, 255)},
-            {QStringLiteral("lblTimer"), QSize(1215, 255)}, {QStringLiteral("cmdTimer"), QSize(735, 315)},
-            {QStringLiteral("Label2"), QSize(495, 255)},    {QStringLiteral("chkS"), QSize(135, 195)},
-            {QStringLiteral("chkM"), QSize(135, 195)},      {QStringLiteral("chkH"), QSize(135, 195)},
-            {QStringLiteral("lblHMS"), QSize(735, 255)},    {QStringLiteral("lblChimes"), QSize(735, 255)},
-            {QStringLiteral("Label1"), QSize(1095, 255)},   {QStringLiteral("txtAlarmTime"), QSize(495, 315)},
+        {QStringLiteral("lblOnOff"), QSize(975, 255)},  {QStringLiteral("chkOnOff"), QSize(255, 255)},
+        {QStringLiteral("lblTimer"), QSize(1215, 255)}, {QStringLiteral("cmdTimer"), QSize(735, 315)},
+        {QStringLiteral("Label2"), QSize(495, 255)},    {QStringLiteral("chkS"), QSize(135, 195)},
+        {QStringLiteral("chkM"), QSize(135, 195)},      {QStringLiteral("chkH"), QSize(135, 195)},
+        {QStringLiteral("lblHMS"), QSize(735, 255)},    {QStringLiteral("lblChimes"), QSize(735, 255)},
+        {QStringLiteral("Label1"), QSize(1095, 255)},   {QStringLiteral("txtAlarmTime"), QSize(495, 315)},
     };
     return sizes.value(name);
 }

@@ -13,7 +13,7 @@ const QString ResetCaption = QStringLiteral("RESET");
 QString Stopwatch::Reading::text() const
 {
     return QString::number(hours) + QLatin1Char(':') + QString::number(minutes) + QLatin1Char(':')
-            + QString::number(seconds) + QLatin1Char('.') + QString::number(hundredths);
+        + QString::number(seconds) + QLatin1Char('.') + QString::number(hundredths);
 }
 
 Stopwatch::Step Stopwatch::stepFor(const QString &caption)

@@ -19,18 +19,18 @@ class Stopwatch
 public:
     /*! What a press of the button does. */
     enum Step {
-        NoStep,    //!< any other caption
+        NoStep, //!< any other caption
         StartStep, //!< "START": starts measuring; the caption becomes "STOP"
-        StopStep,  //!< "STOP": freezes the display; the caption becomes "RESET"
+        StopStep, //!< "STOP": freezes the display; the caption becomes "RESET"
         ResetStep, //!< "RESET": clears the display; the caption becomes "START"
     };
 
     /*! The elapsed time at one moment. */
     struct Reading
     {
-        quint32 hours = 0;  //!< whole hours
-        int minutes = 0;    //!< 0 to 59
-        int seconds = 0;    //!< 0 to 59
+        quint32 hours = 0; //!< whole hours
+        int minutes = 0; //!< 0 to 59
+        int seconds = 0; //!< 0 to 59
         int hundredths = 0; //!< 0 to 99
 
         /*! "h:m:s.c" without leading zeros: 75.34 s is "0:1:15.34", 5.07 s "0:0:5.7". */

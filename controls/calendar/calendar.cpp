@@ -9,8 +9,8 @@
 #include "msgbox.h"
 #include "numberconversion.h"
 #include "oleerror.h"
-#include "persistedkey_p.h"
 #include "olevariant.h"
+#include "persistedkey_p.h"
 #include "propertybag.h"
 #include "qtboundary_p.h"
 #include "twips.h"
@@ -95,7 +95,7 @@ bool isCommandKey(const QKeyEvent *event)
     default:
         // Ctrl+C, Ctrl+V and the like; characters typed with AltGr are filtered.
         return (event->modifiers() & Qt::ControlModifier) && !event->text().isEmpty()
-                && event->text().at(0).unicode() < 0x20;
+            && event->text().at(0).unicode() < 0x20;
     }
 }
 
@@ -135,37 +135,43 @@ struct OLVAR_NO_EXPORT Calendar::Private
 QList<PersistedKey> Calendar::Private::persistedKeys(Calendar *q)
 {
     const auto shown = [](const QString &key, bool &field, QWidget *widget) {
-        return PersistedKey::of<bool>(key, true, [&field] { return field; }, [&field, widget](bool visible) {
-            field = visible;
-            widget->setVisible(visible);
-        });
+        return PersistedKey::of<bool>(
+            key, true, [&field] { return field; },
+            [&field, widget](bool visible) {
+                field = visible;
+                widget->setVisible(visible);
+            });
     };
-    PersistedKey font = PersistedKey::of<QFont>(FontKey, q->ambientFont(), [this] { return txtDate->font(); },
-                                                [this](const QFont &chosen) { txtDate->setFont(chosen); });
+    PersistedKey font = PersistedKey::of<QFont>(
+        FontKey, q->ambientFont(), [this] { return txtDate->font(); },
+        [this](const QFont &chosen) { txtDate->setFont(chosen); });
     font.alwaysWritten = true;
     // Written for the host, never read back.
-    const PersistedKey alignment{AlignmentKey, QVariant::fromValue(qint16(0)),
-                                 [this] { return QVariant::fromValue(alignmentNumber(txtDate->alignment())); }, {}};
-    PersistedKey enabled = PersistedKey::of<bool>(EnabledKey, false, [q] { return q->isEnabled(); },
-                                                  [q](bool value) { q->setEnabled(value); });
+    const PersistedKey alignment{AlignmentKey,
+                                 QVariant::fromValue(qint16(0)),
+                                 [this] { return QVariant::fromValue(alignmentNumber(txtDate->alignment())); },
+                                 {}};
+    PersistedKey enabled = PersistedKey::of<bool>(
+        EnabledKey, false, [q] { return q->isEnabled(); }, [q](bool value) { q->setEnabled(value); });
     enabled.alwaysWritten = true;
     return {
-            PersistedKey::bound(ValueKey, false, valueFlag),
-            shown(UpDownVisibleKey, upDownVisible, upDown),
-            PersistedKey::bound(TextKey, QVariant(0), textValue),
-            enabled,
-            font,
-            PersistedKey::bound(BackColorKey, DefaultBackColor, backColor),
-            PersistedKey::bound(ForeColorKey, DefaultForeColor, foreColor),
-            PersistedKey::of<qint16>(BorderStyleKey, FixedSingle, [q] { return q->borderStyle(); },
-                                     [this](qint16 border) { txtDate->setFrame(border != 0); }),
-            PersistedKey::bound(ButtonTodayKey, true, showToday),
-            PersistedKey::bound(ButtonNoneKey, true, showNone),
-            PersistedKey::bound(ButtonTodayTextKey, QString(), todayText),
-            PersistedKey::bound(ButtonNoneTextKey, QString(), noneText),
-            alignment,
-            shown(CalendarKey, calendarVisible, btnDropCalendar),
-            PersistedKey::bound(DateFormatKey, QVariant(DefaultDateFormat), dateFormat),
+        PersistedKey::bound(ValueKey, false, valueFlag),
+        shown(UpDownVisibleKey, upDownVisible, upDown),
+        PersistedKey::bound(TextKey, QVariant(0), textValue),
+        enabled,
+        font,
+        PersistedKey::bound(BackColorKey, DefaultBackColor, backColor),
+        PersistedKey::bound(ForeColorKey, DefaultForeColor, foreColor),
+        PersistedKey::of<qint16>(
+            BorderStyleKey, FixedSingle, [q] { return q->borderStyle(); },
+            [this](qint16 border) { txtDate->setFrame(border != 0); }),
+        PersistedKey::bound(ButtonTodayKey, true, showToday),
+        PersistedKey::bound(ButtonNoneKey, true, showNone),
+        PersistedKey::bound(ButtonTodayTextKey, QString(), todayText),
+        PersistedKey::bound(ButtonNoneTextKey, QString(), noneText),
+        alignment,
+        shown(CalendarKey, calendarVisible, btnDropCalendar),
+        PersistedKey::bound(DateFormatKey, QVariant(DefaultDateFormat), dateFormat),
     };
 }
 
@@ -241,7 +247,7 @@ void Calendar::setText(const QVariant &value)
     if (!ambientUserMode())
         throw OleError(ErrorNumber::SetNotPermitted);
     const bool empty = isNullVariant(value)
-            || (value.metaType().id() == QMetaType::QString && value.toString() == DateEntryText::emptyMask());
+        || (value.metaType().id() == QMetaType::QString && value.toString() == DateEntryText::emptyMask());
     const QString shown = empty ? QString() : DateEntryText::format(value, pattern());
     // Dates are kept the way the property bag stores them.
     const std::optional<OleDate> date = DateEntryText::dateValue(value);
@@ -452,8 +458,8 @@ void Calendar::ReadProperties(const PropertyBag &bag)
     shareButtonSettings();
 
     // A saved form comes back showing the text it was saved with.
-    const bool hasText = bag.contains(TextKey) && !isNullVariant(d->textValue)
-            && d->textValue != QVariant(DateEntryText::emptyMask());
+    const bool hasText =
+        bag.contains(TextKey) && !isNullVariant(d->textValue) && d->textValue != QVariant(DateEntryText::emptyMask());
     d->txtDate->setText(hasText ? DateEntryText::format(d->textValue, pattern()) : QString());
     layOut();
 }

@@ -22,10 +22,10 @@ struct CalendarSharedState
     QVariant selectedDate;
     /*! The window the popup places itself against. */
     QPointer<QWidget> owner;
-    bool showToday = true;  //!< whether \c btnToday is shown
-    bool showNone = true;   //!< whether \c btnNone is shown
-    QString todayText;      //!< \c btnToday's caption when not empty
-    QString noneText;       //!< \c btnNone's caption when not empty
+    bool showToday = true; //!< whether \c btnToday is shown
+    bool showNone = true; //!< whether \c btnNone is shown
+    QString todayText; //!< \c btnToday's caption when not empty
+    QString noneText; //!< \c btnNone's caption when not empty
 
     /*! The program's block. */
     static CalendarSharedState &instance();

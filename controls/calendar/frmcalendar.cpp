@@ -192,8 +192,8 @@ QLabel *frmCalendar::dateLabel(int index) const
 
 void frmCalendar::buildChildren()
 {
-    d->picCalendar = makeChild<QWidget>(this, QStringLiteral("PicCalendar"),
-                                        QRect(0, 0, PopupWidth, PopupGeometry::CalendarHeight));
+    d->picCalendar =
+        makeChild<QWidget>(this, QStringLiteral("PicCalendar"), QRect(0, 0, PopupWidth, PopupGeometry::CalendarHeight));
     d->frame1 = makeChild<QWidget>(d->picCalendar, QStringLiteral("Frame1"),
                                    QRect(0, 0, GridWidth, PopupGeometry::CalendarHeight));
 
@@ -283,8 +283,8 @@ void frmCalendar::setShownMonth(OleDate month)
     if (yearItem < 0)
         d->yearList->setEditText(QString::number(date.year()));
 
-    d->monthYearLabel->setText(DateNames(QLocale()).monthName(date.month(), QLocale::LongFormat)
-                               + QLatin1Char(' ') + QString::number(date.year()));
+    d->monthYearLabel->setText(DateNames(QLocale()).monthName(date.month(), QLocale::LongFormat) + QLatin1Char(' ')
+                               + QString::number(date.year()));
     fillGrid();
 }
 
@@ -351,7 +351,8 @@ void frmCalendar::pickDay(int index)
 {
     const QDate shown = d->shownMonth.date();
     const int day = d->cells.at(std::size_t(index))->text().trimmed().toInt();
-    CalendarSharedState::instance().selectedDate = QVariant::fromValue(OleDate::fromDate(QDate(shown.year(), shown.month(), day)));
+    CalendarSharedState::instance().selectedDate =
+        QVariant::fromValue(OleDate::fromDate(QDate(shown.year(), shown.month(), day)));
     accept();
 }
 

@@ -26,9 +26,9 @@ public:
     struct Cell
     {
         bool visible = false; //!< hidden cells lie before the 1st or after the last day
-        int day = 0;          //!< the day of the month; 0 when hidden
-        QString caption;      //!< the day as shown: " 7", "12"
-        bool bold = false;    //!< today's cell
+        int day = 0; //!< the day of the month; 0 when hidden
+        QString caption; //!< the day as shown: " 7", "12"
+        bool bold = false; //!< today's cell
     };
 
     /*! The grid of \a month (1 to 12) of \a year, weeks starting on \a firstDayOfWeek, with \a today marked. */

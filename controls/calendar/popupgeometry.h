@@ -26,13 +26,13 @@ public:
     {
         int popupHeight = HeightWithButtons;
         int calendarHeight = CalendarHeight; //!< the height of \c PicCalendar
-        int todayLeft = -1;                  //!< -1: \c btnToday hidden
-        int noneLeft = -1;                   //!< -1: \c btnNone hidden
+        int todayLeft = -1; //!< -1: \c btnToday hidden
+        int noneLeft = -1; //!< -1: \c btnNone hidden
 
         friend bool operator==(const ButtonLayout &a, const ButtonLayout &b)
         {
-            return a.popupHeight == b.popupHeight && a.calendarHeight == b.calendarHeight
-                    && a.todayLeft == b.todayLeft && a.noneLeft == b.noneLeft;
+            return a.popupHeight == b.popupHeight && a.calendarHeight == b.calendarHeight && a.todayLeft == b.todayLeft
+                && a.noneLeft == b.noneLeft;
         }
     };
 

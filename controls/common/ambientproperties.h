@@ -16,7 +16,7 @@ namespace OlvarControls {
 struct OLVAR_EXPORT AmbientProperties
 {
     bool userMode = true; //!< false while a form designer hosts the control
-    QFont font;           //!< the container's font
+    QFont font; //!< the container's font
 
     /*! The process-wide defaults: as set, else user mode and QApplication::font(). */
     static AmbientProperties defaults();

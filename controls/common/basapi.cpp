@@ -44,8 +44,8 @@ void BasApi::RestorePen(GdiSurface &surface)
     surface.DeleteObject(pair.created);
 }
 
-void BasApi::TextOut(const QString &text, int x, int y, GdiSurface &surface, OleColor textColor,
-                     OleColor backColor, bool opaque)
+void BasApi::TextOut(const QString &text, int x, int y, GdiSurface &surface, OleColor textColor, OleColor backColor,
+                     bool opaque)
 {
     requireInteger(x);
     requireInteger(y);

@@ -38,8 +38,8 @@ public:
         \a backColor cell (background mode opaque), otherwise on a transparent background.
         The background mode, background colour and text colour stay as set.
     */
-    static void TextOut(const QString &text, int x, int y, GdiSurface &surface, OleColor textColor,
-                        OleColor backColor, bool opaque);
+    static void TextOut(const QString &text, int x, int y, GdiSurface &surface, OleColor textColor, OleColor backColor,
+                        bool opaque);
 
     /*! The pen the last SelectPen() created on this thread. */
     static GdiPen routinePen();

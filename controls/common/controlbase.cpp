@@ -45,17 +45,11 @@ QString ControlBase::typeName() const
     return ControlFactory::typeNameOf(metaObject());
 }
 
-void ControlBase::InitProperties()
-{
-}
+void ControlBase::InitProperties() { }
 
-void ControlBase::ReadProperties(const PropertyBag &)
-{
-}
+void ControlBase::ReadProperties(const PropertyBag &) { }
 
-void ControlBase::WriteProperties(PropertyBag &)
-{
-}
+void ControlBase::WriteProperties(PropertyBag &) { }
 
 AmbientProperties ControlBase::ambientProperties() const
 {

@@ -56,8 +56,8 @@ public:
     explicit ControlRegistrar(const char *typeName)
         : m_typeName(QString::fromLatin1(typeName))
         , m_registered(ControlFactory::registerType(
-                  m_typeName, [](QWidget *parent) -> ControlBase * { return new Control(parent); },
-                  &Control::staticMetaObject))
+              m_typeName, [](QWidget *parent) -> ControlBase * { return new Control(parent); },
+              &Control::staticMetaObject))
     {
     }
     ~ControlRegistrar()
@@ -82,5 +82,5 @@ private:
     Registers the control class \a Class under \a TypeName (a string literal)
     with ControlFactory; written once in the control's source file.
 */
-#define OLVAR_REGISTER_CONTROL(Class, TypeName) \
+#define OLVAR_REGISTER_CONTROL(Class, TypeName)                                                                        \
     static const ::OlvarControls::ControlRegistrar<Class> OLVAR_REGISTRAR_NAME_(__LINE__)(TypeName)

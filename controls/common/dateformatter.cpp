@@ -184,8 +184,8 @@ QString DateFormatter::format(OleDate date, const QString &pattern, const QLocal
 
     QList<Field> fields = scan(pattern);
     resolveMinutes(fields);
-    const bool twelveHour = std::any_of(fields.cbegin(), fields.cend(),
-                                        [](const Field &field) { return field.kind == Field::Meridiem; });
+    const bool twelveHour =
+        std::any_of(fields.cbegin(), fields.cend(), [](const Field &field) { return field.kind == Field::Meridiem; });
 
     QString result;
     for (const Field &field : std::as_const(fields)) {

@@ -1,9 +1,9 @@
 #include "datetext.h"
 
 #include "datetextparser.h"
+#include "oleerror.h"
 #include "readabledateforms.h"
 #include "scheduler.h"
-#include "oleerror.h"
 
 namespace OlvarControls {
 

@@ -17,10 +17,10 @@ struct Item
 {
     enum Kind { Number, Month, Weekday, Meridiem };
     Kind kind = Number;
-    int value = 0;          // the number, the month, or a DateNames::Meridiem
-    qsizetype digits = 0;   // for numbers
-    QChar separator;        // NoSeparator, Blank, or one of / - . :
-    bool spaced = false;    // whether blanks stand before it
+    int value = 0; // the number, the month, or a DateNames::Meridiem
+    qsizetype digits = 0; // for numbers
+    QChar separator; // NoSeparator, Blank, or one of / - . :
+    bool spaced = false; // whether blanks stand before it
 };
 
 using Items = QList<Item>;
@@ -68,7 +68,8 @@ std::optional<QTime> takeTime(Items &items)
     qsizetype end = 0;
     int fields[3] = {0, 0, 0};
     for (qsizetype i = 0; i + 1 < items.size(); ++i) {
-        if (items[i].kind == Item::Number && items[i + 1].kind == Item::Number && items[i + 1].separator == TimeSeparator) {
+        if (items[i].kind == Item::Number && items[i + 1].kind == Item::Number
+            && items[i + 1].separator == TimeSeparator) {
             begin = i;
             break;
         }
@@ -195,7 +196,8 @@ std::optional<QDate> namedMonthDate(const Items &numbers, int month, const DateT
                                           : dateFromRoles(numbers, QStringLiteral("D"), 0, month, options.today.year());
     if (isDefiniteYear(numbers[0]) && isDefiniteYear(numbers[1]))
         return std::nullopt;
-    return dateFromRoles(numbers, isDefiniteYear(numbers[0]) ? QStringLiteral("YD") : QStringLiteral("DY"), 0, month, 0);
+    return dateFromRoles(numbers, isDefiniteYear(numbers[0]) ? QStringLiteral("YD") : QStringLiteral("DY"), 0, month,
+                         0);
 }
 
 // The date of the items left once the time is taken; an invalid QDate when there are none.

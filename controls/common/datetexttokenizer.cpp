@@ -38,7 +38,9 @@ std::optional<QList<DateTextToken>> DateTextTokenizer::tokenize(QStringView text
     auto isDigitAt = [&](qsizetype at) { return at < text.size() && QChar::isDigit(codePointAt(text, at).first); };
     auto isWordAt = [&](qsizetype at) { return at < text.size() && QChar::isLetter(codePointAt(text, at).first); };
     // Inside a word, the marks that join its letters too (Tamil vowel signs).
-    auto isInWordAt = [&](qsizetype at) { return isWordAt(at) || (at < text.size() && QChar::isMark(codePointAt(text, at).first)); };
+    auto isInWordAt = [&](qsizetype at) {
+        return isWordAt(at) || (at < text.size() && QChar::isMark(codePointAt(text, at).first));
+    };
     while (i < text.size()) {
         const QChar c = text.at(i);
         if (c.category() == QChar::Other_Format) { // direction marks

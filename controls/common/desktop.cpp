@@ -54,8 +54,8 @@ QImage Desktop::grabScreen(const QRect &rect) const
     if (!screen)
         return image;
     const QRect geometry = screen->geometry();
-    const QPixmap grabbed = screen->grabWindow(0, rect.x() - geometry.x(), rect.y() - geometry.y(), rect.width(),
-                                               rect.height());
+    const QPixmap grabbed =
+        screen->grabWindow(0, rect.x() - geometry.x(), rect.y() - geometry.y(), rect.width(), rect.height());
     if (!grabbed.isNull()) {
         QPainter painter(&image);
         painter.drawPixmap(0, 0, grabbed);

@@ -42,8 +42,8 @@ DrawTextLayout::DrawTextLayout(const QString &text, quint32 format, const QFontM
             ++end;
         breakParagraph(start, end, wordBreak, wrapWidth);
         if (end < length) {
-            const bool crlf = m_text.at(end) == QLatin1Char('\r') && end + 1 < length
-                && m_text.at(end + 1) == QLatin1Char('\n');
+            const bool crlf =
+                m_text.at(end) == QLatin1Char('\r') && end + 1 < length && m_text.at(end + 1) == QLatin1Char('\n');
             end += crlf ? 2 : 1;
         }
         start = end;

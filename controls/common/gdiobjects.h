@@ -13,19 +13,16 @@ namespace Gdi {
 /*! Pen styles for GdiSurface::CreatePen(). */
 enum PenStyle : qint32 {
     PS_SOLID = 0,
-    PS_DASH = 1,       //!< 18 pixels on, 6 off
-    PS_DOT = 2,        //!< 3 on, 3 off
-    PS_DASHDOT = 3,    //!< 9 on, 6 off, 3 on, 6 off
+    PS_DASH = 1, //!< 18 pixels on, 6 off
+    PS_DOT = 2, //!< 3 on, 3 off
+    PS_DASHDOT = 3, //!< 9 on, 6 off, 3 on, 6 off
     PS_DASHDOTDOT = 4, //!< 9 on, 3 off, 3 on, 3 off, 3 on, 3 off
-    PS_NULL = 5,       //!< draws nothing
+    PS_NULL = 5, //!< draws nothing
     PS_INSIDEFRAME = 6 //!< solid
 };
 
 /*! Background modes for GdiSurface::SetBkMode(). */
-enum BkMode : int {
-    TRANSPARENT = 1,
-    OPAQUE = 2
-};
+enum BkMode : int { TRANSPARENT = 1, OPAQUE = 2 };
 
 /*! Format flags for GdiSurface::DrawTextA(). */
 enum DrawTextFormat : quint32 {
@@ -33,8 +30,8 @@ enum DrawTextFormat : quint32 {
     DT_LEFT = 0x0,
     DT_CENTER = 0x1,
     DT_RIGHT = 0x2,
-    DT_VCENTER = 0x4,          //!< with DT_SINGLELINE only
-    DT_BOTTOM = 0x8,           //!< with DT_SINGLELINE only
+    DT_VCENTER = 0x4, //!< with DT_SINGLELINE only
+    DT_BOTTOM = 0x8, //!< with DT_SINGLELINE only
     DT_WORDBREAK = 0x10,
     DT_SINGLELINE = 0x20,
     DT_EXPANDTABS = 0x40,
@@ -95,7 +92,10 @@ protected:
     static constexpr quint32 WhiteBrushHandle = 2;
     static constexpr quint32 FirstCreatedHandle = 16;
 
-    constexpr explicit GdiObject(quint32 handle) : m_handle(handle) {}
+    constexpr explicit GdiObject(quint32 handle)
+        : m_handle(handle)
+    {
+    }
     /*! A handle no other object of the process has. */
     static quint32 nextHandle();
 
@@ -123,7 +123,10 @@ private:
     friend class GdiSurface;
     friend class GdiSurfacePrivate;
     constexpr GdiPen(quint32 handle, qint32 style, int width, OleColor color)
-        : GdiObject(handle), m_style(style), m_width(width), m_color(color)
+        : GdiObject(handle)
+        , m_style(style)
+        , m_width(width)
+        , m_color(color)
     {
     }
 
@@ -146,7 +149,11 @@ public:
 private:
     friend class GdiSurface;
     friend class GdiSurfacePrivate;
-    constexpr GdiBrush(quint32 handle, OleColor color) : GdiObject(handle), m_color(color) {}
+    constexpr GdiBrush(quint32 handle, OleColor color)
+        : GdiObject(handle)
+        , m_color(color)
+    {
+    }
 
     OleColor m_color;
 };

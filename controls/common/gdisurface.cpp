@@ -206,8 +206,8 @@ const DrawTextLayout &GdiSurfacePrivate::layoutOf(const QString &text, quint32 f
 {
     constexpr qsizetype MaximumLayouts = 256;
     const QFont f = drawingFont();
-    const QString key = f.key() + QChar(0) + QString::number(format) + QChar(0) + QString::number(wrapWidth)
-            + QChar(0) + text;
+    const QString key =
+        f.key() + QChar(0) + QString::number(format) + QChar(0) + QString::number(wrapWidth) + QChar(0) + text;
     auto found = layouts.constFind(key);
     if (found != layouts.constEnd())
         return *found;
@@ -238,7 +238,7 @@ QRect GdiSurfacePrivate::deviceRect(const QRect &area) const
 {
     return QRect(QPoint(device(area.left()), device(area.top())),
                  QPoint(device(qint64(area.right()) + 1) - 1, device(qint64(area.bottom()) + 1) - 1))
-            .intersected(image.rect());
+        .intersected(image.rect());
 }
 
 void GdiSurfacePrivate::fill(const QRect &area, QRgb color)
@@ -331,8 +331,8 @@ void GdiSurfacePrivate::drawWideLine(QPoint from, QPoint to, QRgb color, int wid
         mirrorLine(from, to, color, width);
 }
 
-void GdiSurfacePrivate::drawTextLine(const DrawTextLayout &layout, const DrawTextLayout::Line &line, qint64 x,
-                                     qint64 y, const QRect &clip)
+void GdiSurfacePrivate::drawTextLine(const DrawTextLayout &layout, const DrawTextLayout::Line &line, qint64 x, qint64 y,
+                                     const QRect &clip)
 {
     const QRect cell = clipped(x, y, x + line.width, y + layout.lineHeight()).intersected(clip);
     if (cell.isEmpty())
@@ -676,9 +676,8 @@ int GdiSurface::DrawTextA(const QString &text, GdiRect &rect, quint32 format)
         return saturated(layout.height());
     }
 
-    const QRect clip = (format & Gdi::DT_NOCLIP)
-        ? d->bounds()
-        : d->clipped(rect.left, rect.top, rect.right, rect.bottom);
+    const QRect clip =
+        (format & Gdi::DT_NOCLIP) ? d->bounds() : d->clipped(rect.left, rect.top, rect.right, rect.bottom);
     if (!clip.isEmpty()) {
         qint64 y = top;
         for (const DrawTextLayout::Line &line : layout.lines()) {

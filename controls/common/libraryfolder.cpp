@@ -5,9 +5,9 @@
 #include <QFileInfo>
 
 #if defined(Q_OS_WIN)
-#  include <windows.h>
+#include <windows.h>
 #else
-#  include <dlfcn.h>
+#include <dlfcn.h>
 #endif
 
 namespace OlvarControls {

@@ -9,9 +9,9 @@ namespace OlvarControls {
 /*! One message box as the message box service receives it. */
 struct OLVAR_EXPORT MessageBoxRequest
 {
-    QString prompt;  //!< the text; CR LF (or CR, or LF) breaks a line
+    QString prompt; //!< the text; CR LF (or CR, or LF) breaks a line
     int buttons = 0; //!< the button set, icon and default button, as MsgBox numbers them
-    QString title;   //!< the window title, already resolved
+    QString title; //!< the window title, already resolved
 
     /*! The same text, buttons and title. */
     friend bool operator==(const MessageBoxRequest &a, const MessageBoxRequest &b)

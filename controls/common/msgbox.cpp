@@ -124,8 +124,8 @@ QString MsgBox::libraryTitle()
 QList<int> MsgBox::answersFor(int buttons)
 {
     const int icon = buttons & IconMask;
-    const bool validIcon = icon == 0 || icon == Critical || icon == Question || icon == Exclamation
-            || icon == Information;
+    const bool validIcon =
+        icon == 0 || icon == Critical || icon == Question || icon == Exclamation || icon == Information;
     QList<int> answers;
     switch (buttons & ButtonSetMask) {
     case OkOnly:

@@ -99,7 +99,7 @@ double numericValue(const QVariant &value)
     return number;
 }
 
-template<typename Integer>
+template <typename Integer>
 Integer toInteger(const QVariant &value)
 {
     const qint64 rounded = NumberConversion::roundHalfEven(numericValue(value));

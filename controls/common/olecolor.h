@@ -47,9 +47,15 @@ public:
 
     constexpr OleColor() = default;
     /*! The colour whose OLE value is \a value; explicit, as 0xFF0000 is blue here. See fromOle(). */
-    constexpr explicit OleColor(quint32 value) : m_value(value) {}
+    constexpr explicit OleColor(quint32 value)
+        : m_value(value)
+    {
+    }
     /*! The same colour as \a color (its alpha is dropped), so that a QColor fits wherever an OleColor is taken. */
-    OleColor(const QColor &color) : m_value(fromQColor(color).m_value) {} // NOLINT: implicit on purpose
+    OleColor(const QColor &color)
+        : m_value(fromQColor(color).m_value)
+    {
+    } // NOLINT: implicit on purpose
     /*! Not a colour: Qt::red would otherwise become the OLE value 7. Use QColor(Qt::red). */
     OleColor(Qt::GlobalColor) = delete;
 

@@ -111,7 +111,7 @@ bool OleDate::isValid() const
     // A negative value holds its time of day in the magnitude of its fraction, so
     // every time on 1 January 100 lies below -657434: the day number decides.
     return std::isfinite(m_value) && m_value > double(FirstDay - 1) && m_value < double(LastDay + 1)
-            && dayNumber() >= FirstDay;
+        && dayNumber() >= FirstDay;
 }
 
 OleDate OleDate::checked(int errorNumber) const

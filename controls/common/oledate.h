@@ -25,7 +25,10 @@ public:
     /*! Day 0 at 00:00 (30 December 1899). */
     constexpr OleDate() = default;
     /*! The date whose serial value is \a days. */
-    constexpr explicit OleDate(double days) : m_value(days) {}
+    constexpr explicit OleDate(double days)
+        : m_value(days)
+    {
+    }
 
     /*! The serial value: days since 30 December 1899. */
     constexpr double value() const { return m_value; }

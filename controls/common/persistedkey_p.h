@@ -22,24 +22,48 @@ QFont fontOf(const QVariant &value);
     the stored type and raises the error the platform gives for a value it
     cannot take (13 for a mismatch, 6 for an overflow).
 */
-template<typename T>
+template <typename T>
 T persistedValue(const QVariant &value);
-template<>
-inline bool persistedValue<bool>(const QVariant &value) { return NumberConversion::toBoolean(value); }
-template<>
-inline qint16 persistedValue<qint16>(const QVariant &value) { return NumberConversion::toInt16(value); }
-template<>
-inline qint32 persistedValue<qint32>(const QVariant &value) { return NumberConversion::toInt32(value); }
-template<>
-inline OleColor persistedValue<OleColor>(const QVariant &value) { return NumberConversion::toColor(value); }
-template<>
-inline OleDate persistedValue<OleDate>(const QVariant &value) { return NumberConversion::toDate(value); }
-template<>
-inline QFont persistedValue<QFont>(const QVariant &value) { return fontOf(value); }
-template<>
-inline QString persistedValue<QString>(const QVariant &value) { return value.toString(); }
-template<>
-inline QVariant persistedValue<QVariant>(const QVariant &value) { return value; }
+template <>
+inline bool persistedValue<bool>(const QVariant &value)
+{
+    return NumberConversion::toBoolean(value);
+}
+template <>
+inline qint16 persistedValue<qint16>(const QVariant &value)
+{
+    return NumberConversion::toInt16(value);
+}
+template <>
+inline qint32 persistedValue<qint32>(const QVariant &value)
+{
+    return NumberConversion::toInt32(value);
+}
+template <>
+inline OleColor persistedValue<OleColor>(const QVariant &value)
+{
+    return NumberConversion::toColor(value);
+}
+template <>
+inline OleDate persistedValue<OleDate>(const QVariant &value)
+{
+    return NumberConversion::toDate(value);
+}
+template <>
+inline QFont persistedValue<QFont>(const QVariant &value)
+{
+    return fontOf(value);
+}
+template <>
+inline QString persistedValue<QString>(const QVariant &value)
+{
+    return value.toString();
+}
+template <>
+inline QVariant persistedValue<QVariant>(const QVariant &value)
+{
+    return value;
+}
 
 /*!
     One persisted property of a control: its key, its default, and how it is
@@ -57,20 +81,21 @@ struct PersistedKey
     bool alwaysWritten = false;
 
     /*! A key whose value of type T goes through \a get and \a set. */
-    template<typename T, typename Get, typename Set>
+    template <typename T, typename Get, typename Set>
     static PersistedKey of(const QString &key, const T &defaultValue, Get get, Set set)
     {
         return PersistedKey{key, QVariant::fromValue(defaultValue), [get] { return QVariant::fromValue(T(get())); },
                             [set](const QVariant &stored) { set(persistedValue<T>(stored)); }};
     }
     /*! A key stored straight from and into \a field. */
-    template<typename T>
+    template <typename T>
     static PersistedKey bound(const QString &key, const T &defaultValue, T &field)
     {
-        return of<T>(key, defaultValue, [&field] { return field; }, [&field](const T &value) { field = value; });
+        return of<T>(
+            key, defaultValue, [&field] { return field; }, [&field](const T &value) { field = value; });
     }
     /*! bound() with the key given as Latin-1 text. */
-    template<typename T>
+    template <typename T>
     static PersistedKey bound(const char *key, const T &defaultValue, T &field)
     {
         return bound<T>(QString::fromLatin1(key), defaultValue, field);

@@ -54,7 +54,7 @@ void PropertyBag::WriteProperty(const QString &key, const QVariant &value, const
     if (!isStorable(value))
         throw OleError(ErrorNumber::TypeMismatch,
                        QStringLiteral("The property \"%1\" cannot hold a value of type %2")
-                               .arg(key, QString::fromLatin1(value.metaType().name())));
+                           .arg(key, QString::fromLatin1(value.metaType().name())));
     if (valuesEqual(value, defaultValue)) {
         const qsizetype index = indexOf(key);
         if (index >= 0)
@@ -140,7 +140,7 @@ bool PropertyBag::isStorable(const QVariant &value)
         return true;
     default:
         return value.metaType() == QMetaType::fromType<OleDate>()
-                || value.metaType() == QMetaType::fromType<OleColor>();
+            || value.metaType() == QMetaType::fromType<OleColor>();
     }
 }
 

@@ -25,13 +25,13 @@ const QLatin1String endLine("End");
 bool isBareKeyChar(QChar c)
 {
     return (c.unicode() < 0x80 && c.isLetterOrNumber()) || c == QLatin1Char('_') || c == QLatin1Char('.')
-            || c == QLatin1Char('-');
+        || c == QLatin1Char('-');
 }
 
 bool isHexDigit(QChar c)
 {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-            || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+        || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
 /* Whether \a digits is 1 to \a maximum hexadecimal digits and nothing else. */
@@ -99,7 +99,7 @@ QString typeAndValue(const QVariant &value)
         return QLatin1String("date ") + number(value.value<OleDate>().value());
     if (value.metaType() == QMetaType::fromType<OleColor>())
         return QLatin1String("color 0x")
-                + QString::number(value.value<OleColor>().value(), 16).toUpper().rightJustified(8, QLatin1Char('0'));
+            + QString::number(value.value<OleColor>().value(), 16).toUpper().rightJustified(8, QLatin1Char('0'));
     switch (value.metaType().id()) {
     case QMetaType::QString:
         return QLatin1String("text ") + quoted(value.toString());

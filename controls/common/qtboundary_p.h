@@ -39,7 +39,7 @@ public:
         meta-object system. A refusal leaves the value as it was and is logged
         under "olvar.properties"; inside a RefusalCapture it is kept there instead.
     */
-    template<typename Write>
+    template <typename Write>
     static void writeProperty(const QObject *object, const char *property, Write &&write) noexcept
     {
         try {
@@ -50,7 +50,7 @@ public:
     }
 
     /*! Runs \a handler, the library's side of \a what; anything it raises is logged under "olvar.events". */
-    template<typename Handler>
+    template <typename Handler>
     static void run(const QObject *object, const char *what, Handler &&handler) noexcept
     {
         try {

@@ -51,7 +51,7 @@ private:
         std::function<void()> handler;
     };
     std::map<int, Timer> m_handlers; // by Qt's timer id
-    std::map<int, int> m_qtIds;      // Qt's timer id by ours
+    std::map<int, int> m_qtIds; // Qt's timer id by ours
 };
 
 QtScheduler::QtScheduler()

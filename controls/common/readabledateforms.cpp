@@ -87,10 +87,10 @@ QChar dateSeparatorOf(const QString &format)
 
 QString numericDateFormat(const QLocale &locale, const QString &own)
 {
-    const QString day = fieldOf(own, QLatin1String("d"), QStringLiteral("d")).size() == 2 ? QStringLiteral("dd")
-                                                                                            : QStringLiteral("d");
-    const QString month = fieldOf(own, QLatin1String("M"), QStringLiteral("M")).size() == 1 ? QStringLiteral("M")
-                                                                                             : QStringLiteral("MM");
+    const QString day =
+        fieldOf(own, QLatin1String("d"), QStringLiteral("d")).size() == 2 ? QStringLiteral("dd") : QStringLiteral("d");
+    const QString month =
+        fieldOf(own, QLatin1String("M"), QStringLiteral("M")).size() == 1 ? QStringLiteral("M") : QStringLiteral("MM");
     const QString year = QStringLiteral("yyyy");
     const QChar separator = dateSeparatorOf(own);
     // The fields by their letter, in the order of DateTextParser::FieldOrder's values.
@@ -138,8 +138,8 @@ bool readsBack(const QString &text, OleDate expected, const QLocale &locale)
 // Dates far apart, with days above 12, and times on both halves of the day.
 const QDate sampleDates[] = {QDate(2026, 3, 9), QDate(2026, 12, 28), QDate(100, 1, 1), QDate(9999, 12, 31),
                              QDate(1899, 12, 29)};
-const QTime sampleTimes[] = {QTime(0, 0), QTime(1, 2, 3), QTime(12, 30), QTime(13, 45), QTime(21, 5, 9),
-                             QTime(23, 59, 59)};
+const QTime sampleTimes[] = {QTime(0, 0),   QTime(1, 2, 3),  QTime(12, 30),
+                             QTime(13, 45), QTime(21, 5, 9), QTime(23, 59, 59)};
 
 bool datesReadBack(const Form &form, const QLocale &locale)
 {
@@ -163,8 +163,8 @@ bool bothReadBack(const Form &date, const Form &time, const QLocale &locale)
 {
     for (const QDate &day : sampleDates) {
         for (const QTime &at : {sampleTimes[1], sampleTimes[3]}) {
-            const QString text = date.locale.toString(day, date.format) + QLatin1Char(' ')
-                    + time.locale.toString(at, time.format);
+            const QString text =
+                date.locale.toString(day, date.format) + QLatin1Char(' ') + time.locale.toString(at, time.format);
             if (!readsBack(text, OleDate::fromDateAndTime(day, at), locale))
                 return false;
         }
@@ -174,9 +174,13 @@ bool bothReadBack(const Form &date, const Form &time, const QLocale &locale)
 
 QString cacheKey(const QLocale &locale)
 {
-    return QStringList{locale.bcp47Name(), locale.dateFormat(QLocale::ShortFormat),
-                       locale.timeFormat(QLocale::LongFormat), locale.zeroDigit(), locale.amText(), locale.pmText()}
-            .join(QChar(1));
+    return QStringList{locale.bcp47Name(),
+                       locale.dateFormat(QLocale::ShortFormat),
+                       locale.timeFormat(QLocale::LongFormat),
+                       locale.zeroDigit(),
+                       locale.amText(),
+                       locale.pmText()}
+        .join(QChar(1));
 }
 
 } // namespace

@@ -34,9 +34,9 @@ OleDate Scheduler::today() const
 int Scheduler::startTimer(int intervalMs, std::function<void()> handler)
 {
     if (intervalMs < 1 || !handler)
-        throw OleError(ErrorNumber::InvalidProcedureCall,
-                       QStringLiteral("A timer needs a handler and an interval of at least 1 ms, not %1")
-                               .arg(intervalMs));
+        throw OleError(
+            ErrorNumber::InvalidProcedureCall,
+            QStringLiteral("A timer needs a handler and an interval of at least 1 ms, not %1").arg(intervalMs));
     static int lastTimerId = 0;
     const int timerId = ++lastTimerId;
     scheduleTimer(timerId, intervalMs, std::move(handler));

@@ -5,7 +5,7 @@
 #include <QFile>
 
 #if defined(OLVAR_HAVE_MULTIMEDIA)
-#  include "multimediasoundservice_p.h"
+#include "multimediasoundservice_p.h"
 #endif
 
 namespace OlvarControls {

@@ -24,7 +24,10 @@ int fromPixels(int pixels);
 /*! \a twips in whole pixels, rounded to the nearest. */
 int toPixels(int twips);
 /*! \a twips in pixels, unrounded. */
-constexpr double toPixelsF(double twips) { return twips / PerPixel; }
+constexpr double toPixelsF(double twips)
+{
+    return twips / PerPixel;
+}
 
 /*! A rectangle in twips (left, top, width, height) in pixels; each is converted on its own. */
 QRect toPixels(const QRect &twips);

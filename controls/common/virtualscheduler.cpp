@@ -15,7 +15,7 @@ struct OLVAR_NO_EXPORT VirtualScheduler::Private
     struct Timer
     {
         int intervalMs;
-        qint64 due;     // in elapsed milliseconds
+        qint64 due; // in elapsed milliseconds
         quint64 queued; // breaks ties between timers due at the same moment
         std::function<void()> handler;
     };

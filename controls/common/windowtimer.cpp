@@ -19,10 +19,9 @@ WindowTimer::~WindowTimer()
 void WindowTimer::setInterval(int ms)
 {
     if (ms < 0 || ms > MaximumInterval)
-        throw OleError(ErrorNumber::InvalidPropertyValue,
-                       QStringLiteral("A timer interval must lie between 0 and %1 ms, not %2")
-                               .arg(MaximumInterval)
-                               .arg(ms));
+        throw OleError(
+            ErrorNumber::InvalidPropertyValue,
+            QStringLiteral("A timer interval must lie between 0 and %1 ms, not %2").arg(MaximumInterval).arg(ms));
     m_interval = ms;
     restart();
 }

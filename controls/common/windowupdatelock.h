@@ -56,7 +56,11 @@ public:
     class LockEvent : public QEvent
     {
     public:
-        explicit LockEvent(bool locked) : QEvent(lockEventType()), m_locked(locked) {}
+        explicit LockEvent(bool locked)
+            : QEvent(lockEventType())
+            , m_locked(locked)
+        {
+        }
         /*! Whether the lock has been taken (true) or released (false). */
         bool isLocked() const { return m_locked; }
 

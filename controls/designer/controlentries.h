@@ -9,11 +9,11 @@ namespace OlvarDesigner {
 /*! One control the plugin offers in Qt Designer's widget box. */
 struct ControlEntry
 {
-    QString typeName;     //!< the name ControlFactory creates it by
-    QString className;    //!< the C++ class
-    QString includeFile;  //!< the header a form's code includes
-    QString toolTip;      //!< shown in the widget box
-    QSize size;           //!< the size a new placement gets, in pixels
+    QString typeName; //!< the name ControlFactory creates it by
+    QString className; //!< the C++ class
+    QString includeFile; //!< the header a form's code includes
+    QString toolTip; //!< shown in the widget box
+    QSize size; //!< the size a new placement gets, in pixels
 };
 
 /*! The controls the plugin offers, in widget-box order. */

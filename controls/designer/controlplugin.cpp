@@ -24,14 +24,38 @@ QString ControlPlugin::groupName()
     return QStringLiteral("Olvar");
 }
 
-QString ControlPlugin::name() const { return m_entry.className; }
-QString ControlPlugin::group() const { return groupName(); }
-QString ControlPlugin::toolTip() const { return m_entry.toolTip; }
-QString ControlPlugin::whatsThis() const { return m_entry.toolTip; }
-QString ControlPlugin::includeFile() const { return m_entry.includeFile; }
-QIcon ControlPlugin::icon() const { return QIcon(); }
-bool ControlPlugin::isContainer() const { return false; }
-bool ControlPlugin::isInitialized() const { return m_initialized; }
+QString ControlPlugin::name() const
+{
+    return m_entry.className;
+}
+QString ControlPlugin::group() const
+{
+    return groupName();
+}
+QString ControlPlugin::toolTip() const
+{
+    return m_entry.toolTip;
+}
+QString ControlPlugin::whatsThis() const
+{
+    return m_entry.toolTip;
+}
+QString ControlPlugin::includeFile() const
+{
+    return m_entry.includeFile;
+}
+QIcon ControlPlugin::icon() const
+{
+    return QIcon();
+}
+bool ControlPlugin::isContainer() const
+{
+    return false;
+}
+bool ControlPlugin::isInitialized() const
+{
+    return m_initialized;
+}
 
 QWidget *ControlPlugin::createWidget(QWidget *parent)
 {
@@ -71,9 +95,9 @@ QString ControlPlugin::domXml() const
                           "  </property>\n"
                           " </widget>\n"
                           "</ui>\n")
-            .arg(m_entry.className, objectName)
-            .arg(m_entry.size.width())
-            .arg(m_entry.size.height());
+        .arg(m_entry.className, objectName)
+        .arg(m_entry.size.width())
+        .arg(m_entry.size.height());
 }
 
 } // namespace OlvarDesigner

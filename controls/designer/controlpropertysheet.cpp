@@ -18,20 +18,62 @@ ControlPropertySheet::ControlPropertySheet(QObject *control, QObject *inner, QOb
 {
 }
 
-int ControlPropertySheet::count() const { return m_innerObject ? m_inner->count() : 0; }
-int ControlPropertySheet::indexOf(const QString &name) const { return m_innerObject ? m_inner->indexOf(name) : -1; }
-QString ControlPropertySheet::propertyName(int index) const { return m_inner->propertyName(index); }
-QString ControlPropertySheet::propertyGroup(int index) const { return m_inner->propertyGroup(index); }
-void ControlPropertySheet::setPropertyGroup(int index, const QString &group) { m_inner->setPropertyGroup(index, group); }
-bool ControlPropertySheet::hasReset(int index) const { return m_inner->hasReset(index); }
-bool ControlPropertySheet::reset(int index) { return m_inner->reset(index); }
-bool ControlPropertySheet::isVisible(int index) const { return m_inner->isVisible(index); }
-void ControlPropertySheet::setVisible(int index, bool visible) { m_inner->setVisible(index, visible); }
-bool ControlPropertySheet::isAttribute(int index) const { return m_inner->isAttribute(index); }
-void ControlPropertySheet::setAttribute(int index, bool attribute) { m_inner->setAttribute(index, attribute); }
-bool ControlPropertySheet::isChanged(int index) const { return m_inner->isChanged(index); }
-void ControlPropertySheet::setChanged(int index, bool changed) { m_inner->setChanged(index, changed); }
-bool ControlPropertySheet::isEnabled(int index) const { return m_inner->isEnabled(index); }
+int ControlPropertySheet::count() const
+{
+    return m_innerObject ? m_inner->count() : 0;
+}
+int ControlPropertySheet::indexOf(const QString &name) const
+{
+    return m_innerObject ? m_inner->indexOf(name) : -1;
+}
+QString ControlPropertySheet::propertyName(int index) const
+{
+    return m_inner->propertyName(index);
+}
+QString ControlPropertySheet::propertyGroup(int index) const
+{
+    return m_inner->propertyGroup(index);
+}
+void ControlPropertySheet::setPropertyGroup(int index, const QString &group)
+{
+    m_inner->setPropertyGroup(index, group);
+}
+bool ControlPropertySheet::hasReset(int index) const
+{
+    return m_inner->hasReset(index);
+}
+bool ControlPropertySheet::reset(int index)
+{
+    return m_inner->reset(index);
+}
+bool ControlPropertySheet::isVisible(int index) const
+{
+    return m_inner->isVisible(index);
+}
+void ControlPropertySheet::setVisible(int index, bool visible)
+{
+    m_inner->setVisible(index, visible);
+}
+bool ControlPropertySheet::isAttribute(int index) const
+{
+    return m_inner->isAttribute(index);
+}
+void ControlPropertySheet::setAttribute(int index, bool attribute)
+{
+    m_inner->setAttribute(index, attribute);
+}
+bool ControlPropertySheet::isChanged(int index) const
+{
+    return m_inner->isChanged(index);
+}
+void ControlPropertySheet::setChanged(int index, bool changed)
+{
+    m_inner->setChanged(index, changed);
+}
+bool ControlPropertySheet::isEnabled(int index) const
+{
+    return m_inner->isEnabled(index);
+}
 
 QVariant ControlPropertySheet::property(int index) const
 {

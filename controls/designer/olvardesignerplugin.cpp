@@ -14,7 +14,7 @@ OlvarDesignerPlugin::OlvarDesignerPlugin(QObject *parent)
 {
     for (const ControlEntry &entry : controlEntries()) {
         m_widgets << new ControlPlugin(
-                entry, [this](QDesignerFormEditorInterface *core) { registerExtensions(core); }, this);
+            entry, [this](QDesignerFormEditorInterface *core) { registerExtensions(core); }, this);
     }
 }
 
@@ -32,8 +32,7 @@ void OlvarDesignerPlugin::registerExtensions(QDesignerFormEditorInterface *core)
         return;
     m_cores.insert(core);
     QObject::connect(core, &QObject::destroyed, this, [this, core] { m_cores.remove(core); });
-    manager->registerExtensions(new ControlPropertySheetFactory(manager),
-                                Q_TYPEID(QDesignerPropertySheetExtension));
+    manager->registerExtensions(new ControlPropertySheetFactory(manager), Q_TYPEID(QDesignerPropertySheetExtension));
     manager->registerExtensions(new SettingsTaskMenuFactory(manager), Q_TYPEID(QDesignerTaskMenuExtension));
 }
 

@@ -32,8 +32,8 @@ public:
         identifier, one more than the highest so far.
     */
     qint32 addAppointment(const QDateTime &start, const QDateTime &end, const QString &subject,
-                          const QVariant &resource = QVariant(), const QString &detail = QString(),
-                          qint32 type = 0, const QString &location = QString());
+                          const QVariant &resource = QVariant(), const QString &detail = QString(), qint32 type = 0,
+                          const QString &location = QString());
 
     /*! The number of appointments (none under a valid \a parent). */
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -16,17 +16,17 @@ Q_NAMESPACE_EXPORT(OLVAR_EXPORT)
 */
 enum AppointmentRole {
     IdRole = Qt::UserRole + 1, //!< qint32 identifier, positive for a stored appointment
-    StartRole,                 //!< QDateTime start
-    EndRole,                   //!< QDateTime end
-    SubjectRole,               //!< QString drawn in the box (also Qt::DisplayRole in AppointmentListModel)
-    DetailRole,                //!< QString longer notes
-    TypeRole,                  //!< qint32 the host's appointment type
-    LocationRole,              //!< QString
-    ResourceRole,              //!< qint32 resource (counsellor); an empty value shows in every resource
-    BackColorRole,             //!< optional box colour
-    ForeColorRole,             //!< optional text colour
-    BarColorRole,              //!< optional bar colour
-    BorderColorRole,           //!< optional border colour
+    StartRole, //!< QDateTime start
+    EndRole, //!< QDateTime end
+    SubjectRole, //!< QString drawn in the box (also Qt::DisplayRole in AppointmentListModel)
+    DetailRole, //!< QString longer notes
+    TypeRole, //!< qint32 the host's appointment type
+    LocationRole, //!< QString
+    ResourceRole, //!< qint32 resource (counsellor); an empty value shows in every resource
+    BackColorRole, //!< optional box colour
+    ForeColorRole, //!< optional text colour
+    BarColorRole, //!< optional bar colour
+    BorderColorRole, //!< optional border colour
 };
 Q_ENUM_NS(AppointmentRole)
 

@@ -36,7 +36,7 @@ namespace {
 constexpr int MSecsPerMinute = 60 * 1000;
 
 /* Runs the step \a what of \a owner's full repaint; a step that fails is left out and logged as skipped. */
-template<typename Step>
+template <typename Step>
 void runStep(const QObject *owner, const char *what, Step &&step)
 {
     try {
@@ -46,7 +46,7 @@ void runStep(const QObject *owner, const char *what, Step &&step)
     }
 }
 
-template<typename T>
+template <typename T>
 T orDefault(const QVariant &argument, T fallback, T (*convert)(const QVariant &))
 {
     return isEmptyVariant(argument) ? fallback : convert(argument);
@@ -143,10 +143,9 @@ void HourletPrivate::showDrag(float y)
     HourletPainter painter(retained.surface(), where, look, font);
     prepare(painter);
     const Appointment none;
-    painter.paintHighlight(drawsSelection() ? sweep.selection() : none, list, activeDate, dateFormat,
-                           vScroll->width());
-    painter.drawDragOutline(SlotGeometry::timeRangeToCoordinates(activeDate, drag.newStart(content),
-                                                                 drag.newEnd(content)));
+    painter.paintHighlight(drawsSelection() ? sweep.selection() : none, list, activeDate, dateFormat, vScroll->width());
+    painter.drawDragOutline(
+        SlotGeometry::timeRangeToCoordinates(activeDate, drag.newStart(content), drag.newEnd(content)));
     refresh();
 }
 
@@ -205,7 +204,7 @@ bool HourletPrivate::handleKey(int key, bool shift)
         const int step = key == Qt::Key_Up ? -1 : 1;
         const auto selected = sweep.selectedSlots();
         const bool ours = selected && keyFocus >= 0 && selected->first == std::min(keyAnchor, keyFocus)
-                && selected->second == std::max(keyAnchor, keyFocus);
+            && selected->second == std::max(keyAnchor, keyFocus);
         if (!selected) {
             keyAnchor = keyFocus = where.firstWorkingSlot() - step;
         } else if (!ours) {
@@ -256,8 +255,8 @@ void HourletPrivate::scrollBy(int pixels)
 
 void HourletPrivate::scrollToSlot(int slot)
 {
-    const int top = SlotGeometry::slotTop(slot) - SlotGeometry::HeaderHeight;   // scroll value with the slot first
-    const int bottom = SlotGeometry::slotBottom(slot) + 1 - q->height();        // scroll value with the slot last
+    const int top = SlotGeometry::slotTop(slot) - SlotGeometry::HeaderHeight; // scroll value with the slot first
+    const int bottom = SlotGeometry::slotBottom(slot) + 1 - q->height(); // scroll value with the slot last
     const int value = vScroll->value();
     if (value > top)
         scrollBy(top - value);
@@ -491,50 +490,51 @@ QList<HourletPrivate::PersistedKey> HourletPrivate::persistedKeys()
     };
     const QFont ambient = q->ambientFont();
     return {
-            PersistedKey::bound("BackColor", OleColor::system(OleColor::Window), backColor),
-            PersistedKey::of<bool>(QStringLiteral("Enabled"), true, [this] { return q->isEnabled(); },
-                                   [this](bool enabled) { q->setEnabled(enabled); }),
-            PersistedKey::bound("SelectionHighlight", false, selectionHighlight),
-            PersistedKey::bound("Font", ambient, font),
-            PersistedKey::bound("BorderStyle", qint16(1), borderStyle),
-            PersistedKey::of<bool>(QStringLiteral("ShowVscroll"), true, [this] { return scrollBarShown(); },
-                                   [this](bool shown) { vScroll->setVisible(shown); }),
-            PersistedKey::of<qint16>(QStringLiteral("VScrollValue"), 0, [this] { return scrollValue(); },
-                                     [this](qint16 value) {
-                                         vScroll->setValue(qBound(vScroll->model().lowest(), int(value),
-                                                                  vScroll->model().highest()));
-                                     }),
-            PersistedKey::of<OleDate>(QStringLiteral("ActiveDate"), Scheduler::instance().today(),
-                                      [this] { return activeDate; },
-                                      [this](const OleDate &date) {
-                                          activeDate = date.checked(ErrorNumber::InvalidPropertyValue);
-                                      }),
-            PersistedKey::bound("ShowTimeScale", false, showTimeScale),
-            PersistedKey::bound("DateFormat", Hourlet::defaultDateFormat(), dateFormat),
-            colorKey("AppBarDefaultColor", &HourletAppearance::appItemBarColor),
-            colorKey("DefaultAppBackColor", &HourletAppearance::appItemBackColor),
-            PersistedKey::bound("AppItemFont", ambient, look.appItemFont),
-            colorKey("AppItemForeColor", &HourletAppearance::appItemForeColor),
-            // Stored as a Long, read back as an Integer.
-            {QStringLiteral("MinutesPerSlot"), qint32(Hourlet::ts_30Minute), [this] { return QVariant(qint32(minutesPerSlot)); },
-             [this](const QVariant &v) { minutesPerSlot = Hourlet::Time_Slot_Type(NumberConversion::toInt16(v)); }},
-            colorKey("AppItemBorderColor", &HourletAppearance::appItemBorderColor),
-            colorKey("AppItemBarBorderColor", &HourletAppearance::appItemBarBorderColor),
-            colorKey("HighLightColor", &HourletAppearance::highLightColor),
-            colorKey("SlotLineColor", &HourletAppearance::slotLineColor),
-            colorKey("BarColor", &HourletAppearance::barColor),
-            colorKey("TimeScaleBackColor", &HourletAppearance::timeScaleBackColor),
-            colorKey("TimeScaleForeColor", &HourletAppearance::timeScaleForeColor),
-            colorKey("SlotsBorderColor", &HourletAppearance::slotsBorderColor),
-            colorKey("AvailableColor", &HourletAppearance::availableColor),
-            colorKey("UnAvailableColor", &HourletAppearance::unAvailableColor),
-            PersistedKey::bound("WorkDayStart", Hourlet::defaultWorkDayStart(), workDayStart),
-            PersistedKey::bound("WorkDayEnd", Hourlet::defaultWorkDayEnd(), workDayEnd),
-            PersistedKey::bound("ShowNowLine", false, showNowLine),
-            PersistedKey::bound("NowLineColor", OleColor(Hourlet::DefaultNowLineColor), nowLineColor),
-            PersistedKey::bound("OverlapLayout", false, overlapLayout),
-            PersistedKey::bound("KeyboardSelection", false, keyboardSelection),
-            PersistedKey::bound("AllowDragEdit", false, allowDragEdit),
+        PersistedKey::bound("BackColor", OleColor::system(OleColor::Window), backColor),
+        PersistedKey::of<bool>(
+            QStringLiteral("Enabled"), true, [this] { return q->isEnabled(); },
+            [this](bool enabled) { q->setEnabled(enabled); }),
+        PersistedKey::bound("SelectionHighlight", false, selectionHighlight),
+        PersistedKey::bound("Font", ambient, font),
+        PersistedKey::bound("BorderStyle", qint16(1), borderStyle),
+        PersistedKey::of<bool>(
+            QStringLiteral("ShowVscroll"), true, [this] { return scrollBarShown(); },
+            [this](bool shown) { vScroll->setVisible(shown); }),
+        PersistedKey::of<qint16>(
+            QStringLiteral("VScrollValue"), 0, [this] { return scrollValue(); },
+            [this](qint16 value) {
+                vScroll->setValue(qBound(vScroll->model().lowest(), int(value), vScroll->model().highest()));
+            }),
+        PersistedKey::of<OleDate>(
+            QStringLiteral("ActiveDate"), Scheduler::instance().today(), [this] { return activeDate; },
+            [this](const OleDate &date) { activeDate = date.checked(ErrorNumber::InvalidPropertyValue); }),
+        PersistedKey::bound("ShowTimeScale", false, showTimeScale),
+        PersistedKey::bound("DateFormat", Hourlet::defaultDateFormat(), dateFormat),
+        colorKey("AppBarDefaultColor", &HourletAppearance::appItemBarColor),
+        colorKey("DefaultAppBackColor", &HourletAppearance::appItemBackColor),
+        PersistedKey::bound("AppItemFont", ambient, look.appItemFont),
+        colorKey("AppItemForeColor", &HourletAppearance::appItemForeColor),
+        // Stored as a Long, read back as an Integer.
+        {QStringLiteral("MinutesPerSlot"), qint32(Hourlet::ts_30Minute),
+         [this] { return QVariant(qint32(minutesPerSlot)); },
+         [this](const QVariant &v) { minutesPerSlot = Hourlet::Time_Slot_Type(NumberConversion::toInt16(v)); }},
+        colorKey("AppItemBorderColor", &HourletAppearance::appItemBorderColor),
+        colorKey("AppItemBarBorderColor", &HourletAppearance::appItemBarBorderColor),
+        colorKey("HighLightColor", &HourletAppearance::highLightColor),
+        colorKey("SlotLineColor", &HourletAppearance::slotLineColor),
+        colorKey("BarColor", &HourletAppearance::barColor),
+        colorKey("TimeScaleBackColor", &HourletAppearance::timeScaleBackColor),
+        colorKey("TimeScaleForeColor", &HourletAppearance::timeScaleForeColor),
+        colorKey("SlotsBorderColor", &HourletAppearance::slotsBorderColor),
+        colorKey("AvailableColor", &HourletAppearance::availableColor),
+        colorKey("UnAvailableColor", &HourletAppearance::unAvailableColor),
+        PersistedKey::bound("WorkDayStart", Hourlet::defaultWorkDayStart(), workDayStart),
+        PersistedKey::bound("WorkDayEnd", Hourlet::defaultWorkDayEnd(), workDayEnd),
+        PersistedKey::bound("ShowNowLine", false, showNowLine),
+        PersistedKey::bound("NowLineColor", OleColor(Hourlet::DefaultNowLineColor), nowLineColor),
+        PersistedKey::bound("OverlapLayout", false, overlapLayout),
+        PersistedKey::bound("KeyboardSelection", false, keyboardSelection),
+        PersistedKey::bound("AllowDragEdit", false, allowDragEdit),
     };
 }
 
@@ -623,8 +623,8 @@ qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin
 qint32 Hourlet::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegin, const OleDate &TimeEnd,
                                const QString &DisplayText, const QString &ApptDetail, qint32 ApptType,
                                const QString &Location, const QVariant &ApptID, const QVariant &Font,
-                               const QVariant &ForeColor, const QVariant & /*BackColor*/,
-                               const QVariant &BorderColor, const QVariant &AppBarColor)
+                               const QVariant &ForeColor, const QVariant & /*BackColor*/, const QVariant &BorderColor,
+                               const QVariant &AppBarColor)
 {
     const CoordinatePair coordinates = SlotGeometry::timeRangeToCoordinates(d->activeDate, TimeBegin, TimeEnd);
     {
@@ -685,18 +685,18 @@ void Hourlet::setModel(QAbstractItemModel *model)
     if (model) {
         const auto changed = [this] { d->onModelChanged(); };
         d->modelConnections = {
-                connect(model, &QAbstractItemModel::rowsInserted, this, changed),
-                connect(model, &QAbstractItemModel::rowsRemoved, this, changed),
-                connect(model, &QAbstractItemModel::rowsMoved, this, changed),
-                connect(model, &QAbstractItemModel::dataChanged, this, changed),
-                connect(model, &QAbstractItemModel::modelReset, this, changed),
-                connect(model, &QAbstractItemModel::layoutChanged, this, changed),
-                connect(model, &QObject::destroyed, this,
-                        [this] {
-                            d->modelBinding.setModel(nullptr);
-                            d->modelConnections.clear();
-                            d->onModelChanged();
-                        }),
+            connect(model, &QAbstractItemModel::rowsInserted, this, changed),
+            connect(model, &QAbstractItemModel::rowsRemoved, this, changed),
+            connect(model, &QAbstractItemModel::rowsMoved, this, changed),
+            connect(model, &QAbstractItemModel::dataChanged, this, changed),
+            connect(model, &QAbstractItemModel::modelReset, this, changed),
+            connect(model, &QAbstractItemModel::layoutChanged, this, changed),
+            connect(model, &QObject::destroyed, this,
+                    [this] {
+                        d->modelBinding.setModel(nullptr);
+                        d->modelConnections.clear();
+                        d->onModelChanged();
+                    }),
         };
     }
     d->fullRepaint();
@@ -729,7 +729,10 @@ const GdiSurface &Hourlet::drawingSurface() const
 
 // --- Properties ------------------------------------------------------------------------------
 
-OleColor Hourlet::backColor() const { return d->backColor; }
+OleColor Hourlet::backColor() const
+{
+    return d->backColor;
+}
 
 void Hourlet::setBackColor(OleColor color)
 {
@@ -744,7 +747,10 @@ void Hourlet::setControlEnabled(bool enabled)
     propertyChanged(QStringLiteral("Enabled"));
 }
 
-QFont Hourlet::controlFont() const { return d->font; }
+QFont Hourlet::controlFont() const
+{
+    return d->font;
+}
 
 void Hourlet::setControlFont(const QFont &font)
 {
@@ -752,7 +758,10 @@ void Hourlet::setControlFont(const QFont &font)
     propertyChanged(QStringLiteral("Font"));
 }
 
-qint16 Hourlet::borderStyle() const { return d->borderStyle; }
+qint16 Hourlet::borderStyle() const
+{
+    return d->borderStyle;
+}
 
 void Hourlet::setBorderStyle(qint16 style)
 {
@@ -760,7 +769,10 @@ void Hourlet::setBorderStyle(qint16 style)
     propertyChanged(QStringLiteral("BorderStyle"));
 }
 
-QString Hourlet::connectionString() const { return d->binding.connectionString(); }
+QString Hourlet::connectionString() const
+{
+    return d->binding.connectionString();
+}
 
 void Hourlet::setConnectionString(const QString &connectionString)
 {
@@ -768,7 +780,10 @@ void Hourlet::setConnectionString(const QString &connectionString)
     emitPropertyNotify(QStringLiteral("ConnectionString"));
 }
 
-bool Hourlet::showVscroll() const { return d->scrollBarShown(); }
+bool Hourlet::showVscroll() const
+{
+    return d->scrollBarShown();
+}
 
 void Hourlet::setShowVscroll(bool show)
 {
@@ -776,7 +791,10 @@ void Hourlet::setShowVscroll(bool show)
     propertyChanged(QStringLiteral("ShowVscroll"));
 }
 
-qint16 Hourlet::vScrollValue() const { return qint16(d->scrollValue()); }
+qint16 Hourlet::vScrollValue() const
+{
+    return qint16(d->scrollValue());
+}
 
 void Hourlet::setVScrollValue(qint16 value)
 {
@@ -789,7 +807,10 @@ void Hourlet::writeVScrollValue(qint16 value) noexcept
     QtBoundary::writeProperty(this, "VScrollValue", [this, value] { setVScrollValue(value); });
 }
 
-qint32 Hourlet::resource() const { return d->resource; }
+qint32 Hourlet::resource() const
+{
+    return d->resource;
+}
 
 void Hourlet::setResource(qint32 resource)
 {
@@ -799,14 +820,20 @@ void Hourlet::setResource(qint32 resource)
     emitPropertyNotify(QStringLiteral("Resource"));
 }
 
-bool Hourlet::showTimeScale() const { return d->showTimeScale; }
+bool Hourlet::showTimeScale() const
+{
+    return d->showTimeScale;
+}
 
 void Hourlet::setShowTimeScale(bool show)
 {
     d->setFlag(d->showTimeScale, show, QStringLiteral("ShowTimeScale"));
 }
 
-QString Hourlet::dateFormat() const { return d->dateFormat; }
+QString Hourlet::dateFormat() const
+{
+    return d->dateFormat;
+}
 
 void Hourlet::setDateFormat(const QString &format)
 {
@@ -815,7 +842,10 @@ void Hourlet::setDateFormat(const QString &format)
     propertyChanged(QStringLiteral("DateFormat"));
 }
 
-bool Hourlet::selectionHighlight() const { return d->selectionHighlight; }
+bool Hourlet::selectionHighlight() const
+{
+    return d->selectionHighlight;
+}
 
 void Hourlet::setSelectionHighlight(bool highlight)
 {
@@ -823,7 +853,10 @@ void Hourlet::setSelectionHighlight(bool highlight)
     emitPropertyNotify(QStringLiteral("SelectionHighlight"));
 }
 
-QFont Hourlet::appItemFont() const { return d->look.appItemFont; }
+QFont Hourlet::appItemFont() const
+{
+    return d->look.appItemFont;
+}
 
 void Hourlet::setAppItemFont(const QFont &font)
 {
@@ -831,7 +864,10 @@ void Hourlet::setAppItemFont(const QFont &font)
     propertyChanged(QStringLiteral("AppItemFont"));
 }
 
-OleDate Hourlet::activeDate() const { return d->activeDate; }
+OleDate Hourlet::activeDate() const
+{
+    return d->activeDate;
+}
 
 void Hourlet::setActiveDate(const OleDate &date)
 {
@@ -843,7 +879,10 @@ void Hourlet::setActiveDate(const OleDate &date)
 
 OLVAR_VIEW_DATE_SETTERS(Hourlet)
 
-Hourlet::Time_Slot_Type Hourlet::minutesPerSlot() const { return d->minutesPerSlot; }
+Hourlet::Time_Slot_Type Hourlet::minutesPerSlot() const
+{
+    return d->minutesPerSlot;
+}
 
 void Hourlet::setMinutesPerSlot(Time_Slot_Type type)
 {
@@ -851,8 +890,11 @@ void Hourlet::setMinutesPerSlot(Time_Slot_Type type)
     propertyChanged(QStringLiteral("MinutesPerSlot"));
 }
 
-#define OLVAR_HOURLET_COLOR(Property, getter, setter, repaints)                                                         \
-    OleColor Hourlet::getter() const { return d->look.getter; }                                                        \
+#define OLVAR_HOURLET_COLOR(Property, getter, setter, repaints)                                                        \
+    OleColor Hourlet::getter() const                                                                                   \
+    {                                                                                                                  \
+        return d->look.getter;                                                                                         \
+    }                                                                                                                  \
     void Hourlet::setter(OleColor color)                                                                               \
     {                                                                                                                  \
         d->setColor(&HourletAppearance::getter, color, QStringLiteral(#Property), repaints);                           \
@@ -862,19 +904,52 @@ OLVAR_HOURLET_COLOR(HighLightColor, highLightColor, setHighLightColor, false)
 OLVAR_HOURLET_COLOR(BarColor, barColor, setBarColor, true)
 #undef OLVAR_HOURLET_COLOR
 
-qint32 Hourlet::sessionId() const { return d->sweep.selection().ApptID; }
-OleDate Hourlet::sessionDate() const { return d->sweep.selection().ApptDate; }
-QString Hourlet::subject() const { return d->sweep.selection().ApptSubject; }
-QString Hourlet::startTime() const { return DateText::general(d->sweep.selection().ApptTimeStart); }
-QString Hourlet::endTime() const { return DateText::general(d->sweep.selection().ApptTimeEnd); }
-qint32 Hourlet::itemCount() const { return d->list.upperBound(); }
+qint32 Hourlet::sessionId() const
+{
+    return d->sweep.selection().ApptID;
+}
+OleDate Hourlet::sessionDate() const
+{
+    return d->sweep.selection().ApptDate;
+}
+QString Hourlet::subject() const
+{
+    return d->sweep.selection().ApptSubject;
+}
+QString Hourlet::startTime() const
+{
+    return DateText::general(d->sweep.selection().ApptTimeStart);
+}
+QString Hourlet::endTime() const
+{
+    return DateText::general(d->sweep.selection().ApptTimeEnd);
+}
+qint32 Hourlet::itemCount() const
+{
+    return d->list.upperBound();
+}
 
-OleDate Hourlet::workDayStart() const { return d->workDayStart; }
-void Hourlet::setWorkDayStart(const OleDate &time) { d->setWorkDay(time, d->workDayEnd); }
-OleDate Hourlet::workDayEnd() const { return d->workDayEnd; }
-void Hourlet::setWorkDayEnd(const OleDate &time) { d->setWorkDay(d->workDayStart, time); }
+OleDate Hourlet::workDayStart() const
+{
+    return d->workDayStart;
+}
+void Hourlet::setWorkDayStart(const OleDate &time)
+{
+    d->setWorkDay(time, d->workDayEnd);
+}
+OleDate Hourlet::workDayEnd() const
+{
+    return d->workDayEnd;
+}
+void Hourlet::setWorkDayEnd(const OleDate &time)
+{
+    d->setWorkDay(d->workDayStart, time);
+}
 
-bool Hourlet::showNowLine() const { return d->showNowLine; }
+bool Hourlet::showNowLine() const
+{
+    return d->showNowLine;
+}
 
 void Hourlet::setShowNowLine(bool show)
 {
@@ -884,7 +959,10 @@ void Hourlet::setShowNowLine(bool show)
     });
 }
 
-OleColor Hourlet::nowLineColor() const { return d->nowLineColor; }
+OleColor Hourlet::nowLineColor() const
+{
+    return d->nowLineColor;
+}
 
 void Hourlet::setNowLineColor(OleColor color)
 {
@@ -894,28 +972,34 @@ void Hourlet::setNowLineColor(OleColor color)
     });
 }
 
-bool Hourlet::overlapLayout() const { return d->overlapLayout; }
+bool Hourlet::overlapLayout() const
+{
+    return d->overlapLayout;
+}
 
 void Hourlet::setOverlapLayout(bool sideBySide)
 {
-    d->setAddition(d->overlapLayout, sideBySide, "OverlapLayout",
-                   [this] { d->fullRepaint(); });
+    d->setAddition(d->overlapLayout, sideBySide, "OverlapLayout", [this] { d->fullRepaint(); });
 }
 
-bool Hourlet::keyboardSelection() const { return d->keyboardSelection; }
+bool Hourlet::keyboardSelection() const
+{
+    return d->keyboardSelection;
+}
 
 void Hourlet::setKeyboardSelection(bool on)
 {
-    d->setAddition(d->keyboardSelection, on, "KeyboardSelection",
-                   [this] { d->fullRepaint(); });
+    d->setAddition(d->keyboardSelection, on, "KeyboardSelection", [this] { d->fullRepaint(); });
 }
 
-bool Hourlet::allowDragEdit() const { return d->allowDragEdit; }
+bool Hourlet::allowDragEdit() const
+{
+    return d->allowDragEdit;
+}
 
 void Hourlet::setAllowDragEdit(bool allow)
 {
-    d->setAddition(d->allowDragEdit, allow, "AllowDragEdit",
-                   [this] { d->cancelDrag(); });
+    d->setAddition(d->allowDragEdit, allow, "AllowDragEdit", [this] { d->cancelDrag(); });
 }
 
 void Hourlet::setDayLocator(std::function<std::optional<OleDate>(const QPoint &)> locator)
@@ -969,8 +1053,7 @@ void Hourlet::mouseReleaseEvent(QMouseEvent *event)
 {
     QtBoundary::run(this, "mouse release", [this, event] {
         const bool left = event->button() == Qt::LeftButton;
-        const bool click = left && d->clickPending && !d->inDoubleClick
-                && rect().contains(event->position().toPoint());
+        const bool click = left && d->clickPending && !d->inDoubleClick && rect().contains(event->position().toPoint());
         if (left) {
             d->clickPending = false;
             d->inDoubleClick = false;

@@ -48,29 +48,43 @@ class OLVAR_EXPORT Hourlet : public ControlBase
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled NOTIFY EnabledChanged)
     Q_PROPERTY(QFont Font READ controlFont WRITE setControlFont NOTIFY FontChanged)
     Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle NOTIFY BorderStyleChanged)
-    Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString DESIGNABLE false STORED false NOTIFY ConnectionStringChanged)
+    Q_PROPERTY(QString ConnectionString READ connectionString WRITE setConnectionString
+                   DESIGNABLE false STORED false NOTIFY ConnectionStringChanged)
     Q_PROPERTY(bool ShowVscroll READ showVscroll WRITE setShowVscroll NOTIFY ShowVscrollChanged)
     Q_PROPERTY(qint16 VScrollValue READ vScrollValue WRITE writeVScrollValue NOTIFY VScrollValueChanged)
     Q_PROPERTY(qint32 Resource READ resource WRITE setResource DESIGNABLE false STORED false NOTIFY ResourceChanged)
     Q_PROPERTY(bool ShowTimeScale READ showTimeScale WRITE setShowTimeScale NOTIFY ShowTimeScaleChanged)
     Q_PROPERTY(QString DateFormat READ dateFormat WRITE setDateFormat NOTIFY DateFormatChanged)
-    Q_PROPERTY(bool SelectionHighlight READ selectionHighlight WRITE setSelectionHighlight NOTIFY SelectionHighlightChanged)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBarColor READ appItemBarColor WRITE setAppItemBarColor NOTIFY AppItemBarColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBackColor READ appItemBackColor WRITE setAppItemBackColor NOTIFY AppItemBackColorChanged)
+    Q_PROPERTY(
+        bool SelectionHighlight READ selectionHighlight WRITE setSelectionHighlight NOTIFY SelectionHighlightChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarColor READ appItemBarColor WRITE setAppItemBarColor NOTIFY
+                   AppItemBarColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBackColor READ appItemBackColor WRITE setAppItemBackColor NOTIFY
+                   AppItemBackColorChanged)
     Q_PROPERTY(QFont AppItemFont READ appItemFont WRITE setAppItemFont NOTIFY AppItemFontChanged)
-    Q_PROPERTY(OlvarControls::OleColor AppItemForeColor READ appItemForeColor WRITE setAppItemForeColor NOTIFY AppItemForeColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemForeColor READ appItemForeColor WRITE setAppItemForeColor NOTIFY
+                   AppItemForeColorChanged)
     Q_PROPERTY(OlvarControls::OleDate ActiveDate READ activeDate WRITE setActiveDate NOTIFY ActiveDateChanged)
     Q_PROPERTY(Time_Slot_Type MinutesPerSlot READ minutesPerSlot WRITE setMinutesPerSlot NOTIFY MinutesPerSlotChanged)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBorderColor READ appItemBorderColor WRITE setAppItemBorderColor NOTIFY AppItemBorderColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor AppItemBarBorderColor READ appItemBarBorderColor WRITE setAppItemBarBorderColor NOTIFY AppItemBarBorderColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor NOTIFY HighLightColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor SlotLineColor READ slotLineColor WRITE setSlotLineColor NOTIFY SlotLineColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBorderColor READ appItemBorderColor WRITE setAppItemBorderColor NOTIFY
+                   AppItemBorderColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor AppItemBarBorderColor READ appItemBarBorderColor WRITE setAppItemBarBorderColor
+                   NOTIFY AppItemBarBorderColorChanged)
+    Q_PROPERTY(
+        OlvarControls::OleColor HighLightColor READ highLightColor WRITE setHighLightColor NOTIFY HighLightColorChanged)
+    Q_PROPERTY(
+        OlvarControls::OleColor SlotLineColor READ slotLineColor WRITE setSlotLineColor NOTIFY SlotLineColorChanged)
     Q_PROPERTY(OlvarControls::OleColor BarColor READ barColor WRITE setBarColor NOTIFY BarColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor TimeScaleBackColor READ timeScaleBackColor WRITE setTimeScaleBackColor NOTIFY TimeScaleBackColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor NOTIFY TimeScaleForeColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor SlotsBorderColor READ slotsBorderColor WRITE setSlotsBorderColor NOTIFY SlotsBorderColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor AvailableColor READ availableColor WRITE setAvailableColor NOTIFY AvailableColorChanged)
-    Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor NOTIFY UnAvailableColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleBackColor READ timeScaleBackColor WRITE setTimeScaleBackColor NOTIFY
+                   TimeScaleBackColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor TimeScaleForeColor READ timeScaleForeColor WRITE setTimeScaleForeColor NOTIFY
+                   TimeScaleForeColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor SlotsBorderColor READ slotsBorderColor WRITE setSlotsBorderColor NOTIFY
+                   SlotsBorderColorChanged)
+    Q_PROPERTY(
+        OlvarControls::OleColor AvailableColor READ availableColor WRITE setAvailableColor NOTIFY AvailableColorChanged)
+    Q_PROPERTY(OlvarControls::OleColor UnAvailableColor READ unAvailableColor WRITE setUnAvailableColor NOTIFY
+                   UnAvailableColorChanged)
     Q_PROPERTY(qint32 SessionID READ sessionId)
     Q_PROPERTY(OlvarControls::OleDate SessionDate READ sessionDate)
     Q_PROPERTY(QString Subject READ subject)

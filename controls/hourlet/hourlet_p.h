@@ -3,17 +3,16 @@
 #include "appointmentdrag.h"
 #include "appointmentlist.h"
 #include "hourlet.h"
-#include "persistedkey_p.h"
 #include "hourletappearance.h"
 #include "hourletbinding.h"
 #include "hourletlayout.h"
 #include "hourletmodelbinding.h"
+#include "persistedkey_p.h"
 #include "retainedsurface.h"
 #include "selectionsweep.h"
 #include "viewadditions_p.h"
 
 #include <QList>
-
 
 namespace OlvarControls {
 
@@ -92,7 +91,7 @@ public:
         Sets an addition's \a field to \a value, then runs \a apply, notifies
         \a name and emits \a changed; nothing when the value is the same.
     */
-    template<typename T, typename Apply>
+    template <typename T, typename Apply>
     void setAddition(T &field, const T &value, const char *name, Apply apply)
     {
         if (field == value)
@@ -130,13 +129,13 @@ public:
     bool dragMoved = false; //!< the drag has moved the appointment by a step at some point
     std::function<std::optional<OleDate>(const QPoint &)> dayLocator;
     int keyAnchor = -1; //!< the slot a keyboard selection started from
-    int keyFocus = -1;  //!< the slot the keyboard moved to last
+    int keyFocus = -1; //!< the slot the keyboard moved to last
     int nowTimer = 0; //!< the scheduler's timer that moves the now line; 0 for none
 
     bool refreshRequested = false; //!< the next paint event shows the surface without repainting the day
-    bool repainting = false;       //!< a full repaint is running
-    bool clickPending = false;     //!< a left press on the control awaits its release
-    bool inDoubleClick = false;    //!< the second press of a double click awaits its release
+    bool repainting = false; //!< a full repaint is running
+    bool clickPending = false; //!< a left press on the control awaits its release
+    bool inDoubleClick = false; //!< the second press of a double click awaits its release
 };
 
 } // namespace OlvarControls

@@ -35,7 +35,7 @@ public:
     {
         return t == QAccessible::Name && isValid() ? m_view->itemName(m_index) : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
+    void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override { return isValid() ? m_view->itemRect(m_index) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override

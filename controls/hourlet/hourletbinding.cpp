@@ -40,7 +40,7 @@ Appointment appointmentFromRow(const Recordset &row, OleDate activeDate)
     record.ApptTimeStart = NumberConversion::toDate(row.Fields(QStringLiteral("StartTime")).Value());
     record.ApptTimeEnd = NumberConversion::toDate(row.Fields(QStringLiteral("EndTime")).Value());
     const CoordinatePair pair =
-            SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd);
+        SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd);
     record.ApptStartCoord = pair.top;
     record.ApptEndCoord = pair.bottom;
     return record;
@@ -91,7 +91,7 @@ qint32 insertedId(const Connection &connection)
     throw OleError(ErrorNumber::Overflow,
                    QStringLiteral("Overflow: the database gave the new session the identifier %1, which does not fit "
                                   "a session identifier. The session was not stored.")
-                           .arg(rowId));
+                       .arg(rowId));
 }
 
 } // namespace
@@ -125,8 +125,8 @@ void HourletBinding::load(AppointmentList &list, OleDate activeDate, qint32 reso
         Connection connection = m_lent ? *m_lent : openConnection(m_connectionString);
         list.reset();
         Recordset rows;
-        rows.Open(SessionStatements::loadQuery(activeDate, resource), connection, adOpenForwardOnly,
-                  adLockReadOnly, adCmdUnspecified);
+        rows.Open(SessionStatements::loadQuery(activeDate, resource), connection, adOpenForwardOnly, adLockReadOnly,
+                  adCmdUnspecified);
         for (qint32 i = 0; !rows.Eof(); ++i) {
             list.growTo(i);
             list[i] = appointmentFromRow(rows, activeDate);

@@ -70,7 +70,7 @@ QList<GdiRect> HourletLayout::appointmentBoxes(const AppointmentList &list, OleD
         if (!record.isShown())
             continue;
         const CoordinatePair pair =
-                SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd);
+            SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd);
         boxes[i] = appointmentBox(pair);
         ranges.append({pair.top, pair.bottom + 1});
         shown.append(i);

@@ -21,15 +21,15 @@ class AppointmentList;
 class HourletLayout
 {
 public:
-    static constexpr int TimeScaleWidth = 55;  //!< the time scale column, x 0 to 54
-    static constexpr int BarWidth = 10;        //!< the bar strip
-    static constexpr int DateRowHeight = 25;   //!< the header's date row
-    static constexpr int GridCutLeft = 50;     //!< grid lines stop 5 pixels before the bar
+    static constexpr int TimeScaleWidth = 55; //!< the time scale column, x 0 to 54
+    static constexpr int BarWidth = 10; //!< the bar strip
+    static constexpr int DateRowHeight = 25; //!< the header's date row
+    static constexpr int GridCutLeft = 50; //!< grid lines stop 5 pixels before the bar
     static constexpr int HourLineLeft = 10;
     static constexpr int HalfHourLabelLeft = 30;
     static constexpr int DayHourCount = 24;
     static constexpr int AvailableFirstSlot = 18; //!< 09:00
-    static constexpr int AvailableEndSlot = 34;   //!< 17:00
+    static constexpr int AvailableEndSlot = 34; //!< 17:00
 
     /*!
         The layout of a \a client area with the time scale shown or not

@@ -75,7 +75,7 @@ void HourletModelBinding::load(AppointmentList &list, OleDate activeDate, qint32
         record.OwnBarColor = colour(BarColorRole);
         record.OwnBorderColor = colour(BorderColorRole);
         const CoordinatePair pair =
-                SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd);
+            SlotGeometry::timeRangeToCoordinates(activeDate, record.ApptTimeStart, record.ApptTimeEnd);
         record.ApptStartCoord = pair.top;
         record.ApptEndCoord = pair.bottom;
         list.growTo(i);
@@ -106,12 +106,12 @@ void HourletModelBinding::write(int row, const Appointment &record) const
     if (!(m_model->flags(index) & Qt::ItemIsEditable))
         refuse();
     const QList<std::pair<int, QVariant>> values{
-            {StartRole, instantOn(record.ApptTimeStart, record.ApptDate)},
-            {EndRole, instantOn(record.ApptTimeEnd, record.ApptDate)},
-            {SubjectRole, record.ApptSubject},
-            {DetailRole, record.ApptDetail},
-            {TypeRole, record.ApptType},
-            {LocationRole, record.Location},
+        {StartRole, instantOn(record.ApptTimeStart, record.ApptDate)},
+        {EndRole, instantOn(record.ApptTimeEnd, record.ApptDate)},
+        {SubjectRole, record.ApptSubject},
+        {DetailRole, record.ApptDetail},
+        {TypeRole, record.ApptType},
+        {LocationRole, record.Location},
     };
     for (const auto &[role, value] : values)
         if (!m_model->setData(index, value, role))

@@ -28,7 +28,7 @@ QString hourSuffix(int hour)
 }
 
 /* Changes one drawing setting of a surface for one drawing and puts the previous value back. */
-template<typename Value, typename Argument = const Value &>
+template <typename Value, typename Argument = const Value &>
 class SettingScope
 {
 public:
@@ -98,13 +98,19 @@ void HourletPainter::polyline(std::initializer_list<QPoint> points)
 
 void HourletPainter::traceBox(const GdiRect &box)
 {
-    polyline({{box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}, {box.left, box.top},
+    polyline({{box.right, box.top},
+              {box.right, box.bottom},
+              {box.left, box.bottom},
+              {box.left, box.top},
               {box.right, box.top}});
 }
 
 void HourletPainter::traceBar(const GdiRect &bar)
 {
-    polyline({{bar.left, bar.top}, {bar.right, bar.top}, {bar.right, bar.bottom}, {bar.left, bar.bottom},
+    polyline({{bar.left, bar.top},
+              {bar.right, bar.top},
+              {bar.right, bar.bottom},
+              {bar.left, bar.bottom},
               {bar.left, bar.top}});
 }
 
@@ -231,7 +237,8 @@ void HourletPainter::drawHeader(OleDate activeDate, const QString &dateFormat, i
     m_surface.fillSolidRect(m_layout.headerGreyRow(), HeaderGrey);
     BasApi::SelectPen(m_surface, Gdi::PS_SOLID, 1, m_look.slotsBorderColor);
     const int border = m_layout.headerBorderX();
-    polyline({{m_layout.width(), HourletLayout::DateRowHeight}, {border, HourletLayout::DateRowHeight},
+    polyline({{m_layout.width(), HourletLayout::DateRowHeight},
+              {border, HourletLayout::DateRowHeight},
               {border, m_layout.height()}});
     BasApi::RestorePen(m_surface);
     m_surface.fillSolidRect(m_layout.headerCorner(), m_look.timeScaleBackColor);

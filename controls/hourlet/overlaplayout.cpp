@@ -25,8 +25,8 @@ void placeCluster(const std::vector<Item> &cluster, QList<OverlapLayout::Placeme
     std::vector<int> columnEnds; // where the last item of each column ends
     std::vector<int> columnOf(cluster.size());
     for (std::size_t i = 0; i < cluster.size(); ++i) {
-        const auto free = std::find_if(columnEnds.begin(), columnEnds.end(),
-                                       [&](int end) { return end <= cluster[i].begin; });
+        const auto free =
+            std::find_if(columnEnds.begin(), columnEnds.end(), [&](int end) { return end <= cluster[i].begin; });
         if (free == columnEnds.end()) {
             columnOf[i] = int(columnEnds.size());
             columnEnds.push_back(cluster[i].end);
@@ -82,8 +82,7 @@ std::pair<int, int> OverlapLayout::horizontalExtent(Placement placement, int lef
 {
     const int width = right - left;
     const int columns = std::max(placement.columns, 1);
-    return {left + width * placement.column / columns,
-            left + width * (placement.column + placement.span) / columns};
+    return {left + width * placement.column / columns, left + width * (placement.column + placement.span) / columns};
 }
 
 } // namespace OlvarControls

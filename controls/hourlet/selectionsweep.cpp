@@ -47,15 +47,14 @@ void SelectionSweep::press(double y, OleDate activeDate)
 void SelectionSweep::extendTo(double y, OleDate activeDate)
 {
     m_selection.ApptTimeEnd = slotEndAt(activeDate, y);
-    m_selection.ApptEndCoord = SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart,
-                                                                    m_selection.ApptTimeEnd)
-                                       .bottom;
+    m_selection.ApptEndCoord =
+        SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart, m_selection.ApptTimeEnd).bottom;
     if (m_anchor > m_selection.ApptTimeEnd) {
         // Above the slot the sweep began in: the selection runs from the pointer down to it.
         m_selection.ApptTimeEnd = m_anchor;
         m_selection.ApptTimeStart = SlotGeometry::slotStartAt(activeDate, y);
-        const CoordinatePair pair = SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart,
-                                                                         m_selection.ApptTimeEnd);
+        const CoordinatePair pair =
+            SlotGeometry::timeRangeToCoordinates(activeDate, m_selection.ApptTimeStart, m_selection.ApptTimeEnd);
         m_selection.ApptStartCoord = pair.top;
         m_selection.ApptEndCoord = pair.bottom;
     }

@@ -10,22 +10,22 @@ QString SessionStatements::loadQuery(OleDate activeDate, qint32 resource)
 {
     const QString day = DateFormatter::format(activeDate, QStringLiteral("mm/dd/yyyy"));
     return QStringLiteral("Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = ")
-            + QLatin1Char('#') + day + QStringLiteral("# Or (tblSession.starttime <= ") + QLatin1Char('#') + day
-            + QStringLiteral("# and tblSession.endtime >= ") + QLatin1Char('#') + day
-            + QStringLiteral("#))  and tblSession.SessionID= tblCounsellerSessionLink.SessionID  and "
-                             "tblCounsellerSessionLink.CounsellerID=")
-            + QString::number(resource) + QStringLiteral(" and Cancelled = False");
+        + QLatin1Char('#') + day + QStringLiteral("# Or (tblSession.starttime <= ") + QLatin1Char('#') + day
+        + QStringLiteral("# and tblSession.endtime >= ") + QLatin1Char('#') + day
+        + QStringLiteral("#))  and tblSession.SessionID= tblCounsellerSessionLink.SessionID  and "
+                         "tblCounsellerSessionLink.CounsellerID=")
+        + QString::number(resource) + QStringLiteral(" and Cancelled = False");
 }
 
 QString SessionStatements::updateStatement(const Appointment &record)
 {
     return QStringLiteral("UPDATE tblSession SET tblSession.SessionDate =") + QLatin1Char('\'')
-            + dateText(record.ApptDate) + QLatin1Char('\'') + QStringLiteral(", ") + QStringLiteral("AdditionalNotes ='")
-            + quoted(record.ApptDetail) + QLatin1Char('\'') + QStringLiteral(", SessionDescription='")
-            + quoted(record.ApptSubject) + QLatin1Char('\'') + QStringLiteral(", EndTime='")
-            + dateText(record.ApptTimeEnd) + QLatin1Char('\'') + QStringLiteral(", StartTime=") + QLatin1Char('\'')
-            + dateText(record.ApptTimeStart) + QStringLiteral("', SessionTypeID = ") + QString::number(record.ApptType)
-            + QStringLiteral(" where SessionID=") + QString::number(record.ApptID);
+        + dateText(record.ApptDate) + QLatin1Char('\'') + QStringLiteral(", ") + QStringLiteral("AdditionalNotes ='")
+        + quoted(record.ApptDetail) + QLatin1Char('\'') + QStringLiteral(", SessionDescription='")
+        + quoted(record.ApptSubject) + QLatin1Char('\'') + QStringLiteral(", EndTime='") + dateText(record.ApptTimeEnd)
+        + QLatin1Char('\'') + QStringLiteral(", StartTime=") + QLatin1Char('\'') + dateText(record.ApptTimeStart)
+        + QStringLiteral("', SessionTypeID = ") + QString::number(record.ApptType) + QStringLiteral(" where SessionID=")
+        + QString::number(record.ApptID);
 }
 
 QString SessionStatements::insertStatement(const Appointment &record)
@@ -34,10 +34,9 @@ QString SessionStatements::insertStatement(const Appointment &record)
     const QString separator = QStringLiteral(", ");
     return QStringLiteral("INSERT INTO tblSession (SessionDate, AdditionalNotes, SessionDescription, EndTime, "
                           "StartTime,SessionTypeID) VALUES (")
-            + value(dateText(record.ApptDate)) + separator + value(quoted(record.ApptDetail)) + separator
-            + value(quoted(record.ApptSubject)) + separator + value(dateText(record.ApptTimeEnd)) + separator
-            + value(dateText(record.ApptTimeStart)) + separator + QString::number(record.ApptType)
-            + QLatin1Char(')');
+        + value(dateText(record.ApptDate)) + separator + value(quoted(record.ApptDetail)) + separator
+        + value(quoted(record.ApptSubject)) + separator + value(dateText(record.ApptTimeEnd)) + separator
+        + value(dateText(record.ApptTimeStart)) + separator + QString::number(record.ApptType) + QLatin1Char(')');
 }
 
 QString SessionStatements::saveStatement(const Appointment &record)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "olvarglobal.h"
 #include "oledate.h"
+#include "olvarglobal.h"
 
 #include <QString>
 

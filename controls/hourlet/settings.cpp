@@ -102,9 +102,14 @@ QCheckBox *SettingsPrivate::checkBox(const char *name, const char *caption, cons
 
 QStringList Settings::propertyNames()
 {
-    return {QStringLiteral("SelectionHighlight"), QStringLiteral("DateFormat"), QStringLiteral("ShowTimeScale"),
-            QStringLiteral("VScrollValue"),       QStringLiteral("ShowVscroll"), QStringLiteral("BorderStyle"),
-            QStringLiteral("Enabled"),            QStringLiteral("ActiveDate")};
+    return {QStringLiteral("SelectionHighlight"),
+            QStringLiteral("DateFormat"),
+            QStringLiteral("ShowTimeScale"),
+            QStringLiteral("VScrollValue"),
+            QStringLiteral("ShowVscroll"),
+            QStringLiteral("BorderStyle"),
+            QStringLiteral("Enabled"),
+            QStringLiteral("ActiveDate")};
 }
 
 bool Settings::canEdit(const QObject *object)

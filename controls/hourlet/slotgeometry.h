@@ -32,15 +32,15 @@ class SlotGeometry
 public:
     SlotGeometry() = delete;
 
-    static constexpr int HeaderHeight = 59;  //!< client rows 0 to 58
-    static constexpr int DayTop = 59;        //!< content coordinate of 00:00
+    static constexpr int HeaderHeight = 59; //!< client rows 0 to 58
+    static constexpr int DayTop = 59; //!< content coordinate of 00:00
     static constexpr int SlotHeight = 16;
     static constexpr int SlotCount = 48;
     static constexpr int SlotMinutes = 30;
     static constexpr int DayHeight = SlotCount * SlotHeight; //!< 768
-    static constexpr int BelowDay = DayTop + DayHeight;      //!< 827
-    static constexpr int InitialScrollValue = 224;           //!< 07:00 at the top
-    static constexpr int InitialScrollMaximum = 827;         //!< before the first resize
+    static constexpr int BelowDay = DayTop + DayHeight; //!< 827
+    static constexpr int InitialScrollValue = 224; //!< 07:00 at the top
+    static constexpr int InitialScrollMaximum = 827; //!< before the first resize
 
     /*! The first content row of slot \a k. */
     static constexpr int slotTop(int k) { return DayTop + SlotHeight * k; }

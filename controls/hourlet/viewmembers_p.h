@@ -29,7 +29,19 @@
     working day's ends the time alone.
 */
 #define OLVAR_VIEW_DATE_SETTERS(View)                                                                                  \
-    void View::setActiveDate(const QDateTime &dateTime) { setActiveDate(OleDate::fromDateTime(dateTime)); }            \
-    void View::setActiveDate(QDate date) { setActiveDate(OleDate::fromDate(date)); }                                   \
-    void View::setWorkDayStart(const QDateTime &dateTime) { setWorkDayStart(OleDate::fromTime(dateTime.time())); }     \
-    void View::setWorkDayEnd(const QDateTime &dateTime) { setWorkDayEnd(OleDate::fromTime(dateTime.time())); }
+    void View::setActiveDate(const QDateTime &dateTime)                                                                \
+    {                                                                                                                  \
+        setActiveDate(OleDate::fromDateTime(dateTime));                                                                \
+    }                                                                                                                  \
+    void View::setActiveDate(QDate date)                                                                               \
+    {                                                                                                                  \
+        setActiveDate(OleDate::fromDate(date));                                                                        \
+    }                                                                                                                  \
+    void View::setWorkDayStart(const QDateTime &dateTime)                                                              \
+    {                                                                                                                  \
+        setWorkDayStart(OleDate::fromTime(dateTime.time()));                                                           \
+    }                                                                                                                  \
+    void View::setWorkDayEnd(const QDateTime &dateTime)                                                                \
+    {                                                                                                                  \
+        setWorkDayEnd(OleDate::fromTime(dateTime.time()));                                                             \
+    }

@@ -31,10 +31,10 @@ public:
     /*! What the tip measured: the text's block, the title's width and height, the padding. */
     struct Measures
     {
-        QSize textSize;      //!< the longest line's width, the height of all lines
-        int titleWidth = 0;  //!< the title's width in the title font
+        QSize textSize; //!< the longest line's width, the height of all lines
+        int titleWidth = 0; //!< the title's width in the title font
         int titleHeight = 0; //!< the title's height in the text font
-        int padding = 0;     //!< inner margin in pixels, 0 or more
+        int padding = 0; //!< inner margin in pixels, 0 or more
         bool showTitle = false;
     };
 

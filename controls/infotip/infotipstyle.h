@@ -27,8 +27,8 @@ struct InfoTipStyle
     OleColor backColor = OleColor::system(OleColor::InfoBackground);
     qint32 borderStyle = RaisedEdge;
     OleColor borderColor = OleColor::system(OleColor::DarkShadow3D);
-    qint32 padding = 5;  //!< inner margin in pixels
-    qint32 tabSize = 8;  //!< spaces for each tab of the text
+    qint32 padding = 5; //!< inner margin in pixels
+    qint32 tabSize = 8; //!< spaces for each tab of the text
     bool useSystemFont = true;
     QString fontName = QStringLiteral("Arial");
     qint32 fontSize = 8; //!< character height in pixels

@@ -20,16 +20,16 @@ public:
     /*! What the control's properties say about the period. */
     struct Period
     {
-        int interval = 0;     //!< milliseconds (\c Interval)
-        int minutes = 0;      //!< 60 x \c HourInterval + \c MinuteInterval
+        int interval = 0; //!< milliseconds (\c Interval)
+        int minutes = 0; //!< 60 x \c HourInterval + \c MinuteInterval
         bool oneTime = false; //!< \c TimerMode is \c OneTime
-        bool enabled = true;  //!< \c Enabled
+        bool enabled = true; //!< \c Enabled
     };
 
     /*! The settings the constituent window timer is to have. */
     struct TimerSettings
     {
-        int interval = 0;    //!< milliseconds; 0 is inactive
+        int interval = 0; //!< milliseconds; 0 is inactive
         bool enabled = true; //!< whether it ticks
 
         friend bool operator==(const TimerSettings &a, const TimerSettings &b)

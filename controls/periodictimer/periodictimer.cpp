@@ -34,8 +34,7 @@ bool periodFits(qint64 hours, qint64 minutes)
 {
     const qint64 total = 60 * hours + minutes;
     return total >= std::numeric_limits<qint16>::min() && total <= std::numeric_limits<qint16>::max()
-            && total * 60000 >= std::numeric_limits<qint32>::min()
-            && total * 60000 <= std::numeric_limits<qint32>::max();
+        && total * 60000 >= std::numeric_limits<qint32>::min() && total * 60000 <= std::numeric_limits<qint32>::max();
 }
 
 void reportInvalidPropertyValue()
@@ -89,11 +88,11 @@ struct OLVAR_NO_EXPORT PeriodicTimer::Private
     static QList<PersistedKey> persistedKeys(Stored &stored)
     {
         return {
-                PersistedKey::bound(TimerModeKey, qint32(0), stored.timerMode),
-                PersistedKey::bound(IntervalKey, qint32(0), stored.interval),
-                PersistedKey::bound(MinuteIntervalKey, qint16(0), stored.minuteInterval),
-                PersistedKey::bound(HourIntervalKey, qint16(0), stored.hourInterval),
-                PersistedKey::bound(EnabledKey, true, stored.enabled),
+            PersistedKey::bound(TimerModeKey, qint32(0), stored.timerMode),
+            PersistedKey::bound(IntervalKey, qint32(0), stored.interval),
+            PersistedKey::bound(MinuteIntervalKey, qint16(0), stored.minuteInterval),
+            PersistedKey::bound(HourIntervalKey, qint16(0), stored.hourInterval),
+            PersistedKey::bound(EnabledKey, true, stored.enabled),
         };
     }
 

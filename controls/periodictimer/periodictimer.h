@@ -24,7 +24,8 @@ class WindowTimer;
 class OLVAR_EXPORT PeriodicTimer : public ControlBase
 {
     Q_OBJECT
-    Q_PROPERTY(OlvarControls::PeriodicTimer::eTimerMode TimerMode READ timerMode WRITE setTimerMode NOTIFY TimerModeChanged)
+    Q_PROPERTY(
+        OlvarControls::PeriodicTimer::eTimerMode TimerMode READ timerMode WRITE setTimerMode NOTIFY TimerModeChanged)
     Q_PROPERTY(qint32 Interval READ interval WRITE setInterval NOTIFY IntervalChanged)
     Q_PROPERTY(qint16 MinuteInterval READ minuteInterval WRITE setMinuteInterval NOTIFY MinuteIntervalChanged)
     Q_PROPERTY(qint16 HourInterval READ hourInterval WRITE setHourInterval NOTIFY HourIntervalChanged)
@@ -34,7 +35,7 @@ public:
     /*! Whether the timer fires every period or once. */
     enum eTimerMode : qint32 {
         Periodic = 0, //!< fires every period
-        OneTime = 1,  //!< fires once, until armed again
+        OneTime = 1, //!< fires once, until armed again
     };
     Q_ENUM(eTimerMode)
 

@@ -232,49 +232,52 @@ QList<WeekViewPrivate::PersistedKey> WeekViewPrivate::persistedKeys()
     const QFont ambient = q->ambientFont();
     Hourlet *first = column(0);
     return {
-            PersistedKey::of<OleColor>(QStringLiteral("BackColor"), defaults.backColor, [this] { return v.backColor; },
-                                       [this](OleColor color) { applyBackColor(color); }),
-            key("ForeColor", &StoredValues::foreColor),
-            PersistedKey::of<bool>(QStringLiteral("Enabled"), false, [this] { return q->isEnabled(); },
-                                   [this](bool enabled) { q->setEnabled(enabled); }),
-            PersistedKey::bound("Font", ambient, font),
-            key("BackStyle", &StoredValues::backStyle),
-            PersistedKey::of<qint16>(QStringLiteral("BorderStyle"), 0, [this] { return v.borderStyle; },
-                                     [this](qint16 style) { applyBorderStyle(style); }),
-            PersistedKey::of<OleDate>(QStringLiteral("ActiveDate"), defaultActiveDate(), [this] { return v.activeDate; },
-                                      [this](const OleDate &date) {
-                                          v.activeDate = date.checked(ErrorNumber::InvalidPropertyValue);
-                                      }),
-            PersistedKey::of<qint16>(QStringLiteral("VScrollValue"), 0, [first] { return first->vScrollValue(); },
-                                     [first](qint16 value) { first->setVScrollValue(value); }),
-            key("ShowVscroll", &StoredValues::showVscroll),
-            key("ShowTimeScale", &StoredValues::showTimeScale),
-            key("Resource", &StoredValues::resource),
-            key("VScrollValue", &StoredValues::vScrollValue),
-            key("SelectionHighlight", &StoredValues::selectionHighlight),
-            key("BarColor", &StoredValues::barColor),
-            key("AppItemBackColor", &StoredValues::appItemBackColor),
-            key("AppItemBarBorderColor", &StoredValues::appItemBarBorderColor),
-            key("AppItemBarColor", &StoredValues::appItemBarColor),
-            key("AppItemBorderColor", &StoredValues::appItemBorderColor),
-            PersistedKey::bound("AppItemFont", ambient, v.appItemFont),
-            key("AppItemForeColor", &StoredValues::appItemForeColor),
-            key("AvailableColor", &StoredValues::availableColor),
-            key("SlotLineColor", &StoredValues::slotLineColor),
-            key("SlotsBorderColor", &StoredValues::slotsBorderColor),
-            key("TimeScaleBackColor", &StoredValues::timeScaleBackColor),
-            key("TimeScaleForeColor", &StoredValues::timeScaleForeColor),
-            key("UnAvailableColor", &StoredValues::unAvailableColor),
-            PersistedKey::of<OleColor>(QStringLiteral("HighLightColor"), OleColor(0),
-                                       [first] { return first->highLightColor(); },
-                                       [this](OleColor color) { applyHighLightColor(color); }),
-            key("WorkDayStart", &StoredValues::workDayStart),
-            key("WorkDayEnd", &StoredValues::workDayEnd),
-            key("ShowNowLine", &StoredValues::showNowLine),
-            key("NowLineColor", &StoredValues::nowLineColor),
-            key("OverlapLayout", &StoredValues::overlapLayout),
-            key("KeyboardSelection", &StoredValues::keyboardSelection),
-            key("AllowDragEdit", &StoredValues::allowDragEdit),
+        PersistedKey::of<OleColor>(
+            QStringLiteral("BackColor"), defaults.backColor, [this] { return v.backColor; },
+            [this](OleColor color) { applyBackColor(color); }),
+        key("ForeColor", &StoredValues::foreColor),
+        PersistedKey::of<bool>(
+            QStringLiteral("Enabled"), false, [this] { return q->isEnabled(); },
+            [this](bool enabled) { q->setEnabled(enabled); }),
+        PersistedKey::bound("Font", ambient, font),
+        key("BackStyle", &StoredValues::backStyle),
+        PersistedKey::of<qint16>(
+            QStringLiteral("BorderStyle"), 0, [this] { return v.borderStyle; },
+            [this](qint16 style) { applyBorderStyle(style); }),
+        PersistedKey::of<OleDate>(
+            QStringLiteral("ActiveDate"), defaultActiveDate(), [this] { return v.activeDate; },
+            [this](const OleDate &date) { v.activeDate = date.checked(ErrorNumber::InvalidPropertyValue); }),
+        PersistedKey::of<qint16>(
+            QStringLiteral("VScrollValue"), 0, [first] { return first->vScrollValue(); },
+            [first](qint16 value) { first->setVScrollValue(value); }),
+        key("ShowVscroll", &StoredValues::showVscroll),
+        key("ShowTimeScale", &StoredValues::showTimeScale),
+        key("Resource", &StoredValues::resource),
+        key("VScrollValue", &StoredValues::vScrollValue),
+        key("SelectionHighlight", &StoredValues::selectionHighlight),
+        key("BarColor", &StoredValues::barColor),
+        key("AppItemBackColor", &StoredValues::appItemBackColor),
+        key("AppItemBarBorderColor", &StoredValues::appItemBarBorderColor),
+        key("AppItemBarColor", &StoredValues::appItemBarColor),
+        key("AppItemBorderColor", &StoredValues::appItemBorderColor),
+        PersistedKey::bound("AppItemFont", ambient, v.appItemFont),
+        key("AppItemForeColor", &StoredValues::appItemForeColor),
+        key("AvailableColor", &StoredValues::availableColor),
+        key("SlotLineColor", &StoredValues::slotLineColor),
+        key("SlotsBorderColor", &StoredValues::slotsBorderColor),
+        key("TimeScaleBackColor", &StoredValues::timeScaleBackColor),
+        key("TimeScaleForeColor", &StoredValues::timeScaleForeColor),
+        key("UnAvailableColor", &StoredValues::unAvailableColor),
+        PersistedKey::of<OleColor>(
+            QStringLiteral("HighLightColor"), OleColor(0), [first] { return first->highLightColor(); },
+            [this](OleColor color) { applyHighLightColor(color); }),
+        key("WorkDayStart", &StoredValues::workDayStart),
+        key("WorkDayEnd", &StoredValues::workDayEnd),
+        key("ShowNowLine", &StoredValues::showNowLine),
+        key("NowLineColor", &StoredValues::nowLineColor),
+        key("OverlapLayout", &StoredValues::overlapLayout),
+        key("KeyboardSelection", &StoredValues::keyboardSelection),
+        key("AllowDragEdit", &StoredValues::allowDragEdit),
     };
 }
 
@@ -384,7 +387,7 @@ qint32 WeekView::SetAppointment(const OleDate &ApptDate, const OleDate &TimeBegi
 {
     Hourlet &target = d->requireActive();
     const qint32 result =
-            target.SetAppointment(ApptDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location, ApptID);
+        target.SetAppointment(ApptDate, TimeBegin, TimeEnd, DisplayText, ApptDetail, ApptType, Location, ApptID);
     target.UpdateDisplay();
     return result;
 }
@@ -434,7 +437,10 @@ void WeekView::Refresh()
 
 // --- Properties ------------------------------------------------------------------------------
 
-OleDate WeekView::activeDate() const { return d->v.activeDate; }
+OleDate WeekView::activeDate() const
+{
+    return d->v.activeDate;
+}
 
 void WeekView::setActiveDate(const OleDate &date)
 {
@@ -447,7 +453,10 @@ void WeekView::setActiveDate(const OleDate &date)
 
 OLVAR_VIEW_DATE_SETTERS(WeekView)
 
-qint32 WeekView::resource() const { return d->v.resource; }
+qint32 WeekView::resource() const
+{
+    return d->v.resource;
+}
 
 void WeekView::setResource(qint32 resource)
 {
@@ -459,7 +468,10 @@ void WeekView::setResource(qint32 resource)
     propertyChanged(QStringLiteral("Resource"));
 }
 
-QString WeekView::connectionString() const { return d->connectionString; }
+QString WeekView::connectionString() const
+{
+    return d->connectionString;
+}
 
 void WeekView::setConnectionString(const QString &connectionString)
 {
@@ -469,9 +481,15 @@ void WeekView::setConnectionString(const QString &connectionString)
     emitPropertyNotify(QStringLiteral("ConnectionString"));
 }
 
-QObject *WeekView::activeControl() const { return d->active.data(); }
+QObject *WeekView::activeControl() const
+{
+    return d->active.data();
+}
 
-OleColor WeekView::backColor() const { return d->v.backColor; }
+OleColor WeekView::backColor() const
+{
+    return d->v.backColor;
+}
 
 void WeekView::setBackColor(OleColor color)
 {
@@ -479,7 +497,10 @@ void WeekView::setBackColor(OleColor color)
     propertyChanged(QStringLiteral("BackColor"));
 }
 
-OleColor WeekView::foreColor() const { return d->v.foreColor; }
+OleColor WeekView::foreColor() const
+{
+    return d->v.foreColor;
+}
 
 void WeekView::setForeColor(OleColor color)
 {
@@ -493,7 +514,10 @@ void WeekView::setControlEnabled(bool enabled)
     propertyChanged(QStringLiteral("Enabled"));
 }
 
-QFont WeekView::controlFont() const { return d->font; }
+QFont WeekView::controlFont() const
+{
+    return d->font;
+}
 
 void WeekView::setControlFont(const QFont &font)
 {
@@ -502,7 +526,10 @@ void WeekView::setControlFont(const QFont &font)
     propertyChanged(QStringLiteral("Font"));
 }
 
-qint16 WeekView::backStyle() const { return d->v.backStyle; }
+qint16 WeekView::backStyle() const
+{
+    return d->v.backStyle;
+}
 
 void WeekView::setBackStyle(qint16 style)
 {
@@ -510,7 +537,10 @@ void WeekView::setBackStyle(qint16 style)
     propertyChanged(QStringLiteral("BackStyle"));
 }
 
-qint16 WeekView::borderStyle() const { return d->v.borderStyle; }
+qint16 WeekView::borderStyle() const
+{
+    return d->v.borderStyle;
+}
 
 void WeekView::setBorderStyle(qint16 style)
 {
@@ -518,7 +548,10 @@ void WeekView::setBorderStyle(qint16 style)
     propertyChanged(QStringLiteral("BorderStyle"));
 }
 
-bool WeekView::showVscroll() const { return d->column(WeekLayout::ScrollBarColumn)->showVscroll(); }
+bool WeekView::showVscroll() const
+{
+    return d->column(WeekLayout::ScrollBarColumn)->showVscroll();
+}
 
 void WeekView::setShowVscroll(bool show)
 {
@@ -528,7 +561,10 @@ void WeekView::setShowVscroll(bool show)
     propertyChanged(QStringLiteral("ShowVscroll"));
 }
 
-bool WeekView::showTimeScale() const { return d->column(WeekLayout::TimeScaleColumn)->showTimeScale(); }
+bool WeekView::showTimeScale() const
+{
+    return d->column(WeekLayout::TimeScaleColumn)->showTimeScale();
+}
 
 void WeekView::setShowTimeScale(bool show)
 {
@@ -540,7 +576,10 @@ void WeekView::setShowTimeScale(bool show)
     propertyChanged(QStringLiteral("ShowTimeScale"));
 }
 
-QString WeekView::dateFormat() const { return d->v.dateFormat; }
+QString WeekView::dateFormat() const
+{
+    return d->v.dateFormat;
+}
 
 void WeekView::setDateFormat(const QString &format)
 {
@@ -551,7 +590,10 @@ void WeekView::setDateFormat(const QString &format)
     propertyChanged(QStringLiteral("DateFormat"));
 }
 
-qint16 WeekView::vScrollValue() const { return d->v.vScrollValue; }
+qint16 WeekView::vScrollValue() const
+{
+    return d->v.vScrollValue;
+}
 
 void WeekView::setVScrollValue(qint16 value)
 {
@@ -559,7 +601,10 @@ void WeekView::setVScrollValue(qint16 value)
     propertyChanged(QStringLiteral("VScrollValue"));
 }
 
-bool WeekView::selectionHighlight() const { return d->v.selectionHighlight; }
+bool WeekView::selectionHighlight() const
+{
+    return d->v.selectionHighlight;
+}
 
 void WeekView::setSelectionHighlight(bool highlight)
 {
@@ -569,7 +614,10 @@ void WeekView::setSelectionHighlight(bool highlight)
     propertyChanged(QStringLiteral("SelectionHighlight"));
 }
 
-OleColor WeekView::barColor() const { return d->v.barColor; }
+OleColor WeekView::barColor() const
+{
+    return d->v.barColor;
+}
 
 void WeekView::setBarColor(OleColor color)
 {
@@ -577,7 +625,10 @@ void WeekView::setBarColor(OleColor color)
     propertyChanged(QStringLiteral("BarColor"));
 }
 
-QFont WeekView::appItemFont() const { return d->v.appItemFont; }
+QFont WeekView::appItemFont() const
+{
+    return d->v.appItemFont;
+}
 
 void WeekView::setAppItemFont(const QFont &font)
 {
@@ -586,7 +637,10 @@ void WeekView::setAppItemFont(const QFont &font)
     propertyChanged(QStringLiteral("AppItemFont"));
 }
 
-OleColor WeekView::highLightColor() const { return d->column(0)->highLightColor(); }
+OleColor WeekView::highLightColor() const
+{
+    return d->column(0)->highLightColor();
+}
 
 void WeekView::setHighLightColor(OleColor color)
 {
@@ -594,8 +648,11 @@ void WeekView::setHighLightColor(OleColor color)
     propertyChanged(QStringLiteral("HighLightColor"));
 }
 
-#define OLVAR_WEEKVIEW_COLOR(Property, getter, setter, repaints)                                                        \
-    OleColor WeekView::getter() const { return d->v.getter; }                                                          \
+#define OLVAR_WEEKVIEW_COLOR(Property, getter, setter, repaints)                                                       \
+    OleColor WeekView::getter() const                                                                                  \
+    {                                                                                                                  \
+        return d->v.getter;                                                                                            \
+    }                                                                                                                  \
     void WeekView::setter(OleColor color)                                                                              \
     {                                                                                                                  \
         d->forwardColor(&WeekViewPrivate::StoredValues::getter, &Hourlet::setter, color, #Property);                   \
@@ -603,42 +660,64 @@ void WeekView::setHighLightColor(OleColor color)
 OLVAR_VIEW_COLORS(OLVAR_WEEKVIEW_COLOR)
 #undef OLVAR_WEEKVIEW_COLOR
 
-OleDate WeekView::workDayStart() const { return d->v.workDayStart; }
+OleDate WeekView::workDayStart() const
+{
+    return d->v.workDayStart;
+}
 void WeekView::setWorkDayStart(const OleDate &time)
 {
-    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayStart, qOverload<const OleDate &>(&Hourlet::setWorkDayStart), time, "WorkDayStart");
+    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayStart,
+                       qOverload<const OleDate &>(&Hourlet::setWorkDayStart), time, "WorkDayStart");
 }
-OleDate WeekView::workDayEnd() const { return d->v.workDayEnd; }
+OleDate WeekView::workDayEnd() const
+{
+    return d->v.workDayEnd;
+}
 void WeekView::setWorkDayEnd(const OleDate &time)
 {
-    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayEnd, qOverload<const OleDate &>(&Hourlet::setWorkDayEnd), time, "WorkDayEnd");
+    d->forwardAddition(&WeekViewPrivate::StoredValues::workDayEnd, qOverload<const OleDate &>(&Hourlet::setWorkDayEnd),
+                       time, "WorkDayEnd");
 }
-bool WeekView::showNowLine() const { return d->v.showNowLine; }
+bool WeekView::showNowLine() const
+{
+    return d->v.showNowLine;
+}
 void WeekView::setShowNowLine(bool show)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::showNowLine, &Hourlet::setShowNowLine, show, "ShowNowLine");
 }
-OleColor WeekView::nowLineColor() const { return d->v.nowLineColor; }
+OleColor WeekView::nowLineColor() const
+{
+    return d->v.nowLineColor;
+}
 void WeekView::setNowLineColor(OleColor color)
 {
-    d->forwardAddition(&WeekViewPrivate::StoredValues::nowLineColor, &Hourlet::setNowLineColor, color,
-                       "NowLineColor");
+    d->forwardAddition(&WeekViewPrivate::StoredValues::nowLineColor, &Hourlet::setNowLineColor, color, "NowLineColor");
 }
-bool WeekView::overlapLayout() const { return d->v.overlapLayout; }
+bool WeekView::overlapLayout() const
+{
+    return d->v.overlapLayout;
+}
 void WeekView::setOverlapLayout(bool sideBySide)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::overlapLayout, &Hourlet::setOverlapLayout, sideBySide,
                        "OverlapLayout");
 }
 
-bool WeekView::keyboardSelection() const { return d->v.keyboardSelection; }
+bool WeekView::keyboardSelection() const
+{
+    return d->v.keyboardSelection;
+}
 void WeekView::setKeyboardSelection(bool on)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::keyboardSelection, &Hourlet::setKeyboardSelection, on,
                        "KeyboardSelection");
 }
 
-bool WeekView::allowDragEdit() const { return d->v.allowDragEdit; }
+bool WeekView::allowDragEdit() const
+{
+    return d->v.allowDragEdit;
+}
 void WeekView::setAllowDragEdit(bool allow)
 {
     d->forwardAddition(&WeekViewPrivate::StoredValues::allowDragEdit, &Hourlet::setAllowDragEdit, allow,

@@ -2,8 +2,8 @@
 
 #include "hourlet.h"
 #include "olecolor.h"
-#include "persistedkey_p.h"
 #include "oledate.h"
+#include "persistedkey_p.h"
 #include "viewadditions_p.h"
 #include "weekview.h"
 
@@ -91,15 +91,14 @@ public:
     void columnDoubleClicked(int index);
 
     /*! Stores \a color in \a field, hands it to every column through \a set and notifies \a name. */
-    void forwardColor(OleColor StoredValues::*field, void (Hourlet::*set)(OleColor), OleColor color,
-                      const char *name);
+    void forwardColor(OleColor StoredValues::*field, void (Hourlet::*set)(OleColor), OleColor color, const char *name);
     /*!
         Hands \a value to every column through \a set (a column may refuse it,
         which stops here with \a field unchanged), then stores it in \a field;
         when it differs from the value before, notifies \a name and emits
         \a changed.
     */
-    template<typename T, typename Setter>
+    template <typename T, typename Setter>
     void forwardAddition(T ViewAdditions::*field, Setter set, const T &value, const char *name)
     {
         for (Hourlet *hourlet : columns)

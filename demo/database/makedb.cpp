@@ -5,8 +5,8 @@
 //   sessara-makedb [options] --connection "Provider=PostgreSQL;Host=...;Database=..."
 //                                                 the same on a database server (or a file named by Data Source)
 
-#include "oleerror.h"
 #include "connectionstringparser.h"
+#include "oleerror.h"
 #include "practicedatabase.h"
 #include "practiceserver.h"
 
@@ -42,7 +42,8 @@ int main(int argc, char *argv[])
                       QStringLiteral("YYYY-MM-DD")});
     parser.addOption({QStringLiteral("sessions"), QStringLiteral("Write a large practice of this many sessions."),
                       QStringLiteral("count")});
-    parser.addOption({QStringLiteral("from"), QStringLiteral("The first day of the large practice (default 2015-01-05)."),
+    parser.addOption({QStringLiteral("from"),
+                      QStringLiteral("The first day of the large practice (default 2015-01-05)."),
                       QStringLiteral("YYYY-MM-DD")});
     parser.addOption({QStringLiteral("connection"),
                       QStringLiteral("Write the practice where this connection string points: a PostgreSQL "
@@ -62,8 +63,8 @@ int main(int argc, char *argv[])
     try {
         const QString connection = parser.value(QStringLiteral("connection"));
         const bool server = byConnection && Sessara::PracticeServer::isServer(connection);
-        const QString file = byConnection ? OlvarControls::DataAccess::ConnectionStringParser(connection).dataSource()
-                                          : files.first();
+        const QString file =
+            byConnection ? OlvarControls::DataAccess::ConnectionStringParser(connection).dataSource() : files.first();
         if (!server && file.isEmpty()) {
             err << "The connection string names no server (Provider=PostgreSQL) and no file (Data Source).\n";
             return 2;

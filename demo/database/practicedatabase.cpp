@@ -10,9 +10,9 @@
 
 #include <initializer_list>
 
-using OlvarControls::ErrorNumber::GeneralFailure;
 using OlvarControls::OleDate;
 using OlvarControls::OleError;
+using OlvarControls::ErrorNumber::GeneralFailure;
 
 namespace Sessara {
 
@@ -174,11 +174,66 @@ const Client clients[] = {
     {"Master", "Liam", "Walker", nullptr, "M", "Pupil", "44 Sandringham Road", "Kingsland", "1021", Child, {1}, {1}},
     {"Ms", "Aroha", "Paki", nullptr, "F", "Social worker", "9 Tainui Road", "Mangere", "2022", Adult, {2}, {1, 2}},
     {"Mr", "Ioane", "Leota", nullptr, "M", "Bus driver", "71 Massey Road", "Mangere East", "2024", Family, {3}, {3}},
-    {"Ms", "Sarah", "McKenzie", nullptr, "F", "Lawyer", "16 Shortland Street", "Auckland Central", "1010", Adult, {1}, {1}},
-    {nullptr, "Peter", "Grant", "Harbour Bridge Engineering", "M", "Human resources", "1 Fanshawe Street", "Auckland Central", "1010", Organisation, {}, {1}},
-    {nullptr, "Linda", "Ward", "Southside Community Trust", "F", "Manager", "200 Great South Road", "Manurewa", "2102", Organisation, {}, {1}},
-    {nullptr, "Kiri", "Rangi", "Te Whare Awhina", "F", "Coordinator", "12 Marae Road", "Otara", "2023", Organisation, {2}, {1, 2}},
-    {nullptr, "Michael", "Brown", "Northcote Primary School", "M", "Principal", "5 Lake Road", "Northcote", "0627", Organisation, {}, {1}},
+    {"Ms",
+     "Sarah",
+     "McKenzie",
+     nullptr,
+     "F",
+     "Lawyer",
+     "16 Shortland Street",
+     "Auckland Central",
+     "1010",
+     Adult,
+     {1},
+     {1}},
+    {nullptr,
+     "Peter",
+     "Grant",
+     "Harbour Bridge Engineering",
+     "M",
+     "Human resources",
+     "1 Fanshawe Street",
+     "Auckland Central",
+     "1010",
+     Organisation,
+     {},
+     {1}},
+    {nullptr,
+     "Linda",
+     "Ward",
+     "Southside Community Trust",
+     "F",
+     "Manager",
+     "200 Great South Road",
+     "Manurewa",
+     "2102",
+     Organisation,
+     {},
+     {1}},
+    {nullptr,
+     "Kiri",
+     "Rangi",
+     "Te Whare Awhina",
+     "F",
+     "Coordinator",
+     "12 Marae Road",
+     "Otara",
+     "2023",
+     Organisation,
+     {2},
+     {1, 2}},
+    {nullptr,
+     "Michael",
+     "Brown",
+     "Northcote Primary School",
+     "M",
+     "Principal",
+     "5 Lake Road",
+     "Northcote",
+     "0627",
+     Organisation,
+     {},
+     {1}},
 };
 constexpr int clientCount = int(std::size(clients));
 constexpr int caseCount = 6; // clients 1 to 6 have a case each
@@ -192,8 +247,8 @@ QString clientName(int client)
     const Client &c = clients[client - 1];
     if (c.organisation)
         return QString::fromUtf8(c.organisation);
-    return QStringLiteral("%1 %2 %3").arg(QString::fromUtf8(c.salutation), QString::fromUtf8(c.firstName),
-                                          QString::fromUtf8(c.lastName));
+    return QStringLiteral("%1 %2 %3")
+        .arg(QString::fromUtf8(c.salutation), QString::fromUtf8(c.firstName), QString::fromUtf8(c.lastName));
 }
 
 void insertNames(DatabaseFile &file, const char *sql, const char *const *names, size_t count)
@@ -216,13 +271,16 @@ void insertPeople(DatabaseFile &file, QDate day)
     insertNames(file, "INSERT INTO tblLocation (Description) VALUES (?)", locations, std::size(locations));
     insertNames(file, "INSERT INTO tblSessionType (Description) VALUES (?)", sessionTypes, std::size(sessionTypes));
     insertNames(file, "INSERT INTO tblClientType (Description) VALUES (?)", clientTypes, std::size(clientTypes));
-    Insert(file, "INSERT INTO tblConfig (Description, Value) VALUES (?, ?)").run({text("MinimumCancellationTime"), text("24")});
+    Insert(file, "INSERT INTO tblConfig (Description, Value) VALUES (?, ?)")
+        .run({text("MinimumCancellationTime"), text("24")});
 
-    Insert counsellor(file, "INSERT INTO tblCounseller (Salutation, FirstName, LastName, Gender, eMail, WorkPhone, "
-                            "Mobile, PhysAddr1, PhysAddr2, PhysPcode, PostAddr1, PostAddr2, PostPcode) "
-                            "VALUES (?, ?, ?, ?, ?, ?, ?, '101 Carlton Gore Road', 'Newmarket', '1023', "
-                            "'PO Box 9090', 'Newmarket', '1149')");
-    Insert counsellorEthnecity(file, "INSERT INTO tblCounsellerEthnecityLink (CounsellerID, EthnecityID) VALUES (?, ?)");
+    Insert counsellor(file,
+                      "INSERT INTO tblCounseller (Salutation, FirstName, LastName, Gender, eMail, WorkPhone, "
+                      "Mobile, PhysAddr1, PhysAddr2, PhysPcode, PostAddr1, PostAddr2, PostPcode) "
+                      "VALUES (?, ?, ?, ?, ?, ?, ?, '101 Carlton Gore Road', 'Newmarket', '1023', "
+                      "'PO Box 9090', 'Newmarket', '1149')");
+    Insert counsellorEthnecity(file,
+                               "INSERT INTO tblCounsellerEthnecityLink (CounsellerID, EthnecityID) VALUES (?, ?)");
     Insert counsellorLanguage(file, "INSERT INTO tblCounsellorLanguageLink (CounsellerID, LanguageID) VALUES (?, ?)");
     for (const Counsellor &c : counsellors) {
         const qint64 id = counsellor.run({text(c.salutation), text(c.firstName), text(c.lastName), text(c.gender),
@@ -231,9 +289,10 @@ void insertPeople(DatabaseFile &file, QDate day)
         insertLinks(counsellorLanguage, int(id), c.languages);
     }
 
-    Insert client(file, "INSERT INTO tblClient (Salutation, FirstName, LastName, OrganisationName, Gender, Occupation, "
-                        "PhysAddr1, PhysAddr2, PhysAddr3, PhysPcode, Email, Mobile, FirstContact) "
-                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'Auckland', ?, ?, ?, ?)");
+    Insert client(file,
+                  "INSERT INTO tblClient (Salutation, FirstName, LastName, OrganisationName, Gender, Occupation, "
+                  "PhysAddr1, PhysAddr2, PhysAddr3, PhysPcode, Email, Mobile, FirstContact) "
+                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'Auckland', ?, ?, ?, ?)");
     Insert clientEthnecity(file, "INSERT INTO tblClientEthnecityLink (ClientID, EthnecityID) VALUES (?, ?)");
     Insert clientLanguage(file, "INSERT INTO tblClientLanguageLink (ClientID, LanguageID) VALUES (?, ?)");
     Insert clientCase(file, "INSERT INTO tblClientCase (ClientID, Description, OpenedDate) VALUES (?, ?, ?)");
@@ -243,14 +302,15 @@ void insertPeople(DatabaseFile &file, QDate day)
         const QString email = QString::fromUtf8(c.firstName).toLower() + QLatin1Char('.')
             + QString::fromUtf8(c.lastName).toLower().remove(QLatin1Char('\'')) + QStringLiteral("@mail.example");
         const QDate firstContact = day.addDays(-30 - 11 * index);
-        const qint64 id = client.run({text(c.salutation), text(c.firstName), text(c.lastName), text(c.organisation),
-                                      text(c.gender), text(c.occupation), text(c.street), text(c.suburb),
-                                      text(c.postcode), email, QStringLiteral("022 555 %1").arg(2000 + index),
-                                      OleDate::fromDate(firstContact).value()});
+        const qint64 id =
+            client.run({text(c.salutation), text(c.firstName), text(c.lastName), text(c.organisation), text(c.gender),
+                        text(c.occupation), text(c.street), text(c.suburb), text(c.postcode), email,
+                        QStringLiteral("022 555 %1").arg(2000 + index), OleDate::fromDate(firstContact).value()});
         insertLinks(clientEthnecity, int(id), c.ethnicities);
         insertLinks(clientLanguage, int(id), c.languages);
         if (index <= caseCount)
-            clientCase.run({id, QStringLiteral("Case of %1").arg(clientName(index)), OleDate::fromDate(firstContact).value()});
+            clientCase.run(
+                {id, QStringLiteral("Case of %1").arg(clientName(index)), OleDate::fromDate(firstContact).value()});
     }
 }
 
@@ -273,10 +333,11 @@ class SessionWriter
 {
 public:
     explicit SessionWriter(DatabaseFile &file)
-        : m_session(file, "INSERT INTO tblSession (SessionDate, StartTime, EndTime, SessionDescription, "
-                          "AdditionalNotes, SessionTypeID, LocationID, ClientNominatedLocation, ClientTypeID, "
-                          "BookedClientID, ActualStartTime, ActualEndTime, Chargeable, Cancelled, Invoiced) "
-                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        : m_session(file,
+                    "INSERT INTO tblSession (SessionDate, StartTime, EndTime, SessionDescription, "
+                    "AdditionalNotes, SessionTypeID, LocationID, ClientNominatedLocation, ClientTypeID, "
+                    "BookedClientID, ActualStartTime, ActualEndTime, Chargeable, Cancelled, Invoiced) "
+                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
         , m_counsellorLink(file, "INSERT INTO tblCounsellerSessionLink (CounsellerID, SessionID) VALUES (?, ?)")
         , m_clientLink(file, "INSERT INTO tblClientSessionLink (ClientID, SessionID, Status) VALUES (?, ?, 'Booked')")
         , m_caseLink(file, "INSERT INTO tblClientCaseSessionLink (ClientCaseID, SessionID) VALUES (?, ?)")
@@ -309,8 +370,10 @@ public:
             ownRoom ? QString() : QStringLiteral("Client's workplace"),
             clientType,
             booking.client,
-            booking.past ? QVariant(start.addSecs(120).toString(QStringLiteral("HH:mm:ss"))) : OlvarControls::nullVariant(),
-            booking.past ? QVariant(end.addSecs(-300).toString(QStringLiteral("HH:mm:ss"))) : OlvarControls::nullVariant(),
+            booking.past ? QVariant(start.addSecs(120).toString(QStringLiteral("HH:mm:ss")))
+                         : OlvarControls::nullVariant(),
+            booking.past ? QVariant(end.addSecs(-300).toString(QStringLiteral("HH:mm:ss")))
+                         : OlvarControls::nullVariant(),
             booking.sessionType != Review,
             booking.cancelled,
             booking.invoiced,
@@ -360,8 +423,8 @@ Booking booking(QDate day, int dayIndex, int counsellor, int slot)
     b.client = (dayIndex * 5 + counsellor * 3 + slot * 7) % clientCount + 1;
     b.sessionType = counsellor == 5 && slot == slotCount - 1 ? GroupSession
         : day.dayOfWeek() == Qt::Friday && slot == 0         ? Review
-        : (dayIndex + slot) % 4 == 0                          ? Assessment
-                                                              : Counselling;
+        : (dayIndex + slot) % 4 == 0                         ? Assessment
+                                                             : Counselling;
     b.cancelled = (dayIndex + counsellor + slot) % 11 == 0;
     return b;
 }
@@ -386,7 +449,8 @@ PracticeDatabase::PracticeDatabase(const QString &filePath)
 
 QString PracticeDatabase::connectionString() const
 {
-    return QStringLiteral("Provider=SQLite;Data Source=\"%1\"").arg(QString(m_filePath).replace(QLatin1Char('"'), QLatin1String("\"\"")));
+    return QStringLiteral("Provider=SQLite;Data Source=\"%1\"")
+        .arg(QString(m_filePath).replace(QLatin1Char('"'), QLatin1String("\"\"")));
 }
 
 QString PracticeDatabase::schemaScript()

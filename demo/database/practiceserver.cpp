@@ -80,8 +80,8 @@ void copyTable(Connection &source, Connection &target, const QString &table)
     QStringList columns;
     for (int i = 0; i < rows.Fields().Count(); ++i)
         columns.append(rows.Fields(i).Name());
-    const QString head = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + columns.join(QStringLiteral(", "))
-        + QStringLiteral(") VALUES ");
+    const QString head = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (")
+        + columns.join(QStringLiteral(", ")) + QStringLiteral(") VALUES ");
     QStringList batch;
     const auto flush = [&] {
         if (!batch.isEmpty())

@@ -3,7 +3,7 @@
 #include "oleerror.h"
 
 /*! Runs \a call and returns the number of the OleError it raises, or 0. */
-template<typename Call>
+template <typename Call>
 int errorNumberOf(Call call)
 {
     try {

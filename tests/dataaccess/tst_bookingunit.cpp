@@ -110,7 +110,8 @@ TEST(PostgresBookingUnit, AConnectionLostInTheMiddleOfASaveStoresNothing)
     view.Close();
 
     // The server ends the desk's connection, as when it is stopped; the order comes from another program.
-    db.open(QStringLiteral("application_name=administrator")).Execute(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(backend.toInt()));
+    db.open(QStringLiteral("application_name=administrator"))
+        .Execute(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(backend.toInt()));
     try {
         unit.commit();
         ADD_FAILURE() << "a commit on a lost connection reported success";

@@ -130,7 +130,8 @@ TEST_P(ConnectionOnEachEngine, InvalidStatementsRaiseSqlErrorsWithTheEnginesMess
               ErrorNumber::SqlError);
     // A subject with an apostrophe, inserted as it is, ends the literal early.
     EXPECT_EQ(errorNumberOf([&] {
-                  connection.Execute(QStringLiteral("UPDATE tblSession SET SessionDescription='Ann's' WHERE SessionID=1"));
+                  connection.Execute(
+                      QStringLiteral("UPDATE tblSession SET SessionDescription='Ann's' WHERE SessionID=1"));
               }),
               ErrorNumber::SqlError);
     // A second statement smuggled after the first is refused as a whole.
@@ -252,16 +253,18 @@ TEST(Connection, AStatementWithANullCharacterIsRefusedNotCutShort)
     const TestDatabase db(sessionTable);
     Connection connection = db.open();
     const QChar null(0);
-    const QStringList statements{QStringLiteral("DELETE FROM tblSession") + null + QStringLiteral(" WHERE SessionID = 1"),
+    const QStringList statements{QStringLiteral("DELETE FROM tblSession") + null
+                                     + QStringLiteral(" WHERE SessionID = 1"),
                                  QStringLiteral("UPDATE tblSession SET SessionDescription = 'a") + null
-                                         + QStringLiteral("b' WHERE SessionID = 1")};
+                                     + QStringLiteral("b' WHERE SessionID = 1")};
     for (const QString &statement : statements) {
         EXPECT_EQ(errorNumberOf([&] { connection.Execute(statement); }), ErrorNumber::SqlError);
         Recordset rows;
         EXPECT_EQ(errorNumberOf([&] { rows.Open(statement, connection, adOpenForwardOnly, adLockReadOnly); }),
                   ErrorNumber::SqlError);
     }
-    Recordset rows = connection.Execute(QStringLiteral("SELECT COUNT(*) FROM tblSession WHERE SessionID = 1 AND SessionDescription NOT LIKE 'a%'"));
+    Recordset rows = connection.Execute(
+        QStringLiteral("SELECT COUNT(*) FROM tblSession WHERE SessionID = 1 AND SessionDescription NOT LIKE 'a%'"));
     EXPECT_EQ(rows.Fields(0).Value().toInt(), 1);
 }
 

@@ -67,10 +67,9 @@ QByteArray utf16LittleEndianWithMark(const QString &text)
     return bytes;
 }
 
-const QString dataLinkText = QStringLiteral(
-    "[oledb]\r\n"
-    "; Everything after this line is an OLE DB initstring\r\n"
-    "Provider=SQLite;Data Source=/srv/Sessara/Praxis Größe.db\r\n");
+const QString dataLinkText = QStringLiteral("[oledb]\r\n"
+                                            "; Everything after this line is an OLE DB initstring\r\n"
+                                            "Provider=SQLite;Data Source=/srv/Sessara/Praxis Größe.db\r\n");
 
 } // namespace
 
@@ -100,8 +99,8 @@ TEST(DataLink, MissingEmptyOrUnreadableFilesAreErrorsNamingTheFile)
 {
     OlvarTest::TempFolder folder;
     writeFile(folder.filePath(QStringLiteral("empty.udl")), "[oledb]\r\n; nothing here\r\n");
-    for (const QString &path : {folder.filePath(QStringLiteral("missing.udl")), folder.filePath(QStringLiteral("empty.udl")),
-                                folder.path()}) {
+    for (const QString &path : {folder.filePath(QStringLiteral("missing.udl")),
+                                folder.filePath(QStringLiteral("empty.udl")), folder.path()}) {
         try {
             DataLink::readConnectionString(path);
             ADD_FAILURE() << qPrintable(path);

@@ -82,7 +82,8 @@ TEST(DateLiteral, TextsThatAreNoDates)
 TEST(DateLiteral, TheDatesAndTimesWrittenForStatementsReadBackInEveryLocale)
 {
     // The literals statements carry are written with the user's month names and digits.
-    const QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     QStringList failures;
     for (const QLocale &locale : locales) {
         OlvarTest::LocaleScope scope(locale.name());

@@ -49,11 +49,12 @@ protected:
 
 TEST_F(DialectTranslatorTest, DateLiteralsBecomeBoundDayNumbers)
 {
-    const TranslatedStatement t = translate(
-        "Select * from tblSession WHERE (SessionDate = #03/07/2026# Or (starttime <= #03/07/2026# "
-        "and endtime >= #10:00:00#))");
-    EXPECT_EQ(t.sql, QStringLiteral("Select * from tblSession WHERE (SessionDate = ?1 Or (starttime <= ?2 "
-                                    "and endtime >= ?3))"));
+    const TranslatedStatement t =
+        translate("Select * from tblSession WHERE (SessionDate = #03/07/2026# Or (starttime <= #03/07/2026# "
+                  "and endtime >= #10:00:00#))");
+    EXPECT_EQ(t.sql,
+              QStringLiteral("Select * from tblSession WHERE (SessionDate = ?1 Or (starttime <= ?2 "
+                             "and endtime >= ?3))"));
     ASSERT_EQ(t.parameters.size(), 3);
     EXPECT_EQ(t.parameters.at(0).toDouble(), 46088.0);
     EXPECT_EQ(t.parameters.at(1).toDouble(), 46088.0);
@@ -86,12 +87,13 @@ TEST_F(DialectTranslatorTest, NothingInsideStringLiteralsIsTouched)
 
 TEST_F(DialectTranslatorTest, DerivedTablesInBracketsBecomeSubqueries)
 {
-    const TranslatedStatement t = translate(
-        "SELECT c.ID FROM ([SELECT ID, Count(L) AS WA FROM t WHERE d=#03/07/2026# GROUP BY ID "
-        "HAVING (((ID)=1))]. AS EthRank RIGHT JOIN c ON EthRank.ID = c.ID) WHERE IIf([WA]>0,[WA]/100,0) > 0");
-    EXPECT_EQ(t.sql, QStringLiteral("SELECT c.ID FROM ((SELECT ID, Count(L) AS WA FROM t WHERE d=?1 GROUP BY ID "
-                                    "HAVING (((ID)=1))) AS EthRank RIGHT JOIN c ON EthRank.ID = c.ID) "
-                                    "WHERE IIf([WA]>0,[WA]* 1.0 /100,0) > 0"));
+    const TranslatedStatement t =
+        translate("SELECT c.ID FROM ([SELECT ID, Count(L) AS WA FROM t WHERE d=#03/07/2026# GROUP BY ID "
+                  "HAVING (((ID)=1))]. AS EthRank RIGHT JOIN c ON EthRank.ID = c.ID) WHERE IIf([WA]>0,[WA]/100,0) > 0");
+    EXPECT_EQ(t.sql,
+              QStringLiteral("SELECT c.ID FROM ((SELECT ID, Count(L) AS WA FROM t WHERE d=?1 GROUP BY ID "
+                             "HAVING (((ID)=1))) AS EthRank RIGHT JOIN c ON EthRank.ID = c.ID) "
+                             "WHERE IIf([WA]>0,[WA]* 1.0 /100,0) > 0"));
     EXPECT_EQ(t.parameters.size(), 1);
     EXPECT_EQ(sql("select [Selection] from [select]"), QStringLiteral("select [Selection] from [select]"));
     // Right after a name the parenthesis would call a function of that name.
@@ -112,11 +114,12 @@ TEST_F(DialectTranslatorTest, OneStatementOnly)
 
 TEST_F(DialectTranslatorTest, UpdatesLoseTableNamesInSetAndStoreDateTextsAsDates)
 {
-    const TranslatedStatement t = translate(
-        "UPDATE tblSession SET tblSession.SessionDate ='07/03/2026', Notes ='10:00:00', "
-        "[StartTime]='10:00:00', Cancelled = False where SessionID=5");
-    EXPECT_EQ(t.sql, QStringLiteral("UPDATE tblSession SET SessionDate =?1, Notes ='10:00:00', "
-                                    "[StartTime]=?2, Cancelled = 0 where SessionID=5"));
+    const TranslatedStatement t =
+        translate("UPDATE tblSession SET tblSession.SessionDate ='07/03/2026', Notes ='10:00:00', "
+                  "[StartTime]='10:00:00', Cancelled = False where SessionID=5");
+    EXPECT_EQ(t.sql,
+              QStringLiteral("UPDATE tblSession SET SessionDate =?1, Notes ='10:00:00', "
+                             "[StartTime]=?2, Cancelled = 0 where SessionID=5"));
     ASSERT_EQ(t.parameters.size(), 2);
     EXPECT_EQ(t.parameters.at(0).toDouble(), 46088.0);
     EXPECT_EQ(t.parameters.at(1).toDouble(), 10.0 / 24.0);
@@ -130,13 +133,15 @@ TEST_F(DialectTranslatorTest, InsertsStoreDateTextsAsDates)
 {
     const TranslatedStatement t = translate(
         "INSERT INTO tblSession (SessionDate, Notes, StartTime) VALUES ('07/03/2026', 'it''s 07/03/2026', '10:00:00')");
-    EXPECT_EQ(t.sql, QStringLiteral("INSERT INTO tblSession (SessionDate, Notes, StartTime) VALUES (?1, "
-                                    "'it''s 07/03/2026', ?2)"));
+    EXPECT_EQ(t.sql,
+              QStringLiteral("INSERT INTO tblSession (SessionDate, Notes, StartTime) VALUES (?1, "
+                             "'it''s 07/03/2026', ?2)"));
     EXPECT_EQ(t.parameters.size(), 2);
     // Without a column list the table's own order counts; several rows at once.
     const TranslatedStatement positional =
         translate("insert into tblSession values (1, '07/03/2026', '10:00:00', 'x', 0), (2, Null, '10:00:00', '', 1)");
-    EXPECT_EQ(positional.sql, QStringLiteral("insert into tblSession values (1, ?1, ?2, 'x', 0), (2, Null, ?3, '', 1)"));
+    EXPECT_EQ(positional.sql,
+              QStringLiteral("insert into tblSession values (1, ?1, ?2, 'x', 0), (2, Null, ?3, '', 1)"));
     // Other tables are not converted.
     EXPECT_EQ(sql("INSERT INTO tblOther (SessionDate) VALUES ('tomorrow')"),
               QStringLiteral("INSERT INTO tblOther (SessionDate) VALUES ('tomorrow')"));
@@ -144,11 +149,12 @@ TEST_F(DialectTranslatorTest, InsertsStoreDateTextsAsDates)
 
 TEST_F(DialectTranslatorTest, TextsThatAreNoDatesAreTypeMismatches)
 {
-    EXPECT_EQ(errorOf("UPDATE tblSession SET StartTime='10:00:00 XM' WHERE SessionID=1"), ErrorNumber::DataTypeMismatch);
+    EXPECT_EQ(errorOf("UPDATE tblSession SET StartTime='10:00:00 XM' WHERE SessionID=1"),
+              ErrorNumber::DataTypeMismatch);
     EXPECT_EQ(errorOf("INSERT INTO tblSession (Notes, SessionDate) VALUES ('a', '')"), ErrorNumber::DataTypeMismatch);
     // Without a schema nothing is asked or converted.
-    const TranslatedStatement t = DialectTranslator(nullptr, knownDates)
-                                      .translate(QStringLiteral("UPDATE tblSession SET StartTime='x'"));
+    const TranslatedStatement t =
+        DialectTranslator(nullptr, knownDates).translate(QStringLiteral("UPDATE tblSession SET StartTime='x'"));
     EXPECT_EQ(t.sql, QStringLiteral("UPDATE tblSession SET StartTime='x'"));
     EXPECT_FALSE(t.dependsOnContext);
 }
@@ -212,8 +218,9 @@ protected:
     }
     QString rows() const
     {
-        return db.scalar(QStringLiteral("SELECT group_concat(a || ':' || ifnull(b, 'null') || ':' || \"it's\", ',') "
-                                        "FROM t"))
+        return db
+            .scalar(QStringLiteral("SELECT group_concat(a || ':' || ifnull(b, 'null') || ':' || \"it's\", ',') "
+                                   "FROM t"))
             .toString();
     }
 
@@ -226,12 +233,12 @@ protected:
 TEST_F(FaithfulTranslationTest, StatementsThatWouldRunAsSomethingElseAreRefusedAndChangeNothing)
 {
     const QString statements[] = {
-        QStringLiteral("DELETE FROM t WHERE a//2 = 1"),  // would run as "a" alone: 3 rows of 4 deleted
+        QStringLiteral("DELETE FROM t WHERE a//2 = 1"), // would run as "a" alone: 3 rows of 4 deleted
         QStringLiteral("UPDATE t SET b = #01/01/2000#0"), // would store ?10, an unbound NULL
-        QStringLiteral("UPDATE t SET b = b & 'x'"),       // a text join read as bitwise AND: would store 0
-        QStringLiteral("UPDATE t SET b = $x"),            // would bind NULL to $x
-        QStringLiteral("UPDATE t SET b = @\u20ac"),        // and to @€
-        QStringLiteral("UPDATE t SET b = :\u20ac"),        // and to :€
+        QStringLiteral("UPDATE t SET b = b & 'x'"), // a text join read as bitwise AND: would store 0
+        QStringLiteral("UPDATE t SET b = $x"), // would bind NULL to $x
+        QStringLiteral("UPDATE t SET b = @\u20ac"), // and to @€
+        QStringLiteral("UPDATE t SET b = :\u20ac"), // and to :€
         // SQLite reads no further than U+0000: it would delete every row above 1.
         QStringLiteral("DELETE FROM t WHERE a > 1 ") + QChar(0) + QStringLiteral(" AND a < 3"),
         // A lone surrogate does not reach SQLite as it is written.

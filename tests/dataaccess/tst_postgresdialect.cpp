@@ -18,8 +18,8 @@ PostgresCatalog practiceCatalog()
         const bool date = QByteArray(column).endsWith("Date") || QByteArray(column).endsWith("Time");
         const bool key = ++number == 1;
         catalog.addColumn(100, QStringLiteral("tblSession"), number,
-                          PostgresColumn{QLatin1String(column), date ? SchemaInfo::DateTimeColumn : SchemaInfo::OtherColumn,
-                                         key, key});
+                          PostgresColumn{QLatin1String(column),
+                                         date ? SchemaInfo::DateTimeColumn : SchemaInfo::OtherColumn, key, key});
     }
     catalog.addColumn(200, QStringLiteral("tblCounsellerSessionLink"), 1,
                       PostgresColumn{QStringLiteral("CounsellerID"), SchemaInfo::OtherColumn, false, false});
@@ -52,7 +52,8 @@ TEST(PostgresDialect, NamesInAnyCaseFindTheSchemasAndAliasesKeepTheirSpelling)
               QStringLiteral("select * from \"tblSession\" where \"SessionID\"=3 and \"Cancelled\" = 0 "
                              "ORDER BY \"tblSession\".\"SessionID\""));
     EXPECT_EQ(postgres("Select count(SessionID) as CurrentPos from tblSession s where s.SessionDate = #03/07/2026#"),
-              QStringLiteral("Select count(\"SessionID\") as \"CurrentPos\" from \"tblSession\" s where s.\"SessionDate\" = $1"));
+              QStringLiteral(
+                  "Select count(\"SessionID\") as \"CurrentPos\" from \"tblSession\" s where s.\"SessionDate\" = $1"));
     // Text in literals is never touched, nor names the schema does not know.
     EXPECT_EQ(postgres("SELECT 'tblSession [x]' AS Label, Other FROM tblSession ORDER BY label"),
               QStringLiteral("SELECT 'tblSession [x]' AS \"Label\", Other FROM \"tblSession\" ORDER BY \"Label\""));
@@ -60,18 +61,20 @@ TEST(PostgresDialect, NamesInAnyCaseFindTheSchemasAndAliasesKeepTheirSpelling)
 
 TEST(PostgresDialect, IIfDerivedTablesAndDivisionBecomeTheServersForms)
 {
-    EXPECT_EQ(postgres("SELECT * FROM tblSession WHERE ((IIf(([StartTime]<=#10:00:00#) And [endtime]>#10:00:00#,1,0))=1)"),
-              QStringLiteral("SELECT * FROM \"tblSession\" WHERE (((CASE WHEN (\"StartTime\"<=$1) And \"EndTime\">$2 "
-                             "THEN 1 ELSE 0 END))=1) ORDER BY \"tblSession\".\"SessionID\""));
+    EXPECT_EQ(
+        postgres("SELECT * FROM tblSession WHERE ((IIf(([StartTime]<=#10:00:00#) And [endtime]>#10:00:00#,1,0))=1)"),
+        QStringLiteral("SELECT * FROM \"tblSession\" WHERE (((CASE WHEN (\"StartTime\"<=$1) And \"EndTime\">$2 "
+                       "THEN 1 ELSE 0 END))=1) ORDER BY \"tblSession\".\"SessionID\""));
     // Without ORDER BY the rows come in key order, as a file's come in row order.
     EXPECT_EQ(postgres("SELECT * FROM tblSession s, tblCounsellerSessionLink WHERE s.SessionID = 1"),
               QStringLiteral("SELECT * FROM \"tblSession\" s, \"tblCounsellerSessionLink\" WHERE s.\"SessionID\" = 1 "
                              "ORDER BY s.\"SessionID\""));
-    EXPECT_EQ(postgres("SELECT IIf([WA]>0,0.99+([WA]/100),0) AS Rank FROM ([SELECT Count(LocationID) AS WA FROM "
-                       "tblSession]. AS R RIGHT JOIN tblSession ON R.WA = tblSession.LocationID)"),
-              QStringLiteral("SELECT (CASE WHEN \"WA\">0 THEN 0.99+(\"WA\"* 1.0 /100) ELSE 0 END) AS \"Rank\" FROM ((SELECT "
-                             "Count(\"LocationID\") AS \"WA\" FROM \"tblSession\") AS \"R\" RIGHT JOIN \"tblSession\" ON "
-                             "\"R\".\"WA\" = \"tblSession\".\"LocationID\")"));
+    EXPECT_EQ(
+        postgres("SELECT IIf([WA]>0,0.99+([WA]/100),0) AS Rank FROM ([SELECT Count(LocationID) AS WA FROM "
+                 "tblSession]. AS R RIGHT JOIN tblSession ON R.WA = tblSession.LocationID)"),
+        QStringLiteral("SELECT (CASE WHEN \"WA\">0 THEN 0.99+(\"WA\"* 1.0 /100) ELSE 0 END) AS \"Rank\" FROM ((SELECT "
+                       "Count(\"LocationID\") AS \"WA\" FROM \"tblSession\") AS \"R\" RIGHT JOIN \"tblSession\" ON "
+                       "\"R\".\"WA\" = \"tblSession\".\"LocationID\")"));
     EXPECT_EQ(errorNumberOfTranslation("SELECT IIf(1, 2) FROM tblSession"), ErrorNumber::SqlError);
 }
 
@@ -86,9 +89,10 @@ TEST(PostgresDialect, CreateTableTakesTheDesktopTypesAndInsertsReturnTheirIdenti
                              ", \"Taken\" olvar_datetime , \"Note\" citext , \"Code\" citext, \"Done\" olvar_boolean "
                              "NOT NULL DEFAULT 0 CHECK (\"Done\" IN (0, 1)), \"Fee\" double precision)"));
 
-    const PostgresStatement insert = PostgresDialect::translate(
-        QStringLiteral("INSERT INTO tblSession (LocationID) VALUES (2)"), practiceCatalog());
-    EXPECT_EQ(insert.sql, QStringLiteral("INSERT INTO \"tblSession\" (\"LocationID\") VALUES (2) RETURNING \"SessionID\""));
+    const PostgresStatement insert =
+        PostgresDialect::translate(QStringLiteral("INSERT INTO tblSession (LocationID) VALUES (2)"), practiceCatalog());
+    EXPECT_EQ(insert.sql,
+              QStringLiteral("INSERT INTO \"tblSession\" (\"LocationID\") VALUES (2) RETURNING \"SessionID\""));
     EXPECT_TRUE(insert.returnsInsertId);
     EXPECT_TRUE(insert.renumberTable.isEmpty());
     // Identifiers given by hand move the numbering on.

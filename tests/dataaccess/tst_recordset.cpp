@@ -82,7 +82,8 @@ TEST_P(RecordsetTest, ValuesComeBackAsTheirColumnsDeclareThem)
     EXPECT_EQ(rs.Fields(QStringLiteral("Cancelled")).Value(), QVariant(true));
 
     // Expressions take their values' own types.
-    Recordset computed = connection.Execute(QStringLiteral("SELECT count(*) AS n, 5/100 AS ratio, Null AS missing FROM tblSession"));
+    Recordset computed =
+        connection.Execute(QStringLiteral("SELECT count(*) AS n, 5/100 AS ratio, Null AS missing FROM tblSession"));
     EXPECT_EQ(computed.Fields(QStringLiteral("n")).Value(), QVariant(3));
     EXPECT_EQ(computed.Fields(QStringLiteral("ratio")).Value(), QVariant(0.05));
     EXPECT_TRUE(isNullVariant(computed.Fields(QStringLiteral("missing")).Value()));
@@ -90,9 +91,9 @@ TEST_P(RecordsetTest, ValuesComeBackAsTheirColumnsDeclareThem)
 
 TEST_P(RecordsetTest, FieldsAreFoundByNameCaseInsensitivelyByTableOrByPosition)
 {
-    Recordset rs = connection.Execute(QStringLiteral(
-        "Select * from tblCounsellerSessionLink, tblSession WHERE tblSession.SessionID = tblCounsellerSessionLink.SessionID "
-        "and tblSession.SessionID = 3"));
+    Recordset rs = connection.Execute(QStringLiteral("Select * from tblCounsellerSessionLink, tblSession WHERE "
+                                                     "tblSession.SessionID = tblCounsellerSessionLink.SessionID "
+                                                     "and tblSession.SessionID = 3"));
     EXPECT_EQ(rs.Fields().Count(), 11);
     EXPECT_EQ(rs.Fields(QStringLiteral("TBLSESSION.sessionid")).Value(), 3);
     EXPECT_EQ(rs.Fields(QStringLiteral("tblCounsellerSessionLink.LinkID")).Value(), 11);
@@ -101,9 +102,9 @@ TEST_P(RecordsetTest, FieldsAreFoundByNameCaseInsensitivelyByTableOrByPosition)
     EXPECT_EQ(rs.Fields()(QStringLiteral("CounsellerID")).Value(), 12);
 
     // An unqualified name that two columns share gives the first; table names keep them apart.
-    Recordset both = connection.Execute(QStringLiteral(
-        "SELECT tblCounsellerSessionLink.SessionID, tblSession.SessionID FROM tblCounsellerSessionLink "
-        "LEFT JOIN tblSession ON tblSession.SessionID = tblCounsellerSessionLink.SessionID + 1"));
+    Recordset both = connection.Execute(
+        QStringLiteral("SELECT tblCounsellerSessionLink.SessionID, tblSession.SessionID FROM tblCounsellerSessionLink "
+                       "LEFT JOIN tblSession ON tblSession.SessionID = tblCounsellerSessionLink.SessionID + 1"));
     EXPECT_EQ(both.Fields(QStringLiteral("SessionID")).Value(), 1);
     EXPECT_EQ(both.Fields(QStringLiteral("tblSession.SessionID")).Value(), 2);
     EXPECT_EQ(both.Fields(QStringLiteral("tblCounsellerSessionLink.SessionID")).Value(), 1);
@@ -114,8 +115,9 @@ TEST_P(RecordsetTest, FieldsAreFoundByNameCaseInsensitivelyByTableOrByPosition)
             ADD_FAILURE() << qPrintable(name);
         } catch (const OleError &error) {
             EXPECT_EQ(error.number(), ErrorNumber::ItemNotFound);
-            EXPECT_EQ(error.description(), QStringLiteral("Item cannot be found in the collection corresponding to "
-                                                          "the requested name or ordinal."));
+            EXPECT_EQ(error.description(),
+                      QStringLiteral("Item cannot be found in the collection corresponding to "
+                                     "the requested name or ordinal."));
         }
     }
     EXPECT_EQ(errorNumberOf([&] { rs.Fields(11); }), ErrorNumber::ItemNotFound);
@@ -133,8 +135,9 @@ TEST_P(RecordsetTest, WithoutACurrentRowReadingIs3021)
         ADD_FAILURE();
     } catch (const OleError &error) {
         EXPECT_EQ(error.number(), ErrorNumber::NoCurrentRecord);
-        EXPECT_EQ(error.description(), QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                                      "deleted. Requested operation requires a current record."));
+        EXPECT_EQ(error.description(),
+                  QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                 "deleted. Requested operation requires a current record."));
     }
     EXPECT_EQ(errorNumberOf([&] { empty.MoveNext(); }), ErrorNumber::NoCurrentRecord);
     empty.MoveFirst();
@@ -155,7 +158,8 @@ TEST_P(RecordsetTest, WithoutACurrentRowReadingIs3021)
 
 TEST_P(RecordsetTest, ForwardOnlyRecordsetsStreamAndStillFindTheirFirstAndLastRows)
 {
-    Recordset rs = open(QStringLiteral("SELECT * FROM tblSession ORDER BY SessionID"), adOpenForwardOnly, adLockReadOnly);
+    Recordset rs =
+        open(QStringLiteral("SELECT * FROM tblSession ORDER BY SessionID"), adOpenForwardOnly, adLockReadOnly);
     const Field id = rs.Fields(QStringLiteral("SessionID"));
     EXPECT_EQ(rs.AbsolutePosition(), 1);
     rs.MoveNext();

@@ -12,7 +12,7 @@ namespace {
 // The significant tokens of SQLite's reading, as "Kind text" pieces joined by "|".
 QString reading(const QString &sql)
 {
-    static const char *const kinds[] = {"Whitespace", "Comment",     "Word",        "Number",    "String",  "QuotedName",
+    static const char *const kinds[] = {"Whitespace",  "Comment",     "Word",      "Number",   "String", "QuotedName",
                                         "BracketName", "DateLiteral", "Parameter", "Operator", "Illegal"};
     QStringList pieces;
     for (const SqlToken &token : SqliteTokenCheck::tokenize(sql)) {
@@ -46,8 +46,8 @@ TEST(SqliteTokenCheck, RefusesWhatSqliteWouldReadOtherwise)
 {
     EXPECT_EQ(verifyError(QStringLiteral("SELECT a, 'b', [c], \"d\", #03/07/2026# + 2.5 /* e */ -- f")), 0);
     const QString statements[] = {
-        QStringLiteral("SELECT a\u00a0b FROM t"),                     // one name to SQLite
-        QStringLiteral("SELECT x'41'"),                               // a blob to SQLite
+        QStringLiteral("SELECT a\u00a0b FROM t"), // one name to SQLite
+        QStringLiteral("SELECT x'41'"), // a blob to SQLite
         QStringLiteral("SELECT 1 ") + QChar(0) + QStringLiteral(", 2"), // SQLite stops at U+0000
         QStringLiteral("SELECT 'a") + QChar(0xDC00) + QStringLiteral("'"),
         QStringLiteral("SELECT 1 FROM t WHERE a ! b"),

@@ -66,20 +66,22 @@ int SessaraFixture::addSession(QDate day, QTime start, QTime end, int counsellor
 {
     Connection connection(database.connectionString());
     connection.Open();
-    connection.Execute(QStringLiteral("INSERT INTO tblSession (SessionDate, StartTime, EndTime, SessionDescription, "
-                                      "SessionTypeID, LocationID, Cancelled, Invoiced) VALUES (%1, %2, %3, 'Booked', 2, "
-                                      "%4, %5, %6)")
-                           .arg(OleDate::fromDate(day).value())
-                           .arg(OleDate::fromTime(start).value(), 0, 'g', 17)
-                           .arg(OleDate::fromTime(end).value(), 0, 'g', 17)
-                           .arg(location)
-                           .arg(cancelled ? 1 : 0)
-                           .arg(invoiced ? 1 : 0));
+    connection.Execute(
+        QStringLiteral("INSERT INTO tblSession (SessionDate, StartTime, EndTime, SessionDescription, "
+                       "SessionTypeID, LocationID, Cancelled, Invoiced) VALUES (%1, %2, %3, 'Booked', 2, "
+                       "%4, %5, %6)")
+            .arg(OleDate::fromDate(day).value())
+            .arg(OleDate::fromTime(start).value(), 0, 'g', 17)
+            .arg(OleDate::fromTime(end).value(), 0, 'g', 17)
+            .arg(location)
+            .arg(cancelled ? 1 : 0)
+            .arg(invoiced ? 1 : 0));
     const int id = int(connection.LastInsertId());
     if (counsellor > 0) {
-        connection.Execute(QStringLiteral("INSERT INTO tblCounsellerSessionLink (CounsellerID, SessionID) VALUES (%1, %2)")
-                               .arg(counsellor)
-                               .arg(id));
+        connection.Execute(
+            QStringLiteral("INSERT INTO tblCounsellerSessionLink (CounsellerID, SessionID) VALUES (%1, %2)")
+                .arg(counsellor)
+                .arg(id));
     }
     connection.Close();
     return id;

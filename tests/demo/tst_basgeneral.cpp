@@ -1,8 +1,8 @@
 #include "basgeneral.h"
 #include "democonnection.h"
 #include "msgbox.h"
-#include "olevariant.h"
 #include "oledate.h"
+#include "olevariant.h"
 #include "resumenext.h"
 #include "sessarafixture.h"
 
@@ -70,7 +70,8 @@ TEST(ValueRoutines, TextOfWritesValuesAsTheDemoSplicesThem)
 {
     EXPECT_EQ(basGeneral::TextOf(true), QStringLiteral("True"));
     EXPECT_EQ(basGeneral::TextOf(2.01), QStringLiteral("2.01"));
-    EXPECT_EQ(basGeneral::TextOf(QVariant::fromValue(OleDate::fromDate(QDate(2026, 3, 7)))), QStringLiteral("07/03/2026"));
+    EXPECT_EQ(basGeneral::TextOf(QVariant::fromValue(OleDate::fromDate(QDate(2026, 3, 7)))),
+              QStringLiteral("07/03/2026"));
     EXPECT_EQ(basGeneral::TextOf(QVariant::fromValue(OleDate(1e9))), QString()); // out of range: no text, no throw
 }
 
@@ -209,5 +210,6 @@ TEST_F(ConnectionStringRule, EachStatementOnAConnectionFailsOnItsOwn)
     EXPECT_EQ(rs.value(1), QVariant(QStringLiteral("Group Room"))); // the row is still there
     EXPECT_FALSE(cn.executeRead(QStringLiteral("Select * from tblSession where SessionID=1")).eof());
     EXPECT_TRUE(cn.read(QStringLiteral("Select * from")).eof());
-    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=1"), QStringLiteral("Chargeable")), QVariant(true));
+    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=1"), QStringLiteral("Chargeable")),
+              QVariant(true));
 }

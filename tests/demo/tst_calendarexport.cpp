@@ -29,10 +29,10 @@ struct Event
     QString summary;
     QString location;
     QString description;
-    QDateTime start;        //!< the instant, as a zone-aware reader places it
+    QDateTime start; //!< the instant, as a zone-aware reader places it
     QDateTime end;
-    QTime wallClock;        //!< the start as written
-    QString zone;           //!< the location of the start's zone; empty for UTC
+    QTime wallClock; //!< the start as written
+    QString zone; //!< the location of the start's zone; empty for UTC
     bool utc = false;
     bool lastModified = false;
 };
@@ -41,8 +41,7 @@ struct Event
 QDateTime instant(icaltimetype time)
 {
     const icaltimetype utc = icaltime_convert_to_zone(time, icaltimezone_get_utc_timezone());
-    return QDateTime(QDate(utc.year, utc.month, utc.day), QTime(utc.hour, utc.minute, utc.second),
-                     Qt::UTC);
+    return QDateTime(QDate(utc.year, utc.month, utc.day), QTime(utc.hour, utc.minute, utc.second), Qt::UTC);
 }
 
 /*! The events of \a text, parsed by libical; the calendar's VTIMEZONE count in \a zones. */
@@ -78,7 +77,6 @@ QList<Event> parse(const QByteArray &text, int *zones = nullptr)
     return events;
 }
 
-
 } // namespace
 
 class CalendarExportTest : public SessaraFixture
@@ -91,8 +89,8 @@ protected:
     {
         const int id = addSession(date, start, end, counsellor, location, cancelled);
         const QString statement = QStringLiteral("Update tblSession set SessionDescription='") + quoted(subject)
-                + QStringLiteral("', AdditionalNotes='") + quoted(notes) + QStringLiteral("' where SessionID=")
-                + QString::number(id);
+            + QStringLiteral("', AdditionalNotes='") + quoted(notes) + QStringLiteral("' where SessionID=")
+            + QString::number(id);
         run(statement);
         return id;
     }
@@ -116,11 +114,19 @@ TEST_F(CalendarExportTest, EverySessionOfTheCounsellorAtItsWallClockTimeInAuckla
     // Summer (UTC+13) and winter (UTC+12) in Auckland, and one that ends at midnight.
     const QTimeZone auckland("Pacific/Auckland");
     ASSERT_TRUE(auckland.isValid());
-    struct Booked { QDate day; QTime start; QTime end; QString subject; QString notes; int location; int id = 0; };
+    struct Booked
+    {
+        QDate day;
+        QTime start;
+        QTime end;
+        QString subject;
+        QString notes;
+        int location;
+        int id = 0;
+    };
     QList<Booked> booked{{QDate(2027, 1, 12), QTime(9, 0), QTime(10, 30), QStringLiteral("Summer intake"),
                           QStringLiteral("Bring the referral; \"urgent\", call first"), 1},
-                         {QDate(2027, 7, 6), QTime(14, 0), QTime(15, 0), QStringLiteral("Winter review"),
-                          QString(), 4},
+                         {QDate(2027, 7, 6), QTime(14, 0), QTime(15, 0), QStringLiteral("Winter review"), QString(), 4},
                          {QDate(2027, 7, 7), QTime(23, 0), QTime(0, 0), QStringLiteral("Late call"),
                           QStringLiteral("Line one\nline two"), 2}};
     for (Booked &b : booked)
@@ -142,16 +148,18 @@ TEST_F(CalendarExportTest, EverySessionOfTheCounsellorAtItsWallClockTimeInAuckla
         EXPECT_EQ(e.uid, QStringLiteral("session-%1@%2.sessara").arg(b.id).arg(practice));
         EXPECT_EQ(e.summary, b.subject);
         EXPECT_EQ(e.description, b.notes);
-        EXPECT_EQ(e.location, first(QStringLiteral("Select * from tblLocation where LocationID=%1").arg(b.location),
-                                    QStringLiteral("Description")).toString());
+        EXPECT_EQ(e.location,
+                  first(QStringLiteral("Select * from tblLocation where LocationID=%1").arg(b.location),
+                        QStringLiteral("Description"))
+                      .toString());
         EXPECT_TRUE(e.lastModified);
         // The wall clock as written, in the calendar's own zone...
         EXPECT_EQ(e.zone, QStringLiteral("Pacific/Auckland"));
         EXPECT_EQ(e.wallClock, b.start);
         // ...and the instant a zone-aware reader gets from the VTIMEZONE is that wall clock in Auckland.
         const QDateTime start(b.day, b.start, auckland);
-        const QDateTime end = b.end > b.start ? QDateTime(b.day, b.end, auckland)
-                                              : QDateTime(b.day.addDays(1), b.end, auckland);
+        const QDateTime end =
+            b.end > b.start ? QDateTime(b.day, b.end, auckland) : QDateTime(b.day.addDays(1), b.end, auckland);
         EXPECT_EQ(e.start, start.toUTC());
         EXPECT_EQ(e.end, end.toUTC());
     }
@@ -186,7 +194,7 @@ TEST_F(CalendarExportTest, TimesInUtcWhenLibicalDoesNotKnowTheZone)
     session(QDate(2027, 5, 4), QTime(10, 0), QTime(11, 0), 1, 1, QStringLiteral("Fixed offset"), QString());
     int zones = -1;
     const QList<Event> events =
-            parse(exported(1, QDate(2027, 5, 4), QDate(2027, 5, 4), QTimeZone(5 * 3600 + 1800)), &zones);
+        parse(exported(1, QDate(2027, 5, 4), QDate(2027, 5, 4), QTimeZone(5 * 3600 + 1800)), &zones);
     EXPECT_EQ(zones, 0);
     ASSERT_EQ(events.size(), 1);
     EXPECT_TRUE(events.at(0).utc);
@@ -226,12 +234,14 @@ TEST_F(CalendarExportTest, TheDialogRefusesAReversedRangeAndReportsAnUnwritableF
     dialog.findChild<QDateEdit *>(QStringLiteral("calTo"))->setDate(QDate(2026, 3, 27));
     EXPECT_FALSE(dialog.exportTo(folder.filePath(QStringLiteral("no-such-folder/sessions.ics"))));
     ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
-    EXPECT_TRUE(OlvarTest::messageBoxes().last().prompt.startsWith(QStringLiteral("The calendar could not be written")));
+    EXPECT_TRUE(
+        OlvarTest::messageBoxes().last().prompt.startsWith(QStringLiteral("The calendar could not be written")));
 }
 
 TEST_F(CalendarExportTest, ASessionWithoutTimesIsLeftOutAndTheRestWritten)
 {
-    const int broken = session(QDate(2027, 5, 4), QTime(9, 0), QTime(10, 0), 1, 1, QStringLiteral("No times"), QString());
+    const int broken =
+        session(QDate(2027, 5, 4), QTime(9, 0), QTime(10, 0), 1, 1, QStringLiteral("No times"), QString());
     run(QStringLiteral("Update tblSession set StartTime=NULL where SessionID=%1").arg(broken));
     session(QDate(2027, 5, 4), QTime(11, 0), QTime(12, 0), 1, 1, QStringLiteral("Kept"), QString());
     const QList<Event> events = parse(exported(1, QDate(2027, 5, 4), QDate(2027, 5, 4), QTimeZone("Europe/Berlin")));

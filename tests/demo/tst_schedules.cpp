@@ -57,7 +57,7 @@ TEST(SchedulePage, WorkingDayFillsTheBodyAndColumnsTileTheWidth)
     // A4 portrait at 1200 dpi, no margins.
     const QRectF page(0, 0, 9921, 14032);
     const SchedulePage one(page, Dpi, 1);
-    EXPECT_EQ(SchedulePage::scrollValue(), 224);   // 07:00's line right under the header band
+    EXPECT_EQ(SchedulePage::scrollValue(), 224); // 07:00's line right under the header band
     EXPECT_EQ(SchedulePage::dayHeight(), 59 + 12 * 32 + 1);
     EXPECT_DOUBLE_EQ(one.headerRect().height(), 0.75 * Dpi);
     // The day's last line, 19:00, lands on the page's bottom row.
@@ -104,7 +104,7 @@ protected:
     {
         const QString select = QStringLiteral("Select * from tblCounseller where CounsellerID=%1").arg(counsellor);
         return first(select, QStringLiteral("FirstName")).toString() + QLatin1Char(' ')
-                + first(select, QStringLiteral("LastName")).toString();
+            + first(select, QStringLiteral("LastName")).toString();
     }
 
     QString printed(const SchedulePrinter &schedule)
@@ -171,8 +171,8 @@ TEST_F(ScheduleTest, LocationDayHasAColumnPerCounsellorInTheRoom)
     EXPECT_TRUE(titles.contains(counsellorName(1)));
     EXPECT_TRUE(titles.contains(counsellorName(2)));
 
-    const QString room = first(QStringLiteral("Select * from tblLocation where LocationID=3"),
-                               QStringLiteral("Description")).toString();
+    const QString room =
+        first(QStringLiteral("Select * from tblLocation where LocationID=3"), QStringLiteral("Description")).toString();
     const QString text = printed(Schedules::locationSchedule(source, 3, room, OleDate::fromDate(day())));
     EXPECT_TRUE(text.contains(room)) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Wednesday June 10, 2026"))) << text.toStdString();
@@ -186,8 +186,8 @@ TEST_F(ScheduleTest, LocationDayHasAColumnPerCounsellorInTheRoom)
 
 TEST_F(ScheduleTest, AnEmptyRoomDayStillPrintsItsHeader)
 {
-    const QString text = printed(Schedules::locationSchedule(source, 3, QStringLiteral("Quiet Room"),
-                                                             OleDate::fromDate(day())));
+    const QString text =
+        printed(Schedules::locationSchedule(source, 3, QStringLiteral("Quiet Room"), OleDate::fromDate(day())));
     EXPECT_TRUE(text.contains(QStringLiteral("Location Schedule: Quiet Room"))) << text.toStdString();
 }
 
@@ -248,8 +248,9 @@ TEST_F(ScheduleWindowTest, LocationScheduleAsksForTheRoomFirst)
                  title = modal->windowTitle();
                  static_cast<QDialog *>(modal)->reject();
              }});
-    EXPECT_EQ(rooms, (QStringList{QStringLiteral("Group Room"), QStringLiteral("Room 1"), QStringLiteral("Room 2"),
-                                  QStringLiteral("Room 3")}));
+    EXPECT_EQ(rooms,
+              (QStringList{QStringLiteral("Group Room"), QStringLiteral("Room 1"), QStringLiteral("Room 2"),
+                           QStringLiteral("Room 3")}));
     EXPECT_EQ(title, QStringLiteral("Location Schedule: Room 2"));
 }
 
@@ -284,8 +285,8 @@ TEST_F(ScheduleTest, ASessionWithoutTimesDoesNotStopTheRoomsPage)
     const int broken = session(day(), QTime(9, 0), QTime(10, 0), 1, 3, QStringLiteral("No Times"));
     run(QStringLiteral("Update tblSession set StartTime=NULL, EndTime=NULL where SessionID=%1").arg(broken));
     session(day(), QTime(11, 0), QTime(12, 0), 1, 3, QStringLiteral("Still Printed"));
-    const QString text = printed(Schedules::locationSchedule(source, 3, QStringLiteral("Room 3"),
-                                                             OleDate::fromDate(day())));
+    const QString text =
+        printed(Schedules::locationSchedule(source, 3, QStringLiteral("Room 3"), OleDate::fromDate(day())));
     EXPECT_TRUE(text.contains(QStringLiteral("Still Printed"))) << text.toStdString();
     EXPECT_TRUE(text.contains(counsellorName(1))) << text.toStdString();
 }

@@ -1,10 +1,10 @@
 #include "basgeneral.h"
 #include "connection.h"
-#include "recordset.h"
-#include "sessiontexts.h"
 #include "msgbox.h"
+#include "recordset.h"
 #include "sessionattendees.h"
 #include "sessiondialogfixture.h"
+#include "sessiontexts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,8 +140,8 @@ TEST_F(SessionAttendeesTab, AnUnknownOrNonNumericIdentifierIsNotFoundAndWritesNo
 {
     const int id = openStored();
     const int clients = count(QStringLiteral("Select * from tblClient"));
-    for (const QString &typed : {QStringLiteral("999"), QStringLiteral("5 or 1=1"), QStringLiteral("1); delete from tblClient; --"),
-                                 QStringLiteral("O'Brien")}) {
+    for (const QString &typed : {QStringLiteral("999"), QStringLiteral("5 or 1=1"),
+                                 QStringLiteral("1); delete from tblClient; --"), QStringLiteral("O'Brien")}) {
         addClient(typed);
         EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, clientNotFound(typed)) << typed.toStdString();
         EXPECT_EQ(OlvarTest::messageBoxes().last().buttons, MsgBox::Information);
@@ -160,8 +160,8 @@ TEST_F(SessionAttendeesTab, ACounsellorBookedElsewhereAtThatTimeIsRefusedAndAFre
 {
     const int id = openStored();
     EXPECT_EQ(rows("lstAttendeeCounsellers"), QStringList{QStringLiteral("1|Aroha Ngata")});
-    addSession(bookingDay(), QTime(10, 0), QTime(11, 0), 2, 2);     // overlaps 10:30 to 11:30
-    addSession(bookingDay(), QTime(11, 30), QTime(12, 30), 3, 3);   // only touches
+    addSession(bookingDay(), QTime(10, 0), QTime(11, 0), 2, 2); // overlaps 10:30 to 11:30
+    addSession(bookingDay(), QTime(11, 30), QTime(12, 30), 3, 3); // only touches
     addCounsellor(QStringLiteral(" 2"));
     EXPECT_EQ(OlvarTest::messageBoxes().last(),
               (MessageBoxRequest{QStringLiteral("The Start and End time for this session conflict with another session "
@@ -174,7 +174,8 @@ TEST_F(SessionAttendeesTab, ACounsellorBookedElsewhereAtThatTimeIsRefusedAndAFre
     OlvarTest::messageBoxes().clear();
     addCounsellor(QStringLiteral("3"));
     EXPECT_EQ(OlvarTest::messageBoxes().count(), 0);
-    EXPECT_EQ(rows("lstAttendeeCounsellers"), QStringList({QStringLiteral("1|Aroha Ngata"), QStringLiteral("3|Mei Chen")}));
+    EXPECT_EQ(rows("lstAttendeeCounsellers"),
+              QStringList({QStringLiteral("1|Aroha Ngata"), QStringLiteral("3|Mei Chen")}));
     EXPECT_TRUE(edit("txtCounsellerAttendeeAdd")->text().isEmpty());
     EXPECT_EQ(links("tblCounsellerSessionLink", id), 2);
 
@@ -188,7 +189,8 @@ TEST_F(SessionAttendeesTab, ReloadingListsEachAttendeeOnceWithAnEmptyStatusAsNoS
     const int id = addSession(bookingDay(), QTime(9, 0), QTime(10, 0), 1, 1);
     run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values (2, %1, '')").arg(id));
     run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values (19, %1, NULL)").arg(id));
-    run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values (4, %1, 'Attended')").arg(id));
+    run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values (4, %1, 'Attended')")
+            .arg(id));
     run(QStringLiteral("Insert into tblCounsellerSessionLink (CounsellerID, SessionID) values (5, %1)").arg(id));
     // In the order the links are read.
     const QStringList clients{QStringLiteral("2|Tama Wiremu|No Status"), QStringLiteral("4|David O'Connor|Attended"),
@@ -228,8 +230,8 @@ TEST_F(SessionAttendeesTab, RemoveAsksAndUnlinksTheSelectedAttendeeButKeepsTheLa
     OlvarTest::messageBoxes().answerNext(MsgBox::No);
     press("cmdClientRemove");
     EXPECT_EQ(OlvarTest::messageBoxes().last(),
-              (MessageBoxRequest{QStringLiteral("Remove this attendee from the session?"), MsgBox::YesNo | MsgBox::Question,
-                                 QStringLiteral("Sessara")}));
+              (MessageBoxRequest{QStringLiteral("Remove this attendee from the session?"),
+                                 MsgBox::YesNo | MsgBox::Question, QStringLiteral("Sessara")}));
     EXPECT_EQ(links("tblClientSessionLink", id), 2);
 
     OlvarTest::messageBoxes().answerNext(MsgBox::Yes);
@@ -268,7 +270,8 @@ TEST_F(SessionAttendeesTab, ALinkThatCannotBeWrittenIsReportedAndNotListed)
               (MessageBoxRequest{QStringLiteral("ClientID 2 could not be entered as attendee."), MsgBox::Exclamation,
                                  QStringLiteral("Sessara")}));
     addCounsellor(QStringLiteral("4"));
-    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, QStringLiteral("CounselorID 4 could not be entered as attendee."));
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt,
+              QStringLiteral("CounselorID 4 could not be entered as attendee."));
     EXPECT_TRUE(rows("lstAttendeeClients").isEmpty());
     EXPECT_EQ(rows("lstAttendeeCounsellers").size(), 1);
     EXPECT_EQ(edit("txtClientAttendeeAdd")->text(), QStringLiteral("2"));

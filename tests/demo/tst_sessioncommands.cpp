@@ -39,7 +39,8 @@ TEST(CancellationRule, HoursAreCountedAsHourBoundariesCrossed)
     EXPECT_EQ(SessionCancellation::check(QVariant(1), at(day, 10), at(day, 9, 59)), Verdict::Allowed);
     EXPECT_EQ(SessionCancellation::check(QVariant(1), at(day, 10, 59), at(day, 10)), Verdict::NoticePeriod);
     EXPECT_EQ(SessionCancellation::check(QVariant(0), at(day, 10, 59), at(day, 10)), Verdict::Allowed);
-    EXPECT_EQ(SessionCancellation::check(QStringLiteral(" 1.5 "), at(day, 11, 59), at(day, 10, 30)), Verdict::NoticePeriod);
+    EXPECT_EQ(SessionCancellation::check(QStringLiteral(" 1.5 "), at(day, 11, 59), at(day, 10, 30)),
+              Verdict::NoticePeriod);
     // A session starting now has started.
     EXPECT_EQ(SessionCancellation::check(QVariant(0), at(day, 10), at(day, 10)), Verdict::Expired);
     EXPECT_EQ(SessionCancellation::check(hours, std::nullopt, at(day, 10)), Verdict::Unreadable);
@@ -48,8 +49,10 @@ TEST(CancellationRule, HoursAreCountedAsHourBoundariesCrossed)
         EXPECT_EQ(SessionCancellation::check(value, at(day.addDays(9), 10), at(day, 10)), Verdict::NoConfiguration);
         EXPECT_EQ(SessionCancellation::check(value, at(day.addDays(-9), 10), at(day, 10)), Verdict::NoConfiguration);
     }
-    EXPECT_EQ(SessionCancellation::statement(12, true), QStringLiteral("Update tblSession set Cancelled = true where SessionID = 12"));
-    EXPECT_EQ(SessionCancellation::statement(12, false), QStringLiteral("Update tblSession set Cancelled = false where SessionID = 12"));
+    EXPECT_EQ(SessionCancellation::statement(12, true),
+              QStringLiteral("Update tblSession set Cancelled = true where SessionID = 12"));
+    EXPECT_EQ(SessionCancellation::statement(12, false),
+              QStringLiteral("Update tblSession set Cancelled = false where SessionID = 12"));
 }
 
 class SessionCommandsTest : public SessionDialogFixture
@@ -92,35 +95,40 @@ TEST_F(SessionCommandsTest, ASessionIsCancelledOutsideTheNoticePeriodAndUncancel
 {
     const int id = openAt(testNow().addMSecs(30 * 3600 * 1000LL));
     EXPECT_EQ(button("cmdCancel")->text(), QStringLiteral("Cancel Session"));
-    EXPECT_EQ(pressCancel(), (MessageBoxRequest{QStringLiteral("Session ") + QString::number(id) + QStringLiteral(" is cancelled."),
-                                                MsgBox::OkOnly, QStringLiteral("Sessara")}));
+    EXPECT_EQ(pressCancel(),
+              (MessageBoxRequest{QStringLiteral("Session ") + QString::number(id) + QStringLiteral(" is cancelled."),
+                                 MsgBox::OkOnly, QStringLiteral("Sessara")}));
     EXPECT_TRUE(cancelled(id));
     EXPECT_EQ(button("cmdCancel")->text(), QStringLiteral("Uncancel"));
 
     // Two days on the session is past; un-cancelling knows no notice period.
     OlvarTest::virtualScheduler().setNow(testNow().addDays(2));
-    EXPECT_EQ(pressCancel().prompt, QStringLiteral("Session ") + QString::number(id) + QStringLiteral(" is un-cancelled."));
+    EXPECT_EQ(pressCancel().prompt,
+              QStringLiteral("Session ") + QString::number(id) + QStringLiteral(" is un-cancelled."));
     EXPECT_FALSE(cancelled(id));
     EXPECT_EQ(button("cmdCancel")->text(), QStringLiteral("Cancel Session"));
     // Cancelling it again is refused now.
-    EXPECT_EQ(pressCancel().prompt, QStringLiteral("Can not cancel as this session is now in the past. It is expired."));
+    EXPECT_EQ(pressCancel().prompt,
+              QStringLiteral("Can not cancel as this session is now in the past. It is expired."));
     EXPECT_FALSE(cancelled(id));
 }
 
 TEST_F(SessionCommandsTest, ASessionWithinTheNoticePeriodOrPastIsRefusedAndLeftAlone)
 {
     const int soon = openAt(testNow().addMSecs(10 * 3600 * 1000LL));
-    EXPECT_EQ(pressCancel(), (MessageBoxRequest{QStringLiteral("Can not cancel this session, as it is in the 24 Hour non "
-                                                               "cancellation period or has expired."),
-                                                MsgBox::OkOnly, QStringLiteral("Sessara")}));
+    EXPECT_EQ(pressCancel(),
+              (MessageBoxRequest{QStringLiteral("Can not cancel this session, as it is in the 24 Hour non "
+                                                "cancellation period or has expired."),
+                                 MsgBox::OkOnly, QStringLiteral("Sessara")}));
     EXPECT_FALSE(cancelled(soon));
     EXPECT_EQ(button("cmdCancel")->text(), QStringLiteral("Cancel Session"));
 
     // An hour ago: expired, before the configured notice is looked at.
     run(QStringLiteral("Update tblConfig set Value='0' where Description='MinimumCancellationTime'"));
     const int past = openAt(testNow().addMSecs(-3600 * 1000LL));
-    EXPECT_EQ(pressCancel(), (MessageBoxRequest{QStringLiteral("Can not cancel as this session is now in the past. It is expired."),
-                                                MsgBox::OkOnly, QStringLiteral("Sessara")}));
+    EXPECT_EQ(pressCancel(),
+              (MessageBoxRequest{QStringLiteral("Can not cancel as this session is now in the past. It is expired."),
+                                 MsgBox::OkOnly, QStringLiteral("Sessara")}));
     EXPECT_FALSE(cancelled(past));
     EXPECT_EQ(button("cmdCancel")->text(), QStringLiteral("Cancel Session"));
 }
@@ -128,9 +136,10 @@ TEST_F(SessionCommandsTest, ASessionWithinTheNoticePeriodOrPastIsRefusedAndLeftA
 TEST_F(SessionCommandsTest, WithoutAConfiguredNoticeNothingIsCancelled)
 {
     run(QStringLiteral("Delete from tblConfig where Description='MinimumCancellationTime'"));
-    const MessageBoxRequest refusal{QStringLiteral("Can not do cancellations until Minimum Cancellation Time is entered "
-                                                   "into Config table"),
-                                    MsgBox::Critical, QStringLiteral("Sessara")};
+    const MessageBoxRequest refusal{
+        QStringLiteral("Can not do cancellations until Minimum Cancellation Time is entered "
+                       "into Config table"),
+        MsgBox::Critical, QStringLiteral("Sessara")};
     for (qint64 hours : {30, -1, 24 * 30}) {
         const int id = openAt(testNow().addMSecs(hours * 3600 * 1000));
         EXPECT_EQ(pressCancel(), refusal) << hours;
@@ -147,16 +156,18 @@ TEST_F(SessionCommandsTest, AnUnreadableStartOrAFailedUpdateIsReportedNotCancell
 {
     const int id = openAt(testNow().addDays(3));
     dialog->cboStartTime()->setCurrentText(QStringLiteral("25:99"));
-    EXPECT_EQ(pressCancel().prompt, QStringLiteral("You have typed a date or time in a format that is not understood "
-                                                   "by this software. Unable to process inputted data. Please use "
-                                                   "correct format."));
+    EXPECT_EQ(pressCancel().prompt,
+              QStringLiteral("You have typed a date or time in a format that is not understood "
+                             "by this software. Unable to process inputted data. Please use "
+                             "correct format."));
     EXPECT_EQ(button("cmdCancel")->text(), QStringLiteral("Cancel Session"));
 
     dialog->cboStartTime()->setCurrentText(QStringLiteral("9:00 am"));
     run(QStringLiteral("ALTER TABLE tblSession RENAME TO tblSessionAway"));
-    EXPECT_EQ(pressCancel(), (MessageBoxRequest{QStringLiteral("Session ") + QString::number(id)
-                                                    + QStringLiteral(" could not be cancelled."),
-                                                MsgBox::Exclamation, QStringLiteral("Sessara")}));
+    EXPECT_EQ(pressCancel(),
+              (MessageBoxRequest{QStringLiteral("Session ") + QString::number(id)
+                                     + QStringLiteral(" could not be cancelled."),
+                                 MsgBox::Exclamation, QStringLiteral("Sessara")}));
     EXPECT_EQ(button("cmdCancel")->text(), QStringLiteral("Cancel Session"));
 }
 
@@ -247,8 +258,9 @@ TEST_F(SessionCommandsTest, NowStampsTheActualTimesAndAsksBeforeReplacingOne)
     OlvarTest::messageBoxes().answerNext(MsgBox::No);
     now(0)->click();
     EXPECT_EQ(OlvarTest::messageBoxes().last(),
-              (MessageBoxRequest{QStringLiteral("You are about to change the start time. Do you want to change the start time."),
-                                 MsgBox::YesNo, QStringLiteral("Change Actual Start Time")}));
+              (MessageBoxRequest{
+                  QStringLiteral("You are about to change the start time. Do you want to change the start time."),
+                  MsgBox::YesNo, QStringLiteral("Change Actual Start Time")}));
     EXPECT_EQ(edit("txtActualStartTime")->text(), QStringLiteral("14:05:09"));
     OlvarTest::messageBoxes().answerNext(MsgBox::Yes);
     now(0)->click();
@@ -268,7 +280,8 @@ TEST_F(SessionCommandsTest, NowStampsTheActualTimesAndAsksBeforeReplacingOne)
 
     // The next save stores both.
     pressSave();
-    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(basGeneral::lngSessionID),
-                    QStringLiteral("ActualEndTime")),
-              QVariant(QStringLiteral("23:59:00")));
+    EXPECT_EQ(
+        first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(basGeneral::lngSessionID),
+              QStringLiteral("ActualEndTime")),
+        QVariant(QStringLiteral("23:59:00")));
 }

@@ -7,10 +7,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QSignalBlocker>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 using namespace OlvarControls;
@@ -80,9 +80,11 @@ TEST_F(SessionDialogLoad, AStoredSessionShowsItsRowItsCounsellorAndItsPlaceInIts
 {
     // The second session of the first client's case, with its other columns as stored.
     const int caseId = first(QStringLiteral("Select * from tblClientCaseSessionLink order by SessionID"),
-                             QStringLiteral("ClientCaseID")).toInt();
-    const QVariant sessionId = count(QStringLiteral("Select * from tblClientCaseSessionLink where ClientCaseID=")
-                                     + QString::number(caseId)) > 1
+                             QStringLiteral("ClientCaseID"))
+                           .toInt();
+    const QVariant sessionId =
+        count(QStringLiteral("Select * from tblClientCaseSessionLink where ClientCaseID=") + QString::number(caseId))
+            > 1
         ? first(QStringLiteral("Select * from tblClientCaseSessionLink where ClientCaseID=") + QString::number(caseId)
                     + QStringLiteral(" order by SessionID limit 1 offset 1"),
                 QStringLiteral("SessionID"))
@@ -96,7 +98,8 @@ TEST_F(SessionDialogLoad, AStoredSessionShowsItsRowItsCounsellorAndItsPlaceInIts
     basGeneral::lngCounsellerID = 2;
     open(id, QTime(10, 0), QTime(11, 0));
 
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Session ") + QString::number(id) + QStringLiteral(" Counselor: James Whitfield"));
+    EXPECT_EQ(dialog->windowTitle(),
+              QStringLiteral("Session ") + QString::number(id) + QStringLiteral(" Counselor: James Whitfield"));
     EXPECT_EQ(box("cboClientType")->text(), QStringLiteral("Child"));
     EXPECT_EQ(box("cboLocation")->text(), QStringLiteral("Room 3"));
     EXPECT_EQ(box("cboSessionType")->text(), QStringLiteral("Review"));
@@ -106,10 +109,11 @@ TEST_F(SessionDialogLoad, AStoredSessionShowsItsRowItsCounsellorAndItsPlaceInIts
     EXPECT_EQ(text("txtActualEndTime"), QString());
     EXPECT_EQ(text("lblSessionStatus"), QStringLiteral("Session is non-chargeable"));
     EXPECT_EQ(text("cmdInvoice"), QStringLiteral("Chargeable"));
-    const int sessionsInCase = count(QStringLiteral("Select * from tblClientCaseSessionLink where ClientCaseID=")
-                                     + QString::number(caseId));
-    EXPECT_EQ(text("lblSessionCase"), QStringLiteral("Case Number: ") + QString::number(caseId)
-                                          + QStringLiteral("     Session: 2/") + QString::number(sessionsInCase));
+    const int sessionsInCase =
+        count(QStringLiteral("Select * from tblClientCaseSessionLink where ClientCaseID=") + QString::number(caseId));
+    EXPECT_EQ(text("lblSessionCase"),
+              QStringLiteral("Case Number: ") + QString::number(caseId) + QStringLiteral("     Session: 2/")
+                  + QString::number(sessionsInCase));
     auto *tabs = qobject_cast<QTabWidget *>(dialog->control(QStringLiteral("tabSession")));
     EXPECT_TRUE(tabs->isTabEnabled(1));
     EXPECT_TRUE(dialog->control(QStringLiteral("cmdCase"))->isEnabled());
@@ -118,8 +122,9 @@ TEST_F(SessionDialogLoad, AStoredSessionShowsItsRowItsCounsellorAndItsPlaceInIts
 TEST_F(SessionDialogLoad, AClientNominatedLocationOpensItsBoxAndAPersonsNameIsTrimmed)
 {
     const int id = addSession(bookingDay(), QTime(9, 0), QTime(10, 0), 1, -1);
-    run(QStringLiteral("Update tblSession set ClientNominatedLocation='Ann''s office', ClientTypeID=NULL, Chargeable=1, "
-                       "BookedClientID=4 where SessionID=")
+    run(QStringLiteral(
+            "Update tblSession set ClientNominatedLocation='Ann''s office', ClientTypeID=NULL, Chargeable=1, "
+            "BookedClientID=4 where SessionID=")
         + QString::number(id));
     run(QStringLiteral("Update tblClient set Salutation=' Mr ', FirstName='David  ' where ClientID=4"));
     open(id, QTime(9, 0), QTime(10, 0));
@@ -136,19 +141,54 @@ TEST_F(SessionDialogLoad, AClientNominatedLocationOpensItsBoxAndAPersonsNameIsTr
 TEST_F(SessionDialogLoad, EveryControlCarriesItsName)
 {
     open(-1, QTime(10, 0), QTime(11, 0));
-    for (const char *name :
-         {"tabSession", "calStartTime", "calEndTime", "cboStartTime", "cboEndTime", "cboSessionType", "cboClientType",
-          "cboLocation", "txtLocation", "txtSubject", "txtAdditionalNotes", "txtBookedClient", "txtFullName",
-          "txtActualStartTime", "txtActualEndTime", "lblSessionStatus", "lblSessionCase", "cmdSave", "cmdOk",
-          "cmdCancel", "cmdDelete", "cmdInvoice", "cmdCase", "cmdClientSearch", "cmdClientEdit", "cmdNow",
-          "frmClient", "txtClientAttendeeAdd", "cmdAddClientAdendee", "lstAttendeeClients", "cmdSearchClientAdendee",
-          "cmdClientRemove", "fraCounsellers", "txtCounsellerAttendeeAdd", "cmdAddCounsellerAdendee",
-          "lstAttendeeCounsellers", "cmdSearchCounsellerAdendee", "cmdCounsellerRemove", "fraEndNote",
-          "cboClientEndNote", "txtEndNote", "txtFirstNameEndNote", "txtLastNameEndNote"}) {
+    for (const char *name : {"tabSession",
+                             "calStartTime",
+                             "calEndTime",
+                             "cboStartTime",
+                             "cboEndTime",
+                             "cboSessionType",
+                             "cboClientType",
+                             "cboLocation",
+                             "txtLocation",
+                             "txtSubject",
+                             "txtAdditionalNotes",
+                             "txtBookedClient",
+                             "txtFullName",
+                             "txtActualStartTime",
+                             "txtActualEndTime",
+                             "lblSessionStatus",
+                             "lblSessionCase",
+                             "cmdSave",
+                             "cmdOk",
+                             "cmdCancel",
+                             "cmdDelete",
+                             "cmdInvoice",
+                             "cmdCase",
+                             "cmdClientSearch",
+                             "cmdClientEdit",
+                             "cmdNow",
+                             "frmClient",
+                             "txtClientAttendeeAdd",
+                             "cmdAddClientAdendee",
+                             "lstAttendeeClients",
+                             "cmdSearchClientAdendee",
+                             "cmdClientRemove",
+                             "fraCounsellers",
+                             "txtCounsellerAttendeeAdd",
+                             "cmdAddCounsellerAdendee",
+                             "lstAttendeeCounsellers",
+                             "cmdSearchCounsellerAdendee",
+                             "cmdCounsellerRemove",
+                             "fraEndNote",
+                             "cboClientEndNote",
+                             "txtEndNote",
+                             "txtFirstNameEndNote",
+                             "txtLastNameEndNote"}) {
         EXPECT_NE(dialog->control(QLatin1String(name)), nullptr) << name;
     }
     EXPECT_EQ(dialog->findChildren<QPushButton *>(QStringLiteral("cmdNow")).size(), 2);
-    EXPECT_EQ(qobject_cast<QPushButton *>(dialog->control(QStringLiteral("cmdCancel")))->text(), QStringLiteral("Cancel Session"));
+    EXPECT_EQ(qobject_cast<QPushButton *>(dialog->control(QStringLiteral("cmdCancel")))->text(),
+              QStringLiteral("Cancel Session"));
     auto *start = qobject_cast<QComboBox *>(dialog->control(QStringLiteral("cboStartTime")));
     ASSERT_EQ(start->count(), 48);
     EXPECT_EQ(start->itemText(0), QStringLiteral("12:00 am"));

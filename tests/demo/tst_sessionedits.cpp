@@ -115,7 +115,8 @@ TEST_F(SessionEdits, EnterSavesAndTheCaptionNamesTheStoredSession)
     ASSERT_EQ(saved(QStringLiteral("Saved by Enter")), 1);
     ASSERT_GT(basGeneral::lngSessionID, 0);
     EXPECT_EQ(dialog->windowTitle(),
-              QStringLiteral("Session ") + QString::number(basGeneral::lngSessionID) + QStringLiteral(" Counselor: Aroha Ngata"));
+              QStringLiteral("Session ") + QString::number(basGeneral::lngSessionID)
+                  + QStringLiteral(" Counselor: Aroha Ngata"));
     EXPECT_TRUE(dialog->changedSession());
     // Saved: closing asks nothing.
     button("cmdOk")->click();

@@ -28,8 +28,9 @@ TEST(EndNoteRules, AFirstNoteIsTrimmedWithOneBlankAndNeverLongerThanANoteHolds)
     EXPECT_EQ(SessionEndNote::insertStatement(3, 41, QString(64000, QLatin1Char('x'))),
               QStringLiteral("Insert into tblSessionClientEndNote (ClientID, SessionID, EndNote) values (3, 41, '")
                   + QString(64000, QLatin1Char('x')) + QStringLiteral("' )"));
-    EXPECT_EQ(SessionEndNote::updateStatement(3, 41, QStringLiteral(" O'Neil ")),
-              QStringLiteral("Update tblSessionClientEndNote set EndNote=' O''Neil ' where ClientID=3 and SessionID=41"));
+    EXPECT_EQ(
+        SessionEndNote::updateStatement(3, 41, QStringLiteral(" O'Neil ")),
+        QStringLiteral("Update tblSessionClientEndNote set EndNote=' O''Neil ' where ClientID=3 and SessionID=41"));
 }
 
 class SessionEndNotes : public SessionDialogFixture
@@ -40,7 +41,8 @@ protected:
     {
         const int id = addSession(bookingDay(), QTime(10, 0), QTime(11, 0), 1, 1);
         for (int client : clients) {
-            run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values (%1, %2, 'Booked')")
+            run(QStringLiteral(
+                    "Insert into tblClientSessionLink (ClientID, SessionID, Status) values (%1, %2, 'Booked')")
                     .arg(client)
                     .arg(id));
         }
@@ -78,7 +80,8 @@ protected:
     }
     int notes(int session)
     {
-        return count(QStringLiteral("Select * from tblSessionClientEndNote where SessionID=") + QString::number(session));
+        return count(QStringLiteral("Select * from tblSessionClientEndNote where SessionID=")
+                     + QString::number(session));
     }
 };
 
@@ -188,7 +191,8 @@ TEST_F(SessionEndNotes, WithoutAClientTheBoxIsUnavailableAndANoteIsNotKept)
 TEST_F(SessionEndNotes, TheClientLastChosenIsChosenAgainWhenTheTabIsShownAgain)
 {
     const int id = openWithClients();
-    run(QStringLiteral("Insert into tblSessionClientEndNote (ClientID, SessionID, EndNote) values (19, %1, 'Invoice the trust')")
+    run(QStringLiteral(
+            "Insert into tblSessionClientEndNote (ClientID, SessionID, EndNote) values (19, %1, 'Invoice the trust')")
             .arg(id));
     showNotes();
     clientBox()->setText(QStringLiteral("Te Whare Awhina"));

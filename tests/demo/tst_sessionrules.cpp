@@ -72,34 +72,43 @@ TEST(SessionTimeTexts, TheEndMayNotLieBeforeTheStart)
     using Check = SessionTime::Check;
     const QString day = QStringLiteral("07/03/2026");
     const QString next = QStringLiteral("08/03/2026");
-    EXPECT_EQ(SessionTime::check(day, QStringLiteral("10:00 am"), day, QStringLiteral("9:00 am")), Check::EndBeforeStart);
+    EXPECT_EQ(SessionTime::check(day, QStringLiteral("10:00 am"), day, QStringLiteral("9:00 am")),
+              Check::EndBeforeStart);
     EXPECT_EQ(SessionTime::check(day, QStringLiteral("11:00 pm"), next, QStringLiteral("1:00 am")), Check::Valid);
     EXPECT_EQ(SessionTime::check(day, QStringLiteral("10:00 am"), day, QStringLiteral("10:00 am")), Check::Valid);
-    EXPECT_EQ(SessionTime::check(next, QStringLiteral("9:00 am"), day, QStringLiteral("5:00 pm")), Check::EndBeforeStart);
+    EXPECT_EQ(SessionTime::check(next, QStringLiteral("9:00 am"), day, QStringLiteral("5:00 pm")),
+              Check::EndBeforeStart);
     EXPECT_EQ(SessionTime::check(day, QStringLiteral("10:00 am"), day, QStringLiteral("25:99")), Check::Unreadable);
-    EXPECT_EQ(SessionTime::check(QString(), QStringLiteral("10:00 am"), day, QStringLiteral("11:00 am")), Check::Unreadable);
+    EXPECT_EQ(SessionTime::check(QString(), QStringLiteral("10:00 am"), day, QStringLiteral("11:00 am")),
+              Check::Unreadable);
 
-    EXPECT_EQ(SessionTime::endAfterStartChanged(QStringLiteral("2:30 pm"), QStringLiteral("1:00 pm")), QStringLiteral("3:30 pm"));
-    EXPECT_EQ(SessionTime::endAfterStartChanged(QStringLiteral("11:30 pm"), QStringLiteral("1:00 pm")), QStringLiteral("12:30 am"));
+    EXPECT_EQ(SessionTime::endAfterStartChanged(QStringLiteral("2:30 pm"), QStringLiteral("1:00 pm")),
+              QStringLiteral("3:30 pm"));
+    EXPECT_EQ(SessionTime::endAfterStartChanged(QStringLiteral("11:30 pm"), QStringLiteral("1:00 pm")),
+              QStringLiteral("12:30 am"));
     EXPECT_FALSE(SessionTime::endAfterStartChanged(QStringLiteral("1:00 pm"), QStringLiteral("1:00 pm")).has_value());
     EXPECT_FALSE(SessionTime::endAfterStartChanged(QStringLiteral("oops"), QStringLiteral("1:00 pm")).has_value());
 }
 
 TEST(ConflictStatements, TheCounsellorsAndTheRoomsQueriesAsTheDatabaseReadsThem)
 {
-    const QString counsellor = QStringLiteral(
-        "SELECT tblCounsellerSessionLink.CounsellerID, tblSession.SessionDate, tblSession.StartTime, tblSession.EndTime, "
-        "tblCounsellerSessionLink.SessionID FROM tblSession INNER JOIN tblCounsellerSessionLink ON tblSession.SessionID = "
-        "tblCounsellerSessionLink.SessionID WHERE (((tblCounsellerSessionLink.CounsellerID)=12) AND "
-        "((tblSession.SessionDate)=#07/Mar/2026#) AND ((tblCounsellerSessionLink.SessionID)<>-1) AND "
-        "((IIf(([StartTime]<=#09:30:00#) And [endtime]>#09:30:00#,1,0))=1)) OR "
-        "(((tblCounsellerSessionLink.CounsellerID)=12) AND ((tblSession.SessionDate)=#07/Mar/2026#) AND "
-        "((tblCounsellerSessionLink.SessionID)<>-1) AND ((IIf(([StartTime]<#23:00:00#) And [EndTime]>#09:30:00#,1,0))=1));");
+    const QString counsellor =
+        QStringLiteral("SELECT tblCounsellerSessionLink.CounsellerID, tblSession.SessionDate, tblSession.StartTime, "
+                       "tblSession.EndTime, "
+                       "tblCounsellerSessionLink.SessionID FROM tblSession INNER JOIN tblCounsellerSessionLink ON "
+                       "tblSession.SessionID = "
+                       "tblCounsellerSessionLink.SessionID WHERE (((tblCounsellerSessionLink.CounsellerID)=12) AND "
+                       "((tblSession.SessionDate)=#07/Mar/2026#) AND ((tblCounsellerSessionLink.SessionID)<>-1) AND "
+                       "((IIf(([StartTime]<=#09:30:00#) And [endtime]>#09:30:00#,1,0))=1)) OR "
+                       "(((tblCounsellerSessionLink.CounsellerID)=12) AND ((tblSession.SessionDate)=#07/Mar/2026#) AND "
+                       "((tblCounsellerSessionLink.SessionID)<>-1) AND ((IIf(([StartTime]<#23:00:00#) And "
+                       "[EndTime]>#09:30:00#,1,0))=1));");
     EXPECT_EQ(BookingConflict::statement(BookingConflict::Owner::Counsellor, 12, QStringLiteral("07/03/2026"),
                                          QStringLiteral("9:30 am"), QStringLiteral("11:00 pm"), -1),
               counsellor);
-    const std::optional<QString> room = BookingConflict::statement(BookingConflict::Owner::Room, 3, QStringLiteral("07/03/2026"),
-                                                                   QStringLiteral("9:30 am"), QStringLiteral("11:00 pm"), 5);
+    const std::optional<QString> room =
+        BookingConflict::statement(BookingConflict::Owner::Room, 3, QStringLiteral("07/03/2026"),
+                                   QStringLiteral("9:30 am"), QStringLiteral("11:00 pm"), 5);
     ASSERT_TRUE(room.has_value());
     EXPECT_TRUE(room->startsWith(QStringLiteral("SELECT tblSession.LocationID, tblSession.SessionDate")));
     EXPECT_TRUE(room->contains(QStringLiteral("WHERE (((tblSession.LocationID)=3) AND")));
@@ -120,8 +129,12 @@ TEST(ConflictStatements, TheCounsellorsAndTheRoomsQueriesAsTheDatabaseReadsThem)
 
 TEST(CompletingStatements, TheUpdateDoublesApostrophesInEveryFreeText)
 {
-    SessionUpdate::Fields fields{QStringLiteral("1"), QStringLiteral(" 4 "), QStringLiteral("-1"),
-                                 QStringLiteral("Ann's office"), QString(), QString()};
+    SessionUpdate::Fields fields{QStringLiteral("1"),
+                                 QStringLiteral(" 4 "),
+                                 QStringLiteral("-1"),
+                                 QStringLiteral("Ann's office"),
+                                 QString(),
+                                 QString()};
     EXPECT_EQ(SessionUpdate::forStoredSession(fields, 5),
               QStringLiteral("Update tblSession set ClientTypeID =1, BookedClientID =4, LocationID = -1, "
                              "ClientNominatedLocation = 'Ann''s office'  where SessionID = 5"));
@@ -144,10 +157,12 @@ TEST(SessionTextRules, SubjectNameAndCaseLine)
     EXPECT_EQ(SessionTexts::BuildDefaultSubject(QStringLiteral("Adult"), QStringLiteral("Assessment"),
                                                 QStringLiteral("Room 2"), QStringLiteral("Ms Ann Lee")),
               QStringLiteral("Adult Assessment (Room 2) (Ms Ann Lee)"));
-    EXPECT_EQ(SessionTexts::bookedClientName(QString(), QStringLiteral(" Ms"), QStringLiteral("Ann "), QStringLiteral("Lee")),
-              QStringLiteral("Ms Ann Lee"));
-    EXPECT_EQ(SessionTexts::bookedClientName(QStringLiteral("Harbour Trust"), QStringLiteral("Mr"), QString(), QString()),
-              QStringLiteral("Harbour Trust"));
+    EXPECT_EQ(
+        SessionTexts::bookedClientName(QString(), QStringLiteral(" Ms"), QStringLiteral("Ann "), QStringLiteral("Lee")),
+        QStringLiteral("Ms Ann Lee"));
+    EXPECT_EQ(
+        SessionTexts::bookedClientName(QStringLiteral("Harbour Trust"), QStringLiteral("Mr"), QString(), QString()),
+        QStringLiteral("Harbour Trust"));
     EXPECT_EQ(SessionTexts::caseLine(7, 3, 5), QStringLiteral("Case Number: 7     Session: 3/5"));
 }
 
@@ -179,7 +194,8 @@ TEST(ViewsByName, AMissingViewOrMemberIsAnErrorOfItsOwn)
     QObject plain;
     EXPECT_EQ(errorOf([&] { SessionView(&plain).UpdateDisplay(); }), 438);
     EXPECT_EQ(errorOf([&] {
-                  SessionView(&plain).SetAppointment(OleDate(), OleDate(), OleDate(), QString(), QString(), 0, QString());
+                  SessionView(&plain).SetAppointment(OleDate(), OleDate(), OleDate(), QString(), QString(), 0,
+                                                     QString());
               }),
               438);
 }

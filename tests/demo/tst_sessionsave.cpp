@@ -1,11 +1,11 @@
 #include "basgeneral.h"
-#include "connection.h"
-#include "recordset.h"
-#include "sessiontexts.h"
 #include "calendar.h"
+#include "connection.h"
 #include "msgbox.h"
 #include "recordingview.h"
+#include "recordset.h"
 #include "sessiondialogfixture.h"
+#include "sessiontexts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,8 +30,8 @@ class SessionSave : public SessionDialogFixture
 protected:
     QString sessionText(int id, const char *column)
     {
-        return basGeneral::TextOf(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
-                                        QLatin1String(column)));
+        return basGeneral::TextOf(first(
+            QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id), QLatin1String(column)));
     }
     QLineEdit *edit(const char *name) { return qobject_cast<QLineEdit *>(dialog->control(QLatin1String(name))); }
     QTabWidget *tabs() { return qobject_cast<QTabWidget *>(dialog->control(QStringLiteral("tabSession"))); }
@@ -94,7 +94,8 @@ TEST_F(SessionSave, ANewSessionIsStoredThroughTheDayViewLinkedAndCompleted)
     pressSave();
     EXPECT_EQ(sessionCount(), before + 1);
     EXPECT_EQ(sessionText(id, "SessionDescription"), QStringLiteral("Second thoughts"));
-    EXPECT_EQ(count(QStringLiteral("Select * from tblCounsellerSessionLink where SessionID=") + QString::number(id)), 1);
+    EXPECT_EQ(count(QStringLiteral("Select * from tblCounsellerSessionLink where SessionID=") + QString::number(id)),
+              1);
 }
 
 TEST_F(SessionSave, TheWeekViewIsReachedByTheNamesOfItsMembersAndRefreshedThroughItsFocusedColumn)
@@ -189,7 +190,9 @@ TEST_F(SessionSave, ASessionIsStoredInLocalesWhoseOwnDateTextsDoNotReadBack)
         SCOPED_TRACE(name);
         OlvarTest::LocaleScope locale(QString::fromLatin1(name));
         const int before = sessionCount();
-        EXPECT_EQ(book(QTime(hour, 0), QTime(hour, 30)), 0) << (OlvarTest::messageBoxes().count() ? OlvarTest::messageBoxes().last().prompt.toStdString() : std::string());
+        EXPECT_EQ(book(QTime(hour, 0), QTime(hour, 30)), 0)
+            << (OlvarTest::messageBoxes().count() ? OlvarTest::messageBoxes().last().prompt.toStdString()
+                                                  : std::string());
         ASSERT_EQ(sessionCount(), before + 1);
         const int id = basGeneral::lngSessionID;
         EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
@@ -230,7 +233,8 @@ TEST_F(SessionSave, AClientNominatedLocationIsNeverCheckedAndKeepsItsApostrophes
     EXPECT_EQ(OlvarTest::messageBoxes().count(), 0);
     ASSERT_GT(basGeneral::lngSessionID, 0);
     EXPECT_EQ(sessionText(basGeneral::lngSessionID, "LocationID"), QStringLiteral("-1"));
-    EXPECT_EQ(sessionText(basGeneral::lngSessionID, "ClientNominatedLocation"), QStringLiteral("Ann's office, O'Connell St"));
+    EXPECT_EQ(sessionText(basGeneral::lngSessionID, "ClientNominatedLocation"),
+              QStringLiteral("Ann's office, O'Connell St"));
 }
 
 TEST_F(SessionSave, ABookedClientThatIsNoNumberIsRefusedBeforeAnythingIsWritten)
@@ -242,7 +246,8 @@ TEST_F(SessionSave, ABookedClientThatIsNoNumberIsRefusedBeforeAnythingIsWritten)
         edit("txtBookedClient")->setText(QLatin1String(typed));
         pressSave();
         ASSERT_EQ(OlvarTest::messageBoxes().count(), 1) << typed;
-        EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, QStringLiteral("Client to Invoice must be a client number."));
+        EXPECT_EQ(OlvarTest::messageBoxes().last().prompt,
+                  QStringLiteral("Client to Invoice must be a client number."));
         EXPECT_EQ(sessionCount(), before) << typed;
     }
     edit("txtBookedClient")->setText(QStringLiteral(" 17 "));
@@ -273,7 +278,8 @@ TEST_F(SessionSave, ATextWithANullCharacterIsRefusedBeforeAnythingIsWritten)
         pressSave();
         ASSERT_EQ(OlvarTest::messageBoxes().count(), 1) << name;
         EXPECT_EQ(OlvarTest::messageBoxes().last().prompt,
-                  QStringLiteral("The %1 contains a null character, which cannot be stored.\r\nPlease remove it.").arg(caption));
+                  QStringLiteral("The %1 contains a null character, which cannot be stored.\r\nPlease remove it.")
+                      .arg(caption));
         EXPECT_EQ(sessionCount(), before) << name;
         edit(name)->setText(QStringLiteral("Room 4"));
     }
@@ -307,10 +313,13 @@ class SessionConflicts : public SessionSave
 protected:
     void SetUp() override
     {
-        room2 = first(QStringLiteral("Select * from tblLocation where Description='Room 2'"), QStringLiteral("LocationID")).toInt();
+        room2 =
+            first(QStringLiteral("Select * from tblLocation where Description='Room 2'"), QStringLiteral("LocationID"))
+                .toInt();
         // Counsellor 1 is booked from 10:00 to 11:00 in Room 1, and cancelled from 14:00 to 15:00.
-        const int room1 = first(QStringLiteral("Select * from tblLocation where Description='Room 1'"),
-                                QStringLiteral("LocationID")).toInt();
+        const int room1 =
+            first(QStringLiteral("Select * from tblLocation where Description='Room 1'"), QStringLiteral("LocationID"))
+                .toInt();
         booked = addSession(bookingDay(), QTime(10, 0), QTime(11, 0), 1, room1);
         addSession(bookingDay(), QTime(14, 0), QTime(15, 0), 1, room1, true);
         // Counsellor 2 holds Room 2 from 16:00 to 17:00.
@@ -329,8 +338,8 @@ TEST_F(SessionConflicts, TheCounsellorsOtherBookingsFollowTheOverlapRule)
         bool conflicts;
     };
     for (const Case &c : {Case{QTime(10, 30), QTime(10, 45), true}, // holds the start
-                          Case{QTime(9, 0), QTime(10, 30), true},   // overlaps
-                          Case{QTime(9, 30), QTime(11, 30), true},  // around it
+                          Case{QTime(9, 0), QTime(10, 30), true}, // overlaps
+                          Case{QTime(9, 30), QTime(11, 30), true}, // around it
                           Case{QTime(14, 30), QTime(15, 0), true}}) // cancelled, still blocking
     {
         ASSERT_EQ(book(c.start, c.end), 1) << c.start.toString().toStdString();
@@ -367,7 +376,8 @@ TEST_F(SessionConflicts, SavingAStoredSessionUnchangedDoesNotConflictWithItself)
     pressSave();
     EXPECT_EQ(OlvarTest::messageBoxes().count(), 0) << OlvarTest::messageBoxes().last().prompt.toStdString();
     EXPECT_EQ(sessionText(booked, "SessionDescription"), QStringLiteral("Unchanged times"));
-    EXPECT_EQ(count(QStringLiteral("Select * from tblCounsellerSessionLink where SessionID=") + QString::number(booked)), 1);
+    EXPECT_EQ(
+        count(QStringLiteral("Select * from tblCounsellerSessionLink where SessionID=") + QString::number(booked)), 1);
     // Moving it onto the cancelled session conflicts.
     dialog->cboStartTime()->setCurrentText(QStringLiteral("2:00 pm"));
     dialog->cboEndTime()->setCurrentText(QStringLiteral("3:00 pm"));
@@ -435,8 +445,9 @@ TEST_F(SessionTimes, AnUnreadableTimeShowsTheFormatMessageAndStopsTheSave)
     RecordingView view;
     open(-1, QTime(10, 0), QTime(11, 0));
     dialog->setViews(&view, nullptr);
-    const QString formatMessage = QStringLiteral("You have typed a date or time in a format that is not understood by "
-                                                 "this software. Unable to process inputted data. Please use correct format.");
+    const QString formatMessage =
+        QStringLiteral("You have typed a date or time in a format that is not understood by "
+                       "this software. Unable to process inputted data. Please use correct format.");
     dialog->cboEndTime()->setCurrentText(QStringLiteral("25:99"));
     EXPECT_FALSE(dialog->IncorrectSessionTime());
     EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, formatMessage);

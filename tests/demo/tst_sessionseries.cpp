@@ -59,7 +59,8 @@ TEST(SessionSeriesTexts, PositionQuestionAndSummaryListEveryDateWithItsReason)
               QStringLiteral("Cancelled (1):\r\nSat 07/03/2026\r\n\r\nRefused: none"));
     EXPECT_EQ(SessionSeries::reason(SessionSeries::Refusal::None), QString());
     const QString question = SessionSeries::scopeQuestion(QStringLiteral("Delete"));
-    EXPECT_TRUE(question.startsWith(QStringLiteral("Delete only this session, or this and all later sessions of the series?")));
+    EXPECT_TRUE(
+        question.startsWith(QStringLiteral("Delete only this session, or this and all later sessions of the series?")));
     EXPECT_TRUE(question.contains(QStringLiteral("Yes: only this session.")));
     EXPECT_TRUE(question.contains(QStringLiteral("No: this and all later sessions.")));
     EXPECT_TRUE(question.contains(QStringLiteral("Cancel: nothing.")));
@@ -117,7 +118,10 @@ protected:
                      QStringLiteral("Cancelled"))
             .toBool();
     }
-    bool stored(int id) { return count(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id)) == 1; }
+    bool stored(int id)
+    {
+        return count(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id)) == 1;
+    }
     /*! Opens the stored session \a id on \a day at \a start. */
     void openStored(int id, QDate day, QTime start) { open(id, start, start.addSecs(3600), day); }
     /*! Presses \a button, answering \a answer to the first box it shows. */
@@ -145,7 +149,8 @@ TEST_F(SessionSeriesDialog, ATenWeekSeriesBooksNineFreeWeeksOnTheirOwnDatesAndRe
     const QString refused = QStringLiteral("Refused (1):\r\nSat 04/04/2026: the counsellor has another session then");
     ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
     const MessageBoxRequest question = OlvarTest::messageBoxes().requests().at(0);
-    EXPECT_TRUE(question.prompt.startsWith(QStringLiteral("Book the 9 free dates?\r\n\r\nTo be booked (9):\r\nSat 07/03/2026\r\n")));
+    EXPECT_TRUE(question.prompt.startsWith(
+        QStringLiteral("Book the 9 free dates?\r\n\r\nTo be booked (9):\r\nSat 07/03/2026\r\n")));
     EXPECT_TRUE(question.prompt.endsWith(refused));
     EXPECT_EQ(question.buttons, MsgBox::YesNo | MsgBox::Question);
     const QString summary = OlvarTest::messageBoxes().last().prompt;
@@ -159,14 +164,17 @@ TEST_F(SessionSeriesDialog, ATenWeekSeriesBooksNineFreeWeeksOnTheirOwnDatesAndRe
     ASSERT_EQ(ids.size(), 9);
     for (const int id : ids) {
         const QString where = QStringLiteral(" where SessionID=") + QString::number(id);
-        EXPECT_EQ(count(QStringLiteral("Select * from tblCounsellerSessionLink") + where + QStringLiteral(" and CounsellerID=1")), 1);
+        EXPECT_EQ(count(QStringLiteral("Select * from tblCounsellerSessionLink") + where
+                        + QStringLiteral(" and CounsellerID=1")),
+                  1);
         EXPECT_EQ(first(QStringLiteral("Select * from tblSession") + where, QStringLiteral("EndTime")),
                   QVariant::fromValue(OleDate::fromTime(QTime(11, 0))));
         for (const char *column : {"LocationID", "SessionTypeID", "ClientTypeID", "BookedClientID", "Chargeable"}) {
-            EXPECT_EQ(basGeneral::TextOf(first(QStringLiteral("Select * from tblSession") + where, QLatin1String(column))),
-                      basGeneral::TextOf(first(QStringLiteral("Select * from tblSession where SessionID=")
-                                                   + QString::number(ids.first()),
-                                               QLatin1String(column))))
+            EXPECT_EQ(
+                basGeneral::TextOf(first(QStringLiteral("Select * from tblSession") + where, QLatin1String(column))),
+                basGeneral::TextOf(
+                    first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(ids.first()),
+                          QLatin1String(column))))
                 << column;
         }
         EXPECT_EQ(first(QStringLiteral("Select * from tblSessionSeries") + where, QStringLiteral("SeriesID")).toInt(),

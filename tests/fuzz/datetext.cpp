@@ -10,8 +10,8 @@
 // - the formatter writes every date in range with any pattern, and refuses
 //   dates out of range with error 5.
 
-#include "dateformatter.h"
 #include "datetext.h"
+#include "dateformatter.h"
 #include "fuzzsupport.h"
 #include "oleerror.h"
 
@@ -29,7 +29,7 @@ namespace {
 
 // Locales with every kind of short date and long time: dots as time separators,
 // words around the numbers, markers before the time, digits of other scripts.
-const char *const localeNames[] = {"en_GB", "en_US", "de_DE", "da_DK", "fi_FI", "ja_JP", "ko_KR", "fr_CA",
+const char *const localeNames[] = {"en_GB", "en_US", "de_DE", "da_DK", "fi_FI",  "ja_JP", "ko_KR", "fr_CA",
                                    "bg_BG", "zh_TW", "es_US", "ar_EG", "ccp_BD", "hu_HU", "ta_IN", "nn_NO"};
 
 void checkRoundTrip(OleDate date, const QLocale &locale, const QString &input)
@@ -50,7 +50,7 @@ void checkRead(const std::optional<OleDate> &date, const QLocale &locale, const 
 }
 
 // Runs call; true when it returned, false when it raised error 5. Anything else stops the run.
-template<typename Call>
+template <typename Call>
 bool returnsOrRaises5(Call &&call, const QString &input)
 {
     try {
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const OleDate date(days);
     const QString text = OlvarFuzz::textOf(data + 9, size - 9);
     const QString input = locale.name() + QLatin1String(" ") + QString::number(days, 'g', 17) + QLatin1String(" \"")
-            + text + QLatin1String("\"");
+        + text + QLatin1String("\"");
 
     checkRead(DateText::tryParse(text, locale), locale, input);
     checkRead(DateText::tryParseDayMonthYear(text), locale, input);

@@ -5,10 +5,10 @@
 // date range; what the bag writes reads back as the same bag, and writes the
 // same text again.
 
+#include "propertybag.h"
 #include "fuzzsupport.h"
 #include "oledate.h"
 #include "oleerror.h"
-#include "propertybag.h"
 
 #include <cmath>
 

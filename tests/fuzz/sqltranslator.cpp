@@ -127,8 +127,7 @@ void checkOutputRetokenises(const QString &input, const TranslatedStatement &tra
             ++n;
         const bool same = n < dialect.size() && dialect.at(n).start == token.start
             && dialect.at(n).length == token.length && dialect.at(n).kind == token.kind;
-        OlvarFuzz::check(same,
-                         "SQLite splits the output otherwise than the dialect", input);
+        OlvarFuzz::check(same, "SQLite splits the output otherwise than the dialect", input);
         ++n;
     }
     while (n < dialect.size() && !dialect.at(n).isSignificant())

@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     OlvarTest::ScriptedMessageBoxes::setFailureHandler(
-            [](const QString &message) { ADD_FAILURE() << message.toStdString(); });
+        [](const QString &message) { ADD_FAILURE() << message.toStdString(); });
     OlvarTest::resetTestEnvironment();
 
     testing::InitGoogleTest(&argc, argv);

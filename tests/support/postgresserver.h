@@ -61,11 +61,11 @@ private:
 } // namespace OlvarTest
 
 /*! Skips the test (or, under CI=true, fails it) when \a schema has no server behind it. */
-#define OLVAR_REQUIRE_POSTGRES(schema)                                                                     \
-    do {                                                                                                   \
-        if (!(schema).isAvailable()) {                                                                     \
-            if (OlvarTest::PostgresServer::required())                                                     \
-                FAIL() << "no PostgreSQL server for the tests: " << qPrintable((schema).whyUnavailable()); \
-            GTEST_SKIP() << "no PostgreSQL server: " << qPrintable((schema).whyUnavailable());             \
-        }                                                                                                  \
+#define OLVAR_REQUIRE_POSTGRES(schema)                                                                                 \
+    do {                                                                                                               \
+        if (!(schema).isAvailable()) {                                                                                 \
+            if (OlvarTest::PostgresServer::required())                                                                 \
+                FAIL() << "no PostgreSQL server for the tests: " << qPrintable((schema).whyUnavailable());             \
+            GTEST_SKIP() << "no PostgreSQL server: " << qPrintable((schema).whyUnavailable());                         \
+        }                                                                                                              \
     } while (false)

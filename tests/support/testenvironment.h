@@ -6,12 +6,12 @@
 #include "scriptedmessageboxes.h"
 #include "virtualscheduler.h"
 #if defined(OLVAR_TEST_INTERNALS)
-#  include "virtualdesktop.h"
+#include "virtualdesktop.h"
 #endif
 
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace OlvarTest {
 

@@ -59,13 +59,13 @@ bool writeWave(const std::string &path, const std::vector<Tone> &tones)
     putLittleEndian(out, 36 + dataBytes, 4);
     out.write("WAVE", 4);
     out.write("fmt ", 4);
-    putLittleEndian(out, 16, 4);             // format chunk size
-    putLittleEndian(out, 1, 2);              // PCM
-    putLittleEndian(out, 1, 2);              // mono
+    putLittleEndian(out, 16, 4); // format chunk size
+    putLittleEndian(out, 1, 2); // PCM
+    putLittleEndian(out, 1, 2); // mono
     putLittleEndian(out, SampleRate, 4);
     putLittleEndian(out, SampleRate * 2, 4); // bytes a second
-    putLittleEndian(out, 2, 2);              // bytes a frame
-    putLittleEndian(out, 16, 2);             // bits a sample
+    putLittleEndian(out, 2, 2); // bytes a frame
+    putLittleEndian(out, 16, 2); // bits a sample
     out.write("data", 4);
     putLittleEndian(out, dataBytes, 4);
     for (std::int16_t sample : samples)
@@ -87,14 +87,14 @@ int main(int argc, char **argv)
         const char *name;
         std::vector<Tone> tones;
     } sounds[] = {
-            // Two alternating beeps, under a second: it starts again every second of the alarm minute.
-            {"Alarm.wav", {{880, 0.15, 0}, {0, 0.05, 0}, {660, 0.15, 0}, {0, 0.05, 0}, {880, 0.15, 0}}},
-            // A short, high tick.
-            {"SChime.wav", {{2000, 0.04, 40}}},
-            // A bell-like tone.
-            {"MChime.wav", {{1046.5, 0.35, 8}}},
-            // Two lower strokes.
-            {"HChime.wav", {{523.25, 0.6, 4}, {392, 0.9, 3}}},
+        // Two alternating beeps, under a second: it starts again every second of the alarm minute.
+        {"Alarm.wav", {{880, 0.15, 0}, {0, 0.05, 0}, {660, 0.15, 0}, {0, 0.05, 0}, {880, 0.15, 0}}},
+        // A short, high tick.
+        {"SChime.wav", {{2000, 0.04, 40}}},
+        // A bell-like tone.
+        {"MChime.wav", {{1046.5, 0.35, 8}}},
+        // Two lower strokes.
+        {"HChime.wav", {{523.25, 0.6, 4}, {392, 0.9, 3}}},
     };
     for (const auto &sound : sounds) {
         const std::string path = folder + "/" + sound.name;

@@ -13,8 +13,8 @@ namespace OlvarTest {
 ClockHost::ClockHost()
 {
     m_host.resize(800, 800);
-    m_clock.reset(qobject_cast<AnalogClock *>(
-            ControlFactory::create(QStringLiteral("OlvarControls.AnalogClock"), &m_host)));
+    m_clock.reset(
+        qobject_cast<AnalogClock *>(ControlFactory::create(QStringLiteral("OlvarControls.AnalogClock"), &m_host)));
     m_host.show();
 }
 

@@ -1,6 +1,6 @@
 #include "analogclock.h"
-#include "clocktesthelpers.h"
 #include "clockgeometry.h"
+#include "clocktesthelpers.h"
 #include "oleerror.h"
 #include "propertybag.h"
 #include "testenvironment.h"
@@ -61,7 +61,10 @@ TEST(AnalogClock, IsPlacedSquareWithItsElementsAndTimers)
         const char *name;
         int interval;
         bool enabled;
-    } timers[] = {{"Timer1", 25, true}, {"Timer2", 1000, true}, {"Timer3", 10, false}, {"Timer5", 50, true},
+    } timers[] = {{"Timer1", 25, true},
+                  {"Timer2", 1000, true},
+                  {"Timer3", 10, false},
+                  {"Timer5", 50, true},
                   {"Timer6", 50, false}};
     for (const auto &timer : timers) {
         const WindowTimer *found = t.child<WindowTimer>(timer.name);
@@ -170,8 +173,8 @@ TEST(AnalogClock, AppearancePropertiesPersistUnderTheirKeys)
     t.clock().setBackStyle(0);
     t.clock().setBorderStyle(1);
     t.clock().WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("BackColor"), QStringLiteral("BackStyle"),
-                                       QStringLiteral("BorderStyle")}));
+    EXPECT_EQ(bag.keys(),
+              (QStringList{QStringLiteral("BackColor"), QStringLiteral("BackStyle"), QStringLiteral("BorderStyle")}));
 
     ClockHost restored;
     restored.clock().ReadProperties(bag);

@@ -246,8 +246,8 @@ TEST(AnalogClockSound, PlaysOnlyWaveFilesThatExistOnADevice)
     // Reached by name, as a host calls them.
     sounds().devices = 2;
     bool played = false;
-    EXPECT_TRUE(QMetaObject::invokeMethod(&t.clock(), "PlayWaveFile", Q_RETURN_ARG(bool, played),
-                                          Q_ARG(QString, alarm), Q_ARG(bool, true)));
+    EXPECT_TRUE(QMetaObject::invokeMethod(&t.clock(), "PlayWaveFile", Q_RETURN_ARG(bool, played), Q_ARG(QString, alarm),
+                                          Q_ARG(bool, true)));
     EXPECT_TRUE(played);
 }
 
@@ -256,7 +256,7 @@ TEST(AnalogClockSound, TheFourSoundsLieBesideTheLibrary)
     for (const char *name : {"Alarm.wav", "SChime.wav", "MChime.wav", "HChime.wav"}) {
         const QString path = AnalogClock::soundPath(QString::fromLatin1(name));
         EXPECT_TRUE(path.startsWith(QDir::toNativeSeparators(OlvarControls::libraryFolder()) + QDir::separator()))
-                << path.toStdString();
+            << path.toStdString();
         EXPECT_TRUE(SoundService::isWaveFile(path)) << path.toStdString();
         EXPECT_GT(QFileInfo(path).size(), 1000) << name;
     }

@@ -64,7 +64,7 @@ TEST(ClockGeometry, PointTablesRunClockwiseFromTwelve)
 TEST(ClockGeometry, HourHandIndexRoundsHalfToEven)
 {
     EXPECT_EQ(ClockGeometry::hourIndex(9, 45), 49); // 48.75
-    EXPECT_EQ(ClockGeometry::hourIndex(3, 6), 16);  // 15.5
+    EXPECT_EQ(ClockGeometry::hourIndex(3, 6), 16); // 15.5
     EXPECT_EQ(ClockGeometry::hourIndex(3, 30), 18); // 17.5
     EXPECT_EQ(ClockGeometry::hourIndex(0, 0), 0);
     EXPECT_EQ(ClockGeometry::hourIndex(11, 59), 60); // still on the table

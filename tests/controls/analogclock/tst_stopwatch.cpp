@@ -28,8 +28,8 @@ QColor markColor(const ClockHost &t, int position)
 {
     ClockGeometry geometry;
     geometry.layOut(t.sizeTwips());
-    const QPoint middle = (geometry.point(ClockGeometry::TickInner, position)
-                           + geometry.point(ClockGeometry::TickOuter, position)) / 30;
+    const QPoint middle =
+        (geometry.point(ClockGeometry::TickInner, position) + geometry.point(ClockGeometry::TickOuter, position)) / 30;
     const QImage image = t.clock().grab().toImage();
     for (const QColor candidate : {QColor(0, 255, 0), QColor(255, 255, 0), QColor(0, 0, 255)}) {
         for (int dy = -2; dy <= 2; ++dy) {

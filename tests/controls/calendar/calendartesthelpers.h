@@ -62,7 +62,7 @@ public:
     {
         host.resize(400, 300);
         control = qobject_cast<OlvarControls::Calendar *>(
-                OlvarControls::ControlFactory::create(QStringLiteral("OlvarControls.Calendar"), &host));
+            OlvarControls::ControlFactory::create(QStringLiteral("OlvarControls.Calendar"), &host));
         control->move(20, 20);
         other = new QLineEdit(&host);
         other->setObjectName(QStringLiteral("other"));
@@ -90,18 +90,18 @@ public:
     {
         bool ran = false;
         QMetaObject::invokeMethod(
-                qApp,
-                [&] {
-                    OlvarControls::frmCalendar *popup = OlvarControls::frmCalendar::current();
-                    ASSERT_NE(popup, nullptr) << "the popup did not open";
-                    ran = true;
-                    interaction(*popup);
-                    if (OlvarControls::frmCalendar *open = OlvarControls::frmCalendar::current()) {
-                        ADD_FAILURE() << "the popup is still open";
-                        open->reject();
-                    }
-                },
-                Qt::QueuedConnection);
+            qApp,
+            [&] {
+                OlvarControls::frmCalendar *popup = OlvarControls::frmCalendar::current();
+                ASSERT_NE(popup, nullptr) << "the popup did not open";
+                ran = true;
+                interaction(*popup);
+                if (OlvarControls::frmCalendar *open = OlvarControls::frmCalendar::current()) {
+                    ADD_FAILURE() << "the popup is still open";
+                    open->reject();
+                }
+            },
+            Qt::QueuedConnection);
         QTest::mouseClick(dropButton(), Qt::LeftButton);
         if (!ran) // nothing opened: run the check now, while its captures live
             QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);

@@ -15,9 +15,9 @@
 
 using namespace OlvarControls;
 using CalendarTest::child;
+using CalendarTest::DateEntryHost;
 using CalendarTest::dateOf;
 using CalendarTest::dayCell;
-using CalendarTest::DateEntryHost;
 using OlvarTest::messageBoxes;
 
 namespace {
@@ -267,17 +267,17 @@ TEST_F(DateEntry, ADismissedPopupOnlyReformatsTheText)
 {
     DateEntryHost entry;
     const std::vector<std::function<void(frmCalendar &)>> dismissals{
-            [](frmCalendar &popup) { QTest::keyClick(&popup, Qt::Key_Escape); },
-            [](frmCalendar &popup) {
-                QTest::mouseClick(child<QPushButton>(&popup, QStringLiteral("btnNone")), Qt::LeftButton);
-            },
-            [](frmCalendar &popup) {
-                QTest::mouseClick(child<QToolButton>(&popup, QStringLiteral("MonthUp")), Qt::LeftButton);
-                const QPoint outside(-10, -10);
-                QTest::mousePress(&popup, Qt::LeftButton, {}, outside);
-                EXPECT_TRUE(popup.isVisible());
-                QTest::mouseRelease(&popup, Qt::LeftButton, {}, outside);
-            }};
+        [](frmCalendar &popup) { QTest::keyClick(&popup, Qt::Key_Escape); },
+        [](frmCalendar &popup) {
+            QTest::mouseClick(child<QPushButton>(&popup, QStringLiteral("btnNone")), Qt::LeftButton);
+        },
+        [](frmCalendar &popup) {
+            QTest::mouseClick(child<QToolButton>(&popup, QStringLiteral("MonthUp")), Qt::LeftButton);
+            const QPoint outside(-10, -10);
+            QTest::mousePress(&popup, Qt::LeftButton, {}, outside);
+            EXPECT_TRUE(popup.isVisible());
+            QTest::mouseRelease(&popup, Qt::LeftButton, {}, outside);
+        }};
     for (const auto &dismiss : dismissals) {
         entry.control->setDateFormat(QStringLiteral("dd/mm/yyyy"));
         entry.type(QStringLiteral("7/3/2024"));
@@ -329,7 +329,10 @@ TEST_F(DateEntry, MovingTheFocusAwayClosesThePopup)
 TEST_F(DateEntry, SurvivesTheHostClosingWhileThePopupIsOpen)
 {
     auto *entry = new DateEntryHost;
-    entry->openPopup([&](frmCalendar &) { entry->control->deleteLater(); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); });
+    entry->openPopup([&](frmCalendar &) {
+        entry->control->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
     EXPECT_EQ(frmCalendar::current(), nullptr);
     delete entry;
 }
@@ -358,12 +361,12 @@ TEST_F(DateEntry, PropertiesNotifyTheirChanges)
     QStringList names;
     for (const QList<QVariant> &change : changes)
         names << change.at(0).toString();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("UpDownVisible"), QStringLiteral("Enabled"), QStringLiteral("Font"),
-                                  QStringLiteral("BackColor"), QStringLiteral("ForeColor"),
-                                  QStringLiteral("BorderStyle"), QStringLiteral("ButtonToday"),
-                                  QStringLiteral("ButtonNone"), QStringLiteral("ButtonTodayText"),
-                                  QStringLiteral("ButtonNoneText"), QStringLiteral("Calendar"),
-                                  QStringLiteral("DateFormat")}));
+    EXPECT_EQ(
+        names,
+        (QStringList{QStringLiteral("UpDownVisible"), QStringLiteral("Enabled"), QStringLiteral("Font"),
+                     QStringLiteral("BackColor"), QStringLiteral("ForeColor"), QStringLiteral("BorderStyle"),
+                     QStringLiteral("ButtonToday"), QStringLiteral("ButtonNone"), QStringLiteral("ButtonTodayText"),
+                     QStringLiteral("ButtonNoneText"), QStringLiteral("Calendar"), QStringLiteral("DateFormat")}));
     const CalendarSharedState &shared = CalendarSharedState::instance();
     EXPECT_FALSE(shared.showToday);
     EXPECT_FALSE(shared.showNone);
@@ -383,7 +386,8 @@ TEST_F(DateEntry, SavesItsKeysInOrderLeavingDefaultsOut)
     PropertyBag defaults;
     entry.control->WriteProperties(defaults);
     // The text value "" is not the default 0; Enabled and Font are always written.
-    EXPECT_EQ(defaults.keys(), (QStringList{QStringLiteral("Text"), QStringLiteral("Enabled"), QStringLiteral("Font")}));
+    EXPECT_EQ(defaults.keys(),
+              (QStringList{QStringLiteral("Text"), QStringLiteral("Enabled"), QStringLiteral("Font")}));
     EXPECT_EQ(CalendarSharedState::instance().todayText, QString());
 
     entry.control->setUpDownVisible(false);
@@ -400,13 +404,12 @@ TEST_F(DateEntry, SavesItsKeysInOrderLeavingDefaultsOut)
     entry.control->setDateFormat(QStringLiteral("d mmm yyyy"));
     PropertyBag bag;
     entry.control->WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("UpDownVisible"), QStringLiteral("Text"),
-                                       QStringLiteral("Enabled"), QStringLiteral("Font"), QStringLiteral("BackColor"),
-                                       QStringLiteral("ForeColor"), QStringLiteral("BorderStyle"),
-                                       QStringLiteral("ButtonToday"), QStringLiteral("ButtonNone"),
-                                       QStringLiteral("ButtonTodayText"), QStringLiteral("ButtonNoneText"),
-                                       QStringLiteral("Alignment"), QStringLiteral("Calendar"),
-                                       QStringLiteral("DateFormat")}));
+    EXPECT_EQ(bag.keys(),
+              (QStringList{QStringLiteral("UpDownVisible"), QStringLiteral("Text"), QStringLiteral("Enabled"),
+                           QStringLiteral("Font"), QStringLiteral("BackColor"), QStringLiteral("ForeColor"),
+                           QStringLiteral("BorderStyle"), QStringLiteral("ButtonToday"), QStringLiteral("ButtonNone"),
+                           QStringLiteral("ButtonTodayText"), QStringLiteral("ButtonNoneText"),
+                           QStringLiteral("Alignment"), QStringLiteral("Calendar"), QStringLiteral("DateFormat")}));
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("Alignment")), QVariant(qint16(1)));
 
     // Loaded into a fresh control, the form comes back as it was saved.

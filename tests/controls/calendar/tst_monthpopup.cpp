@@ -66,7 +66,7 @@ protected:
     QString listTexts() const
     {
         return child<QComboBox>(popup.get(), QStringLiteral("MonthList"))->currentText() + QLatin1Char('/')
-                + child<QComboBox>(popup.get(), QStringLiteral("YearList"))->currentText();
+            + child<QComboBox>(popup.get(), QStringLiteral("YearList"))->currentText();
     }
 
     std::unique_ptr<frmCalendar> popup;

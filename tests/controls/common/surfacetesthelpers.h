@@ -42,7 +42,7 @@ inline QSet<QPoint> rectPixels(int left, int top, int right, int bottom)
 }
 
 /*! Runs \a call and expects it to raise the OleError \a number. */
-template<typename Call>
+template <typename Call>
 void expectOleError(int number, Call call)
 {
     try {

@@ -59,8 +59,8 @@ namespace {
 
 std::unique_ptr<TestGadget> createGadget(QWidget *parent = nullptr)
 {
-    return std::unique_ptr<TestGadget>(qobject_cast<TestGadget *>(
-            ControlFactory::create(QStringLiteral("OlvarTest.Gadget"), parent)));
+    return std::unique_ptr<TestGadget>(
+        qobject_cast<TestGadget *>(ControlFactory::create(QStringLiteral("OlvarTest.Gadget"), parent)));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "datetestsupport.h"
 #include "dateformatter.h"
+#include "datetestsupport.h"
 #include "testenvironment.h"
 
 #include <gtest/gtest.h>

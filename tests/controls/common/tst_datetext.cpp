@@ -84,17 +84,35 @@ TEST(DateTextGeneral, DatesOutOfRangeAreRefused)
 TEST(DateTextReading, GeneralTextsReadBackInEveryLocale)
 {
     const OleDate samples[] = {
-        at(2026, 3, 7),        at(2026, 3, 7, 10),      at(2026, 12, 31, 23, 59, 59), at(2024, 2, 29, 0, 0, 1),
-        at(1899, 12, 30, 12),  at(1899, 12, 29),        at(1850, 7, 4, 6, 30),        at(1900, 2, 28, 12, 0, 0),
-        at(100, 1, 1),         at(999, 6, 15, 8, 0, 0), at(2100, 3, 1, 12, 30),       at(9999, 12, 31, 23, 59, 59),
-        timeOfDay(0, 0),       timeOfDay(0, 30),        timeOfDay(12, 0),             timeOfDay(23, 59, 59),
-        at(2001, 1, 2),        at(2030, 11, 12, 1, 2, 3),
+        at(2026, 3, 7),
+        at(2026, 3, 7, 10),
+        at(2026, 12, 31, 23, 59, 59),
+        at(2024, 2, 29, 0, 0, 1),
+        at(1899, 12, 30, 12),
+        at(1899, 12, 29),
+        at(1850, 7, 4, 6, 30),
+        at(1900, 2, 28, 12, 0, 0),
+        at(100, 1, 1),
+        at(999, 6, 15, 8, 0, 0),
+        at(2100, 3, 1, 12, 30),
+        at(9999, 12, 31, 23, 59, 59),
+        timeOfDay(0, 0),
+        timeOfDay(0, 30),
+        timeOfDay(12, 0),
+        timeOfDay(23, 59, 59),
+        at(2001, 1, 2),
+        at(2030, 11, 12, 1, 2, 3),
     };
     // Besides the three main locales: a zone in brackets (es), dotted markers
     // (en_CA "p.m."), dates ending in a dot (hu), year first (sv), direction
     // marks and Arabic digits (ar).
-    const QList<QLocale> locales{enGB, enUS, deDE, QLocale(QStringLiteral("es_ES")), QLocale(QStringLiteral("en_CA")),
-                                 QLocale(QStringLiteral("hu_HU")), QLocale(QStringLiteral("sv_SE")),
+    const QList<QLocale> locales{enGB,
+                                 enUS,
+                                 deDE,
+                                 QLocale(QStringLiteral("es_ES")),
+                                 QLocale(QStringLiteral("en_CA")),
+                                 QLocale(QStringLiteral("hu_HU")),
+                                 QLocale(QStringLiteral("sv_SE")),
                                  QLocale(QStringLiteral("ar_EG"))};
     for (const QLocale &locale : locales) {
         for (const OleDate &date : samples) {
@@ -123,14 +141,14 @@ TEST(DateTextReading, NumbersFollowTheLocalesDayMonthOrder)
 
 TEST(DateTextReading, SeparatorsMonthNamesAndBlanks)
 {
-    for (const char *text : {"07/03/2026", "7-3-2026", "7.3.2026", " 07/03/2026 ", "7 - 3 - 2026", "07/Mar/2026",
-                             "7 March 2026", "March 07, 2026", "7-mar-2026", "Saturday March 07, 2026",
-                             "Sat, 07 Mar 2026", "07 MARCH 26"})
+    for (const char *text :
+         {"07/03/2026", "7-3-2026", "7.3.2026", " 07/03/2026 ", "7 - 3 - 2026", "07/Mar/2026", "7 March 2026",
+          "March 07, 2026", "7-mar-2026", "Saturday March 07, 2026", "Sat, 07 Mar 2026", "07 MARCH 26"})
         EXPECT_EQ(read(text), at(2026, 3, 7)) << text;
     EXPECT_EQ(read("7. März 2026", deDE), at(2026, 3, 7));
     EXPECT_EQ(read("07/Sept./2026", deDE), at(2026, 9, 7));
     EXPECT_EQ(read("07/Sep/2026", deDE), at(2026, 9, 7)); // English names are known everywhere
-    EXPECT_EQ(read("3/2024"), at(2024, 3, 1));            // a month and a year: its first day
+    EXPECT_EQ(read("3/2024"), at(2024, 3, 1)); // a month and a year: its first day
     EXPECT_EQ(read("March 2024"), at(2024, 3, 1));
 }
 
@@ -171,9 +189,25 @@ TEST(DateTextReading, ImpossibleDatesAndTimesAreNoDates)
 
 TEST(DateTextReading, TextsThatAreNoDates)
 {
-    for (const char *text : {"", "   ", "abc", "10", "2026", "March", "7/3/2026/", "/7/3/2026", "7//3/2026",
-                             "7/3/2026 x", "07/03/2026 10:00 08/03/2026", "10:00 07/03/2026 11:00", "7/3/2026 am",
-                             "7/3/2026/10:00", "1e3", "7/3/2026 1/1/2026", "7 March April", "7/3/20#26", "Sat",
+    for (const char *text : {"",
+                             "   ",
+                             "abc",
+                             "10",
+                             "2026",
+                             "March",
+                             "7/3/2026/",
+                             "/7/3/2026",
+                             "7//3/2026",
+                             "7/3/2026 x",
+                             "07/03/2026 10:00 08/03/2026",
+                             "10:00 07/03/2026 11:00",
+                             "7/3/2026 am",
+                             "7/3/2026/10:00",
+                             "1e3",
+                             "7/3/2026 1/1/2026",
+                             "7 March April",
+                             "7/3/20#26",
+                             "Sat",
                              "10:00 Saturday 3"})
         EXPECT_FALSE(read(text).has_value()) << text;
 }
@@ -223,7 +257,7 @@ TEST(DateTextReading, DayMonthYearWhateverTheLocale)
     EXPECT_EQ(DateText::tryParseDayMonthYear(QStringLiteral("07/03/2026 9:30 am")), at(2026, 3, 7, 9, 30));
     EXPECT_EQ(DateText::tryParseDayMonthYear(QStringLiteral(" 07/03/2026 10:00:00 PM ")), at(2026, 3, 7, 22));
     EXPECT_EQ(DateText::tryParseDayMonthYear(QStringLiteral("02/28/2024")), std::nullopt); // no swapping
-    EXPECT_EQ(DateText::tryParse(QStringLiteral("07/03/2026")), at(2026, 7, 3));          // unlike the locale reader
+    EXPECT_EQ(DateText::tryParse(QStringLiteral("07/03/2026")), at(2026, 7, 3)); // unlike the locale reader
     EXPECT_EQ(errorNumberOf([] { DateText::toDateDayMonthYear(QStringLiteral("31/02/2024")); }), 13);
 }
 
@@ -259,11 +293,11 @@ TEST(DateTextReading, GeneralTextsReadBackInAllLocalesQtKnows)
 {
     // Date alone, time alone (both halves of the day, and midnight on day 0),
     // date with time, and the ends of the range.
-    const OleDate samples[] = {at(2026, 3, 9),      at(2026, 12, 28, 13, 45), at(2026, 3, 9, 1, 2, 3),
-                               timeOfDay(13, 45),   timeOfDay(21, 5, 9),      timeOfDay(0, 0),
+    const OleDate samples[] = {at(2026, 3, 9),      at(2026, 12, 28, 13, 45),    at(2026, 3, 9, 1, 2, 3),
+                               timeOfDay(13, 45),   timeOfDay(21, 5, 9),         timeOfDay(0, 0),
                                at(100, 1, 1, 2, 3), at(9999, 12, 31, 23, 59, 59)};
     const QList<QLocale> locales =
-            QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     ASSERT_GT(locales.size(), 300);
     int failed = 0;
     for (const QLocale &locale : locales) {
@@ -310,9 +344,9 @@ TEST(DateTextReading, DigitsAndWordsOfEveryScript)
     const QLocale chakma(QStringLiteral("ccp_BD"));
     EXPECT_EQ(DateText::tryParse(QStringLiteral("\U00011137:\U0001113A\U0001113B:\U00011136\U00011136"), chakma),
               timeOfDay(1, 45));
-    EXPECT_EQ(DateText::tryParse(QStringLiteral("\U0001113F/\U00011139/\U00011138\U00011136\U00011138\U0001113C"),
-                                 chakma),
-              at(2026, 3, 9));
+    EXPECT_EQ(
+        DateText::tryParse(QStringLiteral("\U0001113F/\U00011139/\U00011138\U00011136\U00011138\U0001113C"), chakma),
+        at(2026, 3, 9));
     const QLocale tamil(QStringLiteral("ta_IN"));
     EXPECT_EQ(DateText::tryParse(QStringLiteral("1:45:00 ") + tamil.pmText(), tamil), timeOfDay(13, 45));
 }

@@ -285,19 +285,20 @@ TEST(GdiSurface, AMirrorPainterGetsTheSameDrawingAndTheImageStaysAsItWas)
     mirrored.setMirror(&painter);
     draw(mirrored);
     mirrored.setMirror(nullptr);
-    mirrored.fillSolidRect(GdiRect{0, 0, 48, 2}, OleColor::fromOle(0x000000)); // after the mirror is taken away: image only
+    mirrored.fillSolidRect(GdiRect{0, 0, 48, 2},
+                           OleColor::fromOle(0x000000)); // after the mirror is taken away: image only
     painter.end();
 
     for (int y = 2; y < 40; ++y)
         for (int x = 0; x < 48; ++x)
             ASSERT_EQ(mirrored.GetPixel(x, y), plain.GetPixel(x, y)) << x << "," << y;
-    EXPECT_EQ(device.pixel(4, 6), qRgb(255, 0, 0));     // the fill, scaled: (2, 3) -> (4, 6)
-    EXPECT_EQ(device.pixel(59, 23), qRgb(255, 0, 0));   // (29, 11), its last pixel
+    EXPECT_EQ(device.pixel(4, 6), qRgb(255, 0, 0)); // the fill, scaled: (2, 3) -> (4, 6)
+    EXPECT_EQ(device.pixel(59, 23), qRgb(255, 0, 0)); // (29, 11), its last pixel
     EXPECT_EQ(device.pixel(60, 24), qRgb(255, 255, 255));
-    EXPECT_EQ(device.pixel(40, 41), qRgb(0, 0, 0));     // the line along row 20
-    EXPECT_EQ(device.pixel(0, 79), qRgb(0, 255, 0));    // the clipped fill reaches the surface's last row
+    EXPECT_EQ(device.pixel(40, 41), qRgb(0, 0, 0)); // the line along row 20
+    EXPECT_EQ(device.pixel(0, 79), qRgb(0, 255, 0)); // the clipped fill reaches the surface's last row
     EXPECT_EQ(device.pixel(0, 0), qRgb(255, 255, 255)); // drawn without the mirror
-    int dark = 0;                                        // the text, in the rows of its cell
+    int dark = 0; // the text, in the rows of its cell
     for (int y = 44; y < 60; ++y)
         for (int x = 4; x < 90; ++x)
             dark += qGray(device.pixel(x, y)) < 128 ? 1 : 0;

@@ -25,7 +25,11 @@ QFont testFont()
 class TextSurface : public testing::Test
 {
 protected:
-    TextSurface() : surface(QSize(200, 100)) { surface.setFont(testFont()); }
+    TextSurface()
+        : surface(QSize(200, 100))
+    {
+        surface.setFont(testFont());
+    }
 
     /*! The colours found inside and outside the rectangle (l, t, r, b). */
     QSet<quint32> coloursIn(int left, int top, int right, int bottom) const
@@ -102,9 +106,8 @@ TEST_F(TextSurface, TheTextRoutineSetsTheModeAndColoursAndLeavesThem)
     EXPECT_EQ(surface.GetBkColor(), Yellow) << "the background colour is only set for opaque text";
     EXPECT_EQ(coloursIn(8, 10, 8 + cell.width(), 10 + cell.height()), QSet<quint32>({White.value(), Black.value()}));
 
-    OlvarTest::expectOleError(ErrorNumber::Overflow, [&] {
-        BasApi::TextOut(QStringLiteral("12"), 32768, 0, surface, Black, White, false);
-    });
+    OlvarTest::expectOleError(ErrorNumber::Overflow,
+                              [&] { BasApi::TextOut(QStringLiteral("12"), 32768, 0, surface, Black, White, false); });
 }
 
 TEST_F(TextSurface, CalcRectMeasuresWithoutDrawing)
@@ -116,7 +119,8 @@ TEST_F(TextSurface, CalcRectMeasuresWithoutDrawing)
     EXPECT_TRUE(changedPixels().isEmpty());
 
     GdiRect narrow{0, 0, cell.width() + 2, 0};
-    const int height = surface.DrawTextA(QStringLiteral("Hello Hello Hello"), narrow, Gdi::DT_CALCRECT | Gdi::DT_WORDBREAK);
+    const int height =
+        surface.DrawTextA(QStringLiteral("Hello Hello Hello"), narrow, Gdi::DT_CALCRECT | Gdi::DT_WORDBREAK);
     EXPECT_EQ(height, 3 * cell.height());
     EXPECT_EQ(narrow, (GdiRect{0, 0, cell.width(), 3 * cell.height()}));
 
@@ -125,9 +129,8 @@ TEST_F(TextSurface, CalcRectMeasuresWithoutDrawing)
     EXPECT_EQ(empty, (GdiRect{3, 4, 3, 4}));
 
     GdiRect edge{std::numeric_limits<int>::max() - 1, 0, std::numeric_limits<int>::max(), 10};
-    OlvarTest::expectOleError(ErrorNumber::Overflow, [&] {
-        surface.DrawTextA(QStringLiteral("Hello"), edge, Gdi::DT_CALCRECT);
-    });
+    OlvarTest::expectOleError(ErrorNumber::Overflow,
+                              [&] { surface.DrawTextA(QStringLiteral("Hello"), edge, Gdi::DT_CALCRECT); });
 }
 
 TEST_F(TextSurface, AlignmentPlacesTheCell)
@@ -135,7 +138,12 @@ TEST_F(TextSurface, AlignmentPlacesTheCell)
     const QSize cell = surface.GetTextExtentPoint32A(QStringLiteral("Hi"));
     surface.SetBkMode(Gdi::OPAQUE);
     surface.SetBkColor(Yellow);
-    struct Case { quint32 format; int left; int top; };
+    struct Case
+    {
+        quint32 format;
+        int left;
+        int top;
+    };
     const int vcentreTop = 10 + (60 - cell.height()) / 2;
     const Case cases[] = {
         {Gdi::DT_LEFT, 20, 10},
@@ -185,12 +193,12 @@ TEST(DrawTextLayout, BreaksLinesAndWords)
 
     const int three = metrics.horizontalAdvance(QStringLiteral("abc"));
     const DrawTextLayout longWord(QStringLiteral("abcdefgh ij"), Gdi::DT_WORDBREAK, metrics, three);
-    EXPECT_EQ(lineTexts(longWord), QStringList({QStringLiteral("abc"), QStringLiteral("def"), QStringLiteral("gh"),
-                                                 QStringLiteral("ij")}));
+    EXPECT_EQ(lineTexts(longWord),
+              QStringList({QStringLiteral("abc"), QStringLiteral("def"), QStringLiteral("gh"), QStringLiteral("ij")}));
 
     const DrawTextLayout breaks(QStringLiteral("one\r\ntwo\n\nfour\r"), Gdi::DT_LEFT, metrics, 0);
-    EXPECT_EQ(lineTexts(breaks), QStringList({QStringLiteral("one"), QStringLiteral("two"), QString(),
-                                               QStringLiteral("four")}));
+    EXPECT_EQ(lineTexts(breaks),
+              QStringList({QStringLiteral("one"), QStringLiteral("two"), QString(), QStringLiteral("four")}));
     const DrawTextLayout single(QStringLiteral("one\r\ntwo"), Gdi::DT_SINGLELINE | Gdi::DT_WORDBREAK, metrics, 0);
     EXPECT_EQ(lineTexts(single), QStringList({QStringLiteral("onetwo")}));
 

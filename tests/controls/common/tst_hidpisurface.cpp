@@ -33,7 +33,8 @@ bool isMadeOfDoubledPixels(const QImage &image)
     for (int y = 0; y + 1 < image.height(); y += 2)
         for (int x = 0; x + 1 < image.width(); x += 2) {
             const QRgb corner = image.pixel(x, y);
-            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner || image.pixel(x + 1, y + 1) != corner)
+            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner
+                || image.pixel(x + 1, y + 1) != corner)
                 return false;
         }
     return true;
@@ -131,9 +132,9 @@ TEST(HiDpiSurface, EveryLineSetsTheSameLogicalPixelsAsAtRatioOne)
     GdiSurface single(QSize(40, 30));
     GdiSurface doubled(QSize(40, 30));
     atRatioTwo(doubled);
-    const QList<QPair<QPoint, QPoint>> lines{{{-5, 3}, {50, 3}},  {{5, 25}, {5, 2}},   {{39, 29}, {0, 0}},
-                                            {{3, 28}, {37, 1}}, {{10, -4}, {10, 40}}, {{-3, 40}, {45, -6}},
-                                            {{0, 31}, {39, 31}}, {{20, 10}, {20, 10}}};
+    const QList<QPair<QPoint, QPoint>> lines{{{-5, 3}, {50, 3}},  {{5, 25}, {5, 2}},    {{39, 29}, {0, 0}},
+                                             {{3, 28}, {37, 1}},  {{10, -4}, {10, 40}}, {{-3, 40}, {45, -6}},
+                                             {{0, 31}, {39, 31}}, {{20, 10}, {20, 10}}};
     for (qint32 style : {Gdi::PS_SOLID, Gdi::PS_DOT, Gdi::PS_DASHDOT}) {
         for (GdiSurface *surface : {&single, &doubled}) {
             surface->clear();

@@ -1,8 +1,8 @@
 #include "oledate.h"
 #include "oleerror.h"
 
-#include <cmath>
 #include <QVariant>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(OleDate, NegativeValuesKeepTheirTimeOfDayInTheFraction)
     EXPECT_EQ(d.time(), QTime(6, 0));
     EXPECT_EQ(OleDate::fromDateAndTime(QDate(1899, 12, 29), QTime(6, 0)).value(), -1.25);
     EXPECT_LT(OleDate(-1.25), OleDate(-1.0).addDays(1)); // 29 Dec 06:00 before 30 Dec 00:00
-    EXPECT_EQ(OleDate(-0.5), OleDate(0.5));              // same instant: day 0, noon
+    EXPECT_EQ(OleDate(-0.5), OleDate(0.5)); // same instant: day 0, noon
 }
 
 TEST(OleDate, InstantsBuiltByDifferentRoutesCompareEqual)
@@ -52,21 +52,24 @@ TEST(OleDate, PartsAndArithmetic)
 
 TEST(OleDate, WeekdayCountsFromSundayWhateverTheLocale)
 {
-    EXPECT_EQ(OleDate(0).weekday(), 7);                                   // Saturday
-    EXPECT_EQ(OleDate::fromDate(QDate(2026, 3, 8)).weekday(), 1);         // Sunday
-    EXPECT_EQ(OleDate::fromDate(QDate(2026, 3, 9)).weekday(), 2);         // Monday
-    EXPECT_EQ(OleDate::fromDate(QDate(1899, 12, 24)).weekday(), 1);       // a Sunday before day 0
+    EXPECT_EQ(OleDate(0).weekday(), 7); // Saturday
+    EXPECT_EQ(OleDate::fromDate(QDate(2026, 3, 8)).weekday(), 1); // Sunday
+    EXPECT_EQ(OleDate::fromDate(QDate(2026, 3, 9)).weekday(), 2); // Monday
+    EXPECT_EQ(OleDate::fromDate(QDate(1899, 12, 24)).weekday(), 1); // a Sunday before day 0
 }
 
 TEST(OleDate, HourBoundariesCountCalendarHoursNotElapsedOnes)
 {
     const QDate day(2026, 3, 7);
     EXPECT_EQ(OleDate::hourBoundariesBetween(OleDate::fromDateAndTime(day, QTime(9, 59)),
-                                             OleDate::fromDateAndTime(day, QTime(10, 0))), 1);
+                                             OleDate::fromDateAndTime(day, QTime(10, 0))),
+              1);
     EXPECT_EQ(OleDate::hourBoundariesBetween(OleDate::fromDateAndTime(day, QTime(10, 0)),
-                                             OleDate::fromDateAndTime(day, QTime(10, 59))), 0);
+                                             OleDate::fromDateAndTime(day, QTime(10, 59))),
+              0);
     EXPECT_EQ(OleDate::hourBoundariesBetween(OleDate::fromDateAndTime(day, QTime(11, 0)),
-                                             OleDate::fromDateAndTime(day, QTime(9, 30))), -2);
+                                             OleDate::fromDateAndTime(day, QTime(9, 30))),
+              -2);
     EXPECT_EQ(OleDate::hourBoundariesBetween(OleDate::fromDate(day), OleDate::fromDate(day.addDays(1))), 24);
 }
 

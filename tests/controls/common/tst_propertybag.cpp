@@ -85,8 +85,9 @@ TEST(PropertyBag, OmitsDefaultsComparingAsThePlatformDoes)
     bag.WriteProperty(QStringLiteral("BorderStyle"), QVariant::fromValue(qint16(0)), 1);
     bag.WriteProperty(QStringLiteral("Plain"), 7);
     bag.WriteProperty(QStringLiteral("ActiveDate"), QVariant::fromValue(march4), QStringLiteral("1/1/0000"));
-    EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("Interval"), QStringLiteral("Text"), QStringLiteral("Value"),
-                                       QStringLiteral("BorderStyle"), QStringLiteral("Plain"), QStringLiteral("ActiveDate")}));
+    EXPECT_EQ(bag.keys(),
+              (QStringList{QStringLiteral("Interval"), QStringLiteral("Text"), QStringLiteral("Value"),
+                           QStringLiteral("BorderStyle"), QStringLiteral("Plain"), QStringLiteral("ActiveDate")}));
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("BorderStyle"), 1).metaType(), QMetaType::fromType<qint16>());
     EXPECT_TRUE(isNullVariant(bag.ReadProperty(QStringLiteral("Text"), 0)));
 
@@ -101,8 +102,8 @@ TEST(PropertyBag, RewritesKeepThePlaceAndKeysIgnoreCase)
     bag.WriteProperty(QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(224)), 0);
     bag.WriteProperty(QStringLiteral("Resource"), 12, 0);
     bag.WriteProperty(QStringLiteral("vscrollVALUE"), QVariant::fromValue(qint16(300)), 0);
-    EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("BackColor"), QStringLiteral("VScrollValue"),
-                                       QStringLiteral("Resource")}));
+    EXPECT_EQ(bag.keys(),
+              (QStringList{QStringLiteral("BackColor"), QStringLiteral("VScrollValue"), QStringLiteral("Resource")}));
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("VSCROLLVALUE")).value<qint16>(), 300);
 
     // A second write equal to its default removes the first: a read gives what was written last.
@@ -145,12 +146,13 @@ TEST(PropertyBag, TextFormIsOnePropertyALine)
     bag.WriteProperty(QStringLiteral("VScrollValue"), QVariant::fromValue(qint16(224)));
     bag.WriteProperty(QStringLiteral("ShowVscroll"), false);
     bag.WriteProperty(QStringLiteral("Two words"), 60000);
-    EXPECT_EQ(bag.toText(), QStringLiteral("OlvarControls.PropertyBag 1\n"
-                                           "DateFormat: text \"ddd, dd mmm\"\n"
-                                           "VScrollValue: int16 224\n"
-                                           "ShowVscroll: bool false\n"
-                                           "\"Two words\": int32 60000\n"
-                                           "End\n"));
+    EXPECT_EQ(bag.toText(),
+              QStringLiteral("OlvarControls.PropertyBag 1\n"
+                             "DateFormat: text \"ddd, dd mmm\"\n"
+                             "VScrollValue: int16 224\n"
+                             "ShowVscroll: bool false\n"
+                             "\"Two words\": int32 60000\n"
+                             "End\n"));
     // Written by hand: CR LF line ends and blank lines are fine.
     EXPECT_EQ(PropertyBag::fromText(QStringLiteral("OlvarControls.PropertyBag 1\r\n\r\n"
                                                    "DateFormat: text \"ddd, dd mmm\"\r\n"
@@ -218,7 +220,7 @@ TEST(PropertyBag, DamagedTextIsRefusedWhole)
         } catch (const OleError &error) {
             EXPECT_EQ(error.number(), ErrorNumber::InvalidFileFormat);
             EXPECT_TRUE(error.description().contains(QStringLiteral("line %1:").arg(sample.line)))
-                    << error.description().toStdString();
+                << error.description().toStdString();
         }
     }
 

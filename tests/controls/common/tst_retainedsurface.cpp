@@ -21,7 +21,11 @@ using namespace OlvarTest::Colours;
 class Canvas : public QWidget
 {
 public:
-    Canvas() : m_surface(this) { resize(60, 40); }
+    Canvas()
+        : m_surface(this)
+    {
+        resize(60, 40);
+    }
 
     RetainedSurface &retained() { return m_surface; }
     int paints = 0;

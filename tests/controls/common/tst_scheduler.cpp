@@ -61,7 +61,7 @@ TEST(VirtualScheduler, HandlersMayStartAndStopTimers)
     const auto slowTick = log.recorder("slow");
     self = scheduler.startTimer(20, [&, tick = log.recorder("self")] {
         tick();
-        scheduler.stopTimer(self);   // its own
+        scheduler.stopTimer(self); // its own
         scheduler.stopTimer(victim); // due at this very moment
         scheduler.startTimer(5, log.recorder("new"));
         restarted = scheduler.startTimer(1, [&, tick2 = log.recorder("once")] {
@@ -93,8 +93,9 @@ TEST(VirtualScheduler, APauseInsideAHandlerMovesTimeOnOnlyForwards)
     });
     scheduler.startTimer(40, log.recorder("fast"));
     scheduler.advance(150);
-    EXPECT_EQ(log.ticks, (Ticks{"fast@40", "fast@80", "slow@100", "fast@120", "fast@160", "slow@200",
-                                "fast@200", "fast@240", "fast@280", "slow@300"}));
+    EXPECT_EQ(log.ticks,
+              (Ticks{"fast@40", "fast@80", "slow@100", "fast@120", "fast@160", "slow@200", "fast@200", "fast@240",
+                     "fast@280", "slow@300"}));
     EXPECT_EQ(scheduler.elapsed(), 300);
     scheduler.advance(10);
     EXPECT_EQ(scheduler.elapsed(), 310);

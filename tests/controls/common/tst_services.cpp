@@ -28,8 +28,8 @@ TEST(MsgBox, TitleFollowsTheApplicationOrTheLibrary)
     MsgBox::show(QStringLiteral("Three"), MsgBox::YesNo, QStringLiteral("Delete Session"));
     EXPECT_EQ(messageBoxes().last().title, QStringLiteral("Delete Session"));
     MsgBox::showFromLibrary(QStringLiteral("380\r\nInvalid property value"));
-    EXPECT_EQ(messageBoxes().last(), (MessageBoxRequest{QStringLiteral("380\r\nInvalid property value"), 0,
-                                                        QStringLiteral("OlvarControls")}));
+    EXPECT_EQ(messageBoxes().last(),
+              (MessageBoxRequest{QStringLiteral("380\r\nInvalid property value"), 0, QStringLiteral("OlvarControls")}));
     MsgBox::showFromLibrary(QStringLiteral("Four"), MsgBox::OkOnly, QStringLiteral("Own"));
     EXPECT_EQ(messageBoxes().last().title, QStringLiteral("Own"));
     MsgBox::setApplicationTitle(QString());
@@ -55,11 +55,11 @@ TEST(MsgBox, ScriptedAnswersAndTheFirstButtonOtherwise)
 TEST(MsgBox, ScriptFaultsReachTheTestAndTheScriptReplacesAnotherService)
 {
     EXPECT_NONFATAL_FAILURE(
-            {
-                messageBoxes().answerNext(MsgBox::Yes);
-                MsgBox::show(QStringLiteral("Saved."), MsgBox::OkOnly);
-            },
-            "scripted answer 6 is not a button of the box {prompt \"Saved.\", buttons 0");
+        {
+            messageBoxes().answerNext(MsgBox::Yes);
+            MsgBox::show(QStringLiteral("Saved."), MsgBox::OkOnly);
+        },
+        "scripted answer 6 is not a button of the box {prompt \"Saved.\", buttons 0");
     EXPECT_NONFATAL_FAILURE(OlvarTest::ScriptedMessageBoxes().last(), "no message box was shown");
 
     MsgBox::setService(nullptr); // the production boxes
@@ -106,16 +106,16 @@ int showProductionBox(const QString &prompt, int buttons, const std::function<vo
 TEST(MsgBox, ProductionBoxShowsPlainTextAndTheRightButtons)
 {
     const int answer = showProductionBox(
-            QStringLiteral("You are about to change the start time.\r\n<b>Sure?</b>"),
-            MsgBox::YesNoCancel | MsgBox::Exclamation | MsgBox::DefaultButton2, [](QMessageBox *box) {
-                EXPECT_EQ(box->windowTitle(), QStringLiteral("Change Actual Start Time"));
-                EXPECT_EQ(box->text(), QStringLiteral("You are about to change the start time.\n<b>Sure?</b>"));
-                EXPECT_EQ(box->textFormat(), Qt::PlainText);
-                EXPECT_EQ(box->icon(), QMessageBox::Warning);
-                EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-                EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
-                box->button(QMessageBox::No)->click();
-            });
+        QStringLiteral("You are about to change the start time.\r\n<b>Sure?</b>"),
+        MsgBox::YesNoCancel | MsgBox::Exclamation | MsgBox::DefaultButton2, [](QMessageBox *box) {
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Change Actual Start Time"));
+            EXPECT_EQ(box->text(), QStringLiteral("You are about to change the start time.\n<b>Sure?</b>"));
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+            box->button(QMessageBox::No)->click();
+        });
     EXPECT_EQ(answer, MsgBox::No);
 
     const auto escape = [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); };

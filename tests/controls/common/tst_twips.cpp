@@ -1,5 +1,5 @@
-#include "twips.h"
 #include "surfacetesthelpers.h"
+#include "twips.h"
 
 #include <gtest/gtest.h>
 

@@ -9,10 +9,10 @@
 #include "weekview.h"
 
 #include <QAction>
-#include <QDir>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QPluginLoader>
@@ -56,20 +56,20 @@ public:
         return QString::fromLatin1(m_object->metaObject()->property(index).name());
     }
     QString propertyGroup(int) const override { return QString(); }
-    void setPropertyGroup(int, const QString &) override {}
+    void setPropertyGroup(int, const QString &) override { }
     bool hasReset(int) const override { return false; }
     bool reset(int) override { return false; }
     bool isVisible(int) const override { return true; }
-    void setVisible(int, bool) override {}
+    void setVisible(int, bool) override { }
     bool isAttribute(int) const override { return false; }
-    void setAttribute(int, bool) override {}
+    void setAttribute(int, bool) override { }
     QVariant property(int index) const override { return m_object->metaObject()->property(index).read(m_object); }
     void setProperty(int index, const QVariant &value) override
     {
         m_object->metaObject()->property(index).write(m_object, value);
     }
     bool isChanged(int) const override { return false; }
-    void setChanged(int, bool) override {}
+    void setChanged(int, bool) override { }
     bool isEnabled(int) const override { return true; }
 
 private:
@@ -118,54 +118,54 @@ public:
     Feature features() const override { return {}; }
     bool hasFeature(Feature) const override { return false; }
     QString author() const override { return {}; }
-    void setAuthor(const QString &) override {}
+    void setAuthor(const QString &) override { }
     QString comment() const override { return {}; }
-    void setComment(const QString &) override {}
-    void layoutDefault(int *, int *) override {}
-    void setLayoutDefault(int, int) override {}
-    void layoutFunction(QString *, QString *) override {}
-    void setLayoutFunction(const QString &, const QString &) override {}
+    void setComment(const QString &) override { }
+    void layoutDefault(int *, int *) override { }
+    void setLayoutDefault(int, int) override { }
+    void layoutFunction(QString *, QString *) override { }
+    void setLayoutFunction(const QString &, const QString &) override { }
     QString pixmapFunction() const override { return {}; }
-    void setPixmapFunction(const QString &) override {}
+    void setPixmapFunction(const QString &) override { }
     QString exportMacro() const override { return {}; }
-    void setExportMacro(const QString &) override {}
+    void setExportMacro(const QString &) override { }
     QStringList includeHints() const override { return {}; }
-    void setIncludeHints(const QStringList &) override {}
+    void setIncludeHints(const QStringList &) override { }
     ResourceFileSaveMode resourceFileSaveMode() const override { return SaveAllResourceFiles; }
-    void setResourceFileSaveMode(ResourceFileSaveMode) override {}
-    QtResourceSet * resourceSet() const override { return nullptr; }
-    void setResourceSet(QtResourceSet *) override {}
-    QDesignerFormWindowCursorInterface * cursor() const override { return nullptr; }
+    void setResourceFileSaveMode(ResourceFileSaveMode) override { }
+    QtResourceSet *resourceSet() const override { return nullptr; }
+    void setResourceSet(QtResourceSet *) override { }
+    QDesignerFormWindowCursorInterface *cursor() const override { return nullptr; }
     int toolCount() const override { return 0; }
     int currentTool() const override { return 0; }
-    void setCurrentTool(int) override {}
-    QDesignerFormWindowToolInterface * tool(int) const override { return nullptr; }
-    void registerTool(QDesignerFormWindowToolInterface *) override {}
+    void setCurrentTool(int) override { }
+    QDesignerFormWindowToolInterface *tool(int) const override { return nullptr; }
+    void registerTool(QDesignerFormWindowToolInterface *) override { }
     QPoint grid() const override { return {}; }
-    QWidget * mainContainer() const override { return nullptr; }
-    void setMainContainer(QWidget *) override {}
-    QWidget * formContainer() const override { return nullptr; }
+    QWidget *mainContainer() const override { return nullptr; }
+    void setMainContainer(QWidget *) override { }
+    QWidget *formContainer() const override { return nullptr; }
     bool isManaged(QWidget *) const override { return false; }
     bool isDirty() const override { return false; }
-    QUndoStack * commandHistory() const override { return nullptr; }
-    void beginCommand(const QString &) override {}
-    void endCommand() override {}
-    void simplifySelection(QList<QWidget*> *) const override {}
-    void emitSelectionChanged() override {}
+    QUndoStack *commandHistory() const override { return nullptr; }
+    void beginCommand(const QString &) override { }
+    void endCommand() override { }
+    void simplifySelection(QList<QWidget *> *) const override { }
+    void emitSelectionChanged() override { }
     QStringList resourceFiles() const override { return {}; }
-    void addResourceFile(const QString &) override {}
-    void removeResourceFile(const QString &) override {}
-    void ensureUniqueObjectName(QObject *) override {}
-    void manageWidget(QWidget *) override {}
-    void unmanageWidget(QWidget *) override {}
-    void setFeatures(Feature) override {}
-    void setDirty(bool) override {}
-    void clearSelection(bool) override {}
-    void selectWidget(QWidget *, bool) override {}
-    void setGrid(const QPoint &) override {}
-    void setFileName(const QString &) override {}
+    void addResourceFile(const QString &) override { }
+    void removeResourceFile(const QString &) override { }
+    void ensureUniqueObjectName(QObject *) override { }
+    void manageWidget(QWidget *) override { }
+    void unmanageWidget(QWidget *) override { }
+    void setFeatures(Feature) override { }
+    void setDirty(bool) override { }
+    void clearSelection(bool) override { }
+    void selectWidget(QWidget *, bool) override { }
+    void setGrid(const QPoint &) override { }
+    void setFileName(const QString &) override { }
     bool setContents(const QString &) override { return false; }
-    void editWidgets() override {}
+    void editWidgets() override { }
 };
 
 namespace {
@@ -295,8 +295,9 @@ TEST_F(DesignerPlugin, ThePropertyEditorSeesColoursDatesAndNumbersItKnows)
 
     // A widget that is no Olvar control keeps the plain sheet.
     QWidget plain;
-    EXPECT_NE(dynamic_cast<PlainSheet *>(qt_extension<QDesignerPropertySheetExtension *>(core.extensionManager(), &plain)),
-              nullptr);
+    EXPECT_NE(
+        dynamic_cast<PlainSheet *>(qt_extension<QDesignerPropertySheetExtension *>(core.extensionManager(), &plain)),
+        nullptr);
 }
 
 TEST_F(DesignerPlugin, SettingsOpensThePageOnTheDayAndWeekViewsAndApplies)

@@ -67,92 +67,92 @@ QVariant font(const char *family, int pointSize)
 std::vector<Expected> everyValue()
 {
     std::vector<Expected> values{
-            {"hourlet", "BackColor", rgb(1, 2, 3)},
-            {"hourlet", "AppItemBarColor", rgb(200, 0, 0)},
-            {"hourlet", "AppItemBackColor", rgb(4, 5, 6)},
-            {"hourlet", "AppItemForeColor", rgb(7, 8, 9)},
-            {"hourlet", "AppItemBorderColor", rgb(10, 11, 12)},
-            {"hourlet", "AppItemBarBorderColor", rgb(13, 14, 15)},
-            {"hourlet", "HighLightColor", rgb(16, 17, 18)},
-            {"hourlet", "SlotLineColor", rgb(19, 20, 21)},
-            {"hourlet", "BarColor", rgb(22, 23, 24)},
-            {"hourlet", "TimeScaleBackColor", rgb(25, 26, 27)},
-            {"hourlet", "TimeScaleForeColor", rgb(28, 29, 30)},
-            {"hourlet", "SlotsBorderColor", rgb(31, 32, 33)},
-            {"hourlet", "AvailableColor", rgb(34, 35, 36)},
-            {"hourlet", "UnAvailableColor", rgb(37, 38, 39)},
-            {"hourlet", "Enabled", false},
-            {"hourlet", "Font", font("DejaVu Sans", 8)}, // painting keeps the day view's font at 8 points
-            {"hourlet", "BorderStyle", QVariant::fromValue(qint16(0))},
-            {"hourlet", "ShowVscroll", false},
-            {"hourlet", "VScrollValue", QVariant::fromValue(qint16(96))},
-            {"hourlet", "ShowTimeScale", true},
-            {"hourlet", "DateFormat", QStringLiteral("dd mmm yyyy")},
-            {"hourlet", "SelectionHighlight", true},
-            {"hourlet", "AppItemFont", font("DejaVu Serif", 9)},
-            {"hourlet", "ActiveDate", day(2026, 3, 11)},
-            {"hourlet", "MinutesPerSlot", QVariant::fromValue(Hourlet::ts_15Minute)},
-            {"hourlet", "WorkDayStart", QVariant::fromValue(OleDate::fromTime(QTime(8, 0)))},
-            {"hourlet", "WorkDayEnd", QVariant::fromValue(OleDate::fromTime(QTime(18, 30)))},
-            {"hourlet", "ShowNowLine", true},
-            {"hourlet", "NowLineColor", rgb(91, 92, 93)},
-            {"hourlet", "OverlapLayout", true},
-            {"hourlet", "KeyboardSelection", true},
-            {"hourlet", "AllowDragEdit", true},
-            {"weekView", "ActiveDate", day(2026, 3, 18)},
-            {"weekView", "BackColor", rgb(41, 42, 43)},
-            {"weekView", "ForeColor", rgb(44, 45, 46)},
-            {"weekView", "BarColor", rgb(47, 48, 49)},
-            {"weekView", "AppItemBackColor", rgb(50, 51, 52)},
-            {"weekView", "AppItemBarBorderColor", rgb(53, 54, 55)},
-            {"weekView", "AppItemBarColor", rgb(56, 57, 58)},
-            {"weekView", "AppItemBorderColor", rgb(59, 60, 61)},
-            {"weekView", "AppItemForeColor", rgb(62, 63, 64)},
-            {"weekView", "AvailableColor", rgb(65, 66, 67)},
-            {"weekView", "SlotLineColor", rgb(68, 69, 70)},
-            {"weekView", "SlotsBorderColor", rgb(71, 72, 73)},
-            {"weekView", "TimeScaleBackColor", rgb(74, 75, 76)},
-            {"weekView", "TimeScaleForeColor", rgb(77, 78, 79)},
-            {"weekView", "UnAvailableColor", rgb(80, 81, 82)},
-            {"weekView", "HighLightColor", rgb(83, 84, 85)},
-            {"weekView", "Enabled", false},
-            {"weekView", "Font", font("DejaVu Sans Mono", 10)},
-            {"weekView", "BackStyle", QVariant::fromValue(qint16(1))},
-            {"weekView", "BorderStyle", QVariant::fromValue(qint16(1))},
-            {"weekView", "ShowVscroll", false},
-            {"weekView", "ShowTimeScale", false},
-            {"weekView", "DateFormat", QStringLiteral("ddd dd")},
-            {"weekView", "VScrollValue", QVariant::fromValue(qint16(320))},
-            {"weekView", "SelectionHighlight", true},
-            {"weekView", "AppItemFont", font("DejaVu Serif", 12)},
-            {"weekView", "WorkDayStart", QVariant::fromValue(OleDate::fromTime(QTime(7, 0)))},
-            {"weekView", "WorkDayEnd", QVariant::fromValue(OleDate::fromTime(QTime(19, 30)))},
-            {"weekView", "ShowNowLine", true},
-            {"weekView", "NowLineColor", rgb(94, 95, 96)},
-            {"weekView", "OverlapLayout", true},
-            {"weekView", "KeyboardSelection", true},
-            {"weekView", "AllowDragEdit", true},
-            {"calendar", "UpDownVisible", false},
-            {"calendar", "Text", QStringLiteral("28/02/2024")},
-            {"calendar", "Enabled", false},
-            {"calendar", "Font", font("DejaVu Sans", 10)},
-            {"calendar", "BackColor", rgb(90, 91, 92)},
-            {"calendar", "ForeColor", rgb(93, 94, 95)},
-            {"calendar", "BorderStyle", QVariant::fromValue(qint16(0))},
-            {"calendar", "ButtonToday", false},
-            {"calendar", "ButtonNone", false},
-            {"calendar", "ButtonTodayText", QStringLiteral("Now")},
-            {"calendar", "ButtonNoneText", QStringLiteral("Clear")},
-            {"calendar", "Calendar", false},
-            {"calendar", "DateFormat", QStringLiteral("dd/mm/yyyy")},
-            {"periodicTimer", "TimerMode", QVariant::fromValue(PeriodicTimer::OneTime)},
-            {"periodicTimer", "Interval", QVariant::fromValue(qint32(500))},
-            {"periodicTimer", "MinuteInterval", QVariant::fromValue(qint16(2))},
-            {"periodicTimer", "HourInterval", QVariant::fromValue(qint16(1))},
-            {"periodicTimer", "Enabled", false},
-            {"analogClock", "BackColor", rgb(100, 101, 102)},
-            {"analogClock", "BackStyle", QVariant::fromValue(qint16(0))},
-            {"analogClock", "BorderStyle", QVariant::fromValue(qint16(1))},
+        {"hourlet", "BackColor", rgb(1, 2, 3)},
+        {"hourlet", "AppItemBarColor", rgb(200, 0, 0)},
+        {"hourlet", "AppItemBackColor", rgb(4, 5, 6)},
+        {"hourlet", "AppItemForeColor", rgb(7, 8, 9)},
+        {"hourlet", "AppItemBorderColor", rgb(10, 11, 12)},
+        {"hourlet", "AppItemBarBorderColor", rgb(13, 14, 15)},
+        {"hourlet", "HighLightColor", rgb(16, 17, 18)},
+        {"hourlet", "SlotLineColor", rgb(19, 20, 21)},
+        {"hourlet", "BarColor", rgb(22, 23, 24)},
+        {"hourlet", "TimeScaleBackColor", rgb(25, 26, 27)},
+        {"hourlet", "TimeScaleForeColor", rgb(28, 29, 30)},
+        {"hourlet", "SlotsBorderColor", rgb(31, 32, 33)},
+        {"hourlet", "AvailableColor", rgb(34, 35, 36)},
+        {"hourlet", "UnAvailableColor", rgb(37, 38, 39)},
+        {"hourlet", "Enabled", false},
+        {"hourlet", "Font", font("DejaVu Sans", 8)}, // painting keeps the day view's font at 8 points
+        {"hourlet", "BorderStyle", QVariant::fromValue(qint16(0))},
+        {"hourlet", "ShowVscroll", false},
+        {"hourlet", "VScrollValue", QVariant::fromValue(qint16(96))},
+        {"hourlet", "ShowTimeScale", true},
+        {"hourlet", "DateFormat", QStringLiteral("dd mmm yyyy")},
+        {"hourlet", "SelectionHighlight", true},
+        {"hourlet", "AppItemFont", font("DejaVu Serif", 9)},
+        {"hourlet", "ActiveDate", day(2026, 3, 11)},
+        {"hourlet", "MinutesPerSlot", QVariant::fromValue(Hourlet::ts_15Minute)},
+        {"hourlet", "WorkDayStart", QVariant::fromValue(OleDate::fromTime(QTime(8, 0)))},
+        {"hourlet", "WorkDayEnd", QVariant::fromValue(OleDate::fromTime(QTime(18, 30)))},
+        {"hourlet", "ShowNowLine", true},
+        {"hourlet", "NowLineColor", rgb(91, 92, 93)},
+        {"hourlet", "OverlapLayout", true},
+        {"hourlet", "KeyboardSelection", true},
+        {"hourlet", "AllowDragEdit", true},
+        {"weekView", "ActiveDate", day(2026, 3, 18)},
+        {"weekView", "BackColor", rgb(41, 42, 43)},
+        {"weekView", "ForeColor", rgb(44, 45, 46)},
+        {"weekView", "BarColor", rgb(47, 48, 49)},
+        {"weekView", "AppItemBackColor", rgb(50, 51, 52)},
+        {"weekView", "AppItemBarBorderColor", rgb(53, 54, 55)},
+        {"weekView", "AppItemBarColor", rgb(56, 57, 58)},
+        {"weekView", "AppItemBorderColor", rgb(59, 60, 61)},
+        {"weekView", "AppItemForeColor", rgb(62, 63, 64)},
+        {"weekView", "AvailableColor", rgb(65, 66, 67)},
+        {"weekView", "SlotLineColor", rgb(68, 69, 70)},
+        {"weekView", "SlotsBorderColor", rgb(71, 72, 73)},
+        {"weekView", "TimeScaleBackColor", rgb(74, 75, 76)},
+        {"weekView", "TimeScaleForeColor", rgb(77, 78, 79)},
+        {"weekView", "UnAvailableColor", rgb(80, 81, 82)},
+        {"weekView", "HighLightColor", rgb(83, 84, 85)},
+        {"weekView", "Enabled", false},
+        {"weekView", "Font", font("DejaVu Sans Mono", 10)},
+        {"weekView", "BackStyle", QVariant::fromValue(qint16(1))},
+        {"weekView", "BorderStyle", QVariant::fromValue(qint16(1))},
+        {"weekView", "ShowVscroll", false},
+        {"weekView", "ShowTimeScale", false},
+        {"weekView", "DateFormat", QStringLiteral("ddd dd")},
+        {"weekView", "VScrollValue", QVariant::fromValue(qint16(320))},
+        {"weekView", "SelectionHighlight", true},
+        {"weekView", "AppItemFont", font("DejaVu Serif", 12)},
+        {"weekView", "WorkDayStart", QVariant::fromValue(OleDate::fromTime(QTime(7, 0)))},
+        {"weekView", "WorkDayEnd", QVariant::fromValue(OleDate::fromTime(QTime(19, 30)))},
+        {"weekView", "ShowNowLine", true},
+        {"weekView", "NowLineColor", rgb(94, 95, 96)},
+        {"weekView", "OverlapLayout", true},
+        {"weekView", "KeyboardSelection", true},
+        {"weekView", "AllowDragEdit", true},
+        {"calendar", "UpDownVisible", false},
+        {"calendar", "Text", QStringLiteral("28/02/2024")},
+        {"calendar", "Enabled", false},
+        {"calendar", "Font", font("DejaVu Sans", 10)},
+        {"calendar", "BackColor", rgb(90, 91, 92)},
+        {"calendar", "ForeColor", rgb(93, 94, 95)},
+        {"calendar", "BorderStyle", QVariant::fromValue(qint16(0))},
+        {"calendar", "ButtonToday", false},
+        {"calendar", "ButtonNone", false},
+        {"calendar", "ButtonTodayText", QStringLiteral("Now")},
+        {"calendar", "ButtonNoneText", QStringLiteral("Clear")},
+        {"calendar", "Calendar", false},
+        {"calendar", "DateFormat", QStringLiteral("dd/mm/yyyy")},
+        {"periodicTimer", "TimerMode", QVariant::fromValue(PeriodicTimer::OneTime)},
+        {"periodicTimer", "Interval", QVariant::fromValue(qint32(500))},
+        {"periodicTimer", "MinuteInterval", QVariant::fromValue(qint16(2))},
+        {"periodicTimer", "HourInterval", QVariant::fromValue(qint16(1))},
+        {"periodicTimer", "Enabled", false},
+        {"analogClock", "BackColor", rgb(100, 101, 102)},
+        {"analogClock", "BackStyle", QVariant::fromValue(qint16(0))},
+        {"analogClock", "BorderStyle", QVariant::fromValue(qint16(1))},
     };
     return values;
 }
@@ -175,8 +175,8 @@ void expectEveryValue(QWidget *form)
         ASSERT_NE(control, nullptr) << expected.control;
         EXPECT_TRUE(control->ambientUserMode()) << expected.control;
         const QVariant actual = comparable(control->property(expected.property));
-        EXPECT_EQ(actual, expected.value) << expected.control << "." << expected.property << ": "
-                                          << actual.toString().toStdString();
+        EXPECT_EQ(actual, expected.value)
+            << expected.control << "." << expected.property << ": " << actual.toString().toStdString();
         checked[expected.control].insert(expected.property);
     }
     // The form sets every designable property each control declares.
@@ -247,7 +247,7 @@ TEST(Forms, EveryWritablePropertyHasAChangeSignalThatQSignalSpyRecords)
         EXPECT_TRUE(fresh->setProperty(expected.property, source->property(expected.property)));
         ASSERT_GE(changes.count(), 1) << expected.control << "." << expected.property;
         EXPECT_EQ(comparable(changes.last().value(0)), comparable(fresh->property(expected.property)))
-                << expected.control << "." << expected.property;
+            << expected.control << "." << expected.property;
     }
     // Those the form cannot set (connection string, resource) have one too.
     for (const ControlBase *control : host.findChildren<ControlBase *>(Qt::FindDirectChildrenOnly)) {
@@ -297,7 +297,8 @@ TEST(Forms, AMetaObjectWriteRefusesWithoutThrowingWhileTypedCallsAndLateBindingR
     calendar.setProperty("BorderStyle", 7);
     EXPECT_EQ(calendar.borderStyle(), 1);
     ASSERT_EQ(log.messages.size(), 2);
-    EXPECT_TRUE(log.messages.first().contains(QStringLiteral("Set not permitted"))) << log.messages.first().toStdString();
+    EXPECT_TRUE(log.messages.first().contains(QStringLiteral("Set not permitted")))
+        << log.messages.first().toStdString();
 
     // The property page's path keeps the error numbers; typed calls raise them.
     try {
@@ -343,7 +344,7 @@ TEST(Forms, QueuedCallsEventHandlersAndTimerTicksKeepTheirErrorsOutOfTheEventLoo
     QCoreApplication::sendPostedEvents(&failing);
     ASSERT_EQ(log.messages.size(), 1);
     EXPECT_TRUE(log.messages.first().contains(QStringLiteral("Invalid procedure call")))
-            << log.messages.first().toStdString();
+        << log.messages.first().toStdString();
     log.messages.clear();
 
     WeekView week;

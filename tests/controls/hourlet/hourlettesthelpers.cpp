@@ -49,14 +49,14 @@ qint32 SessionDatabase::addSession(OleDate sessionDate, OleDate start, OleDate e
     connection.Execute(QStringLiteral("INSERT INTO tblSession (SessionDate, StartTime, EndTime, SessionDescription, "
                                       "AdditionalNotes, SessionTypeID, Cancelled) VALUES (%1, %2, %3, '%4', "
                                       "'notes', 1, %5)")
-                               .arg(sessionDate.value(), 0, 'g', 17)
-                               .arg(start.value(), 0, 'g', 17)
-                               .arg(end.value(), 0, 'g', 17)
-                               .arg(subject, cancelled ? QStringLiteral("True") : QStringLiteral("False")));
+                           .arg(sessionDate.value(), 0, 'g', 17)
+                           .arg(start.value(), 0, 'g', 17)
+                           .arg(end.value(), 0, 'g', 17)
+                           .arg(subject, cancelled ? QStringLiteral("True") : QStringLiteral("False")));
     const auto id = qint32(connection.LastInsertId());
     connection.Execute(QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, %2)")
-                               .arg(id)
-                               .arg(counsellor));
+                           .arg(id)
+                           .arg(counsellor));
     connection.Close();
     return id;
 }

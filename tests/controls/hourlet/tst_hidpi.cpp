@@ -38,7 +38,8 @@ bool isMadeOfDoubledPixels(const QImage &image, const QRect &area)
     for (int y = area.top(); y < area.bottom(); y += 2)
         for (int x = area.left(); x < area.right(); x += 2) {
             const QRgb corner = image.pixel(x, y);
-            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner || image.pixel(x + 1, y + 1) != corner)
+            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner
+                || image.pixel(x + 1, y + 1) != corner)
                 return false;
         }
     return true;

@@ -130,12 +130,12 @@ TEST_F(HourletAdditions, TheWorkingDayWidensToSlotBoundariesAndRefusesAnEmptyOrR
 {
     QSignalSpy starts(hourlet.get(), &Hourlet::WorkDayStartChanged);
     hourlet->setWorkDayStart(timeOfDay(8, 15)); // from the 08:00 slot
-    hourlet->setWorkDayEnd(timeOfDay(12, 40));  // to 13:00
+    hourlet->setWorkDayEnd(timeOfDay(12, 40)); // to 13:00
     EXPECT_EQ(starts.count(), 1);
     const int x = 700;
     EXPECT_EQ(pixel(x, slotRow(15, 224)), hourlet->unAvailableColor()); // 07:30
-    EXPECT_EQ(pixel(x, slotRow(16, 224)), hourlet->availableColor());   // 08:00
-    EXPECT_EQ(pixel(x, slotRow(25, 224, 14)), hourlet->availableColor());  // 12:30
+    EXPECT_EQ(pixel(x, slotRow(16, 224)), hourlet->availableColor()); // 08:00
+    EXPECT_EQ(pixel(x, slotRow(25, 224, 14)), hourlet->availableColor()); // 12:30
     EXPECT_EQ(pixel(x, slotRow(26, 224, 8)), hourlet->unAvailableColor()); // 13:00
 
     EXPECT_EQ(errorNumberOf([&] { hourlet->setWorkDayEnd(timeOfDay(8, 15)); }), 380);
@@ -191,8 +191,8 @@ TEST_F(HourletAdditions, OverlappingSessionsSitSideBySideAndTheHitTestFollowsThe
 {
     hourlet->setOverlapLayout(true);
     // Box area x 66 to 779: two columns split at 422.
-    const int firstRow = 379 - 224 + 8;  // 10:00 to 10:30: only the first
-    const int bothRow = 395 - 224 + 8;   // 10:30 to 11:00: both
+    const int firstRow = 379 - 224 + 8; // 10:00 to 10:30: only the first
+    const int bothRow = 395 - 224 + 8; // 10:30 to 11:00: both
     const int secondRow = 411 - 224 + 8; // 11:00 to 11:30: only the second
     EXPECT_EQ(pixel(200, firstRow), Yellow);
     EXPECT_EQ(pixel(600, firstRow), hourlet->availableColor());

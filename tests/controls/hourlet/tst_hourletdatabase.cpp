@@ -35,7 +35,8 @@ void expectDatabaseMessage()
 {
     ASSERT_GE(messageBoxes().count(), 1);
     const MessageBoxRequest box = messageBoxes().last();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+\\r\\n.+")).match(box.prompt).hasMatch()) << box.prompt.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+\\r\\n.+")).match(box.prompt).hasMatch())
+        << box.prompt.toStdString();
     EXPECT_EQ(box.buttons, MsgBox::OkOnly);
     EXPECT_EQ(box.title, QStringLiteral("OlvarControls"));
 }
@@ -169,10 +170,11 @@ TEST_P(HourletDatabase, ASaveInsertsOrUpdatesAndReturnsTheSessionsIdentifier)
 {
     const qint32 inserted = binding.save(sampleRecord(0));
     ASSERT_GT(inserted, 0) << messageBoxes().last().prompt.toStdString();
-    EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionDescription FROM tblSession WHERE SessionID = %1").arg(inserted)),
-              QStringLiteral("O'Brien review"));
+    EXPECT_EQ(
+        database.scalar(QStringLiteral("SELECT SessionDescription FROM tblSession WHERE SessionID = %1").arg(inserted)),
+        QStringLiteral("O'Brien review"));
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT StartTime FROM tblSession WHERE SessionID = %1").arg(inserted))
-                      .value<OleDate>(),
+                  .value<OleDate>(),
               timeOfDay(10));
     const qint32 later = database.addSession(Day, timeOfDay(14), timeOfDay(15), QStringLiteral("Later"));
     ASSERT_GT(later, inserted);
@@ -181,13 +183,17 @@ TEST_P(HourletDatabase, ASaveInsertsOrUpdatesAndReturnsTheSessionsIdentifier)
     changed.ApptSubject = QStringLiteral("Smith & Jones' review");
     changed.ApptType = 7;
     EXPECT_EQ(binding.save(changed), inserted); // the updated session, not the table's last row
-    EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionDescription FROM tblSession WHERE SessionID = %1").arg(inserted)),
-              QStringLiteral("Smith & Jones' review"));
-    EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionTypeID FROM tblSession WHERE SessionID = %1").arg(inserted)).toInt(), 7);
+    EXPECT_EQ(
+        database.scalar(QStringLiteral("SELECT SessionDescription FROM tblSession WHERE SessionID = %1").arg(inserted)),
+        QStringLiteral("Smith & Jones' review"));
+    EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionTypeID FROM tblSession WHERE SessionID = %1").arg(inserted))
+                  .toInt(),
+              7);
     EXPECT_EQ(messageBoxes().count(), 0);
 
     // Texts with apostrophes read back unchanged.
-    database.execute(QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, 12)").arg(inserted));
+    database.execute(
+        QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, 12)").arg(inserted));
     AppointmentList list;
     binding.load(list, Day, 12);
     EXPECT_EQ(list.at(0).ApptSubject, QStringLiteral("Smith & Jones' review"));
@@ -206,7 +212,10 @@ TEST_P(HourletDatabase, DeletingASessionLeavesItsLinks)
     EXPECT_TRUE(ranWhileOpen);
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT COUNT(*) FROM tblSession")).toInt(), 1);
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionID FROM tblSession")).toInt(), keep);
-    EXPECT_EQ(database.scalar(QStringLiteral("SELECT COUNT(*) FROM tblCounsellerSessionLink WHERE SessionID = %1").arg(gone)).toInt(), 1);
+    EXPECT_EQ(
+        database.scalar(QStringLiteral("SELECT COUNT(*) FROM tblCounsellerSessionLink WHERE SessionID = %1").arg(gone))
+            .toInt(),
+        1);
 
     HourletBinding none;
     ranWhileOpen = false;
@@ -224,27 +233,27 @@ TEST_P(HourletDatabase, TheDayViewStoresWhatTheHostSets)
     ASSERT_EQ(hourlet->itemCount(), 0);
 
     // Without an identifier: inserted as a new session, kept in the list unsaved (ApptID 0).
-    const qint32 added = hourlet->SetAppointment(Day.addDays(3), timeOfDay(14), timeOfDay(15),
-                                                 QStringLiteral("Added"), QStringLiteral("Details"), 2,
-                                                 QStringLiteral("Room 1"));
+    const qint32 added = hourlet->SetAppointment(Day.addDays(3), timeOfDay(14), timeOfDay(15), QStringLiteral("Added"),
+                                                 QStringLiteral("Details"), 2, QStringLiteral("Room 1"));
     EXPECT_GT(added, loaded);
     EXPECT_EQ(hourlet->itemCount(), 1);
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionDate FROM tblSession WHERE SessionID = %1").arg(added))
-                      .value<OleDate>(),
+                  .value<OleDate>(),
               Day); // the active date, not the date argument
     hourlet->UpdateDisplay();
     EXPECT_EQ(hourlet->itemCount(), 0); // not linked to the resource yet
 
     // With the identifier of a listed session: changed in place and updated.
-    EXPECT_EQ(hourlet->SetAppointment(Day.addDays(1), timeOfDay(11), timeOfDay(12), QStringLiteral("Moved"),
-                                      QString(), 4, QString(), loaded),
+    EXPECT_EQ(hourlet->SetAppointment(Day.addDays(1), timeOfDay(11), timeOfDay(12), QStringLiteral("Moved"), QString(),
+                                      4, QString(), loaded),
               loaded);
     EXPECT_EQ(hourlet->itemCount(), 0);
     EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionDate FROM tblSession WHERE SessionID = %1").arg(loaded))
-                      .value<OleDate>(),
+                  .value<OleDate>(),
               Day.addDays(1));
-    EXPECT_EQ(database.scalar(QStringLiteral("SELECT SessionDescription FROM tblSession WHERE SessionID = %1").arg(loaded)),
-              QStringLiteral("Moved"));
+    EXPECT_EQ(
+        database.scalar(QStringLiteral("SELECT SessionDescription FROM tblSession WHERE SessionID = %1").arg(loaded)),
+        QStringLiteral("Moved"));
 
     // An identifier that is not listed stores nothing.
     EXPECT_EQ(hourlet->SetAppointment(Day, timeOfDay(11), timeOfDay(12), QStringLiteral("Nowhere"), QString(), 4,
@@ -299,7 +308,8 @@ TEST_P(HourletDatabase, AnUpdateOfASessionDeletedMeanwhileIsReportedAndStoresNot
 
 TEST_P(HourletDatabase, AnIdentifierBeyondThirtyTwoBitsUndoesTheInsert)
 {
-    database.execute(QStringLiteral("INSERT INTO tblSession (SessionID, SessionDescription) VALUES (2147483647, 'Last')"));
+    database.execute(
+        QStringLiteral("INSERT INTO tblSession (SessionID, SessionDescription) VALUES (2147483647, 'Last')"));
     EXPECT_EQ(binding.save(sampleRecord(0)), 0);
     expectDatabaseMessage();
     EXPECT_TRUE(messageBoxes().last().prompt.startsWith(QStringLiteral("6\r\n")));
@@ -372,7 +382,8 @@ TEST(HourletDamagedDatabase, AFileWithoutTheSchemaShowsItsFailureOnce)
     hourlet->UpdateDisplay();
     QTest::mouseClick(hourlet.get(), Qt::LeftButton, {}, QPoint(100, slotRow(3, 0)));
     ASSERT_EQ(messageBoxes().count(), 1);
-    EXPECT_TRUE(messageBoxes().last().prompt.contains(QStringLiteral("no such table"))) << messageBoxes().last().prompt.toStdString();
+    EXPECT_TRUE(messageBoxes().last().prompt.contains(QStringLiteral("no such table")))
+        << messageBoxes().last().prompt.toStdString();
 }
 
 TEST(HourletLocales, SessionsAreStoredAndLoadedWithTheirTimesInEveryLocale)
@@ -392,7 +403,7 @@ TEST(HourletLocales, SessionsAreStoredAndLoadedWithTheirTimesInEveryLocale)
         ASSERT_GT(id, 0);
         EXPECT_EQ(messageBoxes().count(), 0);
         database.execute(
-                QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, 12)").arg(id));
+            QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, 12)").arg(id));
 
         AppointmentList list;
         HourletBinding binding;
@@ -409,7 +420,7 @@ TEST(HourletLocales, SessionsAreStoredAndLoadedWithTheirTimesInEveryLocale)
         moved.ApptTimeEnd = timeOfDay(23, 0);
         EXPECT_EQ(binding.save(moved), id);
         EXPECT_EQ(database.scalar(QStringLiteral("SELECT StartTime FROM tblSession WHERE SessionID = %1").arg(id))
-                          .value<OleDate>(),
+                      .value<OleDate>(),
                   timeOfDay(21, 5).addMSecs(9000));
         EXPECT_EQ(messageBoxes().count(), 0);
     }

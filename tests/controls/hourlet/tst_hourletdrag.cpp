@@ -54,7 +54,7 @@ protected:
     OleDate stored(const char *column) const
     {
         return NumberConversion::toDate(database.scalar(
-                QStringLiteral("SELECT %1 FROM tblSession WHERE SessionID = %2").arg(QLatin1String(column)).arg(id)));
+            QStringLiteral("SELECT %1 FROM tblSession WHERE SessionID = %2").arg(QLatin1String(column)).arg(id)));
     }
 
     SessionDatabase database;
@@ -63,7 +63,7 @@ protected:
     QList<Change> changes;
     bool cancelNext = false;
     const int body = 379 - 224 + 8; // inside the 10:00 slot of the box
-    const int edge = 410 - 224;     // the last row before the bottom border
+    const int edge = 410 - 224; // the last row before the bottom border
 };
 
 } // namespace
@@ -161,11 +161,11 @@ TEST(WeekViewDrag, AMoveCanCrossIntoAnotherDaysColumn)
     QTest::mouseRelease(wednesdayColumn, Qt::LeftButton, Qt::NoModifier, overFriday);
     EXPECT_EQ(asked, 1);
     const QDate friday = wednesday.addDays(2);
-    EXPECT_EQ(NumberConversion::toDate(database.scalar(
-                      QStringLiteral("SELECT StartTime FROM tblSession WHERE SessionID = %1").arg(id))),
+    EXPECT_EQ(NumberConversion::toDate(
+                  database.scalar(QStringLiteral("SELECT StartTime FROM tblSession WHERE SessionID = %1").arg(id))),
               at(friday, 10, 30));
-    EXPECT_EQ(NumberConversion::toDate(database.scalar(
-                      QStringLiteral("SELECT SessionDate FROM tblSession WHERE SessionID = %1").arg(id))),
+    EXPECT_EQ(NumberConversion::toDate(
+                  database.scalar(QStringLiteral("SELECT SessionDate FROM tblSession WHERE SessionID = %1").arg(id))),
               OleDate::fromDate(friday));
     EXPECT_EQ(fridayColumn->itemCount(), 0);
     EXPECT_EQ(wednesdayColumn->itemCount(), 0);

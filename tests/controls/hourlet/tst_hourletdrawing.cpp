@@ -128,7 +128,7 @@ TEST_F(HourletDrawing, LaterAppointmentsPaintOverEarlierOnes)
     book(10, 0, 11);
     book(10, 30, 11, 30);
     hourlet->setVScrollValue(224);
-    EXPECT_EQ(pixel(700, 171), Red);    // the later box's top
+    EXPECT_EQ(pixel(700, 171), Red); // the later box's top
     EXPECT_EQ(pixel(700, 187), Yellow); // the earlier box's bottom border is covered
     EXPECT_EQ(pixel(700, 203), Red);
 }

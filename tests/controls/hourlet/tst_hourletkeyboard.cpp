@@ -162,6 +162,7 @@ TEST(CalendarAccessibility, TheArrowsAndTheDropButtonHaveNames)
         names << face->text(QAccessible::Name);
     }
     names.sort();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Choose a date"), QStringLiteral("Next day"),
-                                  QStringLiteral("Previous day")}));
+    EXPECT_EQ(
+        names,
+        (QStringList{QStringLiteral("Choose a date"), QStringLiteral("Next day"), QStringLiteral("Previous day")}));
 }

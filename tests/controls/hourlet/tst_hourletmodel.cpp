@@ -118,9 +118,9 @@ TEST_F(HourletModel, ShowsTheActiveDatesRowsOfTheResourceAndFollowsTheModel)
 
 TEST_F(HourletModel, SetAppointmentAndDeleteAppointmentWriteToTheModel)
 {
-    const qint32 added = hourlet->SetAppointment(OleDate::fromDate(testDay()), timeOfDay(10), timeOfDay(11),
-                                                 QStringLiteral("Added"), QStringLiteral("Notes"), 4,
-                                                 QStringLiteral("Room 1"));
+    const qint32 added =
+        hourlet->SetAppointment(OleDate::fromDate(testDay()), timeOfDay(10), timeOfDay(11), QStringLiteral("Added"),
+                                QStringLiteral("Notes"), 4, QStringLiteral("Room 1"));
     EXPECT_EQ(added, 1);
     EXPECT_EQ(messageBoxes().count(), 0);
     ASSERT_EQ(model.rowCount(), 1);
@@ -155,12 +155,12 @@ TEST_F(HourletModel, AModelThatTakesNoChangeIsReportedLikeAFailingDatabase)
     fixed.addAppointment(when(0, 10), when(0, 11), QStringLiteral("Fixed"), 12);
     hourlet->setModel(&fixed);
     EXPECT_TRUE(boxAt(10));
-    EXPECT_EQ(hourlet->SetAppointment(OleDate::fromDate(testDay()), timeOfDay(14), timeOfDay(15),
-                                      QStringLiteral("New"), QString(), 1, QString()),
+    EXPECT_EQ(hourlet->SetAppointment(OleDate::fromDate(testDay()), timeOfDay(14), timeOfDay(15), QStringLiteral("New"),
+                                      QString(), 1, QString()),
               0);
     ASSERT_EQ(messageBoxes().count(), 1);
     EXPECT_TRUE(messageBoxes().last().prompt.startsWith(QStringLiteral("438\r\n")))
-            << messageBoxes().last().prompt.toStdString();
+        << messageBoxes().last().prompt.toStdString();
     EXPECT_EQ(hourlet->SetAppointment(OleDate::fromDate(testDay()), timeOfDay(14), timeOfDay(15),
                                       QStringLiteral("Changed"), QString(), 1, QString(), 1),
               0);
@@ -202,7 +202,7 @@ TEST_F(HourletModel, ARepaintGoesOnPastAFailingLoadAndLogsWhatItSkipped)
     model.setData(model.index(0), QStringLiteral("no colour"), Olvar::BackColorRole);
     ASSERT_FALSE(skipped.messages.isEmpty());
     EXPECT_TRUE(skipped.messages.first().contains(QStringLiteral("loading the appointments skipped")))
-            << skipped.messages.first().toStdString();
+        << skipped.messages.first().toStdString();
     EXPECT_TRUE(skipped.messages.first().contains(QStringLiteral("Type mismatch")));
 
     // The steps after the load still run: the header takes a new colour.

@@ -24,7 +24,8 @@ protected:
         Hourlet *h = hourlet.get();
         const auto mouse = [this](const char *name) {
             return [this, name](qint16 button, qint16 shift, float x, float y) {
-                events << QStringLiteral("%1(%2,%3,%4,%5)").arg(QLatin1String(name)).arg(button).arg(shift).arg(x).arg(y);
+                events
+                    << QStringLiteral("%1(%2,%3,%4,%5)").arg(QLatin1String(name)).arg(button).arg(shift).arg(x).arg(y);
             };
         };
         QObject::connect(h, &Hourlet::MouseDown, h, mouse("MouseDown"));
@@ -34,9 +35,8 @@ protected:
         QObject::connect(h, &Hourlet::KeyDown, h, [this](qint16 code, qint16 shift) {
             events << QStringLiteral("KeyDown(%1,%2)").arg(code).arg(shift);
         });
-        QObject::connect(h, &Hourlet::KeyPress, h, [this](qint16 ascii) {
-            events << QStringLiteral("KeyPress(%1)").arg(ascii);
-        });
+        QObject::connect(h, &Hourlet::KeyPress, h,
+                         [this](qint16 ascii) { events << QStringLiteral("KeyPress(%1)").arg(ascii); });
         QObject::connect(h, &Hourlet::KeyUp, h, [this](qint16 code, qint16 shift) {
             events << QStringLiteral("KeyUp(%1,%2)").arg(code).arg(shift);
         });
@@ -96,8 +96,9 @@ TEST_F(HourletMouse, APressSelectsTheSlotUnderThePointer)
     EXPECT_EQ(hourlet->sessionId(), -1);
     EXPECT_EQ(selectedInt(Hourlet::ad9_ApptType), -1);
     EXPECT_EQ(hourlet->sessionDate(), OleDate::fromDate(testDay()));
-    EXPECT_EQ(events, (QStringList{QStringLiteral("MouseDown(1,0,400,%1)").arg(y),
-                                   QStringLiteral("MouseUp(1,0,400,%1)").arg(224 + y), QStringLiteral("Click")}));
+    EXPECT_EQ(events,
+              (QStringList{QStringLiteral("MouseDown(1,0,400,%1)").arg(y),
+                           QStringLiteral("MouseUp(1,0,400,%1)").arg(224 + y), QStringLiteral("Click")}));
 }
 
 TEST_F(HourletMouse, ASweepRunsFromTheFirstSlotAndKeepsTheEarliestStart)
@@ -158,10 +159,10 @@ TEST_F(HourletMouse, ASweepPastTheEdgesScrollsOneSlotPerMove)
 TEST_F(HourletMouse, AReleaseOverAnAppointmentSelectsIt)
 {
     SessionDatabase database;
-    const qint32 first = database.addSession(OleDate::fromDate(testDay()), timeOfDay(10), timeOfDay(11),
-                                             QStringLiteral("First"));
-    const qint32 second = database.addSession(OleDate::fromDate(testDay()), timeOfDay(10, 30),
-                                              timeOfDay(11, 30), QStringLiteral("Second"));
+    const qint32 first =
+        database.addSession(OleDate::fromDate(testDay()), timeOfDay(10), timeOfDay(11), QStringLiteral("First"));
+    const qint32 second = database.addSession(OleDate::fromDate(testDay()), timeOfDay(10, 30), timeOfDay(11, 30),
+                                              QStringLiteral("Second"));
     bindTo(database);
 
     press(slotRow(20, 224));
@@ -187,22 +188,23 @@ TEST_F(HourletMouse, AReleaseOverAnAppointmentSelectsIt)
 TEST_F(HourletMouse, TheRightButtonSelectsNothingButItsReleaseStillResolves)
 {
     SessionDatabase database;
-    const qint32 id = database.addSession(OleDate::fromDate(testDay()), timeOfDay(10), timeOfDay(11),
-                                          QStringLiteral("Session"));
+    const qint32 id =
+        database.addSession(OleDate::fromDate(testDay()), timeOfDay(10), timeOfDay(11), QStringLiteral("Session"));
     bindTo(database);
     press(slotRow(20, 224), Qt::RightButton);
     EXPECT_EQ(selectedInt(Hourlet::ad2_ApptStartCoord), 0);
     release(slotRow(20, 224), Qt::RightButton);
     EXPECT_EQ(hourlet->sessionId(), id);
-    EXPECT_EQ(events, (QStringList{QStringLiteral("MouseDown(2,0,400,%1)").arg(slotRow(20, 224)),
-                                   QStringLiteral("MouseUp(2,0,400,%1)").arg(slotRow(20, 0))}));
+    EXPECT_EQ(events,
+              (QStringList{QStringLiteral("MouseDown(2,0,400,%1)").arg(slotRow(20, 224)),
+                           QStringLiteral("MouseUp(2,0,400,%1)").arg(slotRow(20, 0))}));
 }
 
 TEST_F(HourletMouse, ADoubleClickFollowsThePlatformOrderAndKeepsTheFirstSelection)
 {
     SessionDatabase database;
-    const qint32 id = database.addSession(OleDate::fromDate(testDay()), timeOfDay(10), timeOfDay(11),
-                                          QStringLiteral("Session"));
+    const qint32 id =
+        database.addSession(OleDate::fromDate(testDay()), timeOfDay(10), timeOfDay(11), QStringLiteral("Session"));
     bindTo(database);
     qint32 seenByHost = 0;
     QObject::connect(hourlet.get(), &Hourlet::DblClick, hourlet.get(),
@@ -245,13 +247,24 @@ TEST_F(HourletMouse, KeysPassThroughWithThePlatformsCodes)
     QTest::keyClick(hourlet.get(), Qt::Key_Left, Qt::ControlModifier);
     QTest::keyClick(hourlet.get(), Qt::Key_Exclam, Qt::ShiftModifier);
     QTest::keyClick(hourlet.get(), Qt::Key_5, Qt::KeypadModifier);
-    EXPECT_EQ(events, (QStringList{
-                              QStringLiteral("KeyDown(65,0)"), QStringLiteral("KeyPress(97)"), QStringLiteral("KeyUp(65,0)"),
-                              QStringLiteral("KeyDown(112,0)"), QStringLiteral("KeyUp(112,0)"),
-                              QStringLiteral("KeyDown(17,2)"), QStringLiteral("KeyDown(37,2)"),
-                              QStringLiteral("KeyUp(37,2)"), QStringLiteral("KeyUp(17,0)"),
-                              QStringLiteral("KeyDown(16,1)"), QStringLiteral("KeyDown(49,1)"),
-                              QStringLiteral("KeyPress(33)"), QStringLiteral("KeyUp(49,1)"), QStringLiteral("KeyUp(16,0)"),
-                              QStringLiteral("KeyDown(101,0)"), QStringLiteral("KeyPress(53)"), QStringLiteral("KeyUp(101,0)"),
-                      }));
+    EXPECT_EQ(events,
+              (QStringList{
+                  QStringLiteral("KeyDown(65,0)"),
+                  QStringLiteral("KeyPress(97)"),
+                  QStringLiteral("KeyUp(65,0)"),
+                  QStringLiteral("KeyDown(112,0)"),
+                  QStringLiteral("KeyUp(112,0)"),
+                  QStringLiteral("KeyDown(17,2)"),
+                  QStringLiteral("KeyDown(37,2)"),
+                  QStringLiteral("KeyUp(37,2)"),
+                  QStringLiteral("KeyUp(17,0)"),
+                  QStringLiteral("KeyDown(16,1)"),
+                  QStringLiteral("KeyDown(49,1)"),
+                  QStringLiteral("KeyPress(33)"),
+                  QStringLiteral("KeyUp(49,1)"),
+                  QStringLiteral("KeyUp(16,0)"),
+                  QStringLiteral("KeyDown(101,0)"),
+                  QStringLiteral("KeyPress(53)"),
+                  QStringLiteral("KeyUp(101,0)"),
+              }));
 }

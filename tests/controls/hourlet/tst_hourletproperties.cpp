@@ -1,9 +1,9 @@
 #include "controlfactory.h"
 #include "hourlettesthelpers.h"
 #include "latebinding.h"
+#include "oleerror.h"
 #include "propertybag.h"
 #include "surfacetesthelpers.h"
-#include "oleerror.h"
 #include "vscrollbar.h"
 
 #include <QMetaEnum>
@@ -20,19 +20,31 @@ using namespace OlvarTest;
 namespace {
 
 const QStringList PersistedKeys{
-        QStringLiteral("BackColor"),          QStringLiteral("Enabled"),
-        QStringLiteral("SelectionHighlight"), QStringLiteral("Font"),
-        QStringLiteral("BorderStyle"),        QStringLiteral("ShowVscroll"),
-        QStringLiteral("VScrollValue"),       QStringLiteral("ActiveDate"),
-        QStringLiteral("ShowTimeScale"),      QStringLiteral("DateFormat"),
-        QStringLiteral("AppBarDefaultColor"), QStringLiteral("DefaultAppBackColor"),
-        QStringLiteral("AppItemFont"),        QStringLiteral("AppItemForeColor"),
-        QStringLiteral("MinutesPerSlot"),     QStringLiteral("AppItemBorderColor"),
-        QStringLiteral("AppItemBarBorderColor"), QStringLiteral("HighLightColor"),
-        QStringLiteral("SlotLineColor"),      QStringLiteral("BarColor"),
-        QStringLiteral("TimeScaleBackColor"), QStringLiteral("TimeScaleForeColor"),
-        QStringLiteral("SlotsBorderColor"),   QStringLiteral("AvailableColor"),
-        QStringLiteral("UnAvailableColor"),
+    QStringLiteral("BackColor"),
+    QStringLiteral("Enabled"),
+    QStringLiteral("SelectionHighlight"),
+    QStringLiteral("Font"),
+    QStringLiteral("BorderStyle"),
+    QStringLiteral("ShowVscroll"),
+    QStringLiteral("VScrollValue"),
+    QStringLiteral("ActiveDate"),
+    QStringLiteral("ShowTimeScale"),
+    QStringLiteral("DateFormat"),
+    QStringLiteral("AppBarDefaultColor"),
+    QStringLiteral("DefaultAppBackColor"),
+    QStringLiteral("AppItemFont"),
+    QStringLiteral("AppItemForeColor"),
+    QStringLiteral("MinutesPerSlot"),
+    QStringLiteral("AppItemBorderColor"),
+    QStringLiteral("AppItemBarBorderColor"),
+    QStringLiteral("HighLightColor"),
+    QStringLiteral("SlotLineColor"),
+    QStringLiteral("BarColor"),
+    QStringLiteral("TimeScaleBackColor"),
+    QStringLiteral("TimeScaleForeColor"),
+    QStringLiteral("SlotsBorderColor"),
+    QStringLiteral("AvailableColor"),
+    QStringLiteral("UnAvailableColor"),
 };
 
 /* Every persisted property set away from its default, in key order. */
@@ -71,12 +83,31 @@ QVariantList persistedValues(const Hourlet &h)
 {
     QVariantList values;
     const QMetaObject *meta = h.metaObject();
-    for (const char *name : {"BackColor", "Enabled", "SelectionHighlight", "Font", "BorderStyle", "ShowVscroll",
-                             "VScrollValue", "ActiveDate", "ShowTimeScale", "DateFormat", "AppItemBarColor",
-                             "AppItemBackColor", "AppItemFont", "AppItemForeColor", "MinutesPerSlot",
-                             "AppItemBorderColor", "AppItemBarBorderColor", "HighLightColor", "SlotLineColor",
-                             "BarColor", "TimeScaleBackColor", "TimeScaleForeColor", "SlotsBorderColor",
-                             "AvailableColor", "UnAvailableColor"})
+    for (const char *name : {"BackColor",
+                             "Enabled",
+                             "SelectionHighlight",
+                             "Font",
+                             "BorderStyle",
+                             "ShowVscroll",
+                             "VScrollValue",
+                             "ActiveDate",
+                             "ShowTimeScale",
+                             "DateFormat",
+                             "AppItemBarColor",
+                             "AppItemBackColor",
+                             "AppItemFont",
+                             "AppItemForeColor",
+                             "MinutesPerSlot",
+                             "AppItemBorderColor",
+                             "AppItemBarBorderColor",
+                             "HighLightColor",
+                             "SlotLineColor",
+                             "BarColor",
+                             "TimeScaleBackColor",
+                             "TimeScaleForeColor",
+                             "SlotsBorderColor",
+                             "AvailableColor",
+                             "UnAvailableColor"})
         values << meta->property(meta->indexOfProperty(name)).read(&h);
     return values;
 }
@@ -100,12 +131,11 @@ TEST(HourletHost, CreatedByTypeNameAndReachedByName)
     EXPECT_TRUE(QMetaObject::invokeMethod(hourlet, "Paint"));
 
     qint32 result = -1;
-    EXPECT_TRUE(QMetaObject::invokeMethod(hourlet, "SetAppointment", Q_RETURN_ARG(qint32, result),
-                                          Q_ARG(OlvarControls::OleDate, OleDate::fromDate(testDay())),
-                                          Q_ARG(OlvarControls::OleDate, timeOfDay(10)),
-                                          Q_ARG(OlvarControls::OleDate, timeOfDay(11)), Q_ARG(QString, QStringLiteral("By name")),
-                                          Q_ARG(QString, QString()), Q_ARG(qint32, 1), Q_ARG(QString, QString()),
-                                          Q_ARG(QVariant, QVariant(0))));
+    EXPECT_TRUE(QMetaObject::invokeMethod(
+        hourlet, "SetAppointment", Q_RETURN_ARG(qint32, result),
+        Q_ARG(OlvarControls::OleDate, OleDate::fromDate(testDay())), Q_ARG(OlvarControls::OleDate, timeOfDay(10)),
+        Q_ARG(OlvarControls::OleDate, timeOfDay(11)), Q_ARG(QString, QStringLiteral("By name")),
+        Q_ARG(QString, QString()), Q_ARG(qint32, 1), Q_ARG(QString, QString()), Q_ARG(QVariant, QVariant(0))));
     EXPECT_EQ(result, 0);
     EXPECT_EQ(hourlet->property("ItemCount").toInt(), 1);
 

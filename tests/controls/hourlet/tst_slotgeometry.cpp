@@ -1,8 +1,8 @@
 #include "appointmentlist.h"
 #include "drawtextlayout.h"
+#include "hourletlayout.h"
 #include "hourletpainter.h"
 #include "hourlettesthelpers.h"
-#include "hourletlayout.h"
 #include "selectionsweep.h"
 #include "slotgeometry.h"
 

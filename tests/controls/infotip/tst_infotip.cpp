@@ -505,9 +505,9 @@ TEST_F(InfoTipTest, OwnerWindowAndAboutBox)
     EXPECT_EQ(tip.hWnd(), qint32(quint32(tip.window()->winId())));
 
     tip.About();
-    EXPECT_EQ(messageBoxes().last(), (MessageBoxRequest{QStringLiteral("CInfoTip v1.0.1"),
-                                                        MsgBox::OkOnly | MsgBox::Information,
-                                                        QStringLiteral("About CInfoTip")}));
+    EXPECT_EQ(messageBoxes().last(),
+              (MessageBoxRequest{QStringLiteral("CInfoTip v1.0.1"), MsgBox::OkOnly | MsgBox::Information,
+                                 QStringLiteral("About CInfoTip")}));
 }
 
 TEST_F(InfoTipTest, AnOwnerClosingTakesTheTipWindowWithIt)

@@ -74,7 +74,7 @@ TEST(InfoTipLayout, PositionFollowsTheScreenUnderThePointer)
 TEST(InfoTipLayout, TipLargerThanTheRoomKeepsItsCornerOnTheScreen)
 {
     const QRect small(0, 0, 200, 100);
-    const InfoTipLayout wide = layoutOf(QSize(400, 26));  // 410 x 31
+    const InfoTipLayout wide = layoutOf(QSize(400, 26)); // 410 x 31
     EXPECT_EQ(wide.position(QPoint(50, 10), small), QPoint(0, 32));
     const InfoTipLayout tall = layoutOf(QSize(50, 300)); // 60 x 305
     EXPECT_EQ(tall.position(QPoint(20, 50), small), QPoint(20, 0));

@@ -29,7 +29,7 @@ public:
     TimerHost()
     {
         control.reset(qobject_cast<PeriodicTimer *>(
-                ControlFactory::create(QStringLiteral("OlvarControls.PeriodicTimer"), &host)));
+            ControlFactory::create(QStringLiteral("OlvarControls.PeriodicTimer"), &host)));
         QObject::connect(control.get(), &PeriodicTimer::Timer,
                          [this] { fired.push_back(virtualScheduler().elapsed()); });
     }
@@ -51,8 +51,9 @@ public:
 
 void expectInvalidPropertyValueBox()
 {
-    EXPECT_EQ(messageBoxes().last(), (MessageBoxRequest{QStringLiteral("Invalid property value"), MsgBox::OkOnly,
-                                                        QStringLiteral("OlvarControls")}));
+    EXPECT_EQ(
+        messageBoxes().last(),
+        (MessageBoxRequest{QStringLiteral("Invalid property value"), MsgBox::OkOnly, QStringLiteral("OlvarControls")}));
 }
 
 struct PeriodRow
@@ -117,16 +118,15 @@ TEST_P(PeriodTable, FiresAfterThePeriodAndAgainAfterEachHandler)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-        PeriodicTimer, PeriodTable,
-        testing::Values(PeriodRow{0, 0, 500, 1 + 500},              // milliseconds only
-                        PeriodRow{0, 0, 1, 1 + 1},                  // the shortest period
-                        PeriodRow{0, 5, 500, 1 + 500 + 5 * Minute}, // minutes and milliseconds
-                        PeriodRow{0, 5, 0, 1 + 5 * Minute},         // minutes only
-                        PeriodRow{1, 0, 500, 1 + 2 * 500 + 59 * Minute}, // whole hours and milliseconds
-                        PeriodRow{1, 0, 0, 2 + 59 * Minute},        // one hour is 59 minutes and 2 ms
-                        PeriodRow{1, 1, 0, 1 + 61 * Minute},        // but one hour and a minute is 61
-                        PeriodRow{2, 0, 0, 2 + 119 * Minute},
-                        PeriodRow{0, 0, 0, -1}));                   // nothing to time
+    PeriodicTimer, PeriodTable,
+    testing::Values(PeriodRow{0, 0, 500, 1 + 500}, // milliseconds only
+                    PeriodRow{0, 0, 1, 1 + 1}, // the shortest period
+                    PeriodRow{0, 5, 500, 1 + 500 + 5 * Minute}, // minutes and milliseconds
+                    PeriodRow{0, 5, 0, 1 + 5 * Minute}, // minutes only
+                    PeriodRow{1, 0, 500, 1 + 2 * 500 + 59 * Minute}, // whole hours and milliseconds
+                    PeriodRow{1, 0, 0, 2 + 59 * Minute}, // one hour is 59 minutes and 2 ms
+                    PeriodRow{1, 1, 0, 1 + 61 * Minute}, // but one hour and a minute is 61
+                    PeriodRow{2, 0, 0, 2 + 119 * Minute}, PeriodRow{0, 0, 0, -1})); // nothing to time
 
 TEST(PeriodicTimer, NextPeriodStartsWhenTheHandlerReturns)
 {
@@ -283,9 +283,9 @@ TEST(PeriodicTimer, NotifiesEachChangeOnceByName)
     QStringList names;
     for (const QList<QVariant> &change : changes)
         names << change.at(0).toString();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("TimerMode"), QStringLiteral("Interval"),
-                                  QStringLiteral("MinuteInterval"), QStringLiteral("HourInterval"),
-                                  QStringLiteral("Enabled")}));
+    EXPECT_EQ(names,
+              (QStringList{QStringLiteral("TimerMode"), QStringLiteral("Interval"), QStringLiteral("MinuteInterval"),
+                           QStringLiteral("HourInterval"), QStringLiteral("Enabled")}));
 }
 
 TEST(PeriodicTimer, NeverStartsAtDesignTime)
@@ -325,9 +325,9 @@ TEST(PeriodicTimer, SavesAndLoadsItsFiveKeys)
     saved.control->setTimerMode(PeriodicTimer::OneTime);
     saved.setPeriod(2, 30, 250);
     saved.control->WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("TimerMode"), QStringLiteral("Interval"),
-                                       QStringLiteral("MinuteInterval"), QStringLiteral("HourInterval"),
-                                       QStringLiteral("Enabled")}));
+    EXPECT_EQ(bag.keys(),
+              (QStringList{QStringLiteral("TimerMode"), QStringLiteral("Interval"), QStringLiteral("MinuteInterval"),
+                           QStringLiteral("HourInterval"), QStringLiteral("Enabled")}));
 
     TimerHost loaded;
     loaded.control->ReadProperties(bag);

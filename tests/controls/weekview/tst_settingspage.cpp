@@ -59,7 +59,7 @@ private:
 
 namespace {
 
-template<typename T>
+template <typename T>
 T *child(const Settings &page, const char *name)
 {
     T *widget = page.findChild<T *>(QString::fromLatin1(name));
@@ -78,10 +78,14 @@ int errorNumberOf(const std::function<void()> &call)
 }
 
 const QStringList AllWrites{
-        QStringLiteral("SelectionHighlight=true"), QStringLiteral("DateFormat=dd/mm"),
-        QStringLiteral("ShowTimeScale=false"),     QStringLiteral("VScrollValue=96"),
-        QStringLiteral("ShowVscroll=true"),        QStringLiteral("BorderStyle=1"),
-        QStringLiteral("Enabled=true"),            QStringLiteral("ActiveDate=11/03/2026 09:30:00"),
+    QStringLiteral("SelectionHighlight=true"),
+    QStringLiteral("DateFormat=dd/mm"),
+    QStringLiteral("ShowTimeScale=false"),
+    QStringLiteral("VScrollValue=96"),
+    QStringLiteral("ShowVscroll=true"),
+    QStringLiteral("BorderStyle=1"),
+    QStringLiteral("Enabled=true"),
+    QStringLiteral("ActiveDate=11/03/2026 09:30:00"),
 };
 
 } // namespace
@@ -98,18 +102,18 @@ TEST(SettingsPage, HasItsTwelveChildrenInTabOrderWithTheirCaptionsAndTwipsGeomet
         QRect twips;
     };
     const Expected expected[] = {
-            {"lblActiveDate", "Active Date:", QRect(90, 120, 2700, 240)},
-            {"txtActiveDate", nullptr, QRect(90, 370, 2700, 330)},
-            {"chkEnabled", "Enabled", QRect(3000, 360, 2700, 285)},
-            {"lblBorderStyle", "Border Style:", QRect(90, 840, 2700, 240)},
-            {"txtBorderStyle", nullptr, QRect(90, 1065, 2700, 330)},
-            {"chkShowVscroll", "Show Vscroll", QRect(3000, 1080, 2700, 285)},
-            {"lblVScrollValue", "VScrol lValue:", QRect(90, 1515, 2700, 240)},
-            {"txtVScrollValue", nullptr, QRect(90, 1770, 2700, 330)},
-            {"chkShowTimeScale", "Show Time Scale", QRect(3000, 1800, 2700, 285)},
-            {"lblDateFormat", "Date Format:", QRect(90, 2235, 2700, 240)},
-            {"txtDateFormat", nullptr, QRect(90, 2490, 2700, 330)},
-            {"chkSelectionHighligh", "Selection Highlight", QRect(3000, 2520, 2700, 285)},
+        {"lblActiveDate", "Active Date:", QRect(90, 120, 2700, 240)},
+        {"txtActiveDate", nullptr, QRect(90, 370, 2700, 330)},
+        {"chkEnabled", "Enabled", QRect(3000, 360, 2700, 285)},
+        {"lblBorderStyle", "Border Style:", QRect(90, 840, 2700, 240)},
+        {"txtBorderStyle", nullptr, QRect(90, 1065, 2700, 330)},
+        {"chkShowVscroll", "Show Vscroll", QRect(3000, 1080, 2700, 285)},
+        {"lblVScrollValue", "VScrol lValue:", QRect(90, 1515, 2700, 240)},
+        {"txtVScrollValue", nullptr, QRect(90, 1770, 2700, 330)},
+        {"chkShowTimeScale", "Show Time Scale", QRect(3000, 1800, 2700, 285)},
+        {"lblDateFormat", "Date Format:", QRect(90, 2235, 2700, 240)},
+        {"txtDateFormat", nullptr, QRect(90, 2490, 2700, 330)},
+        {"chkSelectionHighligh", "Selection Highlight", QRect(3000, 2520, 2700, 285)},
     };
     const QList<QWidget *> children = page.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(children.size(), 12);

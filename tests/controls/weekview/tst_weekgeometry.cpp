@@ -1,6 +1,6 @@
 #include "oledate.h"
-#include "testenvironment.h"
 #include "oleerror.h"
+#include "testenvironment.h"
 #include "weekdates.h"
 #include "weeklayout.h"
 
@@ -15,13 +15,13 @@ namespace {
 
 /* Offsets from the active date, column 0 to column 6, for Sunday (1) to Saturday (7). */
 const int OffsetTable[7][7] = {
-        {0, -1, -2, -3, -4, -5, -6}, // Sunday
-        {6, 5, 4, 3, 2, 1, 0},       // Monday
-        {5, 4, 3, 2, 1, 0, -1},      // Tuesday
-        {4, 3, 2, 1, 0, -1, -2},     // Wednesday
-        {3, 2, 1, 0, -1, -2, -3},    // Thursday
-        {2, 1, 0, -1, -2, -3, -4},   // Friday
-        {1, 0, -1, -2, -3, -4, -5},  // Saturday
+    {0, -1, -2, -3, -4, -5, -6}, // Sunday
+    {6, 5, 4, 3, 2, 1, 0}, // Monday
+    {5, 4, 3, 2, 1, 0, -1}, // Tuesday
+    {4, 3, 2, 1, 0, -1, -2}, // Wednesday
+    {3, 2, 1, 0, -1, -2, -3}, // Thursday
+    {2, 1, 0, -1, -2, -3, -4}, // Friday
+    {1, 0, -1, -2, -3, -4, -5}, // Saturday
 };
 
 } // namespace
@@ -37,7 +37,7 @@ TEST(WeekDates, EveryWeekdayGivesMondayToSundayOfItsWeek)
             const int expected = OffsetTable[weekday - 1][index];
             EXPECT_EQ(WeekDates::offset(weekday, index), expected) << weekday << " " << index;
             EXPECT_EQ(WeekDates::columnDate(active, index), OleDate::fromDate(day.addDays(expected)))
-                    << day.toString(Qt::ISODate).toStdString() << " column " << index;
+                << day.toString(Qt::ISODate).toStdString() << " column " << index;
         }
         EXPECT_EQ(WeekDates::monday(active).date().dayOfWeek(), Qt::Monday);
     }
@@ -100,8 +100,8 @@ TEST(WeekLayout, SharesTheWidthWithTheTimeScale)
 TEST(WeekLayout, RoundsTheShareHalfToEven)
 {
     EXPECT_EQ(WeekLayout(2131, 100, true).columnWidth(), 150); // 150.14
-    EXPECT_EQ(WeekLayout(1080 + 703, 100, true).columnWidth(), 100);  // 100.43
-    EXPECT_EQ(WeekLayout(1080 + 704, 100, true).columnWidth(), 101);  // 100.57
+    EXPECT_EQ(WeekLayout(1080 + 703, 100, true).columnWidth(), 100); // 100.43
+    EXPECT_EQ(WeekLayout(1080 + 704, 100, true).columnWidth(), 101); // 100.57
     EXPECT_EQ(WeekLayout(240 + 7 * 100 + 3, 100, false).columnWidth(), 100); // 100.43
     EXPECT_EQ(WeekLayout(240 + 1435, 100, false).columnWidth(), 205); // exactly
 }

@@ -15,7 +15,7 @@ using namespace OlvarTest;
 
 namespace {
 
-template<typename Call>
+template <typename Call>
 int errorNumberOf(Call &&call)
 {
     try {
@@ -47,7 +47,8 @@ TEST(WeekViewColumns, CreatedByTypeNameWithSevenConfiguredColumns)
     auto *view = qobject_cast<WeekView *>(control.get());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->typeName(), QStringLiteral("OlvarControls.WeekView"));
-    const QList<Hourlet *> children = view->findChildren<Hourlet *>(QStringLiteral("Hourlet"), Qt::FindDirectChildrenOnly);
+    const QList<Hourlet *> children =
+        view->findChildren<Hourlet *>(QStringLiteral("Hourlet"), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(children.size(), 7);
     EXPECT_EQ(view->column(7), nullptr);
     EXPECT_EQ(view->column(-1), nullptr);
@@ -93,8 +94,8 @@ TEST(WeekViewColumns, LaysTheColumnsOutOnEveryResize)
     view->resize(60, 200); // 900 twips: c = -26
     EXPECT_EQ(view->column(1)->width(), 112);
     EXPECT_EQ(view->column(6)->geometry(), QRect(0, 0, 112, 200));
-    EXPECT_EQ(view->column(5)->x(), 54);      // 840 - 26 = 814 twips
-    EXPECT_EQ(view->column(0)->x(), 46);      // 840 - 156 = 684 twips
+    EXPECT_EQ(view->column(5)->x(), 54); // 840 - 26 = 814 twips
+    EXPECT_EQ(view->column(0)->x(), 46); // 840 - 156 = 684 twips
 }
 
 TEST(WeekViewColumns, ActiveDateShowsMondayToSundayAndEachColumnReadsItsDay)
@@ -186,11 +187,12 @@ TEST(WeekViewData, AppointmentsGoToTheActiveColumnWhateverTheirDate)
     EXPECT_GT(id, 0);
     // Stored on the active column's day, which reread its day afterwards.
     EXPECT_EQ(NumberConversion::toDate(
-                      database.scalar(QStringLiteral("SELECT SessionDate FROM tblSession WHERE SessionID = %1").arg(id))),
+                  database.scalar(QStringLiteral("SELECT SessionDate FROM tblSession WHERE SessionID = %1").arg(id))),
               OleDate::fromDate(QDate(2026, 3, 10)));
     EXPECT_EQ(view->column(2)->itemCount(), 0);
 
-    database.execute(QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, 12)").arg(id));
+    database.execute(
+        QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, 12)").arg(id));
     database.addSession(OleDate::fromDate(QDate(2026, 3, 10)), timeOfDay(14), timeOfDay(15), QStringLiteral("Other"));
     view->column(5)->UpdateDisplay();
     EXPECT_EQ(view->column(5)->itemCount(), 1); // two sessions
@@ -313,9 +315,9 @@ TEST(WeekViewColumns, AWeekThatLeavesTheDateRangeIsRefusedAndChangesNothing)
     // 1 January 100 is a Friday and 31 December 9999 a Friday: their weeks leave the range.
     ASSERT_EQ(QDate(100, 1, 1).dayOfWeek(), 5);
     ASSERT_EQ(QDate(9999, 12, 31).dayOfWeek(), 5);
-    for (const OleDate &edge : {OleDate::fromDate(QDate(100, 1, 1)), OleDate::fromDate(QDate(100, 1, 3)),
-                                OleDate::fromDate(QDate(9999, 12, 31)), OleDate::fromDate(QDate(9999, 12, 27)),
-                                OleDate(1e308)}) {
+    for (const OleDate &edge :
+         {OleDate::fromDate(QDate(100, 1, 1)), OleDate::fromDate(QDate(100, 1, 3)),
+          OleDate::fromDate(QDate(9999, 12, 31)), OleDate::fromDate(QDate(9999, 12, 27)), OleDate(1e308)}) {
         EXPECT_EQ(errorNumberOf([&] { view->setActiveDate(edge); }), 380) << edge.value();
         EXPECT_EQ(view->activeDate(), wednesday);
         for (int index = 0; index < 7; ++index)

@@ -53,9 +53,9 @@ TEST(WeekViewAdditions, SavedAfterTheOtherKeysOnlyWhenSetAndHandedToTheColumnsOn
     PropertyBag bag;
     view->WriteProperties(bag);
     const QStringList keys = bag.keys();
-    EXPECT_EQ(keys.mid(keys.indexOf(QStringLiteral("HighLightColor")) + 1),
-              (QStringList{QStringLiteral("WorkDayStart"), QStringLiteral("WorkDayEnd"),
-                           QStringLiteral("OverlapLayout")}));
+    EXPECT_EQ(
+        keys.mid(keys.indexOf(QStringLiteral("HighLightColor")) + 1),
+        (QStringList{QStringLiteral("WorkDayStart"), QStringLiteral("WorkDayEnd"), QStringLiteral("OverlapLayout")}));
 
     WeekView restored;
     restored.ReadProperties(bag);

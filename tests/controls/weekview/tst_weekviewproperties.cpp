@@ -16,25 +16,38 @@ using namespace OlvarTest;
 namespace {
 
 const char *const ForwardedColors[] = {
-        "AppItemBackColor", "AppItemBarBorderColor", "AppItemBarColor", "AppItemBorderColor",
-        "AppItemForeColor", "AvailableColor",        "SlotLineColor",   "SlotsBorderColor",
-        "TimeScaleBackColor", "TimeScaleForeColor",  "UnAvailableColor",
+    "AppItemBackColor",   "AppItemBarBorderColor", "AppItemBarColor",  "AppItemBorderColor",
+    "AppItemForeColor",   "AvailableColor",        "SlotLineColor",    "SlotsBorderColor",
+    "TimeScaleBackColor", "TimeScaleForeColor",    "UnAvailableColor",
 };
 
 const QStringList SavedKeys{
-        QStringLiteral("BackColor"),          QStringLiteral("ForeColor"),
-        QStringLiteral("Enabled"),            QStringLiteral("Font"),
-        QStringLiteral("BackStyle"),          QStringLiteral("BorderStyle"),
-        QStringLiteral("ActiveDate"),         QStringLiteral("VScrollValue"),
-        QStringLiteral("ShowVscroll"),        QStringLiteral("ShowTimeScale"),
-        QStringLiteral("Resource"),           QStringLiteral("SelectionHighlight"),
-        QStringLiteral("BarColor"),           QStringLiteral("AppItemBackColor"),
-        QStringLiteral("AppItemBarBorderColor"), QStringLiteral("AppItemBarColor"),
-        QStringLiteral("AppItemBorderColor"), QStringLiteral("AppItemFont"),
-        QStringLiteral("AppItemForeColor"),   QStringLiteral("AvailableColor"),
-        QStringLiteral("SlotLineColor"),      QStringLiteral("SlotsBorderColor"),
-        QStringLiteral("TimeScaleBackColor"), QStringLiteral("TimeScaleForeColor"),
-        QStringLiteral("UnAvailableColor"),   QStringLiteral("HighLightColor"),
+    QStringLiteral("BackColor"),
+    QStringLiteral("ForeColor"),
+    QStringLiteral("Enabled"),
+    QStringLiteral("Font"),
+    QStringLiteral("BackStyle"),
+    QStringLiteral("BorderStyle"),
+    QStringLiteral("ActiveDate"),
+    QStringLiteral("VScrollValue"),
+    QStringLiteral("ShowVscroll"),
+    QStringLiteral("ShowTimeScale"),
+    QStringLiteral("Resource"),
+    QStringLiteral("SelectionHighlight"),
+    QStringLiteral("BarColor"),
+    QStringLiteral("AppItemBackColor"),
+    QStringLiteral("AppItemBarBorderColor"),
+    QStringLiteral("AppItemBarColor"),
+    QStringLiteral("AppItemBorderColor"),
+    QStringLiteral("AppItemFont"),
+    QStringLiteral("AppItemForeColor"),
+    QStringLiteral("AvailableColor"),
+    QStringLiteral("SlotLineColor"),
+    QStringLiteral("SlotsBorderColor"),
+    QStringLiteral("TimeScaleBackColor"),
+    QStringLiteral("TimeScaleForeColor"),
+    QStringLiteral("UnAvailableColor"),
+    QStringLiteral("HighLightColor"),
 };
 
 OleColor colorOf(const QObject &object, const char *name)
@@ -173,7 +186,7 @@ TEST(WeekViewPersistence, ANewControlSavesItsStoredValuesNotItsColumns)
     view->WriteProperties(bag);
     // Enabled is saved against a default of False; column 0's highlight colour against 0.
     EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("Enabled"), QStringLiteral("HighLightColor")}))
-            << bag.toText().toStdString();
+        << bag.toText().toStdString();
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("HighLightColor")).value<OleColor>(), view->column(0)->highLightColor());
 }
 

@@ -15,26 +15,33 @@ namespace {
 // Every table and column the demo and the day view use, spelled as they spell them.
 const QMap<QString, QStringList> demoColumns = {
     {QStringLiteral("tblSession"),
-     {QStringLiteral("SessionID"), QStringLiteral("SessionDate"), QStringLiteral("StartTime"), QStringLiteral("EndTime"),
-      QStringLiteral("SessionDescription"), QStringLiteral("AdditionalNotes"), QStringLiteral("LocationID"),
-      QStringLiteral("ClientNominatedLocation"), QStringLiteral("SessionTypeID"), QStringLiteral("ClientTypeID"),
-      QStringLiteral("BookedClientID"), QStringLiteral("ActualStartTime"), QStringLiteral("ActualEndTime"),
-      QStringLiteral("Chargeable"), QStringLiteral("Cancelled"), QStringLiteral("Invoiced")}},
+     {QStringLiteral("SessionID"), QStringLiteral("SessionDate"), QStringLiteral("StartTime"),
+      QStringLiteral("EndTime"), QStringLiteral("SessionDescription"), QStringLiteral("AdditionalNotes"),
+      QStringLiteral("LocationID"), QStringLiteral("ClientNominatedLocation"), QStringLiteral("SessionTypeID"),
+      QStringLiteral("ClientTypeID"), QStringLiteral("BookedClientID"), QStringLiteral("ActualStartTime"),
+      QStringLiteral("ActualEndTime"), QStringLiteral("Chargeable"), QStringLiteral("Cancelled"),
+      QStringLiteral("Invoiced")}},
     {QStringLiteral("tblCounsellerSessionLink"), {QStringLiteral("CounsellerID"), QStringLiteral("SessionID")}},
-    {QStringLiteral("tblClientSessionLink"), {QStringLiteral("ClientID"), QStringLiteral("SessionID"), QStringLiteral("Status")}},
+    {QStringLiteral("tblClientSessionLink"),
+     {QStringLiteral("ClientID"), QStringLiteral("SessionID"), QStringLiteral("Status")}},
     {QStringLiteral("tblCounseller"),
-     {QStringLiteral("CounsellerID"), QStringLiteral("FirstName"), QStringLiteral("LastName"), QStringLiteral("Salutation"),
-      QStringLiteral("eMail"), QStringLiteral("Fax"), QStringLiteral("Gender"), QStringLiteral("HomePhone"),
-      QStringLiteral("Mobile"), QStringLiteral("Phone"), QStringLiteral("WorkPhone"), QStringLiteral("PhysAddr1"),
-      QStringLiteral("PhysAddr2"), QStringLiteral("PhysAddr3"), QStringLiteral("PhysPcode"), QStringLiteral("PostAddr1"),
-      QStringLiteral("PostAddr2"), QStringLiteral("PostAddr3"), QStringLiteral("PostPcode")}},
-    {QStringLiteral("tblClient"),
-     {QStringLiteral("ClientID"), QStringLiteral("FirstName"), QStringLiteral("LastName"), QStringLiteral("OrganisationName"),
-      QStringLiteral("Salutation"), QStringLiteral("Ancestry"), QStringLiteral("Email"), QStringLiteral("Fax"),
-      QStringLiteral("FirstContact"), QStringLiteral("Gender"), QStringLiteral("Mobile"), QStringLiteral("Occupation"),
-      QStringLiteral("WorkPhone"), QStringLiteral("PhysAddr1"), QStringLiteral("PhysAddr2"), QStringLiteral("PhysAddr3"),
-      QStringLiteral("PhysPcode"), QStringLiteral("PostAddr1"), QStringLiteral("PostAddr2"), QStringLiteral("PostAddr3"),
-      QStringLiteral("PostPcode")}},
+     {QStringLiteral("CounsellerID"), QStringLiteral("FirstName"), QStringLiteral("LastName"),
+      QStringLiteral("Salutation"), QStringLiteral("eMail"), QStringLiteral("Fax"), QStringLiteral("Gender"),
+      QStringLiteral("HomePhone"), QStringLiteral("Mobile"), QStringLiteral("Phone"), QStringLiteral("WorkPhone"),
+      QStringLiteral("PhysAddr1"), QStringLiteral("PhysAddr2"), QStringLiteral("PhysAddr3"),
+      QStringLiteral("PhysPcode"), QStringLiteral("PostAddr1"), QStringLiteral("PostAddr2"),
+      QStringLiteral("PostAddr3"), QStringLiteral("PostPcode")}},
+    {QStringLiteral("tblClient"), {QStringLiteral("ClientID"),     QStringLiteral("FirstName"),
+                                   QStringLiteral("LastName"),     QStringLiteral("OrganisationName"),
+                                   QStringLiteral("Salutation"),   QStringLiteral("Ancestry"),
+                                   QStringLiteral("Email"),        QStringLiteral("Fax"),
+                                   QStringLiteral("FirstContact"), QStringLiteral("Gender"),
+                                   QStringLiteral("Mobile"),       QStringLiteral("Occupation"),
+                                   QStringLiteral("WorkPhone"),    QStringLiteral("PhysAddr1"),
+                                   QStringLiteral("PhysAddr2"),    QStringLiteral("PhysAddr3"),
+                                   QStringLiteral("PhysPcode"),    QStringLiteral("PostAddr1"),
+                                   QStringLiteral("PostAddr2"),    QStringLiteral("PostAddr3"),
+                                   QStringLiteral("PostPcode")}},
     {QStringLiteral("tblCounsellerEthnecityLink"), {QStringLiteral("CounsellerID"), QStringLiteral("EthnecityID")}},
     {QStringLiteral("tblClientEthnecityLink"), {QStringLiteral("ClientID"), QStringLiteral("EthnecityID")}},
     {QStringLiteral("tblCounsellorLanguageLink"), {QStringLiteral("CounsellerID"), QStringLiteral("LanguageID")}},
@@ -46,7 +53,8 @@ const QMap<QString, QStringList> demoColumns = {
     {QStringLiteral("tblClientType"), {QStringLiteral("ClientTypeID"), QStringLiteral("Description")}},
     {QStringLiteral("tblClientCase"), {QStringLiteral("ClientCaseID")}},
     {QStringLiteral("tblClientCaseSessionLink"), {QStringLiteral("ClientCaseID"), QStringLiteral("SessionID")}},
-    {QStringLiteral("tblSessionClientEndNote"), {QStringLiteral("ClientID"), QStringLiteral("SessionID"), QStringLiteral("EndNote")}},
+    {QStringLiteral("tblSessionClientEndNote"),
+     {QStringLiteral("ClientID"), QStringLiteral("SessionID"), QStringLiteral("EndNote")}},
     {QStringLiteral("tblConfig"), {QStringLiteral("Description"), QStringLiteral("Value")}},
 };
 
@@ -55,9 +63,10 @@ const QDate sampleDay(2026, 3, 11); // a Wednesday
 QString loadQuery(QDate day, int resource)
 {
     const QString d = day.toString(QStringLiteral("MM/dd/yyyy"));
-    return QStringLiteral("Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = #%1# Or "
-                          "(tblSession.starttime <= #%1# and tblSession.endtime >= #%1#))  and tblSession.SessionID= "
-                          "tblCounsellerSessionLink.SessionID  and tblCounsellerSessionLink.CounsellerID=%2 and Cancelled = False")
+    return QStringLiteral(
+               "Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = #%1# Or "
+               "(tblSession.starttime <= #%1# and tblSession.endtime >= #%1#))  and tblSession.SessionID= "
+               "tblCounsellerSessionLink.SessionID  and tblCounsellerSessionLink.CounsellerID=%2 and Cancelled = False")
         .arg(d)
         .arg(resource);
 }
@@ -105,15 +114,23 @@ TEST_F(PracticeDatabaseTest, TheSampleIsAFortnightOfTheCounsellorsWeekdays)
     EXPECT_EQ(first(QStringLiteral("Select * from tblCounseller"), QStringLiteral("CounsellerID")), 1);
     EXPECT_EQ(column(QStringLiteral("Select * from tblCounseller"), QStringLiteral("CounsellerID")).size(), 5);
     EXPECT_EQ(column(QStringLiteral("Select * from tblClient"), QStringLiteral("ClientID")).size(), 20);
-    EXPECT_GT(first(QStringLiteral("Select count(*) AS n from tblClient where OrganisationName <> ''"), QStringLiteral("n")).toInt(), 0);
-    EXPECT_GT(first(QStringLiteral("Select count(*) AS n from tblClient where OrganisationName Is Null"), QStringLiteral("n")).toInt(), 10);
+    EXPECT_GT(
+        first(QStringLiteral("Select count(*) AS n from tblClient where OrganisationName <> ''"), QStringLiteral("n"))
+            .toInt(),
+        0);
+    EXPECT_GT(
+        first(QStringLiteral("Select count(*) AS n from tblClient where OrganisationName Is Null"), QStringLiteral("n"))
+            .toInt(),
+        10);
     EXPECT_EQ(first(QStringLiteral("Select * from tblConfig where Description ='MinimumCancellationTime'"),
-                    QStringLiteral("Value")).toInt(),
+                    QStringLiteral("Value"))
+                  .toInt(),
               24);
     for (const char *table : {"tblLocation", "tblSessionType", "tblClientType", "tblCounsellerEthnecityLink",
                               "tblCounsellorLanguageLink", "tblClientEthnecityLink", "tblClientLanguageLink",
                               "tblClientSessionLink", "tblSessionClientEndNote", "tblClientCaseSessionLink"}) {
-        EXPECT_GT(first(QStringLiteral("Select count(*) AS n from ") + QLatin1String(table), QStringLiteral("n")).toInt(), 0)
+        EXPECT_GT(
+            first(QStringLiteral("Select count(*) AS n from ") + QLatin1String(table), QStringLiteral("n")).toInt(), 0)
             << table;
     }
 
@@ -138,10 +155,11 @@ TEST_F(PracticeDatabaseTest, TheSampleIsAFortnightOfTheCounsellorsWeekdays)
                                    "(select SessionID from tblCounsellerSessionLink)"),
                     QStringLiteral("n")),
               0);
-    EXPECT_EQ(first(QStringLiteral("SELECT count(*) AS n FROM tblSession a, tblCounsellerSessionLink la, tblSession b, "
-                                   "tblCounsellerSessionLink lb WHERE la.SessionID = a.SessionID AND lb.SessionID = b.SessionID "
-                                   "AND la.CounsellerID = lb.CounsellerID AND a.SessionID < b.SessionID AND "
-                                   "a.SessionDate = b.SessionDate AND a.StartTime < b.EndTime AND b.StartTime < a.EndTime"),
+    EXPECT_EQ(first(QStringLiteral(
+                        "SELECT count(*) AS n FROM tblSession a, tblCounsellerSessionLink la, tblSession b, "
+                        "tblCounsellerSessionLink lb WHERE la.SessionID = a.SessionID AND lb.SessionID = b.SessionID "
+                        "AND la.CounsellerID = lb.CounsellerID AND a.SessionID < b.SessionID AND "
+                        "a.SessionDate = b.SessionDate AND a.StartTime < b.EndTime AND b.StartTime < a.EndTime"),
                     QStringLiteral("n")),
               0);
     // The day view finds counsellor 1's sessions of the day.
@@ -156,15 +174,20 @@ TEST_F(PracticeDatabaseTest, TheLargeSetSpreadsItsSessionsOverTheYears)
     connection.Open();
     EXPECT_EQ(first(QStringLiteral("Select count(*) AS n from tblSession"), QStringLiteral("n")), 3000);
     EXPECT_EQ(first(QStringLiteral("Select count(*) AS n from tblCounsellerSessionLink"), QStringLiteral("n")), 3000);
-    EXPECT_EQ(first(QStringLiteral("Select SessionDate from tblSession order by SessionDate"), QStringLiteral("SessionDate")).value<OleDate>().date(),
-              QDate(2020, 1, 6));
+    EXPECT_EQ(
+        first(QStringLiteral("Select SessionDate from tblSession order by SessionDate"), QStringLiteral("SessionDate"))
+            .value<OleDate>()
+            .date(),
+        QDate(2020, 1, 6));
     // Thirty sessions a weekday: a hundred weekdays.
-    EXPECT_EQ(first(QStringLiteral("Select count(*) AS n from tblSession where SessionDate = #01/06/2020#"), QStringLiteral("n")),
+    EXPECT_EQ(first(QStringLiteral("Select count(*) AS n from tblSession where SessionDate = #01/06/2020#"),
+                    QStringLiteral("n")),
               30);
     EXPECT_EQ(column(loadQuery(QDate(2020, 1, 7), 3), QStringLiteral("tblSession.SessionID")).size()
-                  + column(QStringLiteral("Select * from tblSession, tblCounsellerSessionLink where SessionDate = #01/07/2020# "
-                                          "and Cancelled = True and tblSession.SessionID = tblCounsellerSessionLink.SessionID "
-                                          "and CounsellerID = 3"),
+                  + column(QStringLiteral(
+                               "Select * from tblSession, tblCounsellerSessionLink where SessionDate = #01/07/2020# "
+                               "and Cancelled = True and tblSession.SessionID = tblCounsellerSessionLink.SessionID "
+                               "and CounsellerID = 3"),
                            QStringLiteral("SessionID"))
                         .size(),
               6);
@@ -210,17 +233,20 @@ TEST_F(PracticeDatabaseTest, TheToolWritesADatabaseTheSqliteShellReads)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), made);
-    EXPECT_EQ(QProcess::execute(tool, {QStringLiteral("--sessions"), QStringLiteral("abc"), folder.filePath(QStringLiteral("x.db"))}), 2);
+    EXPECT_EQ(QProcess::execute(
+                  tool, {QStringLiteral("--sessions"), QStringLiteral("abc"), folder.filePath(QStringLiteral("x.db"))}),
+              2);
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.db"))));
 
     const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
     if (shell.isEmpty())
         GTEST_SKIP() << "the sqlite3 shell is not on PATH";
     QProcess sqlite;
-    sqlite.start(shell, {QStringLiteral("-batch"), path,
-                         QStringLiteral("SELECT FirstName || ' ' || LastName FROM tblCounseller WHERE CounsellerID = 1; "
-                                        "SELECT count(*) > 100 FROM tblSession; SELECT Value FROM tblConfig; "
-                                        "SELECT name FROM sqlite_schema WHERE name = 'tblSessionClientEndNote';")});
+    sqlite.start(shell,
+                 {QStringLiteral("-batch"), path,
+                  QStringLiteral("SELECT FirstName || ' ' || LastName FROM tblCounseller WHERE CounsellerID = 1; "
+                                 "SELECT count(*) > 100 FROM tblSession; SELECT Value FROM tblConfig; "
+                                 "SELECT name FROM sqlite_schema WHERE name = 'tblSessionClientEndNote';")});
     ASSERT_TRUE(sqlite.waitForFinished());
     EXPECT_EQ(sqlite.exitCode(), 0);
     EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),

@@ -29,7 +29,8 @@ const char *const practiceRows[] = {
     "INSERT INTO tblClientEthnecityLink (ClientID, EthnecityID) VALUES (4, 2)",
     "INSERT INTO tblClientLanguageLink (ClientID, LanguageID) VALUES (4, 1), (4, 2)",
     "INSERT INTO tblLocation (LocationID, Description) VALUES (1, 'Room 2'), (2, 'Room 1'), (3, 'Group Room')",
-    "INSERT INTO tblSessionType (SessionTypeID, Description) VALUES (1, 'Assessment'), (2, 'Counselling'), (3, 'Review')",
+    "INSERT INTO tblSessionType (SessionTypeID, Description) VALUES (1, 'Assessment'), (2, 'Counselling'), (3, "
+    "'Review')",
     "INSERT INTO tblClientType (ClientTypeID, Description) VALUES (1, 'Adult'), (2, 'Child')",
     "INSERT INTO tblConfig (Description, Value) VALUES ('MinimumCancellationTime', '24')",
     "INSERT INTO tblSession (SessionID, SessionDate, StartTime, EndTime, SessionDescription, AdditionalNotes, "
@@ -88,7 +89,8 @@ protected:
     QList<int> loadedSessions(OleDate day, int resource)
     {
         const QString d = day.date().toString(QStringLiteral("MM/dd/yyyy"));
-        const QString query = QStringLiteral("Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = ")
+        const QString query =
+            QStringLiteral("Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = ")
             + QStringLiteral("#") + d + QStringLiteral("# Or (tblSession.starttime <= ") + QStringLiteral("#") + d
             + QStringLiteral("# and tblSession.endtime >= ") + QStringLiteral("#") + d
             + QStringLiteral("#))  and tblSession.SessionID= tblCounsellerSessionLink.SessionID  and "
@@ -128,17 +130,19 @@ protected:
                             int type, int id)
     {
         return QStringLiteral("UPDATE tblSession SET tblSession.SessionDate =") + QStringLiteral("'")
-            + DateText::general(date) + QStringLiteral("'") + QStringLiteral(", ") + QStringLiteral("AdditionalNotes ='")
-            + detail + QStringLiteral("'") + QStringLiteral(", SessionDescription='") + subject + QStringLiteral("'")
-            + QStringLiteral(", EndTime='") + DateText::general(end) + QStringLiteral("'") + QStringLiteral(", StartTime=")
-            + QStringLiteral("'") + DateText::general(start) + QStringLiteral("', SessionTypeID = ")
-            + QString::number(type) + QStringLiteral(" where SessionID=") + QString::number(id);
+            + DateText::general(date) + QStringLiteral("'") + QStringLiteral(", ")
+            + QStringLiteral("AdditionalNotes ='") + detail + QStringLiteral("'")
+            + QStringLiteral(", SessionDescription='") + subject + QStringLiteral("'") + QStringLiteral(", EndTime='")
+            + DateText::general(end) + QStringLiteral("'") + QStringLiteral(", StartTime=") + QStringLiteral("'")
+            + DateText::general(start) + QStringLiteral("', SessionTypeID = ") + QString::number(type)
+            + QStringLiteral(" where SessionID=") + QString::number(id);
     }
 
     // The session dialog's conflict checks: the counsellor's, or with \a room set, the room's.
     bool conflict(int owner, QTime start, QTime end, int sessionId, bool room = false)
     {
-        const QString d = QStringLiteral("#") + march7.date().toString(QStringLiteral("dd/MMM/yyyy")) + QStringLiteral("#");
+        const QString d =
+            QStringLiteral("#") + march7.date().toString(QStringLiteral("dd/MMM/yyyy")) + QStringLiteral("#");
         const QString s = QStringLiteral("#") + start.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("#");
         const QString e = QStringLiteral("#") + end.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("#");
         const QString c = QString::number(owner);
@@ -147,15 +151,18 @@ protected:
                                        : QStringLiteral("WHERE (((tblCounsellerSessionLink.CounsellerID)=");
         const QString orTest = room ? QStringLiteral(",1,0))=1)) OR (((tblSession.LocationID)=")
                                     : QStringLiteral(",1,0))=1)) OR (((tblCounsellerSessionLink.CounsellerID)=");
-        const QString statement =
-            QStringLiteral("SELECT ") + (room ? QStringLiteral("tblSession.LocationID") : QStringLiteral("tblCounsellerSessionLink.CounsellerID"))
-            + QStringLiteral(", tblSession.SessionDate, tblSession.StartTime, tblSession.EndTime, tblCounsellerSessionLink.SessionID ")
-            + QStringLiteral("FROM tblSession INNER JOIN tblCounsellerSessionLink ON tblSession.SessionID = tblCounsellerSessionLink.SessionID ")
+        const QString statement = QStringLiteral("SELECT ")
+            + (room ? QStringLiteral("tblSession.LocationID") : QStringLiteral("tblCounsellerSessionLink.CounsellerID"))
+            + QStringLiteral(", tblSession.SessionDate, tblSession.StartTime, tblSession.EndTime, "
+                             "tblCounsellerSessionLink.SessionID ")
+            + QStringLiteral("FROM tblSession INNER JOIN tblCounsellerSessionLink ON tblSession.SessionID = "
+                             "tblCounsellerSessionLink.SessionID ")
             + ownerTest + c + QStringLiteral(") AND ((tblSession.SessionDate)=") + d
             + QStringLiteral(") AND ((tblCounsellerSessionLink.SessionID)<>") + i
             + QStringLiteral(") AND ((IIf(([StartTime]<=") + s + QStringLiteral(") And [endtime]>") + s + orTest + c
-            + QStringLiteral(") AND ((tblSession.SessionDate)=") + d + QStringLiteral(") AND ((tblCounsellerSessionLink.SessionID)<>")
-            + i + QStringLiteral(") AND ((IIf(([StartTime]<") + e + QStringLiteral(") And [EndTime]>") + s
+            + QStringLiteral(") AND ((tblSession.SessionDate)=") + d
+            + QStringLiteral(") AND ((tblCounsellerSessionLink.SessionID)<>") + i
+            + QStringLiteral(") AND ((IIf(([StartTime]<") + e + QStringLiteral(") And [EndTime]>") + s
             + QStringLiteral(",1,0))=1));");
         Recordset rs = connection.Execute(statement);
         const bool found = !rs.Eof();
@@ -169,16 +176,19 @@ protected:
         const QString statement =
             QStringLiteral("SELECT tblCounseller.counsellerID, tblCounseller.FirstName, tblCounseller.LastName, "
                            "IIf([WA]>0,0.99+([WA]/100),0)+IIf([WB]>0,0.99+([WB]/100),0) AS Rank ")
-            + QStringLiteral("FROM ([SELECT tblCounseller.CounsellerID, Count(tblCounsellerEthnecityLink.EthnecityID) AS WA, "
-                             "tblClientEthnecityLink.ClientID ")
-            + QStringLiteral("FROM (tblCounseller INNER JOIN tblCounsellerEthnecityLink ON tblCounseller.CounsellerID = "
-                             "tblCounsellerEthnecityLink.CounsellerID) INNER JOIN tblClientEthnecityLink ON "
-                             "tblCounsellerEthnecityLink.EthnecityID = tblClientEthnecityLink.EthnecityID ")
+            + QStringLiteral(
+                "FROM ([SELECT tblCounseller.CounsellerID, Count(tblCounsellerEthnecityLink.EthnecityID) AS WA, "
+                "tblClientEthnecityLink.ClientID ")
+            + QStringLiteral(
+                "FROM (tblCounseller INNER JOIN tblCounsellerEthnecityLink ON tblCounseller.CounsellerID = "
+                "tblCounsellerEthnecityLink.CounsellerID) INNER JOIN tblClientEthnecityLink ON "
+                "tblCounsellerEthnecityLink.EthnecityID = tblClientEthnecityLink.EthnecityID ")
             + QStringLiteral("GROUP BY tblCounseller.CounsellerID, tblClientEthnecityLink.ClientID ")
             + QStringLiteral("HAVING (((tblClientEthnecityLink.ClientID)=") + client
-            + QStringLiteral("))]. AS EthRank RIGHT JOIN tblCounseller ON EthRank.CounsellerID = tblCounseller.CounsellerID) "
-                             "LEFT JOIN [SELECT tblCounseller.CounsellerID, Count(tblCounsellorLanguageLink.LanguageID) AS WB, "
-                             "tblClientLanguageLink.ClientID ")
+            + QStringLiteral(
+                "))]. AS EthRank RIGHT JOIN tblCounseller ON EthRank.CounsellerID = tblCounseller.CounsellerID) "
+                "LEFT JOIN [SELECT tblCounseller.CounsellerID, Count(tblCounsellorLanguageLink.LanguageID) AS WB, "
+                "tblClientLanguageLink.ClientID ")
             + QStringLiteral("FROM (tblCounseller INNER JOIN tblCounsellorLanguageLink ON tblCounseller.CounsellerID = "
                              "tblCounsellorLanguageLink.CounsellerID) INNER JOIN tblClientLanguageLink ON "
                              "tblCounsellorLanguageLink.LanguageID = tblClientLanguageLink.LanguageID ")
@@ -212,10 +222,11 @@ TEST_P(PracticeStatements, TheDayViewLoadsTheResourcesSessionsOfTheDay)
     EXPECT_TRUE(loadedSessions(march7.addDays(1), 2).isEmpty());
 
     Recordset rs;
-    rs.Open(QStringLiteral("Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = #03/07/2026# "
-                           "Or (tblSession.starttime <= #03/07/2026# and tblSession.endtime >= #03/07/2026#))  and "
-                           "tblSession.SessionID= tblCounsellerSessionLink.SessionID  and "
-                           "tblCounsellerSessionLink.CounsellerID=2 and Cancelled = False"),
+    rs.Open(QStringLiteral(
+                "Select * from tblSession, tblCounsellerSessionLink WHERE (tblSession.SessionDate = #03/07/2026# "
+                "Or (tblSession.starttime <= #03/07/2026# and tblSession.endtime >= #03/07/2026#))  and "
+                "tblSession.SessionID= tblCounsellerSessionLink.SessionID  and "
+                "tblCounsellerSessionLink.CounsellerID=2 and Cancelled = False"),
             connection, 0, 1, -1);
     EXPECT_EQ(rs.Fields(QStringLiteral("tblSession.SessionID")).Value(), 7);
     EXPECT_EQ(rs.Fields(QStringLiteral("SessionDate")).Value().value<OleDate>(), march7);
@@ -237,13 +248,19 @@ TEST_P(PracticeStatements, TheDayViewInsertsAndReadsTheNewIdentifierFromTheTable
         EXPECT_EQ(id, int(connection.LastInsertId())) << locale;
         EXPECT_GT(id, 24);
         EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
-                        QStringLiteral("SessionDate")).value<OleDate>(), march7) << locale;
+                        QStringLiteral("SessionDate"))
+                      .value<OleDate>(),
+                  march7)
+            << locale;
         EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
-                        QStringLiteral("StartTime")).value<OleDate>(), start) << locale;
+                        QStringLiteral("StartTime"))
+                      .value<OleDate>(),
+                  start)
+            << locale;
         // Not linked yet, so not loaded; once linked it is, being neither cancelled nor null.
         EXPECT_FALSE(loadedSessions(march7, 12).contains(id));
-        run(QStringLiteral("Insert into tblCounsellerSessionLink (SessionID, CounsellerID) values(") + QString::number(id)
-            + QStringLiteral(", 12 )"));
+        run(QStringLiteral("Insert into tblCounsellerSessionLink (SessionID, CounsellerID) values(")
+            + QString::number(id) + QStringLiteral(", 12 )"));
         EXPECT_TRUE(loadedSessions(march7, 12).contains(id)) << locale;
     }
 }
@@ -266,20 +283,26 @@ TEST_P(PracticeStatements, AnUnquotedApostropheOrATextThatIsNoDateIsRefusedAndCh
 {
     const OleDate start = OleDate::fromTime(QTime(10, 0));
     const OleDate end = OleDate::fromTime(QTime(11, 0));
-    EXPECT_EQ(errorNumberOf([&] { save(updateStatement(march7, QString(), QStringLiteral("Ann's review"), end, start, 2, 5)); }),
+    EXPECT_EQ(errorNumberOf(
+                  [&] { save(updateStatement(march7, QString(), QStringLiteral("Ann's review"), end, start, 2, 5)); }),
               ErrorNumber::SqlError);
-    EXPECT_EQ(errorNumberOf([&] { save(insertStatement(march7, QString(), QStringLiteral("O'Brien"), end, start, 2)); }),
-              ErrorNumber::SqlError);
-    EXPECT_EQ(errorNumberOf([&] {
-                  run(QStringLiteral("UPDATE tblSession SET tblSession.SessionDate ='07/03/2026', StartTime='25:99' where SessionID=5"));
-              }),
-              ErrorNumber::DataTypeMismatch);
+    EXPECT_EQ(
+        errorNumberOf([&] { save(insertStatement(march7, QString(), QStringLiteral("O'Brien"), end, start, 2)); }),
+        ErrorNumber::SqlError);
+    EXPECT_EQ(
+        errorNumberOf([&] {
+            run(QStringLiteral(
+                "UPDATE tblSession SET tblSession.SessionDate ='07/03/2026', StartTime='25:99' where SessionID=5"));
+        }),
+        ErrorNumber::DataTypeMismatch);
     // An expression that yields a text is stopped by the column's own check.
-    EXPECT_EQ(errorNumberOf([&] { run(QStringLiteral("UPDATE tblSession SET StartTime='10:00' || '' where SessionID=5")); }),
-              ErrorNumber::GeneralFailure);
+    EXPECT_EQ(
+        errorNumberOf([&] { run(QStringLiteral("UPDATE tblSession SET StartTime='10:00' || '' where SessionID=5")); }),
+        ErrorNumber::GeneralFailure);
     EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("SessionDescription")),
               QStringLiteral("Intake"));
-    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("StartTime")).value<OleDate>(),
+    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("StartTime"))
+                  .value<OleDate>(),
               start);
     EXPECT_EQ(first(QStringLiteral("Select count(*) AS n from tblSession"), QStringLiteral("n")), 11);
 }
@@ -290,7 +313,8 @@ TEST_P(PracticeStatements, TheDayViewDeletesOnlyTheSessionRow)
     command.setActiveConnection(connection);
     command.setCommandText(QStringLiteral("DELETE FROM tblSession Where tblSession.SessionID = ") + QString::number(7));
     command.Execute(-1);
-    EXPECT_FALSE(first(QStringLiteral("Select * from tblSession where SessionID=7"), QStringLiteral("SessionID")).isValid());
+    EXPECT_FALSE(
+        first(QStringLiteral("Select * from tblSession where SessionID=7"), QStringLiteral("SessionID")).isValid());
     EXPECT_EQ(first(QStringLiteral("Select count(*) AS n from tblSession"), QStringLiteral("n")), 10);
     EXPECT_EQ(sorted(column(QStringLiteral("select * from tblCounsellerSessionLink where sessionID=7"),
                             QStringLiteral("CounsellerID"))),
@@ -317,7 +341,8 @@ TEST_P(PracticeStatements, TheMainWindowReadsCounsellorsAndClients)
         names.append(QString::number(rs.AbsolutePosition()) + QLatin1Char(':')
                      + (organisation.toString().isEmpty() ? last.toString() : organisation.toString()));
     }
-    EXPECT_EQ(names, QStringList({QStringLiteral("1:Lee"), QStringLiteral("2:Harbour Trust"), QStringLiteral("3:O'Brien")}));
+    EXPECT_EQ(names,
+              QStringList({QStringLiteral("1:Lee"), QStringLiteral("2:Harbour Trust"), QStringLiteral("3:O'Brien")}));
 }
 
 TEST_P(PracticeStatements, CounsellorsRankByTheEthnicitiesAndLanguagesTheyShareWithTheClient)
@@ -344,23 +369,28 @@ TEST_P(PracticeStatements, CounsellorsRankByTheEthnicitiesAndLanguagesTheyShareW
 
 TEST_P(PracticeStatements, TheSessionDialogLoadsItsListsAndTheStoredSession)
 {
-    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(10), QStringLiteral("Invoiced")),
+    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(10),
+                    QStringLiteral("Invoiced")),
               QVariant(true));
-    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("Invoiced")), QVariant(false));
+    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("Invoiced")),
+              QVariant(false));
     EXPECT_EQ(column(QStringLiteral("Select * from tblSessionType"), QStringLiteral("Description")),
               QVariantList({QStringLiteral("Assessment"), QStringLiteral("Counselling"), QStringLiteral("Review")}));
-    EXPECT_EQ(column(QStringLiteral("Select * from tblClientType"), QStringLiteral("ClientTypeID")), QVariantList({1, 2}));
+    EXPECT_EQ(column(QStringLiteral("Select * from tblClientType"), QStringLiteral("ClientTypeID")),
+              QVariantList({1, 2}));
     EXPECT_EQ(column(QStringLiteral("Select * from tblLocation order by Description"), QStringLiteral("Description")),
               QVariantList({QStringLiteral("Group Room"), QStringLiteral("Room 1"), QStringLiteral("Room 2")}));
     EXPECT_EQ(first(QStringLiteral("Select * from tblClientType where ClientTypeID=1"), QStringLiteral("Description")),
               QStringLiteral("Adult"));
     EXPECT_EQ(first(QStringLiteral("select * from tblLocation where LocationID=1"), QStringLiteral("Description")),
               QStringLiteral("Room 2"));
-    EXPECT_EQ(first(QStringLiteral("Select * from tblSessionType where Sessiontypeid=2"), QStringLiteral("Description")),
-              QStringLiteral("Counselling"));
+    EXPECT_EQ(
+        first(QStringLiteral("Select * from tblSessionType where Sessiontypeid=2"), QStringLiteral("Description")),
+        QStringLiteral("Counselling"));
     EXPECT_EQ(first(QStringLiteral("Select * from tblClient where ClientID=5"), QStringLiteral("OrganisationName")),
               QStringLiteral("Harbour Trust"));
-    EXPECT_TRUE(isNullVariant(first(QStringLiteral("Select * from tblClient where ClientID=5"), QStringLiteral("FirstName"))));
+    EXPECT_TRUE(
+        isNullVariant(first(QStringLiteral("Select * from tblClient where ClientID=5"), QStringLiteral("FirstName"))));
     EXPECT_EQ(first(QStringLiteral("Select * from tblCounseller where CounsellerID=12"), QStringLiteral("LastName")),
               QStringLiteral("Chen"));
 
@@ -373,20 +403,22 @@ TEST_P(PracticeStatements, TheSessionDialogLoadsItsListsAndTheStoredSession)
                         + caseId.toString() + QStringLiteral(" and SessionID <=22"),
                     QStringLiteral("CurrentPos")),
               3);
-    EXPECT_EQ(first(QStringLiteral("Select count(ClientCaseID) as TotalSessionInCase from tblClientCaseSessionLink where "
-                                   "clientCaseID =")
-                        + caseId.toString(),
-                    QStringLiteral("TotalSessionInCase")),
-              5);
+    EXPECT_EQ(
+        first(QStringLiteral("Select count(ClientCaseID) as TotalSessionInCase from tblClientCaseSessionLink where "
+                             "clientCaseID =")
+                  + caseId.toString(),
+              QStringLiteral("TotalSessionInCase")),
+        5);
 }
 
 TEST_P(PracticeStatements, TheSessionDialogCompletesTheSessionItSaves)
 {
     const QString update = QStringLiteral("Update tblSession set ClientTypeID =") + QString::number(1)
-        + QStringLiteral(", BookedClientID =") + QStringLiteral("4") + QStringLiteral(", LocationID = ") + QString::number(-1)
-        + QStringLiteral(", ClientNominatedLocation = '") + quoteForSql(QStringLiteral("Ann's office")) + QStringLiteral("' ")
-        + QStringLiteral(", ActualStartTime='") + QStringLiteral("10:02:00") + QStringLiteral("' ")
-        + QStringLiteral(", ActualEndTime='") + QStringLiteral("10:55:00") + QStringLiteral("' ");
+        + QStringLiteral(", BookedClientID =") + QStringLiteral("4") + QStringLiteral(", LocationID = ")
+        + QString::number(-1) + QStringLiteral(", ClientNominatedLocation = '")
+        + quoteForSql(QStringLiteral("Ann's office")) + QStringLiteral("' ") + QStringLiteral(", ActualStartTime='")
+        + QStringLiteral("10:02:00") + QStringLiteral("' ") + QStringLiteral(", ActualEndTime='")
+        + QStringLiteral("10:55:00") + QStringLiteral("' ");
     run(update + QStringLiteral(" where SessionID = ") + QString::number(5));
     Recordset rs = connection.Execute(QStringLiteral("Select * from tblSession where sessionID=5"));
     EXPECT_EQ(rs.Fields(QStringLiteral("ClientNominatedLocation")).Value(), QStringLiteral("Ann's office"));
@@ -408,9 +440,10 @@ TEST_P(PracticeStatements, TheSessionDialogCompletesTheSessionItSaves)
     EXPECT_EQ(first(QStringLiteral("Select * from tblSession where sessionID=") + QString::number(id),
                     QStringLiteral("Chargeable")),
               QVariant(true));
-    EXPECT_EQ(sorted(column(QStringLiteral("select * from tblCounsellerSessionLink where sessionID=") + QString::number(id),
-                            QStringLiteral("CounsellerID"))),
-              QList<int>({12}));
+    EXPECT_EQ(
+        sorted(column(QStringLiteral("select * from tblCounsellerSessionLink where sessionID=") + QString::number(id),
+                      QStringLiteral("CounsellerID"))),
+        QList<int>({12}));
 }
 
 TEST_P(PracticeStatements, AttendeesAreAddedOnceAndListed)
@@ -420,13 +453,17 @@ TEST_P(PracticeStatements, AttendeesAreAddedOnceAndListed)
                            + QStringLiteral(" and ClientID=") + QStringLiteral("4"),
                        QStringLiteral("ClientID"))
                     .isEmpty());
-    EXPECT_EQ(first(QStringLiteral("select * from tblClient where ClientID=") + QStringLiteral("4"), QStringLiteral("ClientID")), 4);
-    EXPECT_FALSE(first(QStringLiteral("select * from tblClient where ClientID=99"), QStringLiteral("ClientID")).isValid());
+    EXPECT_EQ(first(QStringLiteral("select * from tblClient where ClientID=") + QStringLiteral("4"),
+                    QStringLiteral("ClientID")),
+              4);
+    EXPECT_FALSE(
+        first(QStringLiteral("select * from tblClient where ClientID=99"), QStringLiteral("ClientID")).isValid());
     for (const char *client : {"4", "5"}) {
-        run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values(") + QLatin1String(client)
-            + QStringLiteral(", ") + session + QStringLiteral(", 'Booked') "));
+        run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values(")
+            + QLatin1String(client) + QStringLiteral(", ") + session + QStringLiteral(", 'Booked') "));
     }
-    run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values(6, ") + session + QStringLiteral(", '')"));
+    run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values(6, ") + session
+        + QStringLiteral(", '')"));
     Recordset rs = connection.Execute(QStringLiteral("select * from tblClientSessionLink where sessionID=") + session);
     QStringList listed;
     for (; !rs.Eof(); rs.MoveNext()) {
@@ -436,7 +473,9 @@ TEST_P(PracticeStatements, AttendeesAreAddedOnceAndListed)
         listed.append(client.Fields(QStringLiteral("LastName")).Value().toString() + QLatin1Char('/')
                       + (status.isEmpty() ? QStringLiteral("No Status") : status));
     }
-    EXPECT_EQ(listed, QStringList({QStringLiteral("Lee/Booked"), QStringLiteral("/Booked"), QStringLiteral("O'Brien/No Status")}));
+    EXPECT_EQ(
+        listed,
+        QStringList({QStringLiteral("Lee/Booked"), QStringLiteral("/Booked"), QStringLiteral("O'Brien/No Status")}));
     EXPECT_EQ(first(QStringLiteral("Select * from tblClient where ClientID =5"), QStringLiteral("OrganisationName")),
               QStringLiteral("Harbour Trust"));
 
@@ -455,8 +494,8 @@ TEST_P(PracticeStatements, AttendeesAreAddedOnceAndListed)
               QStringLiteral("Whitfield"));
     // A second link of the same attendee would count twice in every list; it is refused.
     EXPECT_EQ(errorNumberOf([&] {
-                  run(QStringLiteral("Insert into tblCounsellerSessionLink (CounsellerID, SessionID) values(2, ") + session
-                      + QStringLiteral(") "));
+                  run(QStringLiteral("Insert into tblCounsellerSessionLink (CounsellerID, SessionID) values(2, ")
+                      + session + QStringLiteral(") "));
               }),
               ErrorNumber::GeneralFailure);
 }
@@ -492,10 +531,12 @@ TEST_P(PracticeStatements, CancellingReadsTheConfigurationAndFlipsTheFlag)
                     QStringLiteral("Value")),
               QStringLiteral("24"));
     run(QStringLiteral("Update tblSession set Cancelled = true where SessionID = ") + QString::number(5));
-    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("Cancelled")), QVariant(true));
+    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("Cancelled")),
+              QVariant(true));
     EXPECT_FALSE(loadedSessions(march7, 12).contains(5));
     run(QStringLiteral("Update tblSession set Cancelled = false where SessionID = ") + QString::number(5));
-    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("Cancelled")), QVariant(false));
+    EXPECT_EQ(first(QStringLiteral("Select * from tblSession where SessionID=5"), QStringLiteral("Cancelled")),
+              QVariant(false));
 }
 
 TEST_P(PracticeStatements, EndNotesAreInsertedOnceThenUpdated)
@@ -504,22 +545,24 @@ TEST_P(PracticeStatements, EndNotesAreInsertedOnceThenUpdated)
     run(QStringLiteral("Insert into tblClientSessionLink (ClientID, SessionID, Status) values(5, 5, 'Booked') "));
     Recordset clients;
     clients.setCursorLocation(adUseClient);
-    clients.Open(QStringLiteral("SELECT  tblClient.ClientID, tblClient.LastName , tblClient.FirstName, "
-                                "tblClient.OrganisationName From tblClient, tblClientSessionLink WHERE "
-                                "tblClient.ClientID=tblClientSessionLink.ClientID AND tblClientSessionLink.sessionID=5"),
-                 connection, adOpenDynamic, adLockOptimistic);
+    clients.Open(
+        QStringLiteral("SELECT  tblClient.ClientID, tblClient.LastName , tblClient.FirstName, "
+                       "tblClient.OrganisationName From tblClient, tblClientSessionLink WHERE "
+                       "tblClient.ClientID=tblClientSessionLink.ClientID AND tblClientSessionLink.sessionID=5"),
+        connection, adOpenDynamic, adLockOptimistic);
     clients.MoveFirst();
     QStringList names;
     for (; !clients.Eof(); clients.MoveNext()) {
         const QString organisation = clients.Fields(QStringLiteral("OrganisationName")).Value().toString();
-        names.append(organisation.isEmpty() ? clients.Fields(QStringLiteral("FirstName")).Value().toString() + QLatin1Char(' ')
-                                                  + clients.Fields(QStringLiteral("LastName")).Value().toString()
+        names.append(organisation.isEmpty() ? clients.Fields(QStringLiteral("FirstName")).Value().toString()
+                             + QLatin1Char(' ') + clients.Fields(QStringLiteral("LastName")).Value().toString()
                                             : organisation);
     }
     EXPECT_EQ(names, QStringList({QStringLiteral("Ann Lee"), QStringLiteral("Harbour Trust")}));
 
     const QString where = QStringLiteral(" where ClientID=4 and SessionID=5");
-    EXPECT_TRUE(column(QStringLiteral("Select * from tblSessionClientEndNote") + where, QStringLiteral("EndNote")).isEmpty());
+    EXPECT_TRUE(
+        column(QStringLiteral("Select * from tblSessionClientEndNote") + where, QStringLiteral("EndNote")).isEmpty());
     run(QStringLiteral("Insert into tblSessionClientEndNote (ClientID, SessionID, EndNote) values (4, 5, '")
         + quoteForSql(QStringLiteral("It's going well")) + QStringLiteral(" ") + QStringLiteral("' )"));
     EXPECT_EQ(first(QStringLiteral("Select * from tblSessionClientEndNote") + where, QStringLiteral("EndNote")),
@@ -529,7 +572,8 @@ TEST_P(PracticeStatements, EndNotesAreInsertedOnceThenUpdated)
     for (int i = 0; i < 8000; ++i)
         note += QStringLiteral("O'Hara, ");
     ASSERT_EQ(note.size(), 64000);
-    run(QStringLiteral("Update tblSessionClientEndNote set EndNote='") + quoteForSql(note) + QStringLiteral("'") + where);
+    run(QStringLiteral("Update tblSessionClientEndNote set EndNote='") + quoteForSql(note) + QStringLiteral("'")
+        + where);
     EXPECT_EQ(first(QStringLiteral("Select * from tblSessionClientEndNote") + where, QStringLiteral("EndNote")), note);
     EXPECT_EQ(column(QStringLiteral("Select * from tblSessionClientEndNote"), QStringLiteral("ClientID")).size(), 1);
 }

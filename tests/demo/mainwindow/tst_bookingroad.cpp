@@ -78,8 +78,9 @@ protected:
 
     QString sessionField(int id, const char *field)
     {
-        return basGeneral::TextOf(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
-                                        QString::fromLatin1(field)));
+        return basGeneral::TextOf(
+            first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
+                  QString::fromLatin1(field)));
     }
 
     std::unique_ptr<Sessara::frmDemo> window;
@@ -115,12 +116,14 @@ TEST_F(BookingRoad, AFreeSlotBookedInTheDayViewIsStoredAndDrawnInItsSlot)
                     QStringLiteral("SessionDate"))
                   .value<OleDate>(),
               OleDate::fromDate(saturday));
-    EXPECT_EQ(NumberConversion::toDate(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
-                                             QStringLiteral("StartTime")))
+    EXPECT_EQ(NumberConversion::toDate(
+                  first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
+                        QStringLiteral("StartTime")))
                   .time(),
               QTime(10, 0));
-    EXPECT_EQ(NumberConversion::toDate(first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
-                                             QStringLiteral("EndTime")))
+    EXPECT_EQ(NumberConversion::toDate(
+                  first(QStringLiteral("Select * from tblSession where SessionID=") + QString::number(id),
+                        QStringLiteral("EndTime")))
                   .time(),
               QTime(11, 0));
     EXPECT_EQ(sessionField(id, "SessionDescription"), seen.defaultSubject);
@@ -128,8 +131,8 @@ TEST_F(BookingRoad, AFreeSlotBookedInTheDayViewIsStoredAndDrawnInItsSlot)
                     + QString::number(id)),
               1);
     EXPECT_EQ(sessionField(id, "Chargeable"), QStringLiteral("True"));
-    EXPECT_EQ(sessionField(id, "ClientTypeID"), QStringLiteral("1"));   // Adult, the first client type
-    EXPECT_EQ(sessionField(id, "LocationID"), QStringLiteral("4"));     // Group Room, first of the rooms by name
+    EXPECT_EQ(sessionField(id, "ClientTypeID"), QStringLiteral("1")); // Adult, the first client type
+    EXPECT_EQ(sessionField(id, "LocationID"), QStringLiteral("4")); // Group Room, first of the rooms by name
     EXPECT_EQ(sessionField(id, "BookedClientID"), QStringLiteral("0")); // no client chosen in the main window
     EXPECT_EQ(sessionField(id, "ClientNominatedLocation"), QString());
 
@@ -172,7 +175,8 @@ TEST_F(BookingRoad, AFreeSlotBookedInTheWeekViewIsStoredAndDrawnInTheColumnOfIts
     ASSERT_NE(saturdayColumn, nullptr);
     const int scroll = saturdayColumn->vScrollValue();
 
-    const DialogSeen seen = doubleClickAndSave(saturdayColumn, QPoint(saturdayColumn->width() / 2, slotRow(20, scroll)));
+    const DialogSeen seen =
+        doubleClickAndSave(saturdayColumn, QPoint(saturdayColumn->width() / 2, slotRow(20, scroll)));
     ASSERT_TRUE(seen.opened);
     EXPECT_EQ(seen.caption, QStringLiteral("New Session"));
     EXPECT_EQ(seen.startTime, QStringLiteral("10:00 am"));
@@ -227,14 +231,12 @@ TEST_F(BookingRoad, AWeeklySeriesBookedInTheWeekViewIsStoredOnEachWeeksDate)
     const int before = count(QStringLiteral("Select * from tblSession"));
 
     // The question and the summary get their first buttons: Yes, and OK.
-    const DialogSeen seen = doubleClickAndSave(saturdayColumn, QPoint(saturdayColumn->width() / 2,
-                                                                      slotRow(20, saturdayColumn->vScrollValue())),
-                                               [](frmSession &dialog) {
-                                                   qobject_cast<QComboBox *>(dialog.control(QStringLiteral("cboRepeat")))
-                                                       ->setCurrentIndex(1);
-                                                   qobject_cast<QSpinBox *>(dialog.control(QStringLiteral("spnRepeatCount")))
-                                                       ->setValue(3);
-                                               });
+    const DialogSeen seen = doubleClickAndSave(
+        saturdayColumn, QPoint(saturdayColumn->width() / 2, slotRow(20, saturdayColumn->vScrollValue())),
+        [](frmSession &dialog) {
+            qobject_cast<QComboBox *>(dialog.control(QStringLiteral("cboRepeat")))->setCurrentIndex(1);
+            qobject_cast<QSpinBox *>(dialog.control(QStringLiteral("spnRepeatCount")))->setValue(3);
+        });
     ASSERT_TRUE(seen.opened);
     ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
     EXPECT_TRUE(OlvarTest::messageBoxes().last().prompt.startsWith(

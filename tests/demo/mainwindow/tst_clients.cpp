@@ -64,8 +64,8 @@ protected:
     void SetUp() override { window = openMainWindow(folder.path()); }
     QString clientField(qint64 id, const char *field)
     {
-        return basGeneral::TextOf(
-            first(QStringLiteral("Select * from tblClient where ClientID=") + QString::number(id), QLatin1String(field)));
+        return basGeneral::TextOf(first(QStringLiteral("Select * from tblClient where ClientID=") + QString::number(id),
+                                        QLatin1String(field)));
     }
 
     std::unique_ptr<Sessara::frmDemo> window;
@@ -93,7 +93,8 @@ TEST_F(Clients, AClientAddedIsFoundByPartOfItsNameAndBooked)
     window->tbToolBar()->findChild<QAction *>(QStringLiteral("AddClient"))->trigger();
     ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
     ASSERT_EQ(count(QStringLiteral("Select * from tblClient")), before + 1);
-    const qint64 id = first(QStringLiteral("Select max(ClientID) as Id from tblClient"), QStringLiteral("Id")).toLongLong();
+    const qint64 id =
+        first(QStringLiteral("Select max(ClientID) as Id from tblClient"), QStringLiteral("Id")).toLongLong();
     EXPECT_EQ(clientField(id, "LastName"), QStringLiteral("O'Sullivan"));
     EXPECT_EQ(clientField(id, "Mobile"), QStringLiteral("027 555 9876"));
     EXPECT_EQ(first(QStringLiteral("Select * from tblClient where ClientID=") + QString::number(id),
@@ -159,7 +160,8 @@ TEST_F(Clients, AClientNeedsALastNameOrAnOrganisationName)
     window->AddClient();
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
-    EXPECT_EQ(OlvarTest::messageBoxes().requests().at(0).prompt, QStringLiteral("Enter a last name or an organisation name."));
+    EXPECT_EQ(OlvarTest::messageBoxes().requests().at(0).prompt,
+              QStringLiteral("Enter a last name or an organisation name."));
     EXPECT_EQ(OlvarTest::messageBoxes().requests().at(1).prompt,
               QStringLiteral("First Contact must be a date written dd/mm/yyyy."));
     EXPECT_EQ(count(QStringLiteral("Select * from tblClient")), before + 1);
@@ -212,7 +214,8 @@ TEST_F(Clients, TheAttendeeSearchesFillTheirBoxes)
     QTimer::singleShot(0, [&] { byPhone = findAndChoose(QStringLiteral("555 0104")); });
     qobject_cast<QPushButton *>(dialog.control(QStringLiteral("cmdSearchCounsellerAdendee")))->click();
     EXPECT_EQ(byPhone, QStringList{QStringLiteral("4")});
-    EXPECT_EQ(dialog.control(QStringLiteral("txtCounsellerAttendeeAdd"))->property("text").toString(), QStringLiteral("4"));
+    EXPECT_EQ(dialog.control(QStringLiteral("txtCounsellerAttendeeAdd"))->property("text").toString(),
+              QStringLiteral("4"));
 
     QTimer::singleShot(0, [&] { byNumber = findAndChoose(QStringLiteral("7")); });
     qobject_cast<QPushButton *>(dialog.control(QStringLiteral("cmdSearchClientAdendee")))->click();

@@ -35,7 +35,8 @@ TEST(FormFile, ControlsRoundTripThroughTheText)
     FormControl day{QStringLiteral("OlvarControls.Hourlet"), QStringLiteral("ZOVudeZozo1"), PropertyBag()};
     day.properties.WriteProperty(QStringLiteral("ShowTimeScale"), true, false);
     day.properties.WriteProperty(QStringLiteral("Font"), QFont(QStringLiteral("Arial"), 8));
-    FormControl timer{QStringLiteral("OlvarControls.PeriodicTimer"), QStringLiteral("PeriodicUpdateDisplay"), PropertyBag()};
+    FormControl timer{QStringLiteral("OlvarControls.PeriodicTimer"), QStringLiteral("PeriodicUpdateDisplay"),
+                      PropertyBag()};
     timer.properties.WriteProperty(QStringLiteral("MinuteInterval"), qint16(1), qint16(0));
     FormControl empty{QStringLiteral("OlvarControls.WeekView"), QStringLiteral("WeekView1"), PropertyBag()};
 
@@ -52,9 +53,11 @@ TEST(FormFile, ControlsRoundTripThroughTheText)
 TEST(FormFile, ADamagedFormIsRefusedWhole)
 {
     const QString good = FormFile::toText({{QStringLiteral("T"), QStringLiteral("N"), PropertyBag()}});
-    EXPECT_EQ(errorOf([&] { FormFile::fromText(QStringLiteral("Begin T\n") + good); }), 321);       // no name
+    EXPECT_EQ(errorOf([&] { FormFile::fromText(QStringLiteral("Begin T\n") + good); }), 321); // no name
     EXPECT_EQ(errorOf([&] { FormFile::fromText(good.left(good.lastIndexOf(QStringLiteral("End")))); }), 321);
-    EXPECT_EQ(errorOf([&] { FormFile::fromText(QStringLiteral("Begin T N\nOlvarControls.PropertyBag 1\nKey: bogus 1\nEnd\n")); }),
+    EXPECT_EQ(errorOf([&] {
+                  FormFile::fromText(QStringLiteral("Begin T N\nOlvarControls.PropertyBag 1\nKey: bogus 1\nEnd\n"));
+              }),
               321);
     EXPECT_EQ(errorOf([&] { FormFile::fromText(QStringLiteral("Begin T N\nEnd\n")); }), 321);
     OlvarTest::TempFolder folder;
@@ -67,9 +70,10 @@ TEST(FormFile, TheMainWindowsFormHoldsTheViewsAndTheRefreshTimer)
     QStringList names;
     for (const FormControl &control : controls)
         names << control.typeName + QLatin1Char(' ') + control.name;
-    EXPECT_EQ(names, QStringList({QStringLiteral("OlvarControls.Hourlet ZOVudeZozo1"),
-                                  QStringLiteral("OlvarControls.WeekView WeekView1"),
-                                  QStringLiteral("OlvarControls.PeriodicTimer PeriodicUpdateDisplay")}));
+    EXPECT_EQ(names,
+              QStringList({QStringLiteral("OlvarControls.Hourlet ZOVudeZozo1"),
+                           QStringLiteral("OlvarControls.WeekView WeekView1"),
+                           QStringLiteral("OlvarControls.PeriodicTimer PeriodicUpdateDisplay")}));
     const PropertyBag &day = controls.at(0).properties;
     EXPECT_EQ(day.ReadProperty(QStringLiteral("ShowTimeScale"), false).toBool(), true);
     EXPECT_EQ(day.ReadProperty(QStringLiteral("Font")).value<QFont>().family(), QStringLiteral("Arial"));
@@ -94,12 +98,14 @@ TEST(ListBar, ItemsAreFoundAndClickedByTheirKeys)
     bar.addItem(QStringLiteral("Calendars"), QStringLiteral("Coun1"), QStringLiteral("Aroha Ngata"));
     bar.addItem(QStringLiteral("Calendars"), QStringLiteral("Coun12"), QStringLiteral("Mei Chen"));
     EXPECT_EQ(bar.addItem(QStringLiteral("Nowhere"), QStringLiteral("X"), QStringLiteral("X")), nullptr);
-    EXPECT_EQ(bar.itemKeys(QStringLiteral("Calendars")), QStringList({QStringLiteral("Coun1"), QStringLiteral("Coun12")}));
+    EXPECT_EQ(bar.itemKeys(QStringLiteral("Calendars")),
+              QStringList({QStringLiteral("Coun1"), QStringLiteral("Coun12")}));
     EXPECT_TRUE(bar.itemKeys(QStringLiteral("Maintenace")).isEmpty());
 
     QSignalSpy clicks(&bar, &ListBar::ItemClick);
     EXPECT_TRUE(bar.clickItem(QStringLiteral("Calendars"), QStringLiteral("Coun12")));
     EXPECT_FALSE(bar.clickItem(QStringLiteral("Calendars"), QStringLiteral("Coun99")));
     ASSERT_EQ(clicks.count(), 1);
-    EXPECT_EQ(clicks.at(0), QVariantList({QStringLiteral("Coun12"), QStringLiteral("Mei Chen"), QStringLiteral("Calendars")}));
+    EXPECT_EQ(clicks.at(0),
+              QVariantList({QStringLiteral("Coun12"), QStringLiteral("Mei Chen"), QStringLiteral("Calendars")}));
 }

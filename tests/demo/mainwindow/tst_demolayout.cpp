@@ -63,10 +63,10 @@ TEST(DemoLayout, AWindowShorterThanTheToolbarAndNameKeepsTheOldHeights)
 {
     const MainWindowGeometry g = DemoLayout::arrangeWindow(designed(), 15000, 500, 420);
     EXPECT_EQ(g.dayView.top(), 780);
-    EXPECT_EQ(g.dayView.height(), 6000);          // 500 - 780 is refused
-    EXPECT_EQ(g.panel.height(), 6000 + 360);      // computed from the height kept
+    EXPECT_EQ(g.dayView.height(), 6000); // 500 - 780 is refused
+    EXPECT_EQ(g.panel.height(), 6000 + 360); // computed from the height kept
     EXPECT_EQ(g.weekView.height(), 6000);
-    EXPECT_EQ(g.dayView.width(), 11300);          // the widths still follow
+    EXPECT_EQ(g.dayView.width(), 11300); // the widths still follow
 }
 
 TEST(DemoLayout, TheNavigationBarFillsThePanelBetweenItsHeadingAndTheCopyright)

@@ -178,7 +178,8 @@ TEST_F(FrontDesk, ASessionCancelledInTheDialogLeavesTheWeekViewWhenTheDialogClos
         if (!dialog)
             return;
         qobject_cast<QPushButton *>(dialog->control(QStringLiteral("cmdCancel")))->click();
-        cancelled = dialog->control(QStringLiteral("cmdCancel"))->property("text").toString() == QStringLiteral("Uncancel");
+        cancelled =
+            dialog->control(QStringLiteral("cmdCancel"))->property("text").toString() == QStringLiteral("Uncancel");
         qobject_cast<QPushButton *>(dialog->control(QStringLiteral("cmdOk")))->click();
     });
     doubleClick(column, QPoint(column->width() / 2, slotRow(20, column->vScrollValue()) + 8));

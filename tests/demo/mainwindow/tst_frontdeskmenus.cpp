@@ -88,9 +88,11 @@ TEST_F(FrontDeskMenus, ACaseIsOpenedForTheChosenClientAndASessionLinkedToIt)
     EXPECT_EQ(listed, casesBefore);
     EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, QStringLiteral("Enter a description of the case."));
     ASSERT_EQ(count(QStringLiteral("Select * from tblClientCase where ClientID=2")), casesBefore + 1);
-    const int caseId = first(QStringLiteral("Select max(ClientCaseID) as Id from tblClientCase"), QStringLiteral("Id")).toInt();
-    EXPECT_EQ(basGeneral::TextOf(first(QStringLiteral("Select * from tblClientCase where ClientCaseID=") + QString::number(caseId),
-                                       QStringLiteral("Description"))),
+    const int caseId =
+        first(QStringLiteral("Select max(ClientCaseID) as Id from tblClientCase"), QStringLiteral("Id")).toInt();
+    EXPECT_EQ(basGeneral::TextOf(
+                  first(QStringLiteral("Select * from tblClientCase where ClientCaseID=") + QString::number(caseId),
+                        QStringLiteral("Description"))),
               QStringLiteral("Sleep's trouble"));
 
     // A stored session of client 2 opens "Case Manager" and is linked to the new case.
@@ -112,10 +114,11 @@ TEST_F(FrontDeskMenus, ACaseIsOpenedForTheChosenClientAndASessionLinkedToIt)
         cases->accept();
     });
     qobject_cast<QPushButton *>(dialog.control(QStringLiteral("cmdCase")))->click();
-    EXPECT_EQ(count(QStringLiteral("Select * from tblClientCaseSessionLink where SessionID=") + QString::number(session)), 1);
-    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt, QStringLiteral("Session ") + QString::number(session)
-                                                            + QStringLiteral(" belongs to case ") + QString::number(caseId)
-                                                            + QStringLiteral(" already."));
+    EXPECT_EQ(
+        count(QStringLiteral("Select * from tblClientCaseSessionLink where SessionID=") + QString::number(session)), 1);
+    EXPECT_EQ(OlvarTest::messageBoxes().last().prompt,
+              QStringLiteral("Session ") + QString::number(session) + QStringLiteral(" belongs to case ")
+                  + QString::number(caseId) + QStringLiteral(" already."));
     EXPECT_EQ(dialog.control(QStringLiteral("lblSessionCase"))->property("text").toString(),
               QStringLiteral("Case Number: ") + QString::number(caseId) + QStringLiteral("     Session: 1/1"));
 }
@@ -132,11 +135,12 @@ TEST_F(FrontDeskMenus, AddBookingBooksTheSelectedSlotOrTheNextFreeHalfHourOfToda
     EXPECT_EQ(Sessara::SessionTime::timeOfDay(requests.first().endTime)->time(), start.addSecs(1800));
     EXPECT_GE(start, QTime(9, 0));
     const auto overlapping = [this](QTime from, QTime to) {
-        return count(QStringLiteral("Select * from tblSession s join tblCounsellerSessionLink l on l.SessionID = s.SessionID "
-                                    "where l.CounsellerID = 1 and s.Cancelled = 0 and s.SessionDate = ")
-                     + QString::number(OleDate::fromDate(sampleDay()).value()) + QStringLiteral(" and s.StartTime < ")
-                     + QString::number(OleDate::fromTime(to).value(), 'g', 17) + QStringLiteral(" and s.EndTime > ")
-                     + QString::number(OleDate::fromTime(from).value(), 'g', 17));
+        return count(
+            QStringLiteral("Select * from tblSession s join tblCounsellerSessionLink l on l.SessionID = s.SessionID "
+                           "where l.CounsellerID = 1 and s.Cancelled = 0 and s.SessionDate = ")
+            + QString::number(OleDate::fromDate(sampleDay()).value()) + QStringLiteral(" and s.StartTime < ")
+            + QString::number(OleDate::fromTime(to).value(), 'g', 17) + QStringLiteral(" and s.EndTime > ")
+            + QString::number(OleDate::fromTime(from).value(), 'g', 17));
     };
     EXPECT_EQ(overlapping(start, start.addSecs(1800)), 0);
     for (QTime earlier(9, 0); earlier < start; earlier = earlier.addSecs(1800))
@@ -186,9 +190,10 @@ TEST_F(FrontDeskMenus, TheViewMenuSwitchesViewsAndShowsTheMonthsSessions)
     EXPECT_EQ(from, QDate(2026, 3, 1));
     EXPECT_EQ(to, QDate(2026, 3, 31));
     // The sample's fortnight reaches back into February; only March's sessions are listed.
-    EXPECT_EQ(rows, count(QStringLiteral("Select * from tblSession s join tblCounsellerSessionLink l on l.SessionID = "
-                                         "s.SessionID where l.CounsellerID = 1 and s.SessionDate >= ")
-                          + QString::number(OleDate::fromDate(QDate(2026, 3, 1)).value())));
+    EXPECT_EQ(rows,
+              count(QStringLiteral("Select * from tblSession s join tblCounsellerSessionLink l on l.SessionID = "
+                                   "s.SessionID where l.CounsellerID = 1 and s.SessionDate >= ")
+                    + QString::number(OleDate::fromDate(QDate(2026, 3, 1)).value())));
     EXPECT_GT(rows, 0);
 }
 
@@ -211,7 +216,8 @@ TEST_F(FrontDeskMenus, OneTipIsShownPerStartWhileTheOptionIsOn)
     ASSERT_EQ(OlvarTest::messageBoxes().count(), 2);
     EXPECT_EQ(OlvarTest::messageBoxes().requests().at(0).prompt, Sessara::StartupTips::all().at(0));
     EXPECT_EQ(OlvarTest::messageBoxes().requests().at(1).prompt, Sessara::StartupTips::all().at(1));
-    EXPECT_EQ(Sessara::StartupTips::forStart(int(Sessara::StartupTips::all().size())), Sessara::StartupTips::all().at(0));
+    EXPECT_EQ(Sessara::StartupTips::forStart(int(Sessara::StartupTips::all().size())),
+              Sessara::StartupTips::all().at(0));
 
     // Turned off, it stays off at the next start.
     option->trigger();

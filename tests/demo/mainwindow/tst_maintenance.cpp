@@ -100,8 +100,9 @@ TEST_F(Maintenance, ARoomInUseIsRefusedForDeletionAndAnUnusedOneIsDeleted)
     EXPECT_EQ(title, QStringLiteral("Location"));
     const QList<MessageBoxRequest> &boxes = OlvarTest::messageBoxes().requests();
     ASSERT_EQ(boxes.size(), 3);
-    EXPECT_EQ(boxes.at(0).prompt, QStringLiteral("\"Room 1\" cannot be deleted: it is used by ") + QString::number(uses)
-                                      + QStringLiteral(" sessions (tblSession)."));
+    EXPECT_EQ(boxes.at(0).prompt,
+              QStringLiteral("\"Room 1\" cannot be deleted: it is used by ") + QString::number(uses)
+                  + QStringLiteral(" sessions (tblSession)."));
     EXPECT_EQ(boxes.at(1).prompt, QStringLiteral("\"room 2\" is in the list already."));
     EXPECT_EQ(boxes.at(2).prompt, QStringLiteral("Delete \"Play Room\"?"));
     EXPECT_EQ(rooms(QStringLiteral("Room 1")), 1);
@@ -133,7 +134,8 @@ TEST_F(Maintenance, SessionTypesAndCaseTypesComeFromTheMenuToo)
         choose(editor, QStringLiteral("Counselling"));
         editor->button(QStringLiteral("Delete"))->click();
     });
-    EXPECT_TRUE(OlvarTest::messageBoxes().last().prompt.startsWith(QStringLiteral("\"Counselling\" cannot be deleted")));
+    EXPECT_TRUE(
+        OlvarTest::messageBoxes().last().prompt.startsWith(QStringLiteral("\"Counselling\" cannot be deleted")));
     EXPECT_EQ(count(QStringLiteral("Select * from tblSessionType where Description='Counselling'")), 1);
 }
 
@@ -155,9 +157,10 @@ TEST_F(Maintenance, TheMinimumCancellationTimeIsAWholeNumberOfHours)
     window->menuBar()->findChild<QAction *>(QStringLiteral("mnuMaintenanceOptions"))->trigger();
     EXPECT_EQ(shown, QStringLiteral("24"));
     EXPECT_EQ(OlvarTest::messageBoxes().count(), 2);
-    EXPECT_EQ(basGeneral::TextOf(first(QStringLiteral("Select * from tblConfig where Description='MinimumCancellationTime'"),
-                                       QStringLiteral("Value"))),
-              QStringLiteral("48"));
+    EXPECT_EQ(
+        basGeneral::TextOf(first(QStringLiteral("Select * from tblConfig where Description='MinimumCancellationTime'"),
+                                 QStringLiteral("Value"))),
+        QStringLiteral("48"));
 }
 
 TEST_F(Maintenance, TheSessionsListShowsACounsellorsWeekWithCancelledSessionsMarkedAndOpensThem)
@@ -188,11 +191,12 @@ TEST_F(Maintenance, TheSessionsListShowsACounsellorsWeekWithCancelledSessionsMar
     ASSERT_TRUE(ids.contains(QString::number(cancelled)));
     EXPECT_EQ(marks.at(ids.indexOf(QString::number(cancelled))), QStringLiteral("Cancelled"));
     EXPECT_EQ(marks.at(ids.indexOf(QString::number(kept))), QString());
-    EXPECT_EQ(ids.size(), count(QStringLiteral("Select * from tblSession s join tblCounsellerSessionLink l on "
-                                               "l.SessionID = s.SessionID where l.CounsellerID = 2 and s.SessionDate >= ")
-                                + QString::number(OleDate::fromDate(QDate(2026, 3, 2)).value())
-                                + QStringLiteral(" and s.SessionDate <= ")
-                                + QString::number(OleDate::fromDate(QDate(2026, 3, 8)).value())));
+    EXPECT_EQ(ids.size(),
+              count(QStringLiteral("Select * from tblSession s join tblCounsellerSessionLink l on "
+                                   "l.SessionID = s.SessionID where l.CounsellerID = 2 and s.SessionDate >= ")
+                    + QString::number(OleDate::fromDate(QDate(2026, 3, 2)).value())
+                    + QStringLiteral(" and s.SessionDate <= ")
+                    + QString::number(OleDate::fromDate(QDate(2026, 3, 8)).value())));
     ASSERT_EQ(requests.size(), 1);
     EXPECT_EQ(requests.first().sessionId, kept);
     EXPECT_EQ(requests.first().startTime, QStringLiteral("9:00 am"));

@@ -111,18 +111,19 @@ TEST_F(MainWindow, OpensOnTheFirstCounsellorAndToday)
 TEST_F(MainWindow, EveryChildCarriesItsName)
 {
     open();
-    for (const char *name : {"ZOVudeZozo1", "PeriodicUpdateDisplay", "mvwHourlet", "lbrBooking", "tbToolBar",
-                             "cboClient", "cboCounseller", "cboLocation", "picHourletDetails", "lblCounseller",
-                             "lblMakeBookingDetails", "lblAdditionalOptions", "lblCopyright", "Check1", "cmdToday",
-                             "cmdSearchClient"}) {
+    for (const char *name :
+         {"ZOVudeZozo1", "PeriodicUpdateDisplay", "mvwHourlet", "lbrBooking", "tbToolBar", "cboClient", "cboCounseller",
+          "cboLocation", "picHourletDetails", "lblCounseller", "lblMakeBookingDetails", "lblAdditionalOptions",
+          "lblCopyright", "Check1", "cmdToday", "cmdSearchClient"}) {
         EXPECT_NE(window->findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
     }
     QStringList captions;
     for (QLabel *label : window->findChildren<QLabel *>(QStringLiteral("lblHourlet")))
         captions << label->text();
     std::sort(captions.begin(), captions.end());
-    EXPECT_EQ(captions, QStringList({QStringLiteral("Client ID"), QStringLiteral("Client Preference"),
-                                     QStringLiteral("Counseller ID"), QStringLiteral("Date"), QStringLiteral("Location")}));
+    EXPECT_EQ(captions,
+              QStringList({QStringLiteral("Client ID"), QStringLiteral("Client Preference"),
+                           QStringLiteral("Counseller ID"), QStringLiteral("Date"), QStringLiteral("Location")}));
     EXPECT_EQ(window->findChild<QCheckBox *>(QStringLiteral("Check1"))->text(), QStringLiteral("Over Ride"));
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblMakeBookingDetails"))->text(),
               QStringLiteral("New Booking Details"));
@@ -140,9 +141,11 @@ TEST_F(MainWindow, EveryChildCarriesItsName)
         }
         menus << menu->text() + QLatin1Char(':') + entries.join(QLatin1Char(','));
     }
-    EXPECT_EQ(menus, QStringList({QStringLiteral("File:Export Calendar...,Exit"), QStringLiteral("View:Day,Week,Month,-,Show Tips at Startup"),
-                                  QStringLiteral("Maintenance:Sessions,Cases,Location,Case Types,Session Types,-,Options"),
-                                  QStringLiteral("About:")}));
+    EXPECT_EQ(menus,
+              QStringList({QStringLiteral("File:Export Calendar...,Exit"),
+                           QStringLiteral("View:Day,Week,Month,-,Show Tips at Startup"),
+                           QStringLiteral("Maintenance:Sessions,Cases,Location,Case Types,Session Types,-,Options"),
+                           QStringLiteral("About:")}));
 
     // "Exit" closes the window, which ends the program.
     window->findChild<QAction *>(QStringLiteral("mnuFileExit"))->trigger();
@@ -155,15 +158,16 @@ TEST_F(MainWindow, TheToolbarHasItsKeyedButtonsInOrder)
     QStringList buttons;
     for (QAction *action : window->tbToolBar()->actions())
         buttons << action->objectName() + QLatin1Char('|') + action->text() + QLatin1Char('|') + action->toolTip();
-    EXPECT_EQ(buttons, QStringList({
-                           QStringLiteral("AddClient|Add Client|Click add a New Client"),
-                           QStringLiteral("AddBooking|Add Booking|Click to add a Counsellor booking"),
-                           QStringLiteral("Hourlet|Day View|Day View"), // no tooltip of its own: Qt shows the caption
-                           QStringLiteral("WeekView|Week View|Week View"),
-                           QStringLiteral("ViewCases|View Cases|Click to view Case Manager"),
-                           QStringLiteral("PreviewSchedule|Resource Schedule|Click to preview Shedule"),
-                           QStringLiteral("PreviewLocationSchedule|Location Schedule|Click to print Shedule"),
-                       }));
+    EXPECT_EQ(buttons,
+              QStringList({
+                  QStringLiteral("AddClient|Add Client|Click add a New Client"),
+                  QStringLiteral("AddBooking|Add Booking|Click to add a Counsellor booking"),
+                  QStringLiteral("Hourlet|Day View|Day View"), // no tooltip of its own: Qt shows the caption
+                  QStringLiteral("WeekView|Week View|Week View"),
+                  QStringLiteral("ViewCases|View Cases|Click to view Case Manager"),
+                  QStringLiteral("PreviewSchedule|Resource Schedule|Click to preview Shedule"),
+                  QStringLiteral("PreviewLocationSchedule|Location Schedule|Click to print Shedule"),
+              }));
 }
 
 TEST_F(MainWindow, TheNavigationBarListsTheCounsellorsAndTheMaintenanceItems)
@@ -177,10 +181,12 @@ TEST_F(MainWindow, TheNavigationBarListsTheCounsellorsAndTheMaintenanceItems)
               QStringList({QStringLiteral("Coun1"), QStringLiteral("Coun2"), QStringLiteral("Coun3"),
                            QStringLiteral("Coun4"), QStringLiteral("Coun5")}));
     EXPECT_EQ(bar->item(QStringLiteral("Calendars"), QStringLiteral("Coun3"))->text(), QStringLiteral("Mei Chen"));
-    EXPECT_EQ(bar->itemKeys(QStringLiteral("Maintenace")),
-              QStringList({QStringLiteral("MainCancelBooking"), QStringLiteral("MainCases"), QStringLiteral("MainCaseType"),
-                           QStringLiteral("MainSessionType"), QStringLiteral("MainLocation")}));
-    EXPECT_EQ(bar->item(QStringLiteral("Maintenace"), QStringLiteral("MainCancelBooking"))->text(), QStringLiteral("Sessions"));
+    EXPECT_EQ(
+        bar->itemKeys(QStringLiteral("Maintenace")),
+        QStringList({QStringLiteral("MainCancelBooking"), QStringLiteral("MainCases"), QStringLiteral("MainCaseType"),
+                     QStringLiteral("MainSessionType"), QStringLiteral("MainLocation")}));
+    EXPECT_EQ(bar->item(QStringLiteral("Maintenace"), QStringLiteral("MainCancelBooking"))->text(),
+              QStringLiteral("Sessions"));
 }
 
 // --- Client and counsellor boxes -------------------------------------------------------
@@ -207,8 +213,9 @@ TEST_F(MainWindow, ChoosingAClientRanksTheCounsellorsForThem)
     window->cboClient()->setListIndex(clientRow(2)); // Tama Wiremu
     EXPECT_EQ(basGeneral::lngClientID, 2);
     ASSERT_EQ(window->cboCounseller()->count(), 5);
-    EXPECT_EQ(counsellorRow(0), QStringList({QStringLiteral("1"), QStringLiteral("Ngata"), QStringLiteral("Aroha"),
-                                             QStringLiteral("2.01")}));
+    EXPECT_EQ(
+        counsellorRow(0),
+        QStringList({QStringLiteral("1"), QStringLiteral("Ngata"), QStringLiteral("Aroha"), QStringLiteral("2.01")}));
     EXPECT_EQ(counsellorRow(4).at(3), QStringLiteral("1"));
 
     // Choosing another client lists the counsellors afresh, not twice.
@@ -420,8 +427,8 @@ TEST(SessionRequestRule, ASessionEndingAtMidnightEndsOnTheNextDay)
 {
     const OleDate day = OleDate::fromDate(QDate(2026, 3, 7));
     const OleDate elevenPm = OleDate::fromTime(QTime(23, 0));
-    const SessionRequest free = SessionRequest::fromSelection(day, -1, QString(), QString(),
-                                                              QVariant::fromValue(elevenPm), QVariant());
+    const SessionRequest free =
+        SessionRequest::fromSelection(day, -1, QString(), QString(), QVariant::fromValue(elevenPm), QVariant());
     EXPECT_EQ(free.startTime, QStringLiteral("11:00 pm"));
     EXPECT_EQ(free.endTime, QStringLiteral("12:00 am"));
     EXPECT_EQ(free.startDate, QStringLiteral("07/03/2026"));
@@ -454,8 +461,9 @@ TEST(MainWindowStart, WithoutCounsellorsTheWindowSaysSoOnceAndStillOpens)
     const auto window = openMainWindow(folder.path());
     ASSERT_EQ(OlvarTest::messageBoxes().count(), 1);
     const MessageBoxRequest box = OlvarTest::messageBoxes().last();
-    EXPECT_EQ(box.prompt, QStringLiteral("Please make sure that at a minimum one Counselor is entered in your "
-                                         "Counserllor records using the "));
+    EXPECT_EQ(box.prompt,
+              QStringLiteral("Please make sure that at a minimum one Counselor is entered in your "
+                             "Counserllor records using the "));
     EXPECT_EQ(box.buttons, MsgBox::OkOnly);
     EXPECT_EQ(box.title, QStringLiteral("Sessara"));
     EXPECT_TRUE(window->isVisible());
@@ -528,7 +536,10 @@ TEST(MainWindowStart, APracticeFileFromAnOlderSessaraGainsTheCaseTypesAndSeriesW
     const auto count = [&](const char *table) {
         DataAccess::Connection connection(connectionString);
         connection.Open();
-        return connection.Execute(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).Fields(0).Value().toInt();
+        return connection.Execute(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table))
+            .Fields(0)
+            .Value()
+            .toInt();
     };
     {
         // As an older Sessara wrote it: no case types, no series of sessions.

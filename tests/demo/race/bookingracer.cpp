@@ -45,10 +45,10 @@ QString book(const QString &connection, qint32 counsellor, qint32 room, int slot
     const QString number = QString::number(slot);
     try {
         BookingUnit unit(connection, {counsellor}, {room});
-        const BookingConflict::Check counsellorCheck = BookingConflict::CheckForBookingConflict(
-            counsellor, day, dialogTime(start), dialogTime(end), -1);
-        const BookingConflict::Check roomCheck = BookingConflict::CheckForRoomConflict(room, day, dialogTime(start),
-                                                                                       dialogTime(end), -1);
+        const BookingConflict::Check counsellorCheck =
+            BookingConflict::CheckForBookingConflict(counsellor, day, dialogTime(start), dialogTime(end), -1);
+        const BookingConflict::Check roomCheck =
+            BookingConflict::CheckForRoomConflict(room, day, dialogTime(start), dialogTime(end), -1);
         if (counsellorCheck == BookingConflict::Check::CouldNotRun || roomCheck == BookingConflict::Check::CouldNotRun)
             return QStringLiteral("unavailable ") + number + QStringLiteral(" a check could not run");
         if (counsellorCheck != BookingConflict::Check::Free || roomCheck != BookingConflict::Check::Free)
@@ -67,8 +67,8 @@ QString book(const QString &connection, qint32 counsellor, qint32 room, int slot
             id = qint32(view.LastInsertId());
             view.Close();
         }
-        const Sessara::SessionUpdate::Fields fields{QStringLiteral("1"), QString(), QString::number(room), QString(),
-                                                    QString(), QString()};
+        const Sessara::SessionUpdate::Fields fields{QStringLiteral("1"), QString(), QString::number(room),
+                                                    QString(),           QString(), QString()};
         Sessara::DemoConnection cn(connection);
         if (!cn.execute(Sessara::SessionUpdate::counsellorLink(id, counsellor))
             || !cn.execute(Sessara::SessionUpdate::forNewSession(fields, id))) {

@@ -59,11 +59,12 @@ protected:
 // Sessions of one owner (counsellor or room) that overlap another of the same owner.
 QString overlaps(const QString &ownerA, const QString &ownerB)
 {
-    return QStringLiteral("SELECT count(*) FROM tblSession a INNER JOIN tblCounsellerSessionLink la ON la.SessionID = "
-                          "a.SessionID, tblSession b INNER JOIN tblCounsellerSessionLink lb ON lb.SessionID = b.SessionID "
-                          "WHERE a.SessionID < b.SessionID AND %1 = %2 AND a.SessionDate = b.SessionDate AND "
-                          "a.StartTime < b.EndTime AND b.StartTime < a.EndTime AND a.Cancelled = False AND "
-                          "b.Cancelled = False")
+    return QStringLiteral(
+               "SELECT count(*) FROM tblSession a INNER JOIN tblCounsellerSessionLink la ON la.SessionID = "
+               "a.SessionID, tblSession b INNER JOIN tblCounsellerSessionLink lb ON lb.SessionID = b.SessionID "
+               "WHERE a.SessionID < b.SessionID AND %1 = %2 AND a.SessionDate = b.SessionDate AND "
+               "a.StartTime < b.EndTime AND b.StartTime < a.EndTime AND a.Cancelled = False AND "
+               "b.Cancelled = False")
         .arg(ownerA, ownerB);
 }
 
@@ -82,8 +83,8 @@ TEST_P(BookingRace, TwoDesksBookingTheSameSlotsStoreEachSlotOnce)
     int stored = 0, refused = 0;
     for (QProcess *process : desks) {
         ASSERT_TRUE(process->waitForFinished(300000));
-        const QStringList lines = QString::fromUtf8(process->readAllStandardOutput()).split(QLatin1Char('\n'),
-                                                                                              Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(process->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &line : lines) {
             EXPECT_FALSE(line.startsWith(QLatin1String("unavailable"))) << qPrintable(line);
             if (line.startsWith(QLatin1String("refused "))) {
@@ -95,7 +96,8 @@ TEST_P(BookingRace, TwoDesksBookingTheSameSlotsStoreEachSlotOnce)
         delete process;
     }
     const int sessions = count(QStringLiteral("SELECT count(*) FROM tblSession")) - sessionsBefore;
-    const int counsellorOverlaps = count(overlaps(QStringLiteral("la.CounsellerID"), QStringLiteral("lb.CounsellerID")));
+    const int counsellorOverlaps =
+        count(overlaps(QStringLiteral("la.CounsellerID"), QStringLiteral("lb.CounsellerID")));
     const int roomOverlaps = count(overlaps(QStringLiteral("a.LocationID"), QStringLiteral("b.LocationID")));
     std::cout << engineName({GetParam(), 0}) << " race: sessions stored " << sessions << ", conflicts refused "
               << refused << ", overlaps found " << counsellorOverlaps + roomOverlaps << std::endl;

@@ -13,7 +13,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const QString connectionString =
-            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + QString::fromLocal8Bit(argv[argc - 1]);
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + QString::fromLocal8Bit(argv[argc - 1]);
     Hourlet day;
     day.setConnectionString(connectionString);
     day.setResource(1);
@@ -22,16 +22,16 @@ int main(int argc, char **argv)
         if (day.sessionId() > 0)
             return void(MsgBox::show(day.subject(), MsgBox::Information));
         try {
-            const qint32 id = day.SetAppointment(day.activeDate(),
-                                                 day.GetSelectedAppt(Hourlet::ad6_ApptTimeStart).value<OleDate>(),
-                                                 day.GetSelectedAppt(Hourlet::ad7_ApptTimeEnd).value<OleDate>(),
-                                                 QStringLiteral("New session"), QString(), 1, QString());
+            const qint32 id =
+                day.SetAppointment(day.activeDate(), day.GetSelectedAppt(Hourlet::ad6_ApptTimeStart).value<OleDate>(),
+                                   day.GetSelectedAppt(Hourlet::ad7_ApptTimeEnd).value<OleDate>(),
+                                   QStringLiteral("New session"), QString(), 1, QString());
             if (id == 0)
                 return; // the day view has told the user why
             DataAccess::Connection link(connectionString); // the day shows sessions linked to its counsellor
             link.Open();
             link.Execute(QStringLiteral("INSERT INTO tblCounsellerSessionLink (SessionID, CounsellerID) VALUES (%1, 1)")
-                                 .arg(id));
+                             .arg(id));
         } catch (const OleError &error) { // nothing may throw through Qt
             MsgBox::show(error.messageText(), MsgBox::Critical);
         }
