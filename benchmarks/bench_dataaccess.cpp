@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The day view's load (open, the load query for one counsellor and day, every
 // field of every row, close) through the data-access objects and through
 // SQLite's C API on the same files, and the load on a small and a large

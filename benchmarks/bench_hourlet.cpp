@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The day view's full repaint of an 800 x 900 day with 20 sessions, loaded
 // from a large practice, against a baseline of six whole-surface fills of the
 // same image plus SQLite's own load of that day; and one sweep step, which

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The week view against its seven columns, and the side-by-side layout.
 //
 // - A week view's date change and its scroll step (all seven columns repaint,

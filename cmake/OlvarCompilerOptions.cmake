@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # Warnings and sanitizers shared by every target of the project.
 
 if(OLVAR_SANITIZE)

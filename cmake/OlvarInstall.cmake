@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # Installs the library, its public headers and a CMake package so that hosts can
 # write find_package(Olvar) and link Olvar::Olvar.
 

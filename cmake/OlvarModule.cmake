@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # olvar_module(HEADERS <public headers> PRIVATE_HEADERS <headers> SOURCES <sources>)
 #
 # Adds one folder's files to the Olvar library. Public headers are installed

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # The public include folder, in the build tree and as installed:
 #
 #   include/OlvarControls.h        every public header, for existing hosts

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # Writes the sample practice database DATABASE with the tool MAKEDB unless the
 # file is already there.
 if(EXISTS "${DATABASE}")

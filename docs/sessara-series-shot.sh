@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # The README's picture of the summary after booking a weekly series, taken from
 # the real program on a 1366 x 768 virtual screen:
 #   xvfb-run -a -s "-screen 0 1366x768x24" docs/sessara-series-shot.sh \

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # The README's pictures of Sessara's client form and client finder, taken from
 # the real program on a 1366 x 768 virtual screen:
 #   xvfb-run -a -s "-screen 0 1366x768x24" docs/sessara-shots.sh build/demo/Sessara docs

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // sessara-makedb: writes a practice database for the Sessara demo.
 //
 //   sessara-makedb [--day YYYY-MM-DD] FILE        the sample practice around the day (default today)

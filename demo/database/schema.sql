@@ -1,3 +1,6 @@
+-- SPDX-FileCopyrightText: 2026 The Olvar developers
+-- SPDX-License-Identifier: MIT
+
 -- The Sessara practice database.
 --
 -- Identifiers are INTEGER PRIMARY KEY AUTOINCREMENT: assigned on insert and never

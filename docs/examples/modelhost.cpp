@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // A host without the practice database: a day view fed from an in-memory
 // appointment model. The README shows this file; the build compiles it.
 #include <OlvarControls.h>

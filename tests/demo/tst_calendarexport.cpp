@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The iCalendar export: written with libical, read back with libical, and
 // placed in time by its VTIMEZONE as a time-zone-aware calendar reader does.
 

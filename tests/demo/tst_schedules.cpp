@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Printed schedules: page geometry, and the resource and location schedules
 // rendered to PDF and read back with pdftotext.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The session dialog keeps what the receptionist typed: closing with edits
 // not saved asks first, Enter saves, the caption follows the first save, and
 // a typed subject survives leaving the fields the default subject is built from.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Fuzz target: the connection-string parser and the data-link reader. Any
 // input may be refused (an OleError); nothing crashes, and:
 // - the values of a parsed string, written again between quotes, parse back the same;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Fuzz target for the date readers and the formatter.
 //
 // Input: one byte choosing the locale, eight bytes of a serial date (a double,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Support shared by the fuzz targets: one headless application for the whole
 // run, the pinned locale and time zone, and a check that stops the run with a
 // message when a property of the code under test does not hold.

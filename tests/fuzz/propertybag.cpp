@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Fuzz target for the property bag's text form.
 //
 // Properties: reading any text either gives a bag or raises error 321 (a

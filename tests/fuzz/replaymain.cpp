@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Replays a fuzz target's corpus: runs the target once on every file of the
 // folders (or files) named on the command line. A failing property aborts.
 

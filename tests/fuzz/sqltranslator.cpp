@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Fuzz target: the SQL translator and SQLite's check of its work. Any input may
 // be refused (an OleError); what is accepted must hold:
 // - SQLite reads the statement as the translator wrote it (the check), and as

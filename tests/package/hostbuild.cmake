@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # Installs the freshly built Olvar into a private prefix, builds the host in
 # host/ against it with find_package(Olvar), and runs it.
 #   -DOLVAR_BINARY_DIR=... -DWORK_DIR=... -DHOST_SOURCE_DIR=... -DCXX_FLAGS=...

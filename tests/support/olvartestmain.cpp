@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The main of every Olvar test executable: a headless QApplication; before and
 // after each test the locale and time zone are pinned and the replaceable
 // services (scheduler, message boxes, desktop) are installed afresh.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Olvar developers
+# SPDX-License-Identifier: MIT
+
 # A throw-away PostgreSQL cluster for the tests.
 #
 #   pgcluster.sh start STATEFILE   initdb into a fresh temporary folder, start the server

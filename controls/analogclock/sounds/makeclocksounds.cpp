@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Writes the analog clock's four sounds as 16-bit mono PCM wave files:
 //   makeclocksounds <folder>
 // Every sound is synthesised here from sine tones with a short fade at either

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 #include "controlbase.h"
 #include "controlfactory.h"
 #include "propertybag.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Renders a day view off screen and writes it as a PNG: dayview-shot <file.png>.
 // Overlapping sessions side by side, the now line at 11:20 and a working day
 // of 08:00 to 18:30, fed from an AppointmentListModel. The README's picture

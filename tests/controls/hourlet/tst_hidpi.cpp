@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The controls on a screen of device pixel ratio 2 (CTest runs this with
 // QT_SCALE_FACTOR=2): drawn in device pixels, with their rules in logical ones.
 

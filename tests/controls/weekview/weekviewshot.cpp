@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Renders a week view with a practice's sample sessions off screen and writes
 // it as a PNG: weekview-shot <file.png>. The README's picture comes from it.
 #include "oledate.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The statements the day view and the demo run, as they build them, on the
 // practice schema, each with its result checked.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The road of one booking, end to end, on a fresh sample practice: the main
 // window opens, a double-click on a free slot opens the session dialog for it,
 // "Save" stores the session, and the view shows it in its slot.

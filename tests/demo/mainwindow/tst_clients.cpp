@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Clients at the front desk: the client form adds and edits them (with their
 // ethnicities and languages), the finder finds them as the receptionist types,
 // and the client found is the one booked.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The counsellor ranking on the sample practice.
 
 #include "counsellorranking.h"

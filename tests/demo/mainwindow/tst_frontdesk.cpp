@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The main window at the front desk: it opens inside a small screen at the
 // working day, remembers its place only where that still fits, and a session
 // changed in the dialog shows as it now is in the view that is shown.

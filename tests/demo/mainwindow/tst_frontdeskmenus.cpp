@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The rest of the front desk: a client's cases and linking a session to one,
 // "Add Booking", the View menu, "About" and the tip shown at start.
 

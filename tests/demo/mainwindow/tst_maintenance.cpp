@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The practice's own lists and settings: rooms, session types and case types
 // are added, renamed and deleted only while unused; the minimum cancellation
 // time is a whole number of hours; the Sessions list shows a counsellor's

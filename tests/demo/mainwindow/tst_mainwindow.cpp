@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // The main window on the sample practice: what it shows at start, its boxes,
 // navigation bar, toolbar, month view, refresh tick, resizing and the
 // double-click that asks for a session; and how it opens without counsellors,

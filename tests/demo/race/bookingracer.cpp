@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // bookingracer: books a counsellor's slots as the session dialog does, for the race test.
 //
 //   bookingracer CONNECTION COUNSELLOR ROOM ATTEMPTS

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Two desks booking the same counsellor's and room's slots at the same moment,
 // and a server that goes away in the middle of a save.
 

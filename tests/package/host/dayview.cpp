@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // Counsellor 1's day from a practice database: a double click on a free slot
 // books it, a double click on a session tells its subject.
 #include <Olvar/Connection>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Olvar developers
+// SPDX-License-Identifier: MIT
+
 // A host of a few lines, built against the installed package with
 // QT_NO_KEYWORDS: the convenience header and the per-class headers, a control
 // by type name, and Olvar::Test's scripted message boxes and recording sounds.
