@@ -6,6 +6,7 @@
 #include "surfacetesthelpers.h"
 #include "vscrollbar.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -198,4 +199,21 @@ TEST_F(HourletDrawing, TheSlotLengthSettingChangesNothingShown)
     hourlet->setMinutesPerSlot(Hourlet::ts_5Minute);
     hourlet->UpdateDisplay();
     EXPECT_EQ(hourlet->drawingSurface().image(), before);
+}
+
+TEST_F(HourletDrawing, ADayWhoseFileVanishedShowsNoneOfTheDayBefore)
+{
+    book(10, 0, 11);
+    hourlet->setVScrollValue(224);
+    hourlet->setActiveDate(OleDate::fromDate(testDay()));
+    ASSERT_EQ(pixel(700, 170), Yellow);
+    ASSERT_TRUE(QFile::rename(database.path(), database.path() + QStringLiteral(".gone")));
+    hourlet->setActiveDate(OleDate::fromDate(testDay().addDays(1)));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pixel(700, 170), hourlet->availableColor());
+    EXPECT_EQ(pixel(60, 170), Strip);
+    const QImage shown = hourlet->grab().toImage();
+    EXPECT_EQ(OleColor(shown.pixelColor(700, 170)), hourlet->availableColor());
+    EXPECT_EQ(messageBoxes().count(), 0);
+    ASSERT_TRUE(QFile::rename(database.path() + QStringLiteral(".gone"), database.path()));
 }
