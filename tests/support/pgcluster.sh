@@ -17,7 +17,7 @@ set -uo pipefail
 
 action=${1:-}
 state=${2:-}
-[ -n "$action" ] && [ -n "$state" ] || { sed -n '2,12p' "$0"; exit 2; }
+[ -n "$action" ] && [ -n "$state" ] || { sed -n '5,15p' "$0"; exit 2; }
 
 bindir=${OLVAR_PG_BINDIR:-}
 if [ -z "$bindir" ]; then
@@ -96,7 +96,7 @@ stop)
     rm -f "$state"
     ;;
 *)
-    sed -n '2,12p' "$0"
+    sed -n '5,15p' "$0"
     exit 2
     ;;
 esac
