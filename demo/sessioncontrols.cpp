@@ -145,6 +145,9 @@ SessionControls::SessionControls(QWidget *dialog)
     spnRepeatCount->setRange(SessionSeries::MinimumCount, SessionSeries::MaximumCount);
     dtpRepeatUntil->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     dtpRepeatUntil->setCalendarPopup(true);
+    // Blank until a repeat gives it a date after the session's.
+    dtpRepeatUntil->setMinimumDate(dtpRepeatUntil->date());
+    dtpRepeatUntil->setSpecialValueText(QStringLiteral(" "));
     optRepeatCount->setChecked(true);
 
     tabSession->addTab(buildSessionTab(), QStringLiteral("Session"));
