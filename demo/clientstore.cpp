@@ -100,7 +100,6 @@ qint32 ClientStore::save(const ClientRecord &record, qint32 clientId, const QLis
     }
     writeLinks(cn, Kind::Ethnicities, clientId, ethnicities);
     writeLinks(cn, Kind::Languages, clientId, languages);
-    cn.errors().clear();
     return clientId;
 }
 

@@ -72,7 +72,6 @@ frmCases::frmCases(qint32 clientId, qint32 sessionId, QWidget *parent)
             d->caseType->setList(row, 0, rs.value(QStringLiteral("CaseTypeID")));
             d->caseType->setList(row, 1, rs.value(QStringLiteral("Description")));
         }
-        cn.errors().clear();
     }
     d->caseType->setListIndex(0);
     d->newCase = new QPushButton(QStringLiteral("New Case"));
@@ -146,7 +145,6 @@ void frmCases::fill(qint32 chosenCase)
         if (caseId == chosenCase)
             d->cases->setCurrentItem(caseItem);
     }
-    cn.errors().clear();
 }
 
 qint32 frmCases::chosenCase() const

@@ -599,7 +599,6 @@ void frmDemo::BuildListBar()
     rs.close();
     for (const MaintenanceItem &item : maintenanceItems)
         d->listBar->addItem(MaintenanceBar, text(item.key), text(item.caption), tool);
-    cn.errors().clear();
 }
 
 void frmDemo::BuildCboClient()
@@ -631,7 +630,6 @@ void frmDemo::BuildCboClient()
     }
     rs.close();
     box->setListIndex(chosen);
-    cn.errors().clear();
 }
 
 void frmDemo::BuildCboCounseller()
@@ -665,7 +663,6 @@ void frmDemo::setDefaultCounsellerLabel()
                                   + basGeneral::TextOf(rs.value(QStringLiteral("LastName"))));
     }
     rs.close();
-    cn.errors().clear();
 }
 
 void frmDemo::tbToolBar_ButtonClick(const QString &key)
@@ -803,7 +800,6 @@ void frmDemo::AddBooking()
     Hourlet *view = d->day;
     if (basGeneral::bolWeekView && !resume([&] { view = d->weekActiveColumn(); }))
         view = nullptr;
-    resume.clear();
     if (view && view->GetSelectedAppt(Hourlet::ad6_ApptTimeStart) != view->GetSelectedAppt(Hourlet::ad7_ApptTimeEnd)) {
         basGeneral::bolWeekView ? WeekView1_DblClick() : ZOVudeZozo1_DblClick();
         return;
@@ -821,7 +817,6 @@ void frmDemo::AddBooking()
             if (!row.cancelled && start && end)
                 busy << FreeSlot::Busy(start->time(), end->time() == QTime(0, 0) ? QTime(23, 59, 59) : end->time());
         }
-        cn.errors().clear();
     }
     const std::optional<QTime> free = FreeSlot::nextFreeHalfHour(now.time(), busy);
     if (!free) {

@@ -94,7 +94,6 @@ void frmFind::search(const QString &typed)
             FindQuery::match(d->kind, [&rs](const QString &column) { return rs.value(column); });
         d->found->addTopLevelItem(new QTreeWidgetItem(QStringList{match.id, match.name, match.phone}));
     }
-    cn.errors().clear();
     if (d->found->topLevelItemCount() > 0)
         d->found->setCurrentItem(d->found->topLevelItem(0));
 }

@@ -107,7 +107,6 @@ void frmLookupEditor::fill(qint32 chosenId)
         if (id == chosenId)
             d->items->setCurrentItem(item);
     }
-    cn.errors().clear();
 }
 
 qint32 frmLookupEditor::chosenId() const

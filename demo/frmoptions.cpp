@@ -37,7 +37,6 @@ frmOptions::frmOptions(QWidget *parent)
     m_rowExists = !rs.eof();
     if (m_rowExists)
         m_hours->setText(basGeneral::TextOf(rs.value(QStringLiteral("Value"))));
-    cn.errors().clear();
 }
 
 bool frmOptions::save()

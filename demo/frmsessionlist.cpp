@@ -50,7 +50,6 @@ frmSessionList::frmSessionList(qint32 counsellorId, QDate day, SessionOpener ope
             if (basGeneral::TextOf(rs.value(QStringLiteral("CounsellerID"))) == QString::number(counsellorId))
                 d->counsellors->setListIndex(row);
         }
-        cn.errors().clear();
     }
     const QDate monday = day.addDays(1 - day.dayOfWeek());
     const auto dateEdit = [this](const char *name, QDate date) {
@@ -140,7 +139,6 @@ void frmSessionList::fill()
         }
         d->sessions->addTopLevelItem(item);
     }
-    cn.errors().clear();
 }
 
 void frmSessionList::openRow(int row)

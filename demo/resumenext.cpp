@@ -14,10 +14,4 @@ void ResumeNext::skip(int number, const QString &description)
     m_description = description;
 }
 
-void ResumeNext::clear()
-{
-    m_number = 0;
-    m_description.clear();
-}
-
 } // namespace Sessara

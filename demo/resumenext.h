@@ -19,8 +19,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcSkipped)
     The demo's way with errors: a routine runs its statements one by one, a
     statement that fails is skipped and the routine goes on with the next.
     Each statement is handed to the call operator. The last failure stays
-    pending until clear(), for a routine that asks whether anything failed;
-    every skipped failure is logged at debug level under
+    with the object, for a routine that asks whether anything failed; every
+    skipped failure is logged at debug level under
     "olvar.sessara.skipped", so QT_LOGGING_RULES="olvar.*=true" shows what a
     routine skipped.
 
@@ -33,7 +33,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcSkipped)
 class ResumeNext
 {
 public:
-    /*! Runs \a statement; returns false, and keeps its error pending, when it fails. */
+    /*! Runs \a statement; returns false, and keeps its error, when it fails. */
     template <typename Statement>
     bool operator()(Statement &&statement)
     {
@@ -48,14 +48,12 @@ public:
         return false;
     }
 
-    /*! Whether an error is pending. */
+    /*! Whether a statement has failed. */
     bool failed() const { return m_number != 0; }
-    /*! The pending error's number; 0 when none. */
+    /*! The last failure's number; 0 when none. */
     int number() const { return m_number; }
-    /*! The pending error's description; empty when none. */
+    /*! The last failure's description; empty when none. */
     QString description() const { return m_description; }
-    /*! Clears the pending error. */
-    void clear();
 
 private:
     void skip(int number, const QString &description);

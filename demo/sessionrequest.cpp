@@ -40,7 +40,6 @@ SessionRequest SessionRequest::fromSelection(OleDate activeDate, qint32 sessionI
     resume([&] { request.startDate = SessionTime::dateText(activeDate); });
     const OleDate endDay = endsAtMidnight(request.endTime) ? activeDate.addDays(1) : activeDate;
     resume([&] { request.endDate = SessionTime::dateText(endDay); });
-    resume.clear();
     return request;
 }
 

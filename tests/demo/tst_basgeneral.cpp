@@ -90,12 +90,9 @@ TEST(ResumeNextForm, AFailingStatementIsSkippedAndTheRoutineGoesOn)
     }));
     EXPECT_TRUE(resume([&] { ran << QStringLiteral("third"); }));
     EXPECT_EQ(ran, QStringList({QStringLiteral("first"), QStringLiteral("third")}));
-    EXPECT_EQ(resume.number(), ErrorNumber::TypeMismatch); // pending until the routine's end
+    EXPECT_EQ(resume.number(), ErrorNumber::TypeMismatch); // pending for the routine to ask
     EXPECT_FALSE(resume([] { throw std::runtime_error("disk gone"); }));
     EXPECT_EQ(resume.description(), QStringLiteral("disk gone"));
-    resume.clear();
-    EXPECT_FALSE(resume.failed());
-    EXPECT_EQ(resume.number(), 0);
 }
 
 namespace {
@@ -203,7 +200,6 @@ TEST_F(ConnectionStringRule, EachStatementOnAConnectionFailsOnItsOwn)
     ASSERT_TRUE(cn.isOpen());
     EXPECT_FALSE(cn.execute(QStringLiteral("Update tblNoSuchTable set X = 1")));
     EXPECT_TRUE(cn.errors().failed());
-    cn.errors().clear();
     EXPECT_TRUE(cn.execute(QStringLiteral("Update tblSession set Chargeable = True where SessionID = 1")));
     Sessara::DemoRecordset rs = cn.readList(QStringLiteral("Select * from tblLocation order by Description"));
     rs.moveFirst();
