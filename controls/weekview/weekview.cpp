@@ -52,7 +52,9 @@ QFont columnDesignFont()
 
 OleDate WeekViewPrivate::defaultActiveDate()
 {
-    return NumberConversion::toDate(QStringLiteral("1/1/0000"));
+    // "1/1/0000" as the date readers read it: year 0 is 2000. Read as text it depended on the
+    // user's date order, and locales writing the year first could not make a week view at all.
+    return OleDate::fromDate(QDate(2000, 1, 1));
 }
 
 WeekViewPrivate::WeekViewPrivate(WeekView *owner)

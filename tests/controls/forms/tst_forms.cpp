@@ -11,6 +11,7 @@
 #include "oledate.h"
 #include "oleerror.h"
 #include "periodictimer.h"
+#include "propertybag.h"
 #include "testenvironment.h"
 #include "weekview.h"
 
@@ -415,4 +416,31 @@ TEST(Forms, TheDateEntryHasATypedDateThatSignalsOncePerChange)
     QTest::keyClick(box, Qt::Key_Return);
     ASSERT_EQ(changes.count(), 4);
     EXPECT_EQ(changes.last().first().toDate(), QDate(2024, 2, 1));
+}
+
+// Hosts run in every locale: each control is made, initialised, saved and
+// restored in each of them without an error escaping.
+TEST(EveryLocale, EveryControlIsMadeSavedAndRestored)
+{
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    QStringList failures;
+    for (const QLocale &locale : locales) {
+        const OlvarTest::LocaleScope scope(locale);
+        for (const QString &typeName : ControlFactory::typeNames()) {
+            try {
+                std::unique_ptr<ControlBase> made(ControlFactory::create(typeName));
+                made->InitProperties();
+                PropertyBag bag;
+                made->WriteProperties(bag);
+                std::unique_ptr<ControlBase> restored(ControlFactory::create(typeName));
+                restored->ReadProperties(bag);
+            } catch (const std::exception &error) {
+                failures << locale.name() + QLatin1Char(' ') + typeName + QLatin1Char(' ')
+                        + QString::fromLocal8Bit(error.what());
+            }
+        }
+    }
+    EXPECT_TRUE(failures.isEmpty()) << failures.size() << " of " << locales.size()
+                                    << " locales, first: " << qPrintable(failures.value(0));
 }
