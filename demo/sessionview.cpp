@@ -78,6 +78,9 @@ std::optional<OleDate> SessionView::showDate(OleDate date) const
     const QVariant shown = target ? target->property("ActiveDate") : QVariant();
     if (!shown.canConvert<OleDate>() || !date.isValid())
         return std::nullopt;
+    // Moving to the day already shown would only load and repaint it twice.
+    if (shown.value<OleDate>().datePart() == date.datePart())
+        return std::nullopt;
     target->setProperty("ActiveDate", QVariant::fromValue(date));
     return shown.value<OleDate>();
 }

@@ -48,7 +48,7 @@ public:
         a view with an ActiveControl, since a new session is added on the date
         shown. Returns the date shown before, to be shown again afterwards;
         nothing, and no move, when there is no such view, it has no
-        ActiveDate, or \a date is out of range. Raises OleError 91 when there
+        ActiveDate, it already shows that day, or \a date is out of range. Raises OleError 91 when there
         is no view at all.
     */
     std::optional<OlvarControls::OleDate> showDate(OlvarControls::OleDate date) const;
