@@ -46,6 +46,7 @@ void SessionCommands::cancelOrUncancel()
         return;
     }
     switch (askScope(QStringLiteral("Cancel"), QStringLiteral("Cancel Session"))) {
+    case Scope::NotInSeries:
     case Scope::OnlyThis:
         cancel();
         break;
@@ -57,16 +58,13 @@ void SessionCommands::cancelOrUncancel()
     }
 }
 
-bool SessionCommands::inSeries() const
-{
-    DemoConnection cn;
-    return SeriesStore::placeOf(cn, basGeneral::lngSessionID).has_value();
-}
-
 SessionCommands::Scope SessionCommands::askScope(const QString &action, const QString &title) const
 {
-    if (!inSeries())
-        return Scope::OnlyThis;
+    {
+        DemoConnection cn;
+        if (!SeriesStore::placeOf(cn, basGeneral::lngSessionID))
+            return Scope::NotInSeries;
+    }
     switch (MsgBox::show(SessionSeries::scopeQuestion(action), MsgBox::YesNoCancel | MsgBox::Question, title)) {
     case MsgBox::Yes:
         return Scope::OnlyThis;
@@ -157,40 +155,45 @@ void SessionCommands::uncancel()
 
 void SessionCommands::deleteSession()
 {
-    if (inSeries()) {
-        // The question of which sessions is the question whether to delete.
-        const Scope scope = askScope(QStringLiteral("Delete"), QStringLiteral("Delete Session"));
-        if (scope == Scope::Nothing)
-            return;
-        if (scope == Scope::ThisAndLater) {
-            deleteThisAndLater();
-            return;
-        }
-    } else if (MsgBox::show(QStringLiteral("You have selected the option to delete this session. Do you want to "
-                                           "delete this session from the system."),
-                            MsgBox::YesNo, QStringLiteral("Delete Session"))
-               != MsgBox::Yes) {
+    // In a series, the question of which sessions is the question whether to delete.
+    const Scope scope = askScope(QStringLiteral("Delete"), QStringLiteral("Delete Session"));
+    if (scope == Scope::Nothing)
+        return;
+    if (scope == Scope::ThisAndLater) {
+        deleteThisAndLater();
         return;
     }
+    if (scope == Scope::NotInSeries
+        && MsgBox::show(QStringLiteral("You have selected the option to delete this session. Do you want to "
+                                       "delete this session from the system."),
+                        MsgBox::YesNo, QStringLiteral("Delete Session"))
+            != MsgBox::Yes) {
+        return;
+    }
+    const bool deleted = deleteThroughView(basGeneral::lngSessionID);
+    refreshDayView();
     // A view that could not delete has said why; the session is still there, and so is the dialog.
-    if (deleteThroughView(basGeneral::lngSessionID))
+    if (deleted)
         m_dialog.accept();
 }
 
 bool SessionCommands::deleteThroughView(qint32 sessionId) const
 {
     const SessionView view(m_shownView ? m_shownView() : nullptr);
-    ResumeNext resume;
     quint8 deleted = 0;
-    resume([&] { deleted = view.DeleteAppointment(sessionId); });
-    // The week view refreshes its column itself; the day view is told to.
-    if (!basGeneral::bolWeekView)
-        resume([&] { view.UpdateDisplay(); });
+    ResumeNext()([&] { deleted = view.DeleteAppointment(sessionId); });
     if (deleted) {
         DemoConnection cn;
         cn.execute(SeriesStore::unlink(sessionId));
     }
     return deleted != 0;
+}
+
+void SessionCommands::refreshDayView() const
+{
+    // The week view refreshes its column itself; the day view is told to.
+    if (!basGeneral::bolWeekView)
+        ResumeNext()([&] { SessionView(m_shownView ? m_shownView() : nullptr).UpdateDisplay(); });
 }
 
 void SessionCommands::deleteThisAndLater()
@@ -209,6 +212,7 @@ void SessionCommands::deleteThisAndLater()
         outcomes.append({member.start ? member.start->date() : QDate(),
                          deleted ? QString() : QStringLiteral("it could not be deleted")});
     }
+    refreshDayView();
     MsgBox::show(SessionSeries::summary(QStringLiteral("Deleted"), outcomes), MsgBox::Information,
                  QStringLiteral("Delete Session"));
     if (deletedThis)

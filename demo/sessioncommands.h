@@ -52,20 +52,21 @@ public:
     void stampNow(int index);
 
 private:
-    /*! Which sessions a cancel or delete is meant for. */
-    enum class Scope { OnlyThis, ThisAndLater, Nothing };
+    /*! Which sessions a cancel or delete is meant for; NotInSeries when nothing was asked. */
+    enum class Scope { NotInSeries, OnlyThis, ThisAndLater, Nothing };
 
     /*! The practice's minimum notice in hours as configured, read on \a cn; Empty when none is. */
     static QVariant minimumNotice(DemoConnection &cn);
     /*! The start of the session shown, as the dialog's fields give it. */
     std::optional<OlvarControls::OleDate> shownStart() const;
-    bool inSeries() const;
+    /*! Asks which sessions of the shown session's series \a action is meant for. */
     Scope askScope(const QString &action, const QString &title) const;
     void cancel();
     void cancelThisAndLater();
     void uncancel();
     /*! Deletes \a sessionId through the view shown and takes it out of its series; whether it was deleted. */
     bool deleteThroughView(qint32 sessionId) const;
+    void refreshDayView() const;
     void deleteThisAndLater();
 
     SessionControls &m_ui;
