@@ -6,6 +6,7 @@
 #include "datalink.h"
 #include "datetext.h"
 #include "msgbox.h"
+#include "numberconversion.h"
 #include "oledate.h"
 #include "olevariant.h"
 #include "resumenext.h"
@@ -74,6 +75,13 @@ QVariant basGeneral::ValueOrDefault(const QVariant &Value, const QVariant &Defau
 QString basGeneral::QuoteForSql(const QVariant &Value)
 {
     return TextOf(Value).replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+qint32 basGeneral::Int32Of(const QVariant &value, qint32 fallback)
+{
+    qint32 result = fallback;
+    ResumeNext()([&] { result = NumberConversion::toInt32(value); });
+    return result;
 }
 
 QString basGeneral::TextOf(const QVariant &value)

@@ -65,6 +65,8 @@ public:
         dates, the plain number for numbers.
     */
     static QString TextOf(const QVariant &value);
+    /*! The whole number \a value holds; \a fallback when it holds none that fits 32 bits. */
+    static qint32 Int32Of(const QVariant &value, qint32 fallback = 0);
 
     /*! The folder of the running program, with the platform's separators and no trailing one. */
     static QString ProgramFolder();

@@ -28,13 +28,6 @@ LinkTable linkTable(ClientStore::Kind kind)
     return {QStringLiteral("tblClientLanguageLink"), QStringLiteral("LanguageID"), QStringLiteral("tblLanguage")};
 }
 
-qint32 toId(const QVariant &value)
-{
-    qint32 id = 0;
-    ResumeNext()([&] { id = NumberConversion::toInt32(value); });
-    return id;
-}
-
 bool writeLinks(DemoConnection &cn, ClientStore::Kind kind, qint32 clientId, const QList<qint32> &ids)
 {
     const LinkTable link = linkTable(kind);
@@ -59,7 +52,8 @@ QList<ClientStore::Choice> ClientStore::choices(Kind kind)
     DemoConnection cn;
     DemoRecordset rs = cn.read(QStringLiteral("Select * from ") + link.names + QStringLiteral(" order by Description"));
     for (; !rs.eof(); rs.moveNext())
-        list << Choice{toId(rs.value(link.column)), basGeneral::TextOf(rs.value(QStringLiteral("Description")))};
+        list << Choice{basGeneral::Int32Of(rs.value(link.column)),
+                       basGeneral::TextOf(rs.value(QStringLiteral("Description")))};
     return list;
 }
 
@@ -71,7 +65,7 @@ QList<qint32> ClientStore::linked(Kind kind, qint32 clientId)
     DemoRecordset rs = cn.read(QStringLiteral("Select * from ") + link.table + QStringLiteral(" where ClientID=")
                                + QString::number(clientId));
     for (; !rs.eof(); rs.moveNext())
-        ids << toId(rs.value(link.column));
+        ids << basGeneral::Int32Of(rs.value(link.column));
     return ids;
 }
 

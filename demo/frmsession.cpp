@@ -71,14 +71,6 @@ bool isTrue(const QVariant &value)
     return result;
 }
 
-/* \a value as a 32-bit integer; \a fallback when it is none. */
-qint32 toInt32(const QVariant &value, qint32 fallback = 0)
-{
-    qint32 result = fallback;
-    ResumeNext()([&] { result = NumberConversion::toInt32(value); });
-    return result;
-}
-
 } // namespace
 
 struct frmSession::Private
@@ -380,7 +372,7 @@ void frmSession::loadStoredSession()
     DemoRecordset rs = cn.read(QStringLiteral("Select * from tblSession where SessionID=") + session);
     if (!rs.eof()) {
         const QVariant clientType = rs.value(QStringLiteral("ClientTypeID"));
-        if (toInt32(clientType) > 0) {
+        if (basGeneral::Int32Of(clientType) > 0) {
             DemoRecordset type = cn.read(QStringLiteral("Select * from tblClientType where ClientTypeID=")
                                          + basGeneral::TextOf(clientType));
             ui.cboClientType->setText(basGeneral::TextOf(type.value(QStringLiteral("Description"))));
@@ -389,7 +381,7 @@ void frmSession::loadStoredSession()
         }
 
         const QVariant location = rs.value(QStringLiteral("LocationID"));
-        if (toInt32(location) > 0) {
+        if (basGeneral::Int32Of(location) > 0) {
             DemoRecordset room =
                 cn.read(QStringLiteral("select * from tblLocation where LocationID=") + basGeneral::TextOf(location));
             ui.cboLocation->setText(basGeneral::TextOf(room.value(QStringLiteral("Description"))));
@@ -517,7 +509,8 @@ void frmSession::bookedClientChanged()
 void frmSession::clientTypeLeft()
 {
     SessionControls &ui = d->ui;
-    putSubject(toInt32(ui.cboClientType->chosen(0), -1) < 0 ? ui.cboSessionType->text() : BuildDefaultSubject());
+    putSubject(basGeneral::Int32Of(ui.cboClientType->chosen(0), -1) < 0 ? ui.cboSessionType->text()
+                                                                        : BuildDefaultSubject());
 }
 
 void frmSession::sessionTypeLeft()
@@ -678,9 +671,9 @@ namespace {
 /* The room of \a location, a LocationID; nothing for a client-nominated location. */
 std::optional<qint32> roomOf(const QVariant &location)
 {
-    if (!location.isValid() || toInt32(location, -1) < 0)
+    if (!location.isValid() || basGeneral::Int32Of(location, -1) < 0)
         return std::nullopt;
-    return toInt32(location);
+    return basGeneral::Int32Of(location);
 }
 
 /* The message of a single save refused for \a refusal. */
@@ -840,7 +833,7 @@ qint32 frmSession::setAppointmentOn(const SessionView &view, std::optional<OleDa
     const SessionControls &ui = d->ui;
     const QVariant apptId = basGeneral::lngSessionID > 0 ? QVariant(basGeneral::lngSessionID) : QVariant();
     return view.SetAppointment(day, timeBegin, timeEnd, ui.txtSubject->text(), ui.txtAdditionalNotes->text(),
-                               toInt32(ui.cboSessionType->chosen(0)), locationId, apptId);
+                               basGeneral::Int32Of(ui.cboSessionType->chosen(0)), locationId, apptId);
 }
 
 std::optional<OleDate> frmSession::storedDay() const

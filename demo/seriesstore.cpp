@@ -3,6 +3,7 @@
 
 #include "seriesstore.h"
 
+#include "basgeneral.h"
 #include "democonnection.h"
 #include "numberconversion.h"
 #include "resumenext.h"
@@ -24,13 +25,6 @@ const QString storedMembers = QStringLiteral(
     "FROM tblSessionSeries INNER JOIN tblSession ON tblSessionSeries.SessionID = tblSession.SessionID "
     "WHERE tblSessionSeries.SeriesID = ");
 
-qint32 toInt32(const QVariant &value)
-{
-    qint32 result = 0;
-    ResumeNext()([&] { result = NumberConversion::toInt32(value); });
-    return result;
-}
-
 } // namespace
 
 QString SeriesStore::link(qint32 sessionId, qint32 seriesId, int position)
@@ -50,12 +44,12 @@ std::optional<SeriesStore::Place> SeriesStore::placeOf(DemoConnection &cn, qint3
     if (own.eof())
         return std::nullopt;
     Place place;
-    place.seriesId = toInt32(own.value(QStringLiteral("SeriesID")));
-    const qint32 position = toInt32(own.value(QStringLiteral("Position")));
+    place.seriesId = basGeneral::Int32Of(own.value(QStringLiteral("SeriesID")));
+    const qint32 position = basGeneral::Int32Of(own.value(QStringLiteral("Position")));
     DemoRecordset members = cn.read(storedMembers + id(place.seriesId));
     while (!members.eof()) {
         ++place.total;
-        if (toInt32(members.value(QStringLiteral("Position"))) <= position)
+        if (basGeneral::Int32Of(members.value(QStringLiteral("Position"))) <= position)
             ++place.position;
         members.moveNext();
     }
@@ -69,14 +63,14 @@ QList<SeriesStore::Member> SeriesStore::thisAndLater(DemoConnection &cn, qint32 
     DemoRecordset own = cn.read(QStringLiteral("Select * from tblSessionSeries where SessionID=") + id(sessionId));
     if (own.eof())
         return {};
-    const QString position = id(toInt32(own.value(QStringLiteral("Position"))));
-    DemoRecordset members = cn.read(storedMembers + id(toInt32(own.value(QStringLiteral("SeriesID"))))
+    const QString position = id(basGeneral::Int32Of(own.value(QStringLiteral("Position"))));
+    DemoRecordset members = cn.read(storedMembers + id(basGeneral::Int32Of(own.value(QStringLiteral("SeriesID"))))
                                     + QStringLiteral(" AND tblSessionSeries.Position >= ") + position
                                     + QStringLiteral(" ORDER BY tblSessionSeries.Position"));
     QList<Member> result;
     while (!members.eof()) {
         Member member;
-        member.sessionId = toInt32(members.value(QStringLiteral("SessionID")));
+        member.sessionId = basGeneral::Int32Of(members.value(QStringLiteral("SessionID")));
         ResumeNext()([&] {
             const OleDate day = NumberConversion::toDate(members.value(QStringLiteral("SessionDate")));
             const OleDate time = NumberConversion::toDate(members.value(QStringLiteral("StartTime")));
